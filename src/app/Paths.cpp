@@ -1,0 +1,72 @@
+#include "app/Paths.h"
+
+#include "common/ErrorText.h"
+#include "common/Failure.h"
+#include "common/IniFile.h"
+
+#include <climits>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace rivet {
+
+namespace {
+
+std::string withSlash(std::string folder)
+{
+    if (folder.empty() || folder.back() != '/') {
+        folder += '/';
+    }
+    return folder;
+}
+
+} // namespace
+
+Paths Paths::forExecutable(const std::string& executablePath)
+{
+    Paths paths;
+    const char* home = std::getenv("RIVET_HOME");
+    if (home && *home) {
+        paths.exeDir = withSlash(home);
+    } else {
+        const std::size_t slash = executablePath.find_last_of('/');
+        paths.exeDir = slash == std::string::npos ? std::string("./") : executablePath.substr(0, slash + 1);
+    }
+    paths.garageDir = paths.exeDir + "Garage/";
+    paths.dataDir = paths.exeDir + "data/";
+    paths.settingsFile = paths.exeDir + "rivet.ini";
+    return paths;
+}
+
+std::string Paths::executablePath()
+{
+    char buffer[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (length <= 0) {
+        return "./rivet";
+    }
+    return std::string(buffer, static_cast<std::size_t>(length));
+}
+
+bool readLongList(const std::string& settingsFile)
+{
+    try {
+        return IniFile::load(settingsFile).readInteger("common", "longlist", 1) != 0;
+    } catch (const Failure&) {
+        return true; // an unreadable settings file gives the default without a message
+    }
+}
+
+void writeLongList(const std::string& settingsFile, bool longList)
+{
+    IniFile ini;
+    try {
+        ini = IniFile::load(settingsFile);
+    } catch (const Failure&) {
+        throw Failure(cannotWriteMessage(settingsFile));
+    }
+    ini.writeString("common", "longlist", longList ? "1" : "0");
+    ini.save(settingsFile);
+}
+
+} // namespace rivet

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+namespace rivet {
+
+// The folders the tool works in. exeDir is the program's folder, or RIVET_HOME when that
+// environment variable is set (for both programs and all tests); every folder ends in "/".
+struct Paths
+{
+    std::string exeDir;
+    std::string garageDir; // exeDir + "Garage/": where assemblies are saved by default
+    std::string dataDir; // exeDir + "data/": catalogue files and templates
+    std::string settingsFile; // exeDir + "rivet.ini", shared by the window and the companion
+
+    static Paths forExecutable(const std::string& executablePath);
+    // The running program's own path.
+    static std::string executablePath();
+};
+
+// The long-list setting, key "longlist" of section "common": true unless the file holds an
+// integer 0 (a missing or unreadable file, or a value that is not a number, read as true).
+bool readLongList(const std::string& settingsFile);
+// Writes the setting as "1" or "0"; fails with "%s に書き込めません".
+void writeLongList(const std::string& settingsFile, bool longList);
+
+} // namespace rivet

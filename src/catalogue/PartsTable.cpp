@@ -1,0 +1,95 @@
+#include "catalogue/PartsTable.h"
+
+namespace rivet {
+
+Tparts noEquipPart(int slot)
+{
+    Tparts part;
+    part.slot = slot;
+    part.name = "NO EQUIP";
+    part.legType = "0";
+    part.description = "no";
+    return part;
+}
+
+Tparts endMarkerPart()
+{
+    Tparts part;
+    part.name = "end";
+    return part;
+}
+
+const Tparts* PartsTable::entry(int index) const
+{
+    if (index < 0 || index >= kPartsTableSize) {
+        return nullptr;
+    }
+    return m_entries[static_cast<std::size_t>(index)].get();
+}
+
+void PartsTable::store(int index, Tparts part)
+{
+    m_entries.at(static_cast<std::size_t>(index)) = std::make_unique<Tparts>(std::move(part));
+}
+
+const Tparts* PartsTable::part(int slot, int item) const
+{
+    if (slot < 0 || slot >= kSlotCount) {
+        return nullptr;
+    }
+    const SlotGroup group = kSlotGroups[static_cast<std::size_t>(slot)];
+    if (item < 0 || item >= group.size) {
+        return nullptr;
+    }
+    return entry(group.first + item);
+}
+
+const Tparts* PartsTable::option(int n) const
+{
+    if (n < 1 || n > kOptionCount) {
+        return nullptr;
+    }
+    if (n >= itemCount(OptionSlot)) {
+        return nullptr; // past the last row of a short option catalogue
+    }
+    return part(OptionSlot, n);
+}
+
+int PartsTable::itemCount(int slot) const
+{
+    if (slot < 0 || slot >= kSlotCount) {
+        return 0;
+    }
+    const SlotGroup group = kSlotGroups[static_cast<std::size_t>(slot)];
+    if (!entry(group.first)) {
+        return 0;
+    }
+    int count = 1;
+    while (count < group.size) {
+        const Tparts* p = entry(group.first + count);
+        if (!p || p->name == "end") {
+            break;
+        }
+        ++count;
+    }
+    return count;
+}
+
+std::vector<std::string> PartsTable::selectorItems(int slot) const
+{
+    std::vector<std::string> items {"NO EQUIP"};
+    if (slot < 0 || slot >= kSlotCount) {
+        return items;
+    }
+    const SlotGroup group = kSlotGroups[static_cast<std::size_t>(slot)];
+    for (int i = 1; i < group.size; ++i) {
+        const Tparts* p = entry(group.first + i);
+        if (!p || p->name == "end") {
+            break;
+        }
+        items.push_back(p->name);
+    }
+    return items;
+}
+
+} // namespace rivet

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "catalogue/Tparts.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace rivet {
+
+inline constexpr int kSlotCount = 11;
+inline constexpr int kPartsTableSize = 212;
+inline constexpr int kOptionCount = 13;
+
+// Slot numbers follow the catalogue files.
+enum Slot : int {
+    HeadSlot = 0,
+    CoreSlot = 1,
+    ArmsSlot = 2,
+    LegsSlot = 3,
+    GeneratorSlot = 4,
+    FcsSlot = 5,
+    BoosterSlot = 6,
+    BackWeaponSlot = 7,
+    ArmWeaponSlot = 8,
+    BladeSlot = 9,
+    OptionSlot = 10,
+};
+
+// A slot's stretch of the parts table: NO EQUIP first, then the parts, then the end marker.
+struct SlotGroup
+{
+    int first;
+    int size;
+};
+
+inline constexpr std::array<SlotGroup, kSlotCount> kSlotGroups = {{
+    {0, 17},
+    {17, 7},
+    {24, 21},
+    {45, 31},
+    {76, 11},
+    {87, 13},
+    {100, 11},
+    {111, 51},
+    {162, 28},
+    {190, 7},
+    {197, 15},
+}};
+
+// Catalogue file of each slot, by slot number.
+inline constexpr std::array<const char*, kSlotCount> slotFileNames = {
+    "head.dat",    "core.dat",       "arm.dat",       "leg.dat",   "generator.dat", "fcs.dat",
+    "booster.dat", "backweapon.dat", "armweapon.dat", "blade.dat", "option.dat",
+};
+
+// The selectors cb1..cb11, numbered 1..11 as their names are. Their order differs from the
+// slot numbers: cb8 is the arm weapon, cb9 the blade, cb10 and cb11 the back weapons.
+inline constexpr int kSelectorCount = 11;
+inline constexpr std::array<int, kSelectorCount> kSelectorSlots = {
+    HeadSlot,    CoreSlot,      ArmsSlot,  LegsSlot,       GeneratorSlot,  FcsSlot,
+    BoosterSlot, ArmWeaponSlot, BladeSlot, BackWeaponSlot, BackWeaponSlot,
+};
+// Slot number of selector cb<number> (1..11).
+inline int slotOfSelector(int number)
+{
+    return kSelectorSlots.at(static_cast<std::size_t>(number - 1));
+}
+
+// The program-wide table of parts: filled once at start, read-only afterwards. Entry k of a
+// slot group is item k of the slot's selector.
+class PartsTable
+{
+public:
+    const Tparts* entry(int index) const;
+    void store(int index, Tparts part);
+
+    // Item k of a slot's selector; nullptr when k lies outside the group or holds nothing.
+    const Tparts* part(int slot, int item) const;
+    // Option n (1..13); nullptr when the option catalogue has no such row.
+    const Tparts* option(int n) const;
+
+    // The items a slot's selector offers: "NO EQUIP", then the names up to the entry named
+    // "end" (exact and case-sensitive, so a part named "end" ends the list early).
+    std::vector<std::string> selectorItems(int slot) const;
+    // How many items that selector offers (NO EQUIP included).
+    int itemCount(int slot) const;
+
+private:
+    std::array<std::unique_ptr<Tparts>, kPartsTableSize> m_entries;
+};
+
+} // namespace rivet

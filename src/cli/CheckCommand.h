@@ -1,0 +1,19 @@
+#pragma once
+
+#include "cli/Command.h"
+
+namespace rivet::cli {
+
+// "check": runs the start-up and lists how many parts each slot's catalogue offers.
+class CheckCommand : public Command
+{
+public:
+    const char* name() const override { return "check"; }
+    const char* synopsis() const override
+    {
+        return "check                 start up and list the catalogue's part counts";
+    }
+    int execute(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) override;
+};
+
+} // namespace rivet::cli

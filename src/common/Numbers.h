@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rivet {
+
+// The integer nearest to num / den, an exact half going to the even integer. den must not be 0.
+std::int64_t evenRound(std::int64_t num, std::int64_t den);
+
+// evenRound of the exact product value × factor, where value is a double and the product is
+// not rounded to a double first (so 26.95 held as a double just below it gives 269 for × 10).
+std::int64_t evenRoundProduct(double value, int factor);
+
+// evenRound of a double (nearest integer, halves to even).
+std::int64_t evenRound(double value);
+
+// Strict conversion of catalogue and grid numbers: leading spaces, an optional sign, then
+// decimal digits, or hexadecimal after "$", "x" or "0x" (either case); the value must fit a
+// 32-bit signed integer and nothing may follow.
+std::optional<std::int32_t> parseInt32(std::string_view text);
+
+// parseInt32, failing with "'%s' は整数ではありません".
+std::int32_t toInt32(std::string_view text);
+
+// General decimal form with at most 15 significant digits and no trailing zeros (39.7, 33).
+std::string formatGeneral(double value);
+
+} // namespace rivet

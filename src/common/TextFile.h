@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Reading and writing the tool's Shift-JIS text files. Lines come back as UTF-8.
+namespace rivet {
+
+// Largest file the tool reads: far beyond any catalogue, template or assembly, small enough
+// that a stray huge file cannot exhaust memory.
+inline constexpr std::size_t kMaxTextFileBytes = 16u * 1024u * 1024u;
+
+// The message for a failed file operation, as the platform words it.
+std::string ioErrorMessage(int errorNumber);
+
+bool fileExists(const std::string& path);
+bool folderExists(const std::string& path);
+// Creates one folder level when it is missing; fails with the I/O message.
+void ensureFolder(const std::string& path);
+
+// The whole file; fails with the I/O message (or a size message beyond kMaxTextFileBytes).
+std::string readFileBytes(const std::string& path);
+
+// Shift-JIS to UTF-8, failing with a message that names the file on a bad byte.
+std::string decodeFileText(std::string_view bytes, const std::string& path);
+
+// Catalogue line rules: a line ends at CR (a LF right after it belongs to the line end), a
+// lone LF does not end a line, the byte 1Ah ends the file.
+std::vector<std::string> splitCatalogueBytes(std::string_view bytes);
+std::vector<std::string> readCatalogueLines(const std::string& path);
+
+// Other text files: lines end at CR LF, CR or LF; a final line end adds no empty line.
+std::vector<std::string> splitTextLines(std::string_view text);
+std::vector<std::string> readTextLines(const std::string& path);
+
+// Every line followed by CR LF.
+std::string joinCrLf(const std::vector<std::string>& lines);
+
+// Writes through a temporary file beside the target and renames it over the target, so a
+// failed write leaves the old file as it was. Fails with failureMessage.
+void writeFileAtomically(const std::string& path, std::string_view bytes, const std::string& failureMessage);
+
+// Encodes the lines to Shift-JIS with CR LF after each and writes them atomically.
+void writeTextLines(const std::string& path, const std::vector<std::string>& lines, const std::string& failureMessage);
+
+} // namespace rivet

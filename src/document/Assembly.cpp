@@ -1,0 +1,106 @@
+#include "document/Assembly.h"
+
+namespace rivet {
+
+namespace {
+
+const char* const kInitialTexts[4] = {"へっぽこ１号", "へっぽこレイブン", "none.gif", "none.gif"};
+
+} // namespace
+
+Assembly::Assembly(const PartsTable& table)
+    : m_table(table)
+    , m_memo("初期機体？\nデフォルト？")
+{
+    for (int i = 0; i < 4; ++i) {
+        m_texts[i] = kInitialTexts[i];
+    }
+    m_selection.positions.fill(-1);
+}
+
+void Assembly::setPositionFromCode(int selector, int item)
+{
+    m_selection.setPosition(selector, item >= 0 && item < itemCount(selector) ? item : -1);
+}
+
+int Assembly::itemCount(int selector) const
+{
+    return m_table.itemCount(slotOfSelector(selector));
+}
+
+std::string Assembly::itemText(int selector) const
+{
+    if (position(selector) < 0) {
+        return {};
+    }
+    return selectedPart(m_table, m_selection, selector).name;
+}
+
+void Assembly::tickOption(int n, bool ticked)
+{
+    if (m_selection.option(n) == ticked) {
+        return;
+    }
+    m_selection.setOption(n, ticked);
+    change();
+}
+
+void Assembly::pairBackWeapons(BackSide changed)
+{
+    m_selection = rivet::pairBackWeapons(m_table, m_selection, changed);
+}
+
+const std::string& Assembly::text(TextField field) const
+{
+    return m_texts[static_cast<int>(field)];
+}
+
+void Assembly::setText(TextField field, const std::string& value)
+{
+    std::string& current = m_texts[static_cast<int>(field)];
+    if (current == value) {
+        return;
+    }
+    current = value;
+    m_modified = true;
+    m_currentFile = "none";
+}
+
+void Assembly::setMemo(const std::string& text)
+{
+    if (m_memo == text) {
+        return;
+    }
+    m_memo = text;
+    m_modified = true;
+}
+
+std::vector<std::string> Assembly::memoLines() const
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < m_memo.size()) {
+        std::size_t end = m_memo.find('\n', start);
+        if (end == std::string::npos) {
+            end = m_memo.size();
+        }
+        lines.push_back(m_memo.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+void Assembly::change()
+{
+    m_selection = applyAssemblyRules(m_table, m_selection);
+    m_totals = computeTotals(m_table, m_selection);
+    m_figures = figureTexts(m_totals, selectedPart(m_table, m_selection, 4));
+    m_modified = true;
+}
+
+std::string Assembly::selectorHint(int selector) const
+{
+    return selectedPart(m_table, m_selection, selector).description;
+}
+
+} // namespace rivet

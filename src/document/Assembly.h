@@ -1,0 +1,81 @@
+#pragma once
+
+#include "catalogue/PartsTable.h"
+#include "evaluation/AssemblyRules.h"
+#include "evaluation/FigureTexts.h"
+#include "evaluation/MachineTotals.h"
+#include "evaluation/Selection.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace rivet {
+
+// The one-line text fields of an assembly.
+enum class TextField { MachineName, PilotName, Emblem, MachinePicture };
+
+// The current assembly as the main window's controls hold it: names, selected parts, option
+// ticks, description, picture files, plus whether it has unsaved changes and the file it
+// belongs to. The window shows it; the companion program works on it without a window; both
+// change it only through these operations, so both behave alike.
+class Assembly
+{
+public:
+    explicit Assembly(const PartsTable& table);
+
+    const PartsTable& table() const { return m_table; }
+
+    // --- parts and options
+    const Selection& selection() const { return m_selection; }
+    int position(int selector) const { return m_selection.position(selector); }
+    // Sets a selector's item from code: no change event. A position the selector does not
+    // offer leaves it without an item (-1).
+    void setPositionFromCode(int selector, int item);
+    int itemCount(int selector) const;
+    // The text the selector shows: "NO EQUIP" at 0, a part name, "" without an item.
+    std::string itemText(int selector) const;
+    bool option(int n) const { return m_selection.option(n); }
+    // Ticks or clears option box n without an event.
+    void setOptionFromCode(int n, bool ticked) { m_selection.setOption(n, ticked); }
+    // Ticks or clears option box n as its click does: a change of state runs the evaluation.
+    void tickOption(int n, bool ticked);
+    // After the player changed one back-weapon selector: a two-slot weapon empties the other.
+    void pairBackWeapons(BackSide changed);
+
+    // --- texts
+    const std::string& text(TextField field) const;
+    // Every change of a one-line field's text enables save and forgets the file name, so the
+    // next save asks for one.
+    void setText(TextField field, const std::string& value);
+    const std::string& memo() const { return m_memo; }
+    // The description's text, lines separated by "\n". A change enables save only.
+    void setMemo(const std::string& text);
+    std::vector<std::string> memoLines() const;
+
+    // --- document state
+    bool modified() const { return m_modified; }
+    void setModified(bool modified) { m_modified = modified; }
+    const std::string& currentFile() const { return m_currentFile; }
+    void setCurrentFile(const std::string& path) { m_currentFile = path; }
+
+    // The evaluation that every change of the machine ends in: the assembly rules correct
+    // the selection, the figures are computed and the assembly counts as modified.
+    void change();
+    const MachineTotals& totals() const { return m_totals; }
+    const std::array<FigureText, kFigureCount>& figures() const { return m_figures; }
+    // Hint of a selector: the description of its part ("no" for NO EQUIP).
+    std::string selectorHint(int selector) const;
+
+private:
+    const PartsTable& m_table;
+    Selection m_selection;
+    std::string m_texts[4];
+    std::string m_memo;
+    bool m_modified = false;
+    std::string m_currentFile = "none";
+    MachineTotals m_totals;
+    std::array<FigureText, kFigureCount> m_figures;
+};
+
+} // namespace rivet

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "evaluation/MachineTotals.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace rivet {
+
+inline constexpr int kFigureCount = 16;
+
+// What one value label ed1..ed16 shows: its text, whether it is drawn in the warning colour,
+// and the text of its verdict label (none for AP, weight, the two durabilities and stability).
+struct FigureText
+{
+    std::string text;
+    bool warning = false;
+    std::optional<std::string> verdict;
+};
+
+// The sixteen figure texts, index 0 for ed1. The legs decide how the ground boost speed is
+// written: four-legged and caterpillar legs show the two characters after their type letter.
+std::array<FigureText, kFigureCount> figureTexts(const MachineTotals& totals, const Tparts& legs);
+
+// Names of the value labels, "ed1".."ed16", and of the verdict labels ("lbS2", ...; empty
+// where a figure has none).
+const char* figureLabelName(int index);
+const char* verdictLabelName(int index);
+
+// Mark of an option box in reports: "■" ticked, "□" not.
+std::string optionMark(bool ticked);
+
+} // namespace rivet

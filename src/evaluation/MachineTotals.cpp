@@ -1,0 +1,132 @@
+#include "evaluation/MachineTotals.h"
+
+#include "common/Numbers.h"
+
+namespace rivet {
+
+namespace {
+
+// Options with effects, by their position among the option boxes.
+constexpr int kStabiliser = 4; // SP-ABS
+constexpr int kShellScreen = 8; // SP-S/SCR
+constexpr int kBeamScreen = 9; // SP-E/SCR
+constexpr int kStabiliserRe = 13; // SP-ABS/Re
+
+// Sums of catalogue-sized values cannot leave 32 bits; the arithmetic runs in 64 bits and
+// wraps back like the game's own 32-bit sums would, rather than overflowing undefined.
+std::int32_t narrow(std::int64_t value)
+{
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+std::int32_t coefficientOf(std::int64_t base, std::int32_t defenceTotal)
+{
+    return narrow(evenRound(base - defenceTotal, 50));
+}
+
+std::optional<std::int32_t> durabilityOf(std::int32_t ap, std::int32_t coefficient)
+{
+    if (coefficient == 0) {
+        return std::nullopt;
+    }
+    return narrow(evenRound(static_cast<std::int64_t>(ap) * 96, coefficient));
+}
+
+// The boost figures: q = thrust × 22 / mass held as a double, ground speed from the exact
+// q × 10; the rising figures are taken from the rounded ground speed.
+void boostFigures(MachineTotals& totals)
+{
+    if (totals.boostMass == 0) {
+        return;
+    }
+    const double q
+        = static_cast<double>(static_cast<std::int64_t>(totals.thrust) * 22) / static_cast<double>(totals.boostMass);
+    totals.groundBoostSpeed = static_cast<double>(evenRoundProduct(q, 10)) / 10.0;
+    const double rise = totals.groundBoostSpeed * 4 / 6;
+    const double acceleration = totals.groundBoostSpeed * 5 / 6;
+    totals.riseBoostSpeed = static_cast<double>(evenRoundProduct(rise, 10)) / 10.0;
+    totals.riseBoostAcceleration = static_cast<double>(evenRoundProduct(acceleration, 10)) / 10.0;
+}
+
+} // namespace
+
+MachineTotals computeTotals(const PartsTable& table, const Selection& selection)
+{
+    const Tparts& head = selectedPart(table, selection, 1);
+    const Tparts& core = selectedPart(table, selection, 2);
+    const Tparts& arms = selectedPart(table, selection, 3);
+    const Tparts& legs = selectedPart(table, selection, 4);
+    const Tparts& generator = selectedPart(table, selection, 5);
+    const Tparts& fcs = selectedPart(table, selection, 6);
+    const Tparts& booster = selectedPart(table, selection, 7);
+    const Tparts& armWeapon = selectedPart(table, selection, 8);
+    const Tparts& blade = selectedPart(table, selection, 9);
+    const Tparts& rightBack = selectedPart(table, selection, 10);
+    const Tparts& leftBack = selectedPart(table, selection, 11);
+
+    MachineTotals t;
+    t.totalAp = narrow(std::int64_t {head.ap} + core.ap + arms.ap + legs.ap);
+
+    std::int64_t shell = std::int64_t {head.shellDefence} + core.shellDefence + arms.shellDefence + legs.shellDefence;
+    if (selection.option(kShellScreen)) {
+        shell = evenRound(shell * 115, 100);
+    }
+    t.shellDefenceTotal = narrow(shell);
+    t.shellCoefficient = coefficientOf(2994, t.shellDefenceTotal);
+    t.shellDurability = durabilityOf(t.totalAp, t.shellCoefficient);
+
+    std::int64_t beam = std::int64_t {head.beamDefence} + core.beamDefence + arms.beamDefence + legs.beamDefence;
+    if (selection.option(kBeamScreen)) {
+        beam = evenRound(beam * 115, 100);
+    }
+    t.beamDefenceTotal = narrow(beam);
+    t.beamCoefficient = coefficientOf(3124, t.beamDefenceTotal);
+    t.beamDurability = durabilityOf(t.totalAp, t.beamCoefficient);
+
+    // The generator and the options use no energy.
+    const std::int64_t partsEnergy = std::int64_t {head.energy} + core.energy + arms.energy + blade.energy
+        + armWeapon.energy + rightBack.energy + leftBack.energy + fcs.energy + booster.energy;
+    t.restEnergyUse = narrow(partsEnergy + legs.restEnergy);
+    t.moveEnergyUse = narrow(partsEnergy + legs.moveEnergy);
+    t.generatorOutput = generator.genOutput;
+
+    t.legCarriedWeight
+        = narrow(std::int64_t {head.weight} + core.weight + arms.weight + blade.weight + booster.weight
+                 + armWeapon.weight + rightBack.weight + leftBack.weight + fcs.weight + generator.weight);
+    t.totalWeight = narrow(std::int64_t {t.legCarriedWeight} + legs.weight);
+    t.boostMass = narrow(std::int64_t {t.totalWeight} - generator.weight);
+    t.coreCarriedWeight = narrow(std::int64_t {arms.weight} + blade.weight + armWeapon.weight);
+    t.legLoadCapacity = legs.loadCapacity;
+    t.spareLoad = narrow(std::int64_t {t.legLoadCapacity} - t.legCarriedWeight);
+    t.coreLoadCapacity = core.loadCapacity;
+    t.coreSpareLoad = narrow(std::int64_t {t.coreLoadCapacity} - t.coreCarriedWeight);
+
+    std::int64_t price = std::int64_t {head.price} + core.price + arms.price + legs.price + generator.price + fcs.price
+        + booster.price + armWeapon.price + blade.price + rightBack.price + leftBack.price;
+    std::int64_t usedSlots = 0;
+    for (int n = 1; n <= kOptionCount; ++n) {
+        if (const Tparts* option = tickedOption(table, selection, n)) {
+            price += option->price;
+            usedSlots += option->slots;
+        }
+    }
+    t.totalPrice = narrow(price);
+    t.coreSlots = core.slots;
+    t.usedSlots = narrow(usedSlots);
+    t.freeSlots = narrow(std::int64_t {t.coreSlots} - t.usedSlots);
+
+    // Caterpillar legs move on their own drive, whatever booster is fitted.
+    t.thrust = (!legs.legType.empty() && legs.legType[0] == 'C') ? 10000 : booster.boost;
+    boostFigures(t);
+
+    std::int64_t stability = legs.stability;
+    if (selection.option(kStabiliser)) {
+        stability += 800;
+    } else if (selection.option(kStabiliserRe)) {
+        stability += 1600;
+    }
+    t.totalStability = narrow(stability);
+    return t;
+}
+
+} // namespace rivet

@@ -1,0 +1,43 @@
+#include "evaluation/Selection.h"
+
+namespace rivet {
+
+namespace {
+
+const Tparts& emptySlot(int slot)
+{
+    static const std::array<Tparts, kSlotCount> entries = [] {
+        std::array<Tparts, kSlotCount> parts;
+        for (int s = 0; s < kSlotCount; ++s) {
+            parts[static_cast<std::size_t>(s)] = noEquipPart(s);
+        }
+        return parts;
+    }();
+    return entries.at(static_cast<std::size_t>(slot));
+}
+
+} // namespace
+
+const Tparts& selectedPart(const PartsTable& table, const Selection& selection, int selector)
+{
+    const int slot = slotOfSelector(selector);
+    const int item = selection.position(selector);
+    // Items past the end marker are not offered by the selector; the end marker itself is not
+    // a part either.
+    if (item >= 1 && item < table.itemCount(slot)) {
+        if (const Tparts* part = table.part(slot, item)) {
+            return *part;
+        }
+    }
+    return emptySlot(slot);
+}
+
+const Tparts* tickedOption(const PartsTable& table, const Selection& selection, int n)
+{
+    if (!selection.option(n)) {
+        return nullptr;
+    }
+    return table.option(n);
+}
+
+} // namespace rivet
