@@ -103,14 +103,14 @@ void TasmForm::buildPage1(QWidget* page)
         }
     }
 
-    // Option boxes in five rows of three, beside the "Option" button.
-    const int optionsY = firstSlotY + 11 * kRowStep;
+    // Option boxes in five rows of three, below the "Option" button.
+    const int optionsY = firstSlotY + 12 * kRowStep;
     for (int n = 1; n <= rivet::kOptionCount; ++n) {
         auto* box = new QCheckBox(panel);
         box->setObjectName(n == 1 ? QString("Chk1") : QString("chk%1").arg(n));
         const int row = (n - 1) / 3;
         const int column = (n - 1) % 3;
-        box->setGeometry(kFieldX + column * 64, optionsY + row * 18, 64, 18);
+        box->setGeometry(8 + column * 88, optionsY + row * 19, 86, 19);
         m_optionBoxes[static_cast<std::size_t>(n - 1)] = box;
     }
 
