@@ -1,0 +1,79 @@
+#include "appearance/ColourCodes.h"
+
+#include "common/Failure.h"
+
+#include <gtest/gtest.h>
+
+using rivet::ColourChannels;
+using rivet::formatColorCode;
+using rivet::isColorCell;
+using rivet::screenLevel;
+using rivet::splitColorCode;
+
+namespace {
+
+std::string failureOf(const std::string& code)
+{
+    try {
+        splitColorCode(code);
+    } catch (const rivet::Failure& failure) {
+        return failure.what();
+    }
+    return "no failure";
+}
+
+} // namespace
+
+TEST(ColourCodes, screenLevelIsFourStepsCappedAt255)
+{
+    EXPECT_EQ(screenLevel(0), 0);
+    EXPECT_EQ(screenLevel(32), 128);
+    EXPECT_EQ(screenLevel(63), 252);
+    EXPECT_EQ(screenLevel(64), 255);
+    EXPECT_EQ(screenLevel(99), 255);
+    EXPECT_EQ(screenLevel(-1), -4); // no lower bound: painting clamps
+}
+
+TEST(ColourCodes, formatWritesAtLeastTwoDigitsPerChannel)
+{
+    EXPECT_EQ(formatColorCode(5, 36, 28), "053628");
+    EXPECT_EQ(formatColorCode(0, 0, 0), "000000");
+    EXPECT_EQ(formatColorCode(64, 64, 64), "646464");
+    EXPECT_EQ(formatColorCode(100, 7, 0), "1000700");
+    EXPECT_EQ(formatColorCode(-5, 0, 0), "-050000");
+}
+
+TEST(ColourCodes, splitReadsThreePairsAndIgnoresTheRest)
+{
+    EXPECT_EQ(splitColorCode("323628"), (ColourChannels {32, 36, 28}));
+    EXPECT_EQ(splitColorCode("053628"), (ColourChannels {5, 36, 28}));
+    EXPECT_EQ(splitColorCode("12345678"), (ColourChannels {12, 34, 56}));
+    // A five-character code leaves a one-character blue pair.
+    EXPECT_EQ(splitColorCode("12345"), (ColourChannels {12, 34, 5}));
+}
+
+TEST(ColourCodes, splitNamesThePairThatIsNoWholeNumber)
+{
+    EXPECT_EQ(failureOf("12a456"), "'a4' は整数ではありません");
+    EXPECT_EQ(failureOf("HEAD"), "'HE' は整数ではありません");
+    // A short code runs out of characters: the missing pair is empty.
+    EXPECT_EQ(failureOf("1234"), "'' は整数ではありません");
+    EXPECT_EQ(failureOf(""), "'' は整数ではありません");
+    EXPECT_FALSE(rivet::tryColorChannels("1234").has_value());
+    EXPECT_EQ(*rivet::tryColorChannels("162012"), (ColourChannels {16, 20, 12}));
+}
+
+TEST(ColourCodes, onlyWholeNumbersAreColourCells)
+{
+    EXPECT_TRUE(isColorCell("323628"));
+    EXPECT_TRUE(isColorCell("000000"));
+    EXPECT_TRUE(isColorCell(" 12"));
+    EXPECT_TRUE(isColorCell("-5"));
+    EXPECT_FALSE(isColorCell("HEAD"));
+    EXPECT_FALSE(isColorCell("BASE"));
+    EXPECT_FALSE(isColorCell(" "));
+    EXPECT_FALSE(isColorCell(""));
+    EXPECT_FALSE(isColorCell("1.5"));
+    EXPECT_FALSE(isColorCell("323628 "));
+    EXPECT_FALSE(isColorCell("99999999999")); // beyond 32 bits
+}

@@ -1,0 +1,188 @@
+#include "evaluation/AssemblyRules.h"
+#include "evaluation/FigureTexts.h"
+#include "evaluation/MachineTotals.h"
+#include "support/FactoryCatalogue.h"
+
+#include <gtest/gtest.h>
+
+using namespace rivet;
+using rivet::test::factoryTable;
+using rivet::test::selectionOf;
+
+namespace {
+
+struct Expected
+{
+    const char* text;
+    const char* verdict; // nullptr where the figure has no verdict label
+    bool warning;
+};
+
+void expectFigures(const Selection& selection, const std::vector<Expected>& expected)
+{
+    const Selection corrected = applyAssemblyRules(factoryTable(), selection);
+    const MachineTotals totals = computeTotals(factoryTable(), corrected);
+    const auto figures = figureTexts(totals, selectedPart(factoryTable(), corrected, 4));
+    ASSERT_EQ(expected.size(), figures.size());
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        SCOPED_TRACE(figureLabelName(static_cast<int>(i)));
+        EXPECT_EQ(figures[i].text, expected[i].text);
+        EXPECT_EQ(figures[i].warning, expected[i].warning);
+        if (expected[i].verdict) {
+            EXPECT_EQ(figures[i].verdict, std::optional<std::string>(expected[i].verdict));
+        } else {
+            EXPECT_FALSE(figures[i].verdict.has_value());
+        }
+    }
+}
+
+Selection firstExample()
+{
+    return selectionOf({"HD-01-SRVT", "XCA-00", "AN-101", "LN-1001", "GPS-VVA", "COMDEX-C7", "B-P320", "WG-RF35",
+                        "LS-2001", "WM-S40/1", ""});
+}
+
+} // namespace
+
+TEST(Figures, theStandardMachine)
+{
+    expectFigures(firstExample(), {{"8431", nullptr, false},
+                                   {"218500", "安いぜ！", false},
+                                   {"5732", nullptr, false},
+                                   {"754/4520", "", false},
+                                   {"1004/2770", "", false},
+                                   {"8/8", "", false},
+                                   {"3376/6000", "普通", false},
+                                   {"4458/6000", "普通", false},
+                                   {"27/1624", "紙飛行機並み", false},
+                                   {"31/1559", "紙飛行機並み", false},
+                                   {"29977", nullptr, false},
+                                   {"26109", nullptr, false},
+                                   {"39.7", "やや推力不足", false},
+                                   {"26.5", "やや推力不足", false},
+                                   {"33.1", "やや推力不足", false},
+                                   {"1018", nullptr, false}});
+}
+
+TEST(Figures, screensAndStabilisersChangeDefenceAndStability)
+{
+    Selection selection = firstExample();
+    for (int n : {4, 8, 9, 13}) {
+        selection.setOption(n, true);
+    }
+    const MachineTotals t = computeTotals(factoryTable(), selection);
+    const auto f = figureTexts(t, selectedPart(factoryTable(), selection, 4));
+    EXPECT_EQ(f[1].text, "387600");
+    EXPECT_EQ(f[5].text, "2/8");
+    EXPECT_EQ(f[8].text, "23/1868");
+    EXPECT_EQ(f[9].text, "27/1793");
+    EXPECT_EQ(f[10].text, "35190");
+    EXPECT_EQ(f[11].text, "29977");
+    EXPECT_EQ(f[15].text, "1818") << "only the bonus of SP-ABS applies";
+    selection.setOption(4, false);
+    EXPECT_EQ(computeTotals(factoryTable(), selection).totalStability, 1018 + 1600);
+}
+
+TEST(Figures, theStartUpMachine)
+{
+    expectFigures(rivet::test::startupSelection(), {{"8231", nullptr, false},
+                                                    {"227100", "安いぜ！", false},
+                                                    {"5868", nullptr, false},
+                                                    {"154/4130", "", false},
+                                                    {"1004/2770", "", false},
+                                                    {"8/8", "", false},
+                                                    {"3517/6000", "普通", false},
+                                                    {"4820/6000", "普通", false},
+                                                    {"28/1596", "紙飛行機並み", false},
+                                                    {"32/1536", "紙飛行機並み", false},
+                                                    {"28221", nullptr, false},
+                                                    {"24693", nullptr, false},
+                                                    {"38.8", "やや推力不足", false},
+                                                    {"25.9", "やや推力不足", false},
+                                                    {"32.3", "推力不足", false},
+                                                    {"904", nullptr, false}});
+}
+
+TEST(Figures, fourLeggedMachineShowsItsTypeSpeedButJudgesTheComputedOne)
+{
+    const Selection selection
+        = selectionOf({"HD-GRY-NX", "XCA-00", "AN-101", "LF-205-SF", "GPS-VVA", "COMDEX-C7", "B-PT000", "", "", "", ""});
+    const MachineTotals t = computeTotals(factoryTable(), selection);
+    EXPECT_DOUBLE_EQ(t.groundBoostSpeed, 102.7);
+    const auto f = figureTexts(t, selectedPart(factoryTable(), selection, 4));
+    EXPECT_EQ(f[12].text, "26");
+    EXPECT_TRUE(f[12].warning);
+    EXPECT_EQ(f[12].verdict, std::optional<std::string>("MAX:63オーバー"));
+    EXPECT_EQ(f[13].text, "68.5");
+    EXPECT_EQ(f[13].verdict, std::optional<std::string>("MAX:49オーバー"));
+    EXPECT_TRUE(f[13].warning);
+    EXPECT_EQ(f[14].text, "85.6");
+    EXPECT_EQ(f[14].verdict, std::optional<std::string>("MAX:63オーバー"));
+}
+
+TEST(Figures, caterpillarsUseTheirOwnThrustAndShowTheirCode)
+{
+    const Selection selection = selectionOf(
+        {"HD-01-SRVT", "XCA-00", "AN-101", "LC-MOS18", "GPS-VVA", "COMDEX-C7", "B-PT000", "", "", "", ""});
+    const Selection corrected = applyAssemblyRules(factoryTable(), selection);
+    EXPECT_EQ(corrected.position(7), 0) << "the booster is removed";
+    const MachineTotals t = computeTotals(factoryTable(), selection);
+    EXPECT_EQ(t.thrust, 10000) << "whatever the booster selector holds";
+    EXPECT_EQ(figureTexts(t, selectedPart(factoryTable(), selection, 4))[12].text, "06");
+}
+
+TEST(Figures, boostQuotientsHeldAsDoublesRoundDown)
+{
+    // 9800 × 22 / 8000 = 26.95 and 23400 × 22 / 8000 = 64.35, both held just below.
+    MachineTotals t;
+    t.thrust = 9800;
+    t.boostMass = 8000;
+    Tparts legs;
+    legs.legType = "N";
+    Tparts booster;
+    booster.boost = 9800;
+    booster.weight = 8000;
+    PartsTable table;
+    table.store(kSlotGroups[BoosterSlot].first, noEquipPart(BoosterSlot));
+    table.store(kSlotGroups[BoosterSlot].first + 1, booster);
+    table.store(kSlotGroups[BoosterSlot].first + 2, endMarkerPart());
+    Selection selection;
+    selection.positions.fill(0);
+    selection.setPosition(7, 1);
+    EXPECT_DOUBLE_EQ(computeTotals(table, selection).groundBoostSpeed, 26.9);
+    booster.boost = 23400;
+    table.store(kSlotGroups[BoosterSlot].first + 1, booster);
+    EXPECT_DOUBLE_EQ(computeTotals(table, selection).groundBoostSpeed, 64.3);
+}
+
+TEST(Figures, divisionsByZeroGiveSoundTexts)
+{
+    // Nothing fitted but a generator: nothing to move, and the defence coefficients are not 0.
+    PartsTable table;
+    Selection selection;
+    selection.positions.fill(-1);
+    const MachineTotals empty = computeTotals(factoryTable(), selection);
+    EXPECT_EQ(empty.boostMass, 0);
+    const auto f = figureTexts(empty, selectedPart(factoryTable(), selection, 4));
+    EXPECT_EQ(f[12].text, "0");
+    EXPECT_EQ(f[13].text, "0");
+    EXPECT_EQ(f[14].text, "0");
+    EXPECT_EQ(f[12].verdict, std::optional<std::string>("推力不足"));
+
+    MachineTotals zero;
+    zero.totalAp = 5000;
+    zero.shellCoefficient = 0;
+    zero.shellDurability = std::nullopt;
+    EXPECT_EQ(figureTexts(zero, noEquipPart(LegsSlot))[10].text, "∞");
+}
+
+TEST(Figures, selectorWithoutItemOrOutOfRangeCountsAsNoEquip)
+{
+    Selection selection = firstExample();
+    selection.setPosition(1, -1);
+    selection.setPosition(4, 500);
+    selection.setPosition(11, 50); // past the end marker of the back-weapon group
+    const MachineTotals t = computeTotals(factoryTable(), selection);
+    EXPECT_EQ(t.legLoadCapacity, 0);
+    EXPECT_EQ(t.totalAp, 8431 - 816 - 3235);
+}
