@@ -1,4 +1,6 @@
 #include "cli/CheckCommand.h"
+#include "cli/EvalCommand.h"
+#include "cli/ExportCommand.h"
 #include "cli/Command.h"
 
 #include "common/ErrorText.h"
@@ -15,6 +17,8 @@ std::vector<std::unique_ptr<Command>> commands()
 {
     std::vector<std::unique_ptr<Command>> list;
     list.push_back(std::make_unique<CheckCommand>());
+    list.push_back(std::make_unique<EvalCommand>());
+    list.push_back(std::make_unique<ExportCommand>());
     return list;
 }
 

@@ -1,0 +1,87 @@
+#include "cli/ExportCommand.h"
+
+#include "cli/OpenedAssembly.h"
+#include "common/ErrorText.h"
+#include "common/Failure.h"
+#include "common/TextFile.h"
+#include "document/AssemblyFile.h"
+#include "document/ReportValues.h"
+
+#include <optional>
+#include <ostream>
+
+namespace rivet::cli {
+
+namespace {
+
+struct ExportOptions
+{
+    ReportKind kind = ReportKind::Text;
+    int templateNumber = 1;
+    std::string file;
+    std::optional<std::string> output;
+};
+
+std::optional<ExportOptions> parse(const std::vector<std::string>& arguments)
+{
+    ExportOptions options;
+    bool haveFormat = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (argument == "--format" && hasValue) {
+            const std::string& format = arguments[++i];
+            if (format != "text" && format != "html") {
+                return std::nullopt;
+            }
+            options.kind = format == "text" ? ReportKind::Text : ReportKind::Html;
+            haveFormat = true;
+        } else if (argument == "--template" && hasValue) {
+            const std::string& number = arguments[++i];
+            if (number != "1" && number != "2" && number != "3") {
+                return std::nullopt;
+            }
+            options.templateNumber = number[0] - '0';
+        } else if (argument == "-o" && hasValue) {
+            options.output = arguments[++i];
+        } else if (!argument.empty() && argument[0] != '-' && options.file.empty()) {
+            options.file = argument;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!haveFormat || options.file.empty()) {
+        return std::nullopt;
+    }
+    return options;
+}
+
+} // namespace
+
+int ExportCommand::execute(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+{
+    const auto options = parse(arguments);
+    if (!options) {
+        err << "usage: rivet-cli " << synopsis() << "\n";
+        return kExitUsage;
+    }
+    auto workspace = startWorkspace();
+    auto assembly = openAsTheWindowDoes(*workspace, options->file);
+    const std::string path = templatePath(workspace->paths.dataDir, options->kind, options->templateNumber);
+    if (!fileExists(path)) {
+        err << missingTemplateMessage(path) << "\n";
+        return kExitFailure;
+    }
+    const std::string report = buildReport(*assembly, workspace->paths.dataDir, options->kind, options->templateNumber);
+    const std::string target = options->output.value_or(
+        replaceExtension(options->file, options->kind == ReportKind::Text ? ".txt" : ".htm"));
+    if (target == "-") {
+        out << report;
+        out.flush();
+        return out ? kExitOk : kExitFailure;
+    }
+    writeFileAtomically(target, report, formatText("ファイル %s を作成できません", target.c_str()));
+    return kExitOk;
+}
+
+} // namespace rivet::cli

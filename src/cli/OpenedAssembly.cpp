@@ -1,0 +1,25 @@
+#include "cli/OpenedAssembly.h"
+
+#include "common/Failure.h"
+
+#include <cerrno>
+#include "common/TextFile.h"
+#include "document/AssemblyFile.h"
+#include "document/NewAssembly.h"
+
+namespace rivet::cli {
+
+std::unique_ptr<Assembly> openAsTheWindowDoes(const Workspace& workspace, const std::string& path)
+{
+    if (!fileExists(path)) {
+        throw Failure(ioErrorMessage(ENOENT));
+    }
+    auto assembly = std::make_unique<Assembly>(workspace.table);
+    prepareNewAssembly(*assembly);
+    assembly->change();
+    assembly->logic().rangeChange();
+    openAssembly(*assembly, path);
+    return assembly;
+}
+
+} // namespace rivet::cli

@@ -1,0 +1,17 @@
+#include "document/NewAssembly.h"
+
+#include "document/Assembly.h"
+
+namespace rivet {
+
+void prepareNewAssembly(Assembly& assembly)
+{
+    static constexpr int kInitialItems[kSelectorCount] = {1, 1, 1, 4, 1, 1, 1, 1, 1, 1, 41};
+    for (int selector = 1; selector <= kSelectorCount; ++selector) {
+        assembly.setPositionFromCode(selector, kInitialItems[selector - 1]);
+    }
+    assembly.colours().resetColorScheme();
+    assembly.setCurrentFile("none");
+}
+
+} // namespace rivet
