@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class QImage;
+
+// The clipboard and the printer, behind one small interface so that window tests check what
+// would be copied or printed without touching the desktop.
+class DesktopServices
+{
+public:
+    enum class PrintResult { Printed, NoDefaultPrinter };
+
+    virtual ~DesktopServices() = default;
+    // False when the clipboard cannot be opened.
+    virtual bool setClipboardText(const QString& text) = 0;
+    // One page on the default printer: the image at the top left, 96 image pixels to the inch.
+    virtual PrintResult printImage(const QImage& image) = 0;
+
+    static DesktopServices& current();
+    // Installs other services (nullptr restores the desktop's); the caller keeps ownership.
+    static void install(DesktopServices* services);
+};
+
+class QtDesktopServices : public DesktopServices
+{
+public:
+    bool setClipboardText(const QString& text) override;
+    PrintResult printImage(const QImage& image) override;
+};

@@ -1,0 +1,233 @@
+// Start-up, settings and the evaluation in the main window.
+#include "common/ShiftJis.h"
+#include "mainwindow/TasmForm.h"
+#include "support/Bytes.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempHome.h"
+#include "support/WindowLookup.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <memory>
+
+using namespace rivet::test;
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TasmForm> start(const QStringList& arguments = {})
+    {
+        auto form = std::make_unique<TasmForm>(arguments);
+        form->show();
+        return form;
+    }
+    QComboBox* selector(TasmForm& form, int n)
+    {
+        return child<QComboBox>(&form, QString("cb%1").arg(n).toUtf8().constData());
+    }
+
+private Q_SLOTS:
+    void firstStartWritesFilesAndShowsTheInitialMachine()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        QVERIFY(dialogs.errors.isEmpty());
+        QVERIFY(QFileInfo(QString::fromStdString(home.garageDir())).isDir());
+        QVERIFY(QFileInfo::exists(QString::fromStdString(home.dataDir() + "option.dat")));
+        QVERIFY(QFileInfo::exists(QString::fromStdString(home.dataDir() + "template1.txt")));
+        const QStringList expected {"HD-01-SRVT", "XCA-00", "AN-101", "LN-1001-PX-0", "GPS-VVA", "COMDEX-C7",
+                                    "B-P320", "WG-RF35", "LS-2001", "WM-S40/1", "RXA-01WE"};
+        for (int n = 1; n <= 11; ++n) {
+            QCOMPARE(selector(*form, n)->currentText(), expected[n - 1]);
+        }
+        QCOMPARE(form->windowTitle(), QString("Kosmoアセンブルツール "));
+        QCOMPARE(child<QTabWidget>(form.get(), "PageControl1")->currentIndex(), 0);
+        QCOMPARE(child<QCheckBox>(form.get(), "Chk1")->text(), QString("SP-MAW"));
+        QCOMPARE(child<QCheckBox>(form.get(), "chk13")->text(), QString("SP-ABS/Re"));
+        QCOMPARE(child<QCheckBox>(form.get(), "chk4")->toolTip(), QString("被弾時の反動を軽減"));
+        QCOMPARE(labelText(form.get(), "ed1"), QString("8231"));
+        QCOMPARE(labelText(form.get(), "ed15"), QString("32.3"));
+        QCOMPARE(labelText(form.get(), "lbS15"), QString("推力不足"));
+        QCOMPARE(selector(*form, 1)->toolTip(), QString("生態センサー内蔵型の頭部パーツ"));
+        QCOMPARE(selector(*form, 1)->maxVisibleItems(), 40);
+        QCOMPARE(selector(*form, 11)->maxVisibleItems(), 20);
+        QVERIFY(child<QAction>(form.get(), "acSave")->isEnabled());
+        QCOMPARE(child<QLineEdit>(form.get(), "acname")->text(), QString("へっぽこ１号"));
+        QCOMPARE(child<QPlainTextEdit>(form.get(), "acmemo")->toPlainText(), QString("初期機体？\nデフォルト？"));
+    }
+
+    void longListSettingSurvivesTwoStarts()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        {
+            auto form = start();
+            QAction* longList = child<QAction>(form.get(), "mnLongList");
+            QVERIFY(longList->isChecked());
+            longList->trigger();
+            QVERIFY(!longList->isChecked());
+            QCOMPARE(selector(*form, 1)->maxVisibleItems(), 40); // the length changes at the next start
+            form->close();
+        }
+        QCOMPARE(readBytes(home.settingsFile()), std::string("[common]\r\nlonglist=0\r\n"));
+        {
+            auto form = start();
+            QVERIFY(!child<QAction>(form.get(), "mnLongList")->isChecked());
+            QCOMPARE(selector(*form, 1)->maxVisibleItems(), 5);
+            QCOMPARE(selector(*form, 11)->maxVisibleItems(), 5);
+        }
+        for (const auto& [value, expected] : {std::pair {"0x0", false}, std::pair {"abc", true}}) {
+            writeBytes(home.settingsFile(), std::string("[common]\r\nlonglist=") + value + "\r\n");
+            auto form = start();
+            QCOMPARE(child<QAction>(form.get(), "mnLongList")->isChecked(), expected);
+        }
+    }
+
+    void closingStillWorksWhenTheSettingsCannotBeWritten()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        QDir().mkpath(QString::fromStdString(home.settingsFile())); // a folder where the file goes
+        QVERIFY(form->close());
+        QCOMPARE(dialogs.errors, QStringList {QString::fromStdString(home.settingsFile() + " に書き込めません")});
+    }
+
+    void catalogueFailureIsShownAndTheWindowRefusesToWork()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        QDir().mkpath(QString::fromStdString(home.dataDir()));
+        writeBytes(home.dataDir() + "leg.dat", sjisFile({"#脚", "#columns", "\"LN-X\",1,2"}));
+        auto form = start();
+        QCOMPARE(dialogs.errors, QStringList {"リストのインデックスが範囲を超えています (3)"});
+        QVERIFY(!form->catalogueReady());
+        QVERIFY(!child<QTabWidget>(form.get(), "PageControl1")->isEnabled());
+        QVERIFY(!child<QAction>(form.get(), "acSave")->isEnabled());
+        QVERIFY(!child<QAction>(form.get(), "acOpenfile")->isEnabled());
+        QCOMPARE(selector(*form, 3)->count(), 20); // slots before the failing one are filled
+        QCOMPARE(selector(*form, 5)->count(), 0);
+        QVERIFY(child<QAction>(form.get(), "acCloseform")->isEnabled());
+    }
+
+    void pickingLegsRecomputesAndColoursTheBoostFigure()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        chooseItem(selector(*form, 11), 0);
+        QComboBox* legs = selector(*form, 4);
+        chooseItem(legs, legs->findText("LN-1001"));
+        QCOMPARE(labelText(form.get(), "ed1"), QString("8431"));
+        QCOMPARE(labelText(form.get(), "ed13"), QString("39.7"));
+        QVERIFY(!isRed(form.get(), "ed13"));
+        // The four-legged machine: HD-GRY-NX, B-PT000, no weapons.
+        chooseItem(selector(*form, 1), selector(*form, 1)->findText("HD-GRY-NX"));
+        chooseItem(selector(*form, 7), selector(*form, 7)->findText("B-PT000"));
+        for (int weapon : {8, 9, 10}) {
+            chooseItem(selector(*form, weapon), 0);
+        }
+        chooseItem(legs, legs->findText("LF-205-SF"));
+        QCOMPARE(labelText(form.get(), "ed13"), QString("26"));
+        QCOMPARE(labelText(form.get(), "ed14"), QString("68.5"));
+        QVERIFY(isRed(form.get(), "ed14"));
+        QVERIFY(isRed(form.get(), "ed13"));
+        QCOMPARE(labelText(form.get(), "lbS13"), QString("MAX:63オーバー"));
+        QCOMPARE(legs->toolTip(), QString("4足標準タイプ。最高クラスの機動力"));
+        chooseItem(selector(*form, 7), selector(*form, 7)->findText("B-P320"));
+        QVERIFY(!isRed(form.get(), "ed13")); // back to the normal colour on the next run
+    }
+
+    void aRuleResetsTheArmWeaponWithoutItsChangeEvent()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        QComboBox* armWeapon = selector(*form, 8);
+        chooseItem(armWeapon, armWeapon->findText("WG-1-KARASAWA"));
+        QCOMPARE(armWeapon->currentText(), QString("WG-1-KARASAWA"));
+        QSignalSpy activated(armWeapon, &QComboBox::activated);
+        QComboBox* legs = selector(*form, 4);
+        chooseItem(legs, legs->findText("LN-SSVR"));
+        QCOMPARE(armWeapon->currentIndex(), 0);
+        QCOMPARE(activated.count(), 0);
+        QCOMPARE(armWeapon->toolTip(), QString("no"));
+    }
+
+    void backWeaponsPairWhenThePlayerChangesThem()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        QComboBox* right = selector(*form, 10);
+        QComboBox* left = selector(*form, 11);
+        chooseItem(left, left->findText("WM-S40/1"));
+        chooseItem(right, right->findText("WX-S800-GF"));
+        QCOMPARE(left->currentIndex(), 0);
+        chooseItem(left, left->findText("WM-S40/1"));
+        QCOMPARE(right->currentIndex(), 0);
+        chooseItem(left, left->findText("WX-S800/2"));
+        chooseItem(right, 0);
+        QCOMPARE(left->currentIndex(), 0);
+    }
+
+    void optionsTickedChangeTheFigures()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        QTest::mouseClick(child<QCheckBox>(form.get(), "chk4"), Qt::LeftButton);
+        QCOMPARE(labelText(form.get(), "ed16"), QString("1704"));
+        QCOMPARE(labelText(form.get(), "ed6"), QString("7/8"));
+    }
+
+    void namesAndDescriptionMarkTheAssemblyModified()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        form->assembly().setModified(false);
+        form->assembly().setCurrentFile("/tmp/x.asm");
+        QLineEdit* pilot = child<QLineEdit>(form.get(), "pname");
+        QTest::keyClicks(pilot, "X");
+        QVERIFY(child<QAction>(form.get(), "acSave")->isEnabled());
+        QCOMPARE(form->assembly().currentFile(), std::string("none"));
+
+        form->assembly().setModified(false);
+        form->assembly().setCurrentFile("/tmp/x.asm");
+        QTest::keyClicks(child<QPlainTextEdit>(form.get(), "acmemo"), "!");
+        QVERIFY(child<QAction>(form.get(), "acSave")->isEnabled());
+        QCOMPARE(form->assembly().currentFile(), std::string("/tmp/x.asm"));
+
+        QLineEdit* name = child<QLineEdit>(form.get(), "acname");
+        name->selectAll();
+        QTest::keyClicks(name, "ABCDEFGHIJKLMNOPQRST");
+        QTest::mouseClick(child<QPushButton>(form.get(), "Button1"), Qt::LeftButton);
+        QCOMPARE(dialogs.messages, QStringList {"８文字以内"});
+        QCOMPARE(name->text().size(), 20); // names are never cut
+    }
+
+    void recalculationEventRunsTheEvaluationSynchronously()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        form->assembly().setPositionFromCode(4, 1); // from code: no event, figures stale
+        QCOMPARE(labelText(form.get(), "ed1"), QString("8231"));
+        QEvent recalc(static_cast<QEvent::Type>(TasmForm::kRecalcMessage));
+        QCoreApplication::sendEvent(form.get(), &recalc);
+        QCOMPARE(labelText(form.get(), "ed1"), QString("8431"));
+        QCOMPARE(selector(*form, 4)->currentText(), QString("LN-1001"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

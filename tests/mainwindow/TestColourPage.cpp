@@ -1,0 +1,238 @@
+// The page "その他": the colour grid, the channel controls and the pilot settings as the
+// player drives them.
+#include "mainwindow/ColourGrid.h"
+#include "mainwindow/TasmForm.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempHome.h"
+#include "support/WindowLookup.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTabWidget>
+#include <memory>
+
+using namespace rivet::test;
+
+class TestColourPage : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TasmForm> start()
+    {
+        auto form = std::make_unique<TasmForm>(QStringList {});
+        form->show();
+        child<QTabWidget>(form.get(), "PageControl1")->setCurrentIndex(1);
+        return form;
+    }
+
+    static ColourGrid* grid(TasmForm& form)
+    {
+        auto* found = dynamic_cast<ColourGrid*>(child<QWidget>(&form, "sgColor"));
+        if (!found) {
+            qFatal("sgColor is no colour grid");
+        }
+        return found;
+    }
+
+    static QList<int> sliders(TasmForm& form)
+    {
+        return {child<QSlider>(&form, "tbRed")->value(), child<QSlider>(&form, "tbGreen")->value(),
+                child<QSlider>(&form, "tbBlue")->value()};
+    }
+
+    static QStringList fields(TasmForm& form)
+    {
+        return {child<QLineEdit>(&form, "edRed")->text(), child<QLineEdit>(&form, "edGreen")->text(),
+                child<QLineEdit>(&form, "edBlue")->text()};
+    }
+
+    static QString cell(TasmForm& form, int column, int row)
+    {
+        return QString::fromStdString(form.assembly().colours().cell(column, row));
+    }
+
+    static QColor pixel(ColourGrid* grid, int column, int row, int dx, int dy)
+    {
+        const QRect rect = grid->cellRect(column, row);
+        return grid->grab().toImage().pixelColor(rect.left() + dx, rect.top() + dy);
+    }
+
+    static bool saveEnabled(TasmForm& form) { return child<QAction>(&form, "acSave")->isEnabled(); }
+
+private Q_SLOTS:
+    void startShowsTheFactoryColoursAndSettings()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        QVERIFY(dialogs.errors.isEmpty());
+        QCOMPARE(sliders(*form), (QList<int> {32, 36, 28}));
+        QCOMPARE(fields(*form), (QStringList {"32", "36", "28"}));
+        QCOMPARE(labelText(form.get(), "lbLineColor"), QString("323628/162012/182412/121812"));
+        ColourGrid* sgColor = grid(*form);
+        QCOMPARE(sgColor->toolTip(), QString("各マス目はctrl+Cでコピー、\nctrl+Vでペーストできます。"));
+        // Swatches in screen levels; the current cell carries the inverse outline and corner.
+        QCOMPARE(pixel(sgColor, 1, 1, 24, 10), QColor(128, 144, 112));
+        QCOMPARE(pixel(sgColor, 1, 1, 1, 17), QColor(127, 111, 143));
+        QCOMPARE(pixel(sgColor, 1, 1, 2, 2), QColor(127, 111, 143));
+        QCOMPARE(pixel(sgColor, 1, 1, 0, 17), QColor(128, 144, 112));
+        QCOMPARE(pixel(sgColor, 2, 4, 24, 10), QColor(64, 80, 48));
+        QCOMPARE(pixel(sgColor, 4, 4, 1, 1), QColor(48, 72, 48)); // no marker off the current cell
+
+        const QStringList logic {"0", "50%", "50%", "50%", "50%", "50%", "MID"};
+        for (int n = 1; n <= 7; ++n) {
+            auto* field = child<QLineEdit>(form.get(), QString("edL%1").arg(n).toUtf8().constData());
+            QCOMPARE(field->text(), logic[n - 1]);
+            QVERIFY(field->isReadOnly());
+            QCOMPARE(field->focusPolicy(), Qt::NoFocus);
+        }
+        QCOMPARE(child<QSlider>(form.get(), "tbL7")->minimum(), -100);
+    }
+
+    void anyMouseButtonSelectsAColourCell()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        ColourGrid* sgColor = grid(*form);
+        form->assembly().setModified(false);
+        QTest::mouseClick(sgColor, Qt::RightButton, {}, sgColor->cellRect(2, 3).center());
+        QCOMPARE(sliders(*form), (QList<int> {16, 20, 12}));
+        QCOMPARE(fields(*form), (QStringList {"16", "20", "12"}));
+        QCOMPARE(labelText(form.get(), "lbLineColor"), QString("323628/162012/182412/121812"));
+        QCOMPARE(cell(*form, 1, 1), QString("323628"));
+        QVERIFY(saveEnabled(*form));
+        QCOMPARE(pixel(sgColor, 2, 3, 2, 2), QColor(191, 175, 207));
+
+        // A header press changes nothing.
+        QTest::mouseClick(sgColor, Qt::LeftButton, {}, sgColor->cellRect(0, 1).center());
+        QCOMPARE(form->assembly().colours().currentColumn(), 2);
+        QCOMPARE(form->assembly().colours().currentRow(), 3);
+    }
+
+    void ctrlKeysCopyAndPasteBetweenCells()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        ColourGrid* sgColor = grid(*form);
+        QApplication::clipboard()->setText("untouched");
+        QTest::keyClick(sgColor, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(sgColor, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(sliders(*form), (QList<int> {12, 18, 12}));
+        form->assembly().setModified(false);
+
+        QTest::keyClick(sgColor, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(cell(*form, 4, 4), QString("121812"));
+
+        QTest::keyClick(sgColor, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(cell(*form, 4, 4), QString("323628"));
+        QCOMPARE(sliders(*form), (QList<int> {32, 36, 28}));
+        QCOMPARE(labelText(form.get(), "lbLineColor"), QString("323628/162012/182412/323628"));
+        QVERIFY(saveEnabled(*form));
+        QCOMPARE(QApplication::clipboard()->text(), QString("untouched"));
+        QVERIFY(dialogs.errors.isEmpty());
+    }
+
+    void cursorKeysMoveWithinTheColourCells()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        ColourGrid* sgColor = grid(*form);
+        QTest::keyClick(sgColor, Qt::Key_Up);
+        QTest::keyClick(sgColor, Qt::Key_Left);
+        QCOMPARE(form->assembly().colours().currentColumn(), 1);
+        QCOMPARE(form->assembly().colours().currentRow(), 1);
+        QTest::keyClick(sgColor, Qt::Key_Right);
+        QTest::keyClick(sgColor, Qt::Key_PageDown);
+        QCOMPARE(form->assembly().colours().currentColumn(), 2);
+        QCOMPARE(form->assembly().colours().currentRow(), 4);
+        QCOMPARE(sliders(*form), (QList<int> {16, 20, 12}));
+        QCOMPARE(labelText(form.get(), "lbLineColor"), QString("323628/162012/182412/121812"));
+    }
+
+    void movingASliderRewritesFieldCellAndSummary()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        auto* tbRed = child<QSlider>(form.get(), "tbRed");
+        QTest::keyClick(tbRed, Qt::Key_PageDown);
+        QCOMPARE(tbRed->value(), 24);
+        QCOMPARE(fields(*form), (QStringList {"24", "36", "28"}));
+        QCOMPARE(cell(*form, 1, 1), QString("243628"));
+        tbRed->setValue(5);
+        QCOMPARE(fields(*form), (QStringList {"5", "36", "28"}));
+        QCOMPARE(cell(*form, 1, 1), QString("053628"));
+        QCOMPARE(labelText(form.get(), "lbLineColor"), QString("053628/162012/182412/121812"));
+        QCOMPARE(pixel(grid(*form), 1, 1, 24, 10), QColor(20, 144, 112));
+        QTest::keyClick(child<QSlider>(form.get(), "tbBlue"), Qt::Key_End);
+        QCOMPARE(cell(*form, 1, 1), QString("053664"));
+        QCOMPARE(pixel(grid(*form), 1, 1, 24, 10), QColor(20, 144, 255));
+    }
+
+    void typingIntoAChannelField()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        auto* edRed = child<QLineEdit>(form.get(), "edRed");
+        edRed->setFocus();
+        edRed->selectAll();
+        QTest::keyClicks(edRed, "99");
+        QCOMPARE(edRed->text(), QString("64"));
+        QCOMPARE(sliders(*form), (QList<int> {64, 36, 28}));
+        QCOMPARE(cell(*form, 1, 1), QString("643628"));
+
+        // Letters, signs and the clipboard keys never reach the field.
+        QApplication::clipboard()->setText("12");
+        QTest::keyClicks(edRed, "a-+ ");
+        QTest::keyClick(edRed, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(edRed, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(edRed->text(), QString("64"));
+        QVERIFY(dialogs.errors.isEmpty());
+
+        // A field that is no whole number is reported and changes nothing else.
+        auto* edGreen = child<QLineEdit>(form.get(), "edGreen");
+        edGreen->setFocus();
+        QTest::keyClick(edGreen, Qt::Key_Backspace);
+        QTest::keyClick(edGreen, Qt::Key_Backspace);
+        QTest::keyClicks(edGreen, "1.5");
+        QCOMPARE(edGreen->text(), QString("1.5"));
+        QCOMPARE(dialogs.errors.value(0), QString("'' は整数ではありません"));
+        QCOMPARE(dialogs.errors.last(), QString("'1.5' は整数ではありません"));
+        QCOMPARE(sliders(*form), (QList<int> {64, 1, 28}));
+        QCOMPARE(cell(*form, 1, 1), QString("640128"));
+    }
+
+    void logicSlidersShowTheirDisplayText()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        auto* tbL7 = child<QSlider>(form.get(), "tbL7");
+        QTest::keyClick(tbL7, Qt::Key_Home);
+        QCOMPARE(child<QLineEdit>(form.get(), "edL7")->text(), QString("S100"));
+        QTest::keyClick(tbL7, Qt::Key_End);
+        QCOMPARE(child<QLineEdit>(form.get(), "edL7")->text(), QString("L100"));
+        form->assembly().setModified(false);
+        tbL7->setValue(0);
+        QCOMPARE(child<QLineEdit>(form.get(), "edL7")->text(), QString("MID"));
+        QVERIFY(saveEnabled(*form));
+
+        auto* tbL2 = child<QSlider>(form.get(), "tbL2");
+        QTest::keyClick(tbL2, Qt::Key_PageUp);
+        QCOMPARE(child<QLineEdit>(form.get(), "edL2")->text(), QString("58%"));
+        child<QSlider>(form.get(), "tbL1")->setValue(2);
+        QCOMPARE(child<QLineEdit>(form.get(), "edL1")->text(), QString("2"));
+        QCOMPARE(form->assembly().logic().value(1), 2);
+    }
+};
+
+QTEST_MAIN(TestColourPage)
+#include "TestColourPage.moc"

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "mainwindow/DesktopServices.h"
+
+#include <QImage>
+#include <QStringList>
+
+namespace rivet::test {
+
+// Clipboard and printer for window tests: records what would be copied and printed.
+// Installed while the object lives.
+class FakeDesktop : public DesktopServices
+{
+public:
+    FakeDesktop() { DesktopServices::install(this); }
+    ~FakeDesktop() override { DesktopServices::install(nullptr); }
+
+    bool setClipboardText(const QString& text) override
+    {
+        if (!clipboardWorks) {
+            return false;
+        }
+        clipboard = text;
+        return true;
+    }
+    PrintResult printImage(const QImage& image) override
+    {
+        if (!hasPrinter) {
+            return PrintResult::NoDefaultPrinter;
+        }
+        printed << image;
+        return PrintResult::Printed;
+    }
+
+    bool clipboardWorks = true;
+    bool hasPrinter = true;
+    QString clipboard;
+    QList<QImage> printed;
+};
+
+} // namespace rivet::test

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QTest>
+#include <QWidget>
+
+namespace rivet::test {
+
+// The child of a window with that objectName; the test fails when there is none.
+template <typename T> T* child(QObject* window, const char* name)
+{
+    T* found = window->findChild<T*>(name);
+    if (!found) {
+        qFatal("no child %s", name);
+    }
+    return found;
+}
+
+// Chooses item index in a selector as the player does: drops its list down and clicks the
+// item.
+inline void chooseItem(QComboBox* box, int index)
+{
+    box->showPopup();
+    QAbstractItemView* list = box->view();
+    const QModelIndex item = list->model()->index(index, box->modelColumn(), box->rootModelIndex());
+    list->scrollTo(item, QAbstractItemView::PositionAtCenter);
+    QCoreApplication::processEvents();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+    QTRY_VERIFY(!list->isVisible());
+}
+
+inline QString labelText(QObject* window, const char* name)
+{
+    return child<QLabel>(window, name)->text();
+}
+
+// True when the label is drawn in the warning colour.
+inline bool isRed(QObject* window, const char* name)
+{
+    return child<QLabel>(window, name)->palette().color(QPalette::WindowText) == QColor(255, 0, 0);
+}
+
+} // namespace rivet::test
