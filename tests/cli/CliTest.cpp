@@ -1,0 +1,159 @@
+// rivet-cli, run in-process on temporary folders, and once or twice as the real program.
+#include "cli/Command.h"
+#include "support/Bytes.h"
+#include "support/TempHome.h"
+#include "TestPaths.h"
+
+#include <algorithm>
+#include <array>
+#include <fstream>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/wait.h>
+
+using namespace rivet::test;
+
+namespace {
+
+struct Result
+{
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Result runCli(const std::vector<std::string>& arguments)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = rivet::cli::run(arguments, out, err);
+    return {code, out.str(), err.str()};
+}
+
+// The real program with its output captured; the exit code is returned.
+int runProgram(const std::string& commandLine, std::string& output)
+{
+    FILE* pipe = ::popen((std::string(RIVET_BIN_DIR) + "rivet-cli " + commandLine + " 2>&1").c_str(), "r");
+    std::array<char, 4096> buffer {};
+    output.clear();
+    std::size_t got = 0;
+    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+        output.append(buffer.data(), got);
+    }
+    const int status = ::pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+class Cli : public ::testing::Test
+{
+protected:
+    Cli()
+    {
+        EXPECT_EQ(runCli({"check"}).code, 0);
+    }
+    std::string asm_(const std::string& name, const std::vector<std::string>& lines)
+    {
+        const std::string path = home.garageDir() + name;
+        writeBytes(path, sjisFile(lines));
+        return path;
+    }
+    TempHome home;
+};
+
+} // namespace
+
+TEST_F(Cli, usageErrorsExitTwo)
+{
+    EXPECT_EQ(runCli({}).code, 2);
+    EXPECT_EQ(runCli({"frobnicate"}).code, 2);
+    EXPECT_EQ(runCli({"eval"}).code, 2);
+    EXPECT_EQ(runCli({"export", "x.asm"}).code, 2) << "no format";
+    EXPECT_EQ(runCli({"export", "--format", "pdf", "x.asm"}).code, 2);
+    EXPECT_NE(runCli({}).err.find("usage: rivet-cli"), std::string::npos);
+}
+
+TEST_F(Cli, checkStartsUpAsTheWindowDoes)
+{
+    const Result result = runCli({"check"});
+    EXPECT_NE(result.out.find("leg.dat\t29"), std::string::npos);
+    EXPECT_NE(result.out.find("longlist\t1"), std::string::npos);
+    std::remove((home.dataDir() + "fcs.dat").c_str());
+    EXPECT_EQ(runCli({"check"}).code, 0);
+    EXPECT_TRUE(std::ifstream(home.dataDir() + "fcs.dat").good());
+}
+
+TEST_F(Cli, aCatalogueFailurePrintsTheErrorBoxMessage)
+{
+    writeBytes(home.dataDir() + "head.dat", sjisFile({"#頭", "#x", "\"HD\",1.5,1,1,1,1,1,\"x\""}));
+    const Result result = runCli({"check"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err, "'1.5' は整数ではありません.\n");
+}
+
+TEST_F(Cli, evalJsonHasTheWindowsFigures)
+{
+    const std::string path = asm_("a.asm", {"[asm]", "leg=1", "bwpl=0", "opt4=1", "opt8=1", "opt9=1", "opt13=1"});
+    const Result result = runCli({"eval", "--json", path});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out.find("{\"file\": \"" + path + "\", \"selectors\": [{\"name\": \"cb1\", \"position\": 1, "
+                              "\"text\": \"HD-01-SRVT\"}"),
+              0u);
+    EXPECT_NE(result.out.find("{\"name\": \"cb11\", \"position\": 0, \"text\": \"NO EQUIP\"}"), std::string::npos);
+    EXPECT_NE(result.out.find("{\"name\": \"chk4\", \"checked\": true, \"caption\": \"SP-ABS\"}"), std::string::npos);
+    EXPECT_NE(result.out.find("{\"name\": \"ed1\", \"text\": \"8431\", \"warning\": false, \"verdict\": null}"),
+              std::string::npos);
+    EXPECT_NE(result.out.find("{\"name\": \"ed2\", \"text\": \"387600\", \"warning\": false, \"verdict\": \"50万AC!\"}"),
+              std::string::npos);
+    EXPECT_NE(result.out.find("{\"name\": \"ed9\", \"text\": \"23/1868\""), std::string::npos);
+    EXPECT_NE(result.out.find("{\"name\": \"ed16\", \"text\": \"1818\", \"warning\": false, \"verdict\": null}]}\n"),
+              std::string::npos);
+    EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 1);
+}
+
+TEST_F(Cli, evalAppliesTheRulesButNotThePairing)
+{
+    const std::string path = asm_("r.asm", {"[asm]", "leg=6", "armwp=15", "bwpr=35", "bwpl=34", "head=99"});
+    const Result result = runCli({"eval", "--json", path});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_NE(result.out.find("{\"name\": \"cb8\", \"position\": 0"), std::string::npos) << "LN-SSVR drops KARASAWA";
+    EXPECT_NE(result.out.find("{\"name\": \"cb10\", \"position\": 35"), std::string::npos);
+    EXPECT_NE(result.out.find("{\"name\": \"cb11\", \"position\": 34"), std::string::npos);
+    EXPECT_NE(result.out.find("{\"name\": \"cb1\", \"position\": -1, \"text\": \"\"}"), std::string::npos);
+}
+
+TEST_F(Cli, evalOfAMissingFileFails)
+{
+    const Result result = runCli({"eval", home.garageDir() + "none.asm"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err, "ファイルが見つかりません.\n");
+}
+
+TEST_F(Cli, exportWritesTheWindowsReportBytes)
+{
+    const std::string path = asm_("e.asm", {"[asm]", "ACname=へっぽこ１号", "leg=1", "bwpl=0"});
+    ASSERT_EQ(runCli({"export", "--format", "text", path}).code, 0);
+    const std::string report = readBytes(home.garageDir() + "e.txt");
+    EXPECT_NE(report.find(sjisBytes("頭          ：HD-01-SRVT       | AP                ：8431       \r\n")),
+              std::string::npos);
+    EXPECT_NE(report.find(sjisBytes("機体名      ：へっぽこ１号   \r\n")), std::string::npos);
+
+    const Result html = runCli({"export", "--format", "html", path, "-o", "-"});
+    ASSERT_EQ(html.code, 0);
+    EXPECT_NE(html.out.find("<td bgcolor=#809070></td>"), std::string::npos);
+    EXPECT_EQ(html.out.find("#version"), std::string::npos);
+
+    const Result missing = runCli({"export", "--format", "html", "--template", "3", path});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.err, "テンプレート" + home.dataDir() + "template3.htmはありません。\n");
+}
+
+TEST_F(Cli, theRealProgramWritesShiftJisAndExitCodes)
+{
+    const std::string path = asm_("p.asm", {"[asm]", "ACname=テスト", "leg=1", "bwpl=0"});
+    std::string output;
+    EXPECT_EQ(runProgram("export --format text " + path + " -o -", output), 0);
+    EXPECT_EQ(output.find(sjisBytes("パイロット名：gaga")), 0u);
+    EXPECT_EQ(runProgram("eval " + home.garageDir() + "missing.asm", output), 1);
+    EXPECT_EQ(runProgram("", output), 2);
+}

@@ -1,0 +1,238 @@
+// Opening, saving, exporting, copying and printing through the main window's actions, with
+// the dialogs answered by the test.
+#include "mainwindow/TasmForm.h"
+#include "support/Bytes.h"
+#include "support/FakeDesktop.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempHome.h"
+#include "support/WindowLookup.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace rivet::test;
+
+namespace {
+
+QString qs(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+class DocumentFlowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TasmForm> start(const QStringList& arguments = {})
+    {
+        auto form = std::make_unique<TasmForm>(arguments);
+        form->show();
+        return form;
+    }
+    QAction* action(TasmForm& form, const char* name) { return child<QAction>(&form, name); }
+
+private Q_SLOTS:
+    void theTypicalRoad()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        // Pick legs: the rules reset the KARASAWA rifle.
+        QComboBox* armWeapon = child<QComboBox>(form.get(), "cb8");
+        chooseItem(armWeapon, armWeapon->findText("WG-1-KARASAWA"));
+        QComboBox* legs = child<QComboBox>(form.get(), "cb4");
+        chooseItem(legs, legs->findText("LF-205-SF"));
+        QCOMPARE(armWeapon->currentIndex(), 0);
+        QVERIFY(action(*form, "acSave")->isEnabled());
+
+        // Save without a name: the dialog asks, the name with ".asm" becomes the caption.
+        dialogs.fileNames << qs(home.garageDir() + "first");
+        action(*form, "acSave")->trigger();
+        QCOMPARE(dialogs.fileRequests.size(), 1);
+        const FileRequest request = dialogs.fileRequests.first();
+        QVERIFY(request.save);
+        QCOMPARE(request.title, QString("名前をつけて保存"));
+        QCOMPARE(request.filter, QString("アセンブリデータ|*.asm"));
+        QCOMPARE(request.defaultSuffix, QString("asm"));
+        QCOMPARE(request.proposedName, QString("none"));
+        QCOMPARE(request.folder, qs(home.garageDir()));
+        QCOMPARE(form->windowTitle(), qs(home.garageDir() + "first.asm"));
+        QVERIFY(QFileInfo::exists(qs(home.garageDir() + "first.asm")));
+        QVERIFY(!action(*form, "acSave")->isEnabled());
+
+        // HTML export: asked again, written beside the chosen name.
+        dialogs.fileNames << qs(home.garageDir() + "report.htm");
+        action(*form, "acHtmloutput")->trigger();
+        QCOMPARE(dialogs.fileRequests.last().filter, QString("テンプレート(html形式)|*.htm"));
+        QCOMPARE(dialogs.fileRequests.last().proposedName, QString("first"));
+        const std::string html = readBytes(home.garageDir() + "report.htm");
+        QVERIFY(html.find(sjisBytes("<td>LF-205-SF</td>")) != std::string::npos);
+        QVERIFY(html.find("ZubRIVET ver 1.36") != std::string::npos);
+        QCOMPARE(form->assembly().currentFile(), home.garageDir() + "report.asm");
+
+        // The overwrite save now writes that ".asm" without asking.
+        form->assembly().setModified(true);
+        QCoreApplication::processEvents();
+        const int asked = dialogs.fileRequests.size();
+        form->acSaveExecute();
+        QCOMPARE(dialogs.fileRequests.size(), asked);
+        QVERIFY(QFileInfo::exists(qs(home.garageDir() + "report.asm")));
+        QVERIFY(dialogs.errors.isEmpty());
+    }
+
+    void openingAFileShowsItAndCountsAsSaved()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        const std::string path = home.garageDir() + "mine.asm";
+        writeBytes(path, sjisFile({"[asm]", "ACname=テスト機", "leg=1", "bwpl=0", "opt2=1", "[logic]", "1=5", "7=-30",
+                                   "[color]", "HEAD=HEAD,162012,162012,182412,121812", "[acmemo]", "0=一行目",
+                                   "2=三行目"}));
+        dialogs.fileNames << qs(path);
+        action(*form, "acOpenfile")->trigger();
+        QCOMPARE(dialogs.fileRequests.first().proposedName, QString("none.asm"));
+        QVERIFY(!dialogs.fileRequests.first().save);
+        QCOMPARE(form->windowTitle(), qs(path));
+        QVERIFY(!action(*form, "acSave")->isEnabled());
+        QCOMPARE(child<QLineEdit>(form.get(), "acname")->text(), QString("テスト機"));
+        QCOMPARE(labelText(form.get(), "ed1"), QString("8431"));
+        QCOMPARE(child<QLineEdit>(form.get(), "edL1")->text(), QString("3"));
+        QCOMPARE(child<QLineEdit>(form.get(), "edL7")->text(), QString("S30"));
+        QCOMPARE(child<QLineEdit>(form.get(), "edRed")->text(), QString("16"));
+        QCOMPARE(form->assembly().memo(), std::string("一行目\n三行目"));
+
+        // Editing the pilot forgets the file name; the next overwrite save asks again.
+        QTest::keyClicks(child<QLineEdit>(form.get(), "pname"), "x");
+        QVERIFY(action(*form, "acSave")->isEnabled());
+        action(*form, "acSave")->trigger();
+        QCOMPARE(dialogs.fileRequests.size(), 2); // cancelled: no names left
+        QCOMPARE(form->windowTitle(), qs(path));
+    }
+
+    void commandLineOpensAnExistingFileAndIgnoresAMissingOne()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        QDir().mkpath(qs(home.garageDir()));
+        const std::string path = home.garageDir() + "cmd.asm";
+        writeBytes(path, sjisFile({"[asm]", "Pilotname=コマンド"}));
+        {
+            auto form = start({qs(path), "ignored"});
+            QCOMPARE(form->windowTitle(), qs(path));
+            QCOMPARE(child<QLineEdit>(form.get(), "pname")->text(), QString("コマンド"));
+            QVERIFY(action(*form, "acSave")->isEnabled());
+        }
+        auto form = start({qs(home.garageDir() + "missing.asm")});
+        QCOMPARE(form->windowTitle(), QString("Kosmoアセンブルツール "));
+        QCOMPARE(child<QLineEdit>(form.get(), "pname")->text(), QString("へっぽこレイブン"));
+        QVERIFY(dialogs.errors.isEmpty());
+    }
+
+    void missingTemplateNamesItsPathAndKeepsTheNewName()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        child<QAction>(form.get(), "N10")->trigger(); // HTML template 2
+        QVERIFY(child<QAction>(form.get(), "N10")->isChecked());
+        QVERIFY(!child<QAction>(form.get(), "N9")->isChecked());
+        QVERIFY(child<QAction>(form.get(), "MenuItem1")->isChecked()); // the text menu keeps its own
+        dialogs.fileNames << qs(home.garageDir() + "out");
+        action(*form, "acHtmloutput")->trigger();
+        QCOMPARE(dialogs.messages, QStringList {"テンプレート" + qs(home.dataDir()) + "template2.htmはありません。"});
+        QCOMPARE(form->windowTitle(), qs(home.garageDir() + "out.asm"));
+        QVERIFY(!QFileInfo::exists(qs(home.garageDir() + "out.htm")));
+    }
+
+    void clipboardAlwaysTakesTextTemplateOne()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        FakeDesktop desktop;
+        auto form = start();
+        child<QAction>(form.get(), "MenuItem3")->trigger();
+        child<QAction>(form.get(), "N8")->trigger();
+        QVERIFY(desktop.clipboard.startsWith("パイロット名：へっぽこレイブン"));
+        QVERIFY(desktop.clipboard.endsWith("デフォルト？\r\n"));
+        QCOMPARE(dialogs.messages, QStringList {"クリップボードへコピーしました。"});
+
+        desktop.clipboardWorks = false;
+        child<QAction>(form.get(), "N8")->trigger();
+        QCOMPARE(dialogs.errors, QStringList {"クリップボードを開くことができません"});
+        QCOMPARE(dialogs.messages.size(), 1);
+    }
+
+    void aDamagedColourStopsTheExportWithNoOutput()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        form->assembly().colours().setRegionRow(2, "CORE,3z3628,162012,182412,121812");
+        dialogs.fileNames << qs(home.garageDir() + "bad");
+        action(*form, "acTextoutput")->trigger();
+        QCOMPARE(dialogs.errors, QStringList {"'3z' は整数ではありません"});
+        QVERIFY(!QFileInfo::exists(qs(home.garageDir() + "bad.txt")));
+    }
+
+    void saveIntoAReadOnlyFolderLeavesTheOldFile()
+    {
+        if (::geteuid() == 0) {
+            QSKIP("root writes into read-only folders");
+        }
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        dialogs.fileNames << qs(home.garageDir() + "keep.asm");
+        action(*form, "acSaveas")->trigger();
+        const std::string before = readBytes(home.garageDir() + "keep.asm");
+        ::chmod(home.garageDir().c_str(), 0500);
+        QTest::keyClicks(child<QLineEdit>(form.get(), "acname"), "new");
+        form->assembly().setCurrentFile(home.garageDir() + "keep.asm");
+        action(*form, "acSave")->trigger();
+        QCOMPARE(dialogs.errors, QStringList {qs(home.garageDir() + "keep.asm に書き込めません")});
+        QCOMPARE(readBytes(home.garageDir() + "keep.asm"), before);
+        QVERIFY(action(*form, "acSave")->isEnabled());
+    }
+
+    void unwritableTargetIsReportedForAnyUser()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        dialogs.fileNames << qs(home.path() + "no-such-folder/m.asm");
+        action(*form, "acSaveas")->trigger();
+        QCOMPARE(dialogs.errors, QStringList {qs(home.path() + "no-such-folder/m.asm に書き込めません")});
+        QVERIFY(action(*form, "acSave")->isEnabled());
+    }
+
+    void printingAsksAndNeedsADefaultPrinter()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        FakeDesktop desktop;
+        auto form = start();
+        action(*form, "acPrintform")->trigger();
+        QCOMPARE(dialogs.printQuestions, 1);
+        QVERIFY(desktop.printed.isEmpty());
+        dialogs.printAnswers << true;
+        action(*form, "acPrintform")->trigger();
+        QCOMPARE(desktop.printed.size(), 1);
+        QCOMPARE(desktop.printed.first().width(), form->width());
+        desktop.hasPrinter = false;
+        dialogs.printAnswers << true;
+        action(*form, "acPrintform")->trigger();
+        QCOMPARE(dialogs.errors, QStringList {"デフォルト プリンタが存在しません"});
+    }
+};
+
+QTEST_MAIN(DocumentFlowTest)
+#include "DocumentFlowTest.moc"
