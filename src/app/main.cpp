@@ -2,6 +2,9 @@
 #include "common/ErrorText.h"
 #include "mainwindow/AppStyle.h"
 #include "mainwindow/TasmForm.h"
+#include "windows/TDForm.h"
+#include "windows/Tdataform.h"
+#include "windows/Tzubtoolsaboutdialog.h"
 
 #include <QApplication>
 
@@ -14,6 +17,12 @@ int main(int argc, char* argv[])
     // The main window is created first: its start-up runs before the other windows exist,
     // and closing it ends the program.
     TasmForm asmForm(QApplication::arguments().mid(1));
+    // Then the parts-list viewer, the damage calculator and the about dialog, hidden. They
+    // are the main window's children, so they close with it.
+    auto* dataform = new Tdataform(&asmForm);
+    auto* dform = new TDForm(&asmForm);
+    auto* about = new Tzubtoolsaboutdialog(&asmForm);
+    asmForm.setAuxiliaryWindows(dataform, dform, about);
     asmForm.show();
     return QApplication::exec();
 }

@@ -2,9 +2,14 @@
 // (and of the auxiliary windows) as PNG files, for the documentation and for looking at.
 #include "mainwindow/AppStyle.h"
 #include "mainwindow/TasmForm.h"
+#include "windows/TDForm.h"
+#include "windows/Tdataform.h"
+#include "windows/Tzubtoolsaboutdialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QTabWidget>
 
 int main(int argc, char* argv[])
@@ -23,5 +28,26 @@ int main(int argc, char* argv[])
         QApplication::processEvents();
         asmForm.grab().save(folder + QString("/main-page%1.png").arg(page + 1));
     }
+
+    // The auxiliary windows, created and opened as the player opens them.
+    auto* dataform = new Tdataform(&asmForm);
+    auto* dform = new TDForm(&asmForm);
+    auto* about = new Tzubtoolsaboutdialog(&asmForm);
+    asmForm.setAuxiliaryWindows(dataform, dform, about);
+    pages->setCurrentIndex(0);
+    if (auto* legs = asmForm.findChild<QPushButton*>("bb04")) {
+        legs->click();
+        QApplication::processEvents();
+        dataform->grab().save(folder + "/dataform-legs.png");
+        dataform->hide();
+    }
+    if (auto* damage = asmForm.findChild<QAction*>("acDamageform")) {
+        damage->trigger();
+        QApplication::processEvents();
+        dform->grab().save(folder + "/damage-calculator.png");
+    }
+    about->show();
+    QApplication::processEvents();
+    about->grab().save(folder + "/about.png");
     return 0;
 }

@@ -30,6 +30,12 @@ const Tparts* PartsTable::entry(int index) const
 void PartsTable::store(int index, Tparts part)
 {
     m_entries.at(static_cast<std::size_t>(index)) = std::make_unique<Tparts>(std::move(part));
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const SlotGroup group = kSlotGroups[static_cast<std::size_t>(slot)];
+        if (index >= group.first && index < group.first + group.size) {
+            m_itemCounts[static_cast<std::size_t>(slot)] = countItems(slot);
+        }
+    }
 }
 
 const Tparts* PartsTable::part(int slot, int item) const
@@ -60,6 +66,11 @@ int PartsTable::itemCount(int slot) const
     if (slot < 0 || slot >= kSlotCount) {
         return 0;
     }
+    return m_itemCounts[static_cast<std::size_t>(slot)];
+}
+
+int PartsTable::countItems(int slot) const
+{
     const SlotGroup group = kSlotGroups[static_cast<std::size_t>(slot)];
     if (!entry(group.first)) {
         return 0;

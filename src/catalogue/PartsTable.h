@@ -88,7 +88,11 @@ public:
     int itemCount(int slot) const;
 
 private:
+    int countItems(int slot) const;
+
     std::array<std::unique_ptr<Tparts>, kPartsTableSize> m_entries;
+    // Item counts per slot, kept up to date by store(): the evaluation asks for them often.
+    std::array<int, kSlotCount> m_itemCounts {};
 };
 
 } // namespace rivet

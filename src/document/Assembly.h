@@ -1,5 +1,7 @@
 #pragma once
 
+#include "appearance/ColourEditor.h"
+#include "appearance/PilotLogic.h"
 #include "catalogue/PartsTable.h"
 #include "evaluation/AssemblyRules.h"
 #include "evaluation/FigureTexts.h"
@@ -23,6 +25,9 @@ class Assembly
 {
 public:
     explicit Assembly(const PartsTable& table);
+    // The colour editor and the pilot logic mark this very object modified: no copies.
+    Assembly(const Assembly&) = delete;
+    Assembly& operator=(const Assembly&) = delete;
 
     const PartsTable& table() const { return m_table; }
 
@@ -67,6 +72,12 @@ public:
     // Hint of a selector: the description of its part ("no" for NO EQUIP).
     std::string selectorHint(int selector) const;
 
+    // --- colours and pilot settings; their edits mark the assembly modified
+    ColourEditor& colours() { return m_colours; }
+    const ColourEditor& colours() const { return m_colours; }
+    PilotLogic& logic() { return m_logic; }
+    const PilotLogic& logic() const { return m_logic; }
+
 private:
     const PartsTable& m_table;
     Selection m_selection;
@@ -76,6 +87,8 @@ private:
     std::string m_currentFile = "none";
     MachineTotals m_totals;
     std::array<FigureText, kFigureCount> m_figures;
+    ColourEditor m_colours;
+    PilotLogic m_logic;
 };
 
 } // namespace rivet

@@ -5,6 +5,7 @@
 #include "common/ErrorText.h"
 #include "common/Failure.h"
 #include "common/TextFile.h"
+#include "document/NewAssembly.h"
 #include "mainwindow/Dialogs.h"
 
 #include <QApplication>
@@ -22,8 +23,7 @@
 
 namespace {
 
-// Initial items of cb1..cb11 and their drop-down lengths with the long list on.
-constexpr int kInitialItems[rivet::kSelectorCount] = {1, 1, 1, 4, 1, 1, 1, 1, 1, 1, 41};
+// Drop-down lengths of cb1..cb11 with the long list on.
 constexpr int kLongListLengths[rivet::kSelectorCount] = {40, 40, 40, 40, 40, 40, 40, 40, 40, 20, 20};
 constexpr int kShortListLength = 5;
 
@@ -92,12 +92,14 @@ void TasmForm::FormCreate(const QStringList& arguments)
         fillOptionBoxes();
         m_catalogueReady = true;
         // 7-8: initial items and drop-down lengths
-        for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
-            m_assembly->setPositionFromCode(selector, kInitialItems[selector - 1]);
-        }
+        rivet::applyInitialSelection(*m_assembly);
         setDropDownLengths();
-        // 9-12 arrive with the colour editor and the assembly file
-        startDocument(arguments);
+        // 9: the file dialogs start in garageDir (they take it when they open)
+        // 10: the colour scheme
+        resetColorScheme();
+        // 11-12: no file yet, unless one is named on the command line
+        m_assembly->setCurrentFile("none");
+        openCommandLineFile(arguments);
         // 13: first evaluation
         select();
         // 14

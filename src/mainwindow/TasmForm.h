@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class ColourGrid;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -18,9 +19,13 @@ class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QSlider;
 class QTabWidget;
 class QToolBar;
 class QWidget;
+class TDForm;
+class Tdataform;
+class Tzubtoolsaboutdialog;
 
 // The main window: slot selectors, option boxes, names, description, figures, colours and
 // pilot settings, with the menus and the tool bar. Its handlers read the controls, call the
@@ -52,8 +57,35 @@ public:
     void Button1Click();
     void editChange(QLineEdit* field);
     void acmemoChange();
+    // --- colours and pilot settings: each passes the player's change to the assembly
+    void sgColorMouseDown(int column, int row);
+    void sgColorKeyDown(int key, bool ctrlOnly);
+    void sgColorKeyUp();
+    void sgColorMove(int column, int row);
+    void tbRedChange(rivet::Channel channel, int position);
+    void edRedChange(rivet::Channel channel, const QString& text);
+    void tbLogicChange(int n, int position);
+    // --- the assembly file and reports
+    void openfile();
+    void acSaveExecute();
+    void savefileasExecute();
+    bool askFileName();
+    void acTextoutputExecute();
+    void acHtmloutputExecute();
+    void N8Click();
+    void printform();
+    // The template number (1..3) a template menu has marked.
+    static int selectedTemplate(const QMenu* menu);
     // --- closing (the long-list check item toggles itself and is saved at close)
     void acCloseformExecute();
+    // --- tools: the parts-list viewer, the damage calculator, the about dialog, the file
+    // association. The auxiliary windows are created after the main window and handed over
+    // here; until then their buttons and actions do nothing.
+    void setAuxiliaryWindows(Tdataform* dataform, TDForm* dform, Tzubtoolsaboutdialog* about);
+    void showdata(QPushButton* sender);
+    void damageform();
+    void regext();
+    void versioninfo();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -70,6 +102,13 @@ private:
     void wireControls();
     void wirePage1();
     void wirePage2();
+    void wireTools();
+    void wireDocument();
+    // Writes text (to the file of the current name, or the clipboard) or HTML template N;
+    // false when it stopped (missing template, failure shown).
+    bool exportText(bool toClipboard, int number);
+    void exportHtml(int number);
+    void showCurrentFileAsCaption();
     void fillSlotSelectors(int slot);
     void fillOptionBoxes();
     void setDropDownLengths();
@@ -78,7 +117,7 @@ private:
     // Start-up steps that belong to the colour editor, the pilot logic and the document.
     void resetColorScheme();
     void startPilotLogic();
-    void startDocument(const QStringList& arguments);
+    void openCommandLineFile(const QStringList& arguments);
 
     // Writes every control from the assembly without raising change events.
     void refreshControls();
@@ -92,6 +131,9 @@ private:
     std::unique_ptr<rivet::Assembly> m_assembly;
     bool m_catalogueReady = false;
     bool m_refreshing = false;
+    // The shared save dialog's filter and title, set by each flow before it asks.
+    QString m_saveFilter = "テキスト|*.txt|html|*.htm|アセンブリデータ|*.asm";
+    QString m_saveTitle;
 
     // page 1
     QTabWidget* PageControl1 = nullptr;
@@ -122,4 +164,17 @@ private:
     QAction* mnLongList = nullptr;
     QMenu* mnTextType = nullptr;
     QMenu* mnHtmltype = nullptr;
+
+    // page 2: colour grid, channel sliders and fields (red, green, blue), pilot settings 1..7
+    ColourGrid* sgColor = nullptr;
+    std::array<QSlider*, 3> m_channelSliders {};
+    std::array<QLineEdit*, 3> m_channelFields {};
+    QLabel* lbLineColor = nullptr;
+    std::array<QSlider*, rivet::PilotLogic::kSettingCount> m_logicSliders {};
+    std::array<QLineEdit*, rivet::PilotLogic::kSettingCount> m_logicFields {};
+
+    // auxiliary windows (children of this window, so they close with it)
+    Tdataform* m_dataform = nullptr;
+    TDForm* m_dform = nullptr;
+    Tzubtoolsaboutdialog* m_about = nullptr;
 };

@@ -25,6 +25,8 @@ void TasmForm::wireControls()
 {
     wirePage1();
     wirePage2();
+    wireTools();
+    wireDocument();
 }
 
 void TasmForm::wirePage1()

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using rivet::Channel;
 using rivet::ColourEditor;
 
@@ -34,14 +36,19 @@ protected:
         return {editor.field(Channel::Red), editor.field(Channel::Green), editor.field(Channel::Blue)};
     }
 
-    std::string failureOfField(Channel channel, const std::string& text)
+    static std::string failureOf(const std::function<void()>& edit)
     {
         try {
-            editor.setField(channel, text);
+            edit();
         } catch (const rivet::Failure& failure) {
             return failure.what();
         }
         return "no failure";
+    }
+
+    std::string failureOfField(Channel channel, const std::string& text)
+    {
+        return failureOf([&] { editor.setField(channel, text); });
     }
 
     bool modified = false;
@@ -117,12 +124,21 @@ TEST_F(ColourEditorTest, aFieldThatIsNoWholeNumberChangesNothing)
 {
     startUp();
     EXPECT_EQ(failureOfField(Channel::Red, "1.5"), "'1.5' は整数ではありません");
-    EXPECT_EQ(failureOfField(Channel::Green, ""), "'' は整数ではありません");
     EXPECT_EQ(sliders(), (Ints {32, 36, 28}));
     EXPECT_EQ(editor.cell(1, 1), "323628");
-    EXPECT_EQ(fields(), (Texts {"1.5", "", "28"}));
+    EXPECT_EQ(failureOfField(Channel::Red, ""), "'' は整数ではありません");
+    EXPECT_EQ(sliders(), (Ints {32, 36, 28}));
+    EXPECT_EQ(editor.cell(1, 1), "323628");
+    EXPECT_EQ(fields(), (Texts {"", "36", "28"}));
 
-    // Moving the blue slider rewrites every field and the cell again.
+    // A blue move first rewrites the blank red field, whose change reads the blue field before
+    // it was rewritten: the blue slider springs back.
+    editor.setSlider(Channel::Blue, 10);
+    EXPECT_EQ(sliders(), (Ints {32, 36, 28}));
+    EXPECT_EQ(fields(), (Texts {"32", "36", "28"}));
+    EXPECT_EQ(editor.cell(1, 1), "323628");
+
+    // With every field whole again, a move goes through.
     editor.setSlider(Channel::Blue, 10);
     EXPECT_EQ(fields(), (Texts {"32", "36", "10"}));
     EXPECT_EQ(editor.cell(1, 1), "323610");
@@ -134,8 +150,138 @@ TEST_F(ColourEditorTest, aBlankFieldStopsTheRippleOfAnEarlierSlider)
     EXPECT_THROW(editor.setField(Channel::Blue, ""), rivet::Failure);
     // The red slider writes its field first, whose change then trips over the blank blue field:
     // the red move stays, the cell keeps its colour.
-    EXPECT_EQ(failureOfSlider(), "'' は整数ではありません");
+    EXPECT_EQ(failureOf([&] { editor.setSlider(Channel::Red, 10); }), "'' は整数ではありません");
     EXPECT_EQ(editor.slider(Channel::Red), 10);
     EXPECT_EQ(editor.field(Channel::Red), "10");
     EXPECT_EQ(editor.cell(1, 1), "323628");
+}
+
+TEST_F(ColourEditorTest, pasteBeforeAnyCopyGivesBlack)
+{
+    startUp();
+    editor.keyDown(ColourEditor::kKeyV, true);
+    EXPECT_EQ(editor.cell(1, 1), "000000");
+    // The sliders follow when the key is released.
+    EXPECT_EQ(sliders(), (Ints {32, 36, 28}));
+    editor.keyUp();
+    EXPECT_EQ(sliders(), (Ints {0, 0, 0}));
+    EXPECT_EQ(fields(), (Texts {"0", "0", "0"}));
+    EXPECT_EQ(editor.cell(1, 1), "000000");
+    EXPECT_EQ(editor.lineColor(), "000000/162012/182412/121812");
+}
+
+TEST_F(ColourEditorTest, copyBaseOfHeadToJointOfLegs)
+{
+    startUp();
+    editor.keyDown(ColourEditor::kKeyC, true);
+    editor.keyUp();
+    EXPECT_EQ(editor.copyBuffer(), "323628");
+    editor.moveCurrent(4, 4);
+    editor.keyUp();
+    EXPECT_EQ(sliders(), (Ints {12, 18, 12}));
+    modified = false;
+
+    // Shift or Alt with Ctrl is no paste.
+    editor.keyDown(ColourEditor::kKeyV, false);
+    editor.keyUp();
+    EXPECT_EQ(editor.cell(4, 4), "121812");
+    EXPECT_FALSE(modified);
+
+    editor.keyDown(ColourEditor::kKeyV, true);
+    editor.keyUp();
+    EXPECT_EQ(editor.cell(4, 4), "323628");
+    EXPECT_EQ(sliders(), (Ints {32, 36, 28}));
+    EXPECT_EQ(editor.lineColor(), "323628/162012/182412/323628");
+    EXPECT_TRUE(modified);
+    // The copy buffer outlives the paste.
+    EXPECT_EQ(editor.copyBuffer(), "323628");
+}
+
+TEST_F(ColourEditorTest, selectingMarksModifiedOnlyForADifferentColour)
+{
+    startUp();
+    editor.mouseDown(1, 3); // BASE of ARMS: the same factory colour
+    EXPECT_EQ(editor.currentColumn(), 1);
+    EXPECT_EQ(editor.currentRow(), 3);
+    EXPECT_FALSE(modified);
+
+    editor.mouseDown(2, 3); // OPTIONAL of ARMS
+    EXPECT_TRUE(modified);
+    EXPECT_EQ(sliders(), (Ints {16, 20, 12}));
+    EXPECT_EQ(fields(), (Texts {"16", "20", "12"}));
+    EXPECT_EQ(editor.cell(2, 3), "162012");
+    EXPECT_EQ(editor.cell(1, 3), "323628");
+
+    // Headers and the corner select nothing.
+    modified = false;
+    editor.mouseDown(0, 2);
+    editor.mouseDown(3, 0);
+    editor.mouseDown(0, 0);
+    EXPECT_EQ(editor.currentColumn(), 2);
+    EXPECT_EQ(editor.currentRow(), 3);
+    EXPECT_FALSE(modified);
+}
+
+TEST_F(ColourEditorTest, cursorMovesStayWithinTheColourCells)
+{
+    startUp();
+    editor.moveCurrent(0, 0);
+    EXPECT_EQ(editor.currentColumn(), 1);
+    EXPECT_EQ(editor.currentRow(), 1);
+    editor.moveCurrent(7, 9);
+    EXPECT_EQ(editor.currentColumn(), 4);
+    EXPECT_EQ(editor.currentRow(), 4);
+    // Moving alone leaves the sliders for the key release.
+    EXPECT_EQ(sliders(), (Ints {32, 36, 28}));
+}
+
+TEST_F(ColourEditorTest, regionRowsFollowTheCommaTextRules)
+{
+    startUp();
+    editor.setRegionRow(4, "LEGS,101010,202020,303030,404040,505050,606060");
+    EXPECT_EQ(editor.regionRowText(4), "LEGS,101010,202020,303030,404040");
+
+    editor.setRegionRow(3, "ARMS,,121212");
+    EXPECT_EQ(editor.cell(0, 3), "ARMS");
+    EXPECT_EQ(editor.cell(1, 3), " ");
+    EXPECT_EQ(editor.cell(2, 3), "121212");
+    EXPECT_EQ(editor.cell(3, 3), "");
+    EXPECT_EQ(editor.regionRowText(3), "ARMS,\" \",121212,,");
+
+    // The first item always lands in the header column.
+    editor.setRegionRow(2, "323628,162012");
+    EXPECT_EQ(editor.cell(0, 2), "323628");
+    EXPECT_EQ(editor.cell(1, 2), "162012");
+
+    // Setting rows raises nothing: the controls still show the current cell as it was.
+    EXPECT_FALSE(modified);
+    EXPECT_EQ(sliders(), (Ints {32, 36, 28}));
+    EXPECT_THROW(editor.setRegionRow(0, "x"), rivet::Failure);
+    EXPECT_THROW(editor.regionRowText(5), rivet::Failure);
+}
+
+TEST_F(ColourEditorTest, loadedRowsReachTheControlsThroughLoadCellChannels)
+{
+    startUp();
+    editor.setRegionRow(1, "HEAD,162012,162012,182412,121812");
+    editor.loadCellChannels();
+    editor.refreshLineColor();
+    EXPECT_EQ(sliders(), (Ints {16, 20, 12}));
+    EXPECT_EQ(fields(), (Texts {"16", "20", "12"}));
+    EXPECT_EQ(editor.lineColor(), "162012/162012/182412/121812");
+
+    // A hand-edited cell beyond the sliders' range is taken in clamped and normalised.
+    editor.setRegionRow(2, "CORE,999999,162012,182412,121812");
+    editor.mouseDown(1, 2);
+    EXPECT_EQ(sliders(), (Ints {64, 64, 64}));
+    EXPECT_EQ(fields(), (Texts {"64", "64", "64"}));
+    EXPECT_EQ(editor.cell(1, 2), "646464");
+
+    // A cell that cannot be split stops the selection after the summary.
+    editor.setRegionRow(3, "ARMS,damaged,162012,182412,121812");
+    modified = false;
+    EXPECT_EQ(failureOf([&] { editor.mouseDown(1, 3); }), "'da' は整数ではありません");
+    EXPECT_EQ(editor.lineColor(), "damaged/162012/182412/121812");
+    EXPECT_EQ(editor.cell(1, 3), "damaged");
+    EXPECT_FALSE(modified);
 }

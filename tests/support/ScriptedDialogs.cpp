@@ -22,4 +22,37 @@ void ScriptedDialogs::showMessage(QWidget*, const QString& message)
     messages << message;
 }
 
+int ScriptedDialogs::askQuestion(QWidget*, const QString& question, const QStringList& buttons)
+{
+    questions << question;
+    if (answers.isEmpty()) {
+        return -1;
+    }
+    return static_cast<int>(buttons.indexOf(answers.takeFirst()));
+}
+
+void ScriptedDialogs::showInformation(QWidget*, const QString& message)
+{
+    informations << message;
+}
+
+std::optional<QString> ScriptedDialogs::askFileName(QWidget*, const FileRequest& request)
+{
+    fileRequests << request;
+    if (fileNames.isEmpty()) {
+        return std::nullopt;
+    }
+    const QString name = fileNames.takeFirst();
+    if (name.isEmpty()) {
+        return std::nullopt;
+    }
+    return name;
+}
+
+bool ScriptedDialogs::confirmPrint(QWidget*)
+{
+    ++printQuestions;
+    return !printAnswers.isEmpty() && printAnswers.takeFirst();
+}
+
 } // namespace rivet::test

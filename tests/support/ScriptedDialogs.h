@@ -16,9 +16,25 @@ public:
 
     void showError(QWidget* parent, const QString& message) override;
     void showMessage(QWidget* parent, const QString& message) override;
+    // Answers with the next scripted answer (a button's text, taken from the front of
+    // answers); with none left, or one that is not among the buttons, the dialog counts as
+    // closed (-1).
+    int askQuestion(QWidget* parent, const QString& question, const QStringList& buttons) override;
+    void showInformation(QWidget* parent, const QString& message) override;
+    // Answers with the next of fileNames (an empty text cancels; none left cancels too).
+    std::optional<QString> askFileName(QWidget* parent, const FileRequest& request) override;
+    // Answers with the next of printAnswers (none left: Cancel).
+    bool confirmPrint(QWidget* parent) override;
 
     QStringList errors;
     QStringList messages;
+    QStringList answers;
+    QStringList questions;
+    QStringList informations;
+    QStringList fileNames;
+    QList<FileRequest> fileRequests;
+    QList<bool> printAnswers;
+    int printQuestions = 0;
 };
 
 } // namespace rivet::test

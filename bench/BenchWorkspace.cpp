@@ -1,0 +1,21 @@
+#include "BenchWorkspace.h"
+
+#include "catalogue/CatalogueLoader.h"
+#include "catalogue/DefaultFiles.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+BenchWorkspace& BenchWorkspace::instance()
+{
+    static BenchWorkspace workspace = [] {
+        BenchWorkspace made;
+        std::string pattern = (std::filesystem::temp_directory_path() / "rivet-bench-XXXXXX").string();
+        made.home = std::string(::mkdtemp(pattern.data())) + "/";
+        made.dataDir = made.home + "data/";
+        rivet::writeDefaultFiles(made.dataDir);
+        rivet::loadCatalogue(made.table, made.dataDir);
+        return made;
+    }();
+    return workspace;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "catalogue/PartsTable.h"
+
+#include <string>
+
+// A temporary home with the factory data files, shared by the benchmarks of one run.
+struct BenchWorkspace
+{
+    std::string home;
+    std::string dataDir;
+    rivet::PartsTable table;
+
+    static BenchWorkspace& instance();
+};

@@ -1,0 +1,41 @@
+// One evaluation as every change of the machine runs it: rules, totals, the sixteen texts.
+#include "BenchWorkspace.h"
+
+#include "evaluation/AssemblyRules.h"
+#include "evaluation/FigureTexts.h"
+#include "evaluation/MachineTotals.h"
+
+#include <benchmark/benchmark.h>
+
+static void evaluation(benchmark::State& state)
+{
+    const rivet::PartsTable& table = BenchWorkspace::instance().table;
+    rivet::Selection selection;
+    const int items[rivet::kSelectorCount] = {1, 1, 1, 4, 1, 1, 1, 1, 1, 1, 41};
+    for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
+        selection.setPosition(selector, items[selector - 1]);
+    }
+    selection.setOption(4, true);
+    for (auto _ : state) {
+        const rivet::Selection corrected = rivet::applyAssemblyRules(table, selection);
+        const rivet::MachineTotals totals = rivet::computeTotals(table, corrected);
+        auto texts = rivet::figureTexts(totals, rivet::selectedPart(table, corrected, 4));
+        benchmark::DoNotOptimize(texts);
+    }
+}
+BENCHMARK(evaluation);
+
+static void totalsOnly(benchmark::State& state)
+{
+    const rivet::PartsTable& table = BenchWorkspace::instance().table;
+    rivet::Selection selection;
+    const int items[rivet::kSelectorCount] = {1, 1, 1, 4, 1, 1, 1, 1, 1, 1, 41};
+    for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
+        selection.setPosition(selector, items[selector - 1]);
+    }
+    for (auto _ : state) {
+        const rivet::Selection corrected = rivet::applyAssemblyRules(table, selection);
+        benchmark::DoNotOptimize(rivet::computeTotals(table, corrected));
+    }
+}
+BENCHMARK(totalsOnly);

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QFrame>
+
+#include <functional>
+
+namespace rivet {
+class ColourEditor;
+}
+
+// The colour grid of the page "その他": five columns (region names, then the four layers) by
+// five rows (layer names, then the four regions), drawn from the colour editor. Colour cells
+// show their colour as a swatch; the current one carries an inverse-colour outline and
+// corner triangle. The grid keeps no colours of its own: it reports presses and keys, and the
+// main window changes the editor and repaints.
+class ColourGrid : public QFrame
+{
+public:
+    static constexpr int kCellWidth = 49;
+    static constexpr int kCellHeight = 19;
+    static constexpr int kLineWidth = 3;
+
+    // What the grid reports (plain callbacks: the grid needs no meta-object of its own).
+    struct Handlers
+    {
+        // Any mouse button, over any cell.
+        std::function<void(int column, int row)> mouseDown;
+        // Every key press; ctrlOnly when Ctrl and no other modifier or mouse button is held.
+        std::function<void(int key, bool ctrlOnly)> keyDown;
+        // Cursor keys, Home, End, Page Up and Page Down: the cell they lead to, maybe off the
+        // colour cells (the editor keeps the current cell within them).
+        std::function<void(int column, int row)> move;
+        // Every key release.
+        std::function<void()> keyUp;
+    };
+
+    explicit ColourGrid(QWidget* parent = nullptr);
+
+    void setHandlers(Handlers handlers) { m_handlers = std::move(handlers); }
+    // The editor to draw; repaints.
+    void showEditor(const rivet::ColourEditor* editor);
+    QRect cellRect(int column, int row) const;
+    // The cell under a point (a grid line belongs to the cell before it); false outside.
+    bool cellAt(const QPoint& point, int& column, int& row) const;
+    QSize sizeHint() const override;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    void paintCell(QPainter& painter, int column, int row);
+    void paintSwatch(QPainter& painter, const QRect& rect, const QColor& colour, bool current);
+
+    const rivet::ColourEditor* m_editor = nullptr;
+    Handlers m_handlers;
+};

@@ -1,0 +1,156 @@
+#include "windows/TDForm.h"
+
+#include "windows/LiveEditDelegate.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTableWidget>
+
+namespace {
+
+constexpr int kRowHeight = 24;
+constexpr int kColumnWidth = 64;
+constexpr QAbstractItemView::EditTriggers kTyping = QAbstractItemView::DoubleClicked
+    | QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed;
+
+QFont windowFont()
+{
+    QFont font;
+    font.setFamilies({QString::fromUtf8("ＭＳ Ｐゴシック"), "IPAPGothic", "IPA Pゴシック", "Sans Serif"});
+    font.setPixelSize(13);
+    return font;
+}
+
+bool isFixed(int column, int row)
+{
+    return column == 0 || row == 0;
+}
+
+} // namespace
+
+TDForm::TDForm(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName("DForm");
+    setWindowTitle("簡易ダメージ計算表");
+    setFont(windowFont());
+    setFixedSize(439, 235);
+
+    m_formula = new QLabel("ダメージ = 攻撃力 × ダメージ係数 ÷ ９６", this);
+    m_formula->setObjectName("Label1");
+    m_formula->setGeometry(8, 8, 425, 18);
+
+    G = new QTableWidget(rivet::DamageTable::kRows, rivet::DamageTable::kColumns, this);
+    G->setObjectName("G");
+    G->setGeometry(7, 34, 425, 193);
+    G->horizontalHeader()->hide();
+    G->verticalHeader()->hide();
+    G->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    G->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    G->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    G->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
+    G->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    G->setTabKeyNavigation(true);
+    G->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    G->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    G->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (int row = 0; row < rivet::DamageTable::kRows; ++row) {
+        for (int column = 0; column < rivet::DamageTable::kColumns; ++column) {
+            auto* item = new QTableWidgetItem;
+            if (isFixed(column, row)) {
+                item->setFlags(Qt::ItemIsEnabled);
+                item->setBackground(palette().button());
+            }
+            G->setItem(row, column, item);
+        }
+    }
+    auto* delegate = new LiveEditDelegate(G);
+    G->setItemDelegate(delegate);
+    connect(delegate, &LiveEditDelegate::textEdited, this, &TDForm::GSetEditText);
+    connect(G, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (!m_showing) {
+            itemEdited(item->column(), item->row());
+        }
+    });
+    G->viewport()->installEventFilter(this);
+
+    showTable();
+    if (QScreen* screen = QApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+void TDForm::fillFromAssembly(const std::string& shellFigure, const std::string& beamFigure)
+{
+    m_table.fillFromAssembly(shellFigure, beamFigure);
+    showTable();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TDForm::GMouseDown(int column, int row)
+{
+    // Only the attack and coefficient columns open for typing by a click.
+    G->setEditTriggers(column == rivet::DamageTable::Attack || column == rivet::DamageTable::Coefficient
+                           ? kTyping
+                           : QAbstractItemView::NoEditTriggers);
+    if (row >= 1 && column == rivet::DamageTable::Type) {
+        m_table.toggleType(row);
+    }
+    if (row >= 1 && column == rivet::DamageTable::Bonus) {
+        m_table.toggleBonus(row);
+    }
+    m_table.recomputeDamage();
+    showTable();
+}
+
+void TDForm::GSetEditText(int column, int row, const QString& text)
+{
+    m_table.setCell(column, row, text.toStdString());
+    m_table.recomputeDamage();
+    showDamage();
+}
+
+// The editor has closed and written its text into the cell.
+void TDForm::itemEdited(int column, int row)
+{
+    m_table.setCell(column, row, G->item(row, column)->text().toStdString());
+    m_table.recomputeDamage();
+    showDamage();
+}
+
+void TDForm::showTable()
+{
+    m_showing = true;
+    for (int row = 0; row < rivet::DamageTable::kRows; ++row) {
+        for (int column = 0; column < rivet::DamageTable::kColumns; ++column) {
+            G->item(row, column)->setText(QString::fromStdString(m_table.cell(column, row)));
+        }
+    }
+    m_showing = false;
+}
+
+void TDForm::showDamage()
+{
+    m_showing = true;
+    for (int row = 1; row < rivet::DamageTable::kRows; ++row) {
+        G->item(row, rivet::DamageTable::Damage)
+            ->setText(QString::fromStdString(m_table.cell(rivet::DamageTable::Damage, row)));
+    }
+    m_showing = false;
+}
+
+bool TDForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // A double click arrives as a second press: a type or E+ cell toggles twice.
+    if (watched == G->viewport()
+        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        GMouseDown(G->columnAt(at.x()), G->rowAt(at.y()));
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <string>
+
+class QLabel;
+class QStatusBar;
+class QTableWidget;
+class TasmForm;
+
+// The parts-list viewer: one slot's whole catalogue file as a table, a part per row. A press
+// on a row picks that part for the slot on the main window, which then recomputes its
+// figures. Created hidden at start and kept for the whole run; closing only hides it.
+//
+// Rows and columns are numbered as the catalogue file gives them: row 0 holds the column
+// headers, row 1 "NO EQUIP", row r >= 2 the part lines, so row r is item r - 1 of the slot's
+// selector; column 0 holds the part names. Row 0 and column 0 are the grid's headers, which
+// stay in view while the parts scroll.
+class Tdataform : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Tdataform(QWidget* parent = nullptr);
+
+    // Reads the catalogue file at path into the grid and makes its first line the caption;
+    // fails with the I/O message, leaving the grid as it was.
+    void loadCatalogueFile(const std::string& path);
+    // The main window and its selector cb<selector> (1..11) that a pick sets; no target
+    // (the option list) with nullptr or 0.
+    void setTarget(TasmForm* mainWindow, int selector);
+    int targetSelector() const { return m_mainWindow ? m_target : 0; }
+    // Makes row r current and scrolls it into view; a row the grid does not have (the file
+    // may have changed since start) leaves no row current.
+    void selectRow(int row);
+
+    int rowCount() const;
+    int columnCount() const;
+    // The current row, or -1 when there is none.
+    int currentRow() const;
+    QString cellText(int column, int row) const;
+
+    // A mouse press (any button) over row r of the grid; -1 outside all rows.
+    void GMouseDown(int row);
+    // Sets every column as wide as its widest text + 7 pixels.
+    void fitColumns();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    bool FormKeyPress(QEvent* event);
+
+    QTableWidget* G = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* m_cornerText = nullptr; // cell (0, 0): the first header item
+    QPointer<TasmForm> m_mainWindow;
+    int m_target = 0;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "mainwindow/TasmForm.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempHome.h"
+
+#include <memory>
+
+class TDForm;
+class Tdataform;
+class Tzubtoolsaboutdialog;
+
+namespace rivet::test {
+
+// The planner as the program starts it, in a fresh home with scripted dialogs: the main
+// window, then the parts-list viewer, the damage calculator and the about dialog, handed to
+// the main window. Only the main window is shown.
+struct PlannerWindows
+{
+    PlannerWindows();
+    ~PlannerWindows();
+
+    TempHome home;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TasmForm> asmForm;
+    Tdataform* dataform = nullptr;
+    TDForm* dform = nullptr;
+    Tzubtoolsaboutdialog* about = nullptr;
+};
+
+} // namespace rivet::test

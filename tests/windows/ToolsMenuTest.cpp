@@ -1,0 +1,137 @@
+// The main window's "関連付け" and "バージョン情報" actions.
+#include "windows/PlannerWindows.h"
+
+#include "document/DesktopRegistry.h"
+#include "support/Bytes.h"
+#include "support/WindowLookup.h"
+#include "windows/Tzubtoolsaboutdialog.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdlib>
+
+using namespace rivet::test;
+
+namespace {
+
+const char* const kQuestion = "*.asmファイルをこのソフトに関連付けますか？";
+const char* const kDone = "拡張子「asm」をこのソフトに関連付けました。\n"
+                          "これ以降Kosmo機体データをダブルクリックするだけで\n"
+                          "このソフトが自動的に起動します。";
+
+// XDG folders inside the test's home while it lives.
+class DesktopFolders
+{
+public:
+    explicit DesktopFolders(const std::string& home)
+        : data(home + "xdg-data")
+        , config(home + "xdg-config")
+    {
+        ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    }
+    ~DesktopFolders()
+    {
+        ::unsetenv("XDG_DATA_HOME");
+        ::unsetenv("XDG_CONFIG_HOME");
+    }
+    rivet::DesktopRegistry registry() const { return rivet::DesktopRegistry({data, config}); }
+
+    std::string data;
+    std::string config;
+};
+
+} // namespace
+
+class ToolsMenuTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    static void associate(PlannerWindows& planner)
+    {
+        child<QAction>(planner.asmForm.get(), "acRegext")->trigger();
+    }
+
+private Q_SLOTS:
+    void anythingButYesWritesNothing()
+    {
+        PlannerWindows planner;
+        const DesktopFolders desktop(planner.home.path());
+        planner.dialogs.answers = QStringList {"いいえ(&N)", "キャンセル"};
+        associate(planner); // いいえ
+        associate(planner); // キャンセル
+        associate(planner); // the dialog closed without an answer
+        QCOMPARE(planner.dialogs.questions, (QStringList {kQuestion, kQuestion, kQuestion}));
+        QVERIFY(planner.dialogs.informations.isEmpty());
+        QVERIFY(planner.dialogs.errors.isEmpty());
+        QVERIFY(!QFileInfo::exists(QString::fromStdString(desktop.data)));
+        QVERIFY(!QFileInfo::exists(QString::fromStdString(desktop.config)));
+    }
+
+    void yesRegistersTheProgramAndSaysSo()
+    {
+        PlannerWindows planner;
+        const DesktopFolders desktop(planner.home.path());
+        planner.dialogs.answers = QStringList {"はい(&Y)", "はい(&Y)"};
+        associate(planner);
+        QCOMPARE(planner.dialogs.informations, QStringList {kDone});
+        const rivet::DesktopRegistry registry = desktop.registry();
+        QCOMPARE(registry.defaultValue(".asm"), std::string("ZubRivet"));
+        QCOMPARE(registry.defaultValue("ZubRivet"), std::string("Kosmo機体データ"));
+        const std::string program = QCoreApplication::applicationFilePath().toStdString();
+        QCOMPARE(registry.defaultValue("ZubRivet\\shell\\open\\command"), program + " \"%1\"");
+        const std::string mimeapps = readBytes(desktop.config + "/mimeapps.list");
+        QVERIFY(mimeapps.find("application/x-zubrivet-asm=rivet-tool.desktop") != std::string::npos);
+
+        // Registering twice writes the same and says so again.
+        associate(planner);
+        QCOMPARE(planner.dialogs.informations, (QStringList {kDone, kDone}));
+        QVERIFY(planner.dialogs.errors.isEmpty());
+    }
+
+    void aFailedRegistrationIsReportedWithoutTheSuccessNotice()
+    {
+        PlannerWindows planner;
+        const DesktopFolders desktop(planner.home.path());
+        writeBytes(desktop.data, "a file where the folder belongs");
+        planner.dialogs.answers = QStringList {"はい(&Y)"};
+        associate(planner);
+        QCOMPARE(planner.dialogs.errors, QStringList {"'' の設定に失敗しました"});
+        QVERIFY(planner.dialogs.informations.isEmpty());
+    }
+
+    void versionInformationIsShownModallyUntilTheButtonIsPressed()
+    {
+        PlannerWindows planner;
+        bool wasModal = false;
+        QTimer::singleShot(0, this, [&] {
+            wasModal = planner.about->isVisible() && planner.about->isModal();
+            QTest::mouseClick(child<QPushButton>(planner.about, "BitBtn1"), Qt::LeftButton);
+        });
+        child<QAction>(planner.asmForm.get(), "acVersion")->trigger();
+        QVERIFY(wasModal);
+        QVERIFY(!planner.about->isVisible());
+        QCOMPARE(planner.about->result(), int(QDialog::Accepted));
+        QCOMPARE(planner.about->windowTitle(), QString("ZUB TOOLS ABOUT DIALOG"));
+        QCOMPARE(labelText(planner.about, "productcode"), QString("ZUB-TL017"));
+        QCOMPARE(labelText(planner.about, "programname"), QString("ZubRivet"));
+        QCOMPARE(labelText(planner.about, "startdate"), QString("99/06/10"));
+        QCOMPARE(labelText(planner.about, "lastupdate"), QString("00/05/31"));
+        QCOMPARE(labelText(planner.about, "version"), QString("1.36"));
+        QCOMPARE(child<QPushButton>(planner.about, "BitBtn1")->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(child<QLabel>(planner.about, "bigicon")->pixmap().size(), QSize(96, 96));
+    }
+
+    void doubleClickingTheBigIconShowsAMessage()
+    {
+        PlannerWindows planner;
+        QTest::mouseDClick(child<QLabel>(planner.about, "bigicon"), Qt::LeftButton);
+        QCOMPARE(planner.dialogs.messages.size(), 1);
+    }
+};
+
+QTEST_MAIN(ToolsMenuTest)
+#include "ToolsMenuTest.moc"
