@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace rivet {
@@ -20,6 +21,20 @@ std::string withSlash(std::string folder)
     return folder;
 }
 
+std::string userDataFolder()
+{
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    std::string base = dataHome && *dataHome ? withSlash(dataHome) : withSlash(home && *home ? home : "/tmp") + ".local/share/";
+    // Create the chain of folders; the start-up reports it if the last one still is missing.
+    for (std::size_t at = base.find('/', 1); at != std::string::npos; at = base.find('/', at + 1)) {
+        ::mkdir(base.substr(0, at).c_str(), 0755);
+    }
+    const std::string folder = base + "rivet-tool/";
+    ::mkdir(folder.c_str(), 0755);
+    return folder;
+}
+
 } // namespace
 
 Paths Paths::forExecutable(const std::string& executablePath)
@@ -31,6 +46,11 @@ Paths Paths::forExecutable(const std::string& executablePath)
     } else {
         const std::size_t slash = executablePath.find_last_of('/');
         paths.exeDir = slash == std::string::npos ? std::string("./") : executablePath.substr(0, slash + 1);
+        // An installed program's folder (/usr/local/bin) is not the player's to write in:
+        // the data, the garage and the settings then live in the player's data folder.
+        if (::access(paths.exeDir.c_str(), W_OK) != 0) {
+            paths.exeDir = userDataFolder();
+        }
     }
     paths.garageDir = paths.exeDir + "Garage/";
     paths.dataDir = paths.exeDir + "data/";

@@ -6,6 +6,8 @@ namespace rivet {
 
 // The folders the tool works in. exeDir is the program's folder, or RIVET_HOME when that
 // environment variable is set (for both programs and all tests); every folder ends in "/".
+// An installed program whose folder the player cannot write in works in
+// $XDG_DATA_HOME/rivet-tool/ (~/.local/share/rivet-tool/) instead.
 struct Paths
 {
     std::string exeDir;

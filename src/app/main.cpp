@@ -1,4 +1,5 @@
 // The window program: the main window and its three auxiliary windows.
+#include "app/FirstPaintProbe.h"
 #include "common/ErrorText.h"
 #include "mainwindow/AppStyle.h"
 #include "mainwindow/TasmForm.h"
@@ -23,6 +24,7 @@ int main(int argc, char* argv[])
     auto* dform = new TDForm(&asmForm);
     auto* about = new Tzubtoolsaboutdialog(&asmForm);
     asmForm.setAuxiliaryWindows(dataform, dform, about);
+    FirstPaintProbe::watch(&asmForm);
     asmForm.show();
     return QApplication::exec();
 }

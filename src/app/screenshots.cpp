@@ -1,6 +1,8 @@
 // rivet-screenshots FOLDER: starts the main window offscreen and saves pictures of its pages
 // (and of the auxiliary windows) as PNG files, for the documentation and for looking at.
+// rivet-screenshots --icon FILE SIZE: saves the application icon at that size (for installing).
 #include "mainwindow/AppStyle.h"
+#include "mainwindow/IconSet.h"
 #include "mainwindow/TasmForm.h"
 #include "windows/TDForm.h"
 #include "windows/Tdataform.h"
@@ -16,6 +18,9 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     applyAppStyle(application);
+    if (argc == 4 && QString(argv[1]) == "--icon") {
+        return IconSet::applicationPixmap(QString(argv[3]).toInt()).save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    }
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("docs");
     QDir().mkpath(folder);
 

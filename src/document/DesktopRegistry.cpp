@@ -128,8 +128,7 @@ void updateMimeDatabase(const std::string& mimeFolder)
     pid_t child = 0;
     if (::posix_spawn(&child, program.c_str(), &actions, nullptr, arguments, environ) == 0) {
         int status = 0;
-        while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-        }
+        while (::waitpid(child, &status, 0) < 0 && errno == EINTR) { }
     }
     posix_spawn_file_actions_destroy(&actions);
 }
@@ -233,8 +232,7 @@ void DesktopRegistry::mirrorAsmFileType(const Values& values) const
     if (command.empty()) {
         return;
     }
-    writeFile(desktopEntryFile(),
-              desktop::desktopEntryText(desktop::programOfOpenCommand(command), mimeType));
+    writeFile(desktopEntryFile(), desktop::desktopEntryText(desktop::programOfOpenCommand(command), mimeType));
     writeFile(mimeappsFile(),
               desktop::withDefaultApplication(readIfPresent(mimeappsFile()), mimeType, desktop::kDesktopEntryName));
 }

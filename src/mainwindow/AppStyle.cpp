@@ -1,7 +1,10 @@
 #include "mainwindow/AppStyle.h"
 
+#include "mainwindow/IconSet.h"
+
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QProxyStyle>
 #include <QStyleFactory>
 
@@ -28,9 +31,20 @@ public:
 void applyAppStyle(QApplication& application)
 {
     application.setStyle(new RivetStyle(QStyleFactory::create("Fusion")));
+    // Naming only a family that is there spares the font matching a fallback search for every
+    // script the window draws.
     QFont font;
-    font.setFamilies({QString::fromUtf8("ＭＳ ゴシック"), "IPAGothic", "IPAゴシック", "Monospace"});
+    QStringList families;
+    for (const QString& family : {QString::fromUtf8("ＭＳ ゴシック"), QString("IPAGothic"), QString("Monospace")}) {
+        if (QFontDatabase::hasFamily(family)) {
+            families << family;
+            break;
+        }
+    }
+    font.setFamilies(families.isEmpty() ? QStringList {"Monospace"} : families);
     font.setPixelSize(12);
     font.setStyleHint(QFont::TypeWriter);
     QApplication::setFont(font);
+    QApplication::setWindowIcon(IconSet::applicationIcon());
+    QGuiApplication::setDesktopFileName("rivet-tool");
 }

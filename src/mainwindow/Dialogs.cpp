@@ -43,7 +43,7 @@ int QtDialogs::askQuestion(QWidget* parent, const QString& question, const QStri
     QMessageBox box(QMessageBox::Question, "確認", question, QMessageBox::NoButton, parent);
     QList<QAbstractButton*> added;
     for (int i = 0; i < buttons.size(); ++i) {
-        const auto role = i == 0 ? QMessageBox::YesRole
+        const auto role = i == 0      ? QMessageBox::YesRole
             : i + 1 == buttons.size() ? QMessageBox::RejectRole
                                       : QMessageBox::NoRole;
         added << box.addButton(buttons[i], role);

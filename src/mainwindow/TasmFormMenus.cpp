@@ -1,6 +1,8 @@
 // The actions, the main menu, the tool bar and the two template menus of the main window.
 #include "mainwindow/TasmForm.h"
 
+#include "mainwindow/IconSet.h"
+
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
@@ -51,6 +53,16 @@ void TasmForm::buildMenus()
     acPrintform = makeAction(this, "acPrintform", "ツール", "印刷", "フォームを印刷");
     acRegext = makeAction(this, "acRegext", "ツール", "関連付け", "関連付け登録");
     acVersion = makeAction(this, "acVersion", "ヘルプ", "バージョン情報", "バージョン情報");
+
+    // The shared image list: 0 open, 1 save, 2 print, 3 HTML, 4 damage, 5 text.
+    const std::pair<QAction*, IconSet::Image> images[] = {
+        {acOpenfile, IconSet::Open}, {acSave, IconSet::Save},     {acPrintform, IconSet::Print},
+        {acHtmloutput, IconSet::Html}, {acDamageform, IconSet::Damage}, {acTextoutput, IconSet::Text},
+    };
+    for (const auto& [action, image] : images) {
+        action->setIcon(IconSet::toolImage(image));
+        action->setProperty("imageIndex", static_cast<int>(image));
+    }
 
     QMenu* fileMenu = menuBar()->addMenu("ファイル");
     fileMenu->setObjectName("mnFile");

@@ -9,9 +9,8 @@ QWidget* LiveEditDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         const int column = index.column();
         const int row = index.row();
-        connect(line, &QLineEdit::textEdited, this, [this, column, row](const QString& text) {
-            Q_EMIT textEdited(column, row, text);
-        });
+        connect(line, &QLineEdit::textEdited, this,
+                [this, column, row](const QString& text) { Q_EMIT textEdited(column, row, text); });
     }
     return editor;
 }

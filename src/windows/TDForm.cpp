@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace {
 
@@ -76,6 +77,22 @@ TDForm::TDForm(QWidget* parent)
         }
     });
     G->viewport()->installEventFilter(this);
+    // The fixed header row and marker column never hold the current cell; Tab and the
+    // arrow keys step over them.
+    connect(G, &QTableWidget::currentCellChanged, this, [this](int row, int column, int oldRow, int oldColumn) {
+        if (row < 0 || !isFixed(column, row)) {
+            return;
+        }
+        const bool backwards = row == oldRow && oldColumn == 1;
+        if (backwards && row > 1) {
+            G->setCurrentCell(row - 1, rivet::DamageTable::kColumns - 1);
+        } else if (backwards || row == 0) {
+            G->setCurrentCell(std::max(oldRow, 1), std::max(oldColumn, 1));
+        } else {
+            G->setCurrentCell(row, 1);
+        }
+    });
+    G->setCurrentCell(1, 1);
 
     showTable();
     if (QScreen* screen = QApplication::primaryScreen()) {

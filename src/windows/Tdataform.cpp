@@ -218,7 +218,8 @@ bool Tdataform::eventFilter(QObject* watched, QEvent* event)
         const int modelRow = G->rowAt(static_cast<QMouseEvent*>(event)->position().toPoint().y());
         GMouseDown(modelRow < 0 ? -1 : modelRow + 1);
     } else if (watched == G->verticalHeader()->viewport() && isPress(event)) {
-        const int modelRow = G->verticalHeader()->logicalIndexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        const int modelRow
+            = G->verticalHeader()->logicalIndexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         GMouseDown(modelRow < 0 ? -1 : modelRow + 1);
     } else if (watched == G->horizontalHeader()->viewport() && isPress(event)) {
         GMouseDown(0);

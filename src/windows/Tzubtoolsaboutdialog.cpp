@@ -71,8 +71,8 @@ Tzubtoolsaboutdialog::Tzubtoolsaboutdialog(QWidget* parent)
     setWindowTitle("ZUB TOOLS ABOUT DIALOG");
     setFixedSize(416, 240);
 
-    const char* const captions[5] = {"Product Code :", "Program Name :", "Start Date   :", "Last Update  :",
-                                     "Version      :"};
+    const char* const captions[5]
+        = {"Product Code :", "Program Name :", "Start Date   :", "Last Update  :", "Version      :"};
     QLabel** values[5] = {&productcode, &programname, &startdate, &lastupdate, &version};
     const char* const names[5] = {"productcode", "programname", "startdate", "lastupdate", "version"};
     const char* const placeholders[5] = {"ZUB-TLxxx", "ZUB xxx", "--/--/--", "--/--/--", "x.xx"};

@@ -15,7 +15,18 @@ TEST(Paths, rivetHomeReplacesTheProgramFolder)
     EXPECT_EQ(paths.dataDir, home.path() + "data/");
     EXPECT_EQ(paths.settingsFile, home.path() + "rivet.ini");
     ::unsetenv("RIVET_HOME");
-    EXPECT_EQ(Paths::forExecutable("/opt/somewhere/rivet").dataDir, "/opt/somewhere/data/");
+    EXPECT_EQ(Paths::forExecutable(home.path() + "rivet").dataDir, home.path() + "data/");
+}
+
+TEST(Paths, anInstalledProgramWorksInThePlayersDataFolder)
+{
+    rivet::test::TempHome home;
+    ::unsetenv("RIVET_HOME");
+    ::setenv("XDG_DATA_HOME", (home.path() + "xdg").c_str(), 1);
+    const Paths paths = Paths::forExecutable("/nonexistent/bin/rivet");
+    ::unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(paths.exeDir, home.path() + "xdg/rivet-tool/");
+    EXPECT_EQ(paths.settingsFile, home.path() + "xdg/rivet-tool/rivet.ini");
 }
 
 TEST(Settings, longListDefaultsToOnAndReadsIntegers)

@@ -1,7 +1,7 @@
+#include "document/FileAssociation.h"
 #include "common/Failure.h"
 #include "document/DesktopFileType.h"
 #include "document/DesktopRegistry.h"
-#include "document/FileAssociation.h"
 #include "support/Bytes.h"
 #include "support/TempHome.h"
 
@@ -45,9 +45,10 @@ TEST(FileAssociation, writesTheThreeValuesInOrder)
 {
     RecordingRegistry registry;
     rivet::associateAsmFiles(registry, "/opt/rivet tool/bin/rivet");
-    EXPECT_EQ(registry.writes, (Writes {{".asm", "ZubRivet"},
-                                        {"ZubRivet", "Kosmo機体データ"},
-                                        {"ZubRivet\\shell\\open\\command", "/opt/rivet tool/bin/rivet \"%1\""}}));
+    EXPECT_EQ(registry.writes,
+              (Writes {{".asm", "ZubRivet"},
+                       {"ZubRivet", "Kosmo機体データ"},
+                       {"ZubRivet\\shell\\open\\command", "/opt/rivet tool/bin/rivet \"%1\""}}));
 }
 
 TEST(FileAssociation, aFailedWriteStopsAndKeepsTheEarlierValues)
@@ -97,16 +98,18 @@ TEST(DesktopRegistry, registeringAgainRewritesTheSameValuesAndKeepsOtherSettings
     registry.setDefaultValue("other", "kept");
     rivet::associateAsmFiles(registry, "/old/rivet");
     const std::string list = home.path() + "config/mimeapps.list";
-    rivet::test::writeBytes(list, "[Added Associations]\ntext/plain=editor.desktop;\n\n[Default Applications]\n"
-                                  "application/x-zubrivet-asm=someone-else.desktop\nimage/png=viewer.desktop\n");
+    rivet::test::writeBytes(list,
+                            "[Added Associations]\ntext/plain=editor.desktop;\n\n[Default Applications]\n"
+                            "application/x-zubrivet-asm=someone-else.desktop\nimage/png=viewer.desktop\n");
 
     rivet::associateAsmFiles(registry, "/new/rivet");
     EXPECT_EQ(registry.defaultValue("ZubRivet\\shell\\open\\command"), "/new/rivet \"%1\"");
     EXPECT_EQ(registry.defaultValue("other"), "kept");
-    EXPECT_EQ(rivet::test::readBytes(list), "[Added Associations]\ntext/plain=editor.desktop;\n\n"
-                                            "[Default Applications]\n"
-                                            "application/x-zubrivet-asm=rivet-tool.desktop\n"
-                                            "image/png=viewer.desktop\n");
+    EXPECT_EQ(rivet::test::readBytes(list),
+              "[Added Associations]\ntext/plain=editor.desktop;\n\n"
+              "[Default Applications]\n"
+              "application/x-zubrivet-asm=rivet-tool.desktop\n"
+              "image/png=viewer.desktop\n");
     const std::string entry = rivet::test::readBytes(home.path() + "data/applications/rivet-tool.desktop");
     EXPECT_TRUE(contains(entry, "\nExec=/new/rivet %f\n")) << entry;
 }

@@ -90,6 +90,13 @@ private Q_SLOTS:
         QCOMPARE(shown(form, DamageTable::Damage, 3), QString("0")); // attack still 0
         QTest::keyClick(editor, Qt::Key_Tab); // on to the E+ column: the editor closes
         QCOMPARE(shown(form, DamageTable::Coefficient, 3), QString("96"));
+        QCOMPARE(g->currentColumn(), int(DamageTable::Bonus));
+        // Tab steps over the fixed marker column into the next trial, Shift+Tab back.
+        QTest::keyClick(g, Qt::Key_Tab);
+        QTest::keyClick(g, Qt::Key_Tab);
+        QCOMPARE(QPoint(g->currentColumn(), g->currentRow()), QPoint(DamageTable::Type, 4));
+        QTest::keyClick(g, Qt::Key_Backtab);
+        QCOMPARE(QPoint(g->currentColumn(), g->currentRow()), QPoint(DamageTable::Damage, 3));
 
         click(form, DamageTable::Attack, 3);
         QTest::keyClick(g, Qt::Key_1);

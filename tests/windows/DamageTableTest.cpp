@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-using rivet::DamageTable;
 using rivet::damageOfHit;
+using rivet::DamageTable;
 
 namespace {
 

@@ -20,10 +20,7 @@ private:
     {
         QTest::mouseClick(child<QPushButton>(planner.asmForm.get(), button), Qt::LeftButton);
     }
-    static QTableWidget* grid(PlannerWindows& planner)
-    {
-        return child<QTableWidget>(planner.dataform, "G");
-    }
+    static QTableWidget* grid(PlannerWindows& planner) { return child<QTableWidget>(planner.dataform, "G"); }
     // Presses a mouse button on row r (1 or more) of the viewer.
     static void pressRow(PlannerWindows& planner, int row, Qt::MouseButton button = Qt::LeftButton)
     {

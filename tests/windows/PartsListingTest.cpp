@@ -1,7 +1,7 @@
+#include "windows/PartsListing.h"
 #include "common/Failure.h"
 #include "support/Bytes.h"
 #include "support/TempHome.h"
-#include "windows/PartsListing.h"
 
 #include <gtest/gtest.h>
 
@@ -22,9 +22,9 @@ TEST(PartsListing, laysTheFileOutAsRowsAlignedWithTheSelector)
 {
     rivet::test::TempHome home;
     const std::string path = writeCatalogue(
-        home, rivet::test::sjisFile({"#脚部 一覧", "#name,price,weight,energy,ap,s,b,slot",
-                                     "LN-1,100,200,30,400,5,6,7", "", "LN-2,1,2,3,4,5,6,7,extra", "",
-                                     "\"LN 3\",9,,9,9,9,9,9,x,y,z"}));
+        home,
+        rivet::test::sjisFile({"#脚部 一覧", "#name,price,weight,energy,ap,s,b,slot", "LN-1,100,200,30,400,5,6,7", "",
+                               "LN-2,1,2,3,4,5,6,7,extra", "", "\"LN 3\",9,,9,9,9,9,9,x,y,z"}));
     const rivet::PartsListing listing = rivet::loadPartsListing(path);
     EXPECT_EQ(listing.caption, "#脚部 一覧");
     // Eight header items give ten columns; the part lines' extra items fill the two spare
@@ -42,8 +42,9 @@ TEST(PartsListing, readsLinesAsTheCatalogueLoaderDoes)
 {
     rivet::test::TempHome home;
     // A lone LF does not end a line, and Ctrl-Z ends the file.
-    const std::string path = writeCatalogue(home, "#t\r\n#a,b\r\nP1,1\nstill P1\r\nP2,2\r\n\x1A"
-                                                  "P3,3\r\n");
+    const std::string path = writeCatalogue(home,
+                                            "#t\r\n#a,b\r\nP1,1\nstill P1\r\nP2,2\r\n\x1A"
+                                            "P3,3\r\n");
     const rivet::PartsListing listing = rivet::loadPartsListing(path);
     ASSERT_EQ(listing.rows.size(), 4u);
     EXPECT_EQ(listing.rows[2], (Cells {"P1", "1", "still", "P1"}));

@@ -8,9 +8,12 @@
 
 namespace rivet::test {
 
-PlannerWindows::PlannerWindows()
-    : asmForm(std::make_unique<TasmForm>(QStringList()))
+PlannerWindows::PlannerWindows(const std::function<void(const TempHome&)>& beforeStart)
 {
+    if (beforeStart) {
+        beforeStart(home);
+    }
+    asmForm = std::make_unique<TasmForm>(QStringList());
     dataform = new Tdataform(asmForm.get());
     dform = new TDForm(asmForm.get());
     about = new Tzubtoolsaboutdialog(asmForm.get());

@@ -4,6 +4,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempHome.h"
 
+#include <functional>
 #include <memory>
 
 class TDForm;
@@ -17,7 +18,8 @@ namespace rivet::test {
 // the main window. Only the main window is shown.
 struct PlannerWindows
 {
-    PlannerWindows();
+    // beforeStart may prepare the home folder (its data files) before the main window starts.
+    explicit PlannerWindows(const std::function<void(const TempHome&)>& beforeStart = {});
     ~PlannerWindows();
 
     TempHome home;

@@ -1,9 +1,11 @@
 // The main window's "関連付け" and "バージョン情報" actions.
 #include "windows/PlannerWindows.h"
 
+#include "common/TextFile.h"
 #include "document/DesktopRegistry.h"
 #include "support/Bytes.h"
 #include "support/WindowLookup.h"
+#include "windows/Tdataform.h"
 #include "windows/Tzubtoolsaboutdialog.h"
 
 #include <QAction>
@@ -50,10 +52,7 @@ class ToolsMenuTest : public QObject
     Q_OBJECT
 
 private:
-    static void associate(PlannerWindows& planner)
-    {
-        child<QAction>(planner.asmForm.get(), "acRegext")->trigger();
-    }
+    static void associate(PlannerWindows& planner) { child<QAction>(planner.asmForm.get(), "acRegext")->trigger(); }
 
 private Q_SLOTS:
     void anythingButYesWritesNothing()
@@ -123,6 +122,29 @@ private Q_SLOTS:
         QCOMPARE(labelText(planner.about, "version"), QString("1.36"));
         QCOMPARE(child<QPushButton>(planner.about, "BitBtn1")->focusPolicy(), Qt::NoFocus);
         QCOMPARE(child<QLabel>(planner.about, "bigicon")->pixmap().size(), QSize(96, 96));
+    }
+
+    void theToolsStillWorkWhenTheCatalogueFailed()
+    {
+        PlannerWindows planner([](const TempHome& home) {
+            rivet::ensureFolder(home.dataDir());
+            writeBytes(home.dataDir() + "leg.dat", sjisFile({"#脚", "#パーツ名,価格", "LN-X,abc"}));
+        });
+        QCOMPARE(planner.dialogs.errors.size(), 1);
+        // The catalogue buttons do nothing with a half-loaded table.
+        planner.asmForm->showdata(child<QPushButton>(planner.asmForm.get(), "bb01"));
+        QVERIFY(!planner.dataform->isVisible());
+        QVERIFY(!child<QAction>(planner.asmForm.get(), "acDamageform")->isEnabled());
+        // The about dialog and the association remain.
+        QTimer::singleShot(0, this,
+                           [&] { QTest::mouseClick(child<QPushButton>(planner.about, "BitBtn1"), Qt::LeftButton); });
+        child<QAction>(planner.asmForm.get(), "acVersion")->trigger();
+        QCOMPARE(planner.about->result(), int(QDialog::Accepted));
+        const DesktopFolders desktop(planner.home.path());
+        planner.dialogs.answers = QStringList {"はい(&Y)"};
+        associate(planner);
+        QCOMPARE(planner.dialogs.informations, QStringList {kDone});
+        QCOMPARE(planner.dialogs.errors.size(), 1);
     }
 
     void doubleClickingTheBigIconShowsAMessage()
