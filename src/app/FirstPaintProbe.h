@@ -7,37 +7,50 @@
 
 #include <cstdio>
 #include <ctime>
+#include <functional>
 
-// For the start-up measurement: when RIVET_EXIT_AFTER_FIRST_PAINT is set, the program prints
-// the wall-clock time of its main window's first paint ("first-paint-ns N" on standard error)
-// and quits. Shared by the window program and the bare comparison window in bench/.
-class FirstPaintProbe : public QObject
+// Runs an action once, right after a window's first paint (queued, so the paint completes).
+class AfterFirstPaint : public QObject
 {
 public:
-    static void watch(QObject* window)
+    static void run(QObject* window, std::function<void()> action)
     {
-        if (qEnvironmentVariableIsSet("RIVET_EXIT_AFTER_FIRST_PAINT")) {
-            window->installEventFilter(new FirstPaintProbe(window));
-        }
+        window->installEventFilter(new AfterFirstPaint(window, std::move(action)));
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && !m_seen) {
-            m_seen = true;
-            timespec now {};
-            clock_gettime(CLOCK_REALTIME, &now);
-            std::fprintf(stderr, "first-paint-ns %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
-            QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        if (event->type() == QEvent::Paint && m_action) {
+            QTimer::singleShot(0, parent(), std::move(m_action));
+            m_action = nullptr;
+            deleteLater();
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    explicit FirstPaintProbe(QObject* parent)
-        : QObject(parent)
+    AfterFirstPaint(QObject* window, std::function<void()> action)
+        : QObject(window)
+        , m_action(std::move(action))
     {
     }
-    bool m_seen = false;
+    std::function<void()> m_action;
 };
+
+// For the start-up measurement: when RIVET_EXIT_AFTER_FIRST_PAINT is set, the program prints
+// the wall-clock time of its main window's first paint ("first-paint-ns N" on standard error)
+// and quits. Shared by the window program and the bare comparison window in bench/.
+inline void probeFirstPaint(QObject* window)
+{
+    if (!qEnvironmentVariableIsSet("RIVET_EXIT_AFTER_FIRST_PAINT")) {
+        return;
+    }
+    AfterFirstPaint::run(window, [] {
+        timespec now {};
+        clock_gettime(CLOCK_REALTIME, &now);
+        std::fprintf(stderr, "first-paint-ns %lld\n",
+                     static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+        QCoreApplication::exit(0);
+    });
+}

@@ -19,12 +19,16 @@ int main(int argc, char* argv[])
     // and closing it ends the program.
     TasmForm asmForm(QApplication::arguments().mid(1));
     // Then the parts-list viewer, the damage calculator and the about dialog, hidden. They
-    // are the main window's children, so they close with it.
-    auto* dataform = new Tdataform(&asmForm);
-    auto* dform = new TDForm(&asmForm);
-    auto* about = new Tzubtoolsaboutdialog(&asmForm);
-    asmForm.setAuxiliaryWindows(dataform, dform, about);
-    FirstPaintProbe::watch(&asmForm);
+    // are the main window's children, so they close with it. They are made right after the
+    // main window's first paint, so the player sees the window sooner; no event can reach
+    // their buttons before that.
+    AfterFirstPaint::run(&asmForm, [&asmForm] {
+        auto* dataform = new Tdataform(&asmForm);
+        auto* dform = new TDForm(&asmForm);
+        auto* about = new Tzubtoolsaboutdialog(&asmForm);
+        asmForm.setAuxiliaryWindows(dataform, dform, about);
+    });
+    probeFirstPaint(&asmForm);
     asmForm.show();
     return QApplication::exec();
 }

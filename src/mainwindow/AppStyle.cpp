@@ -1,10 +1,9 @@
 #include "mainwindow/AppStyle.h"
 
+#include "mainwindow/Fonts.h"
 #include "mainwindow/IconSet.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QFontDatabase>
 #include <QProxyStyle>
 #include <QStyleFactory>
 
@@ -31,20 +30,7 @@ public:
 void applyAppStyle(QApplication& application)
 {
     application.setStyle(new RivetStyle(QStyleFactory::create("Fusion")));
-    // Naming only a family that is there spares the font matching a fallback search for every
-    // script the window draws.
-    QFont font;
-    QStringList families;
-    for (const QString& family : {QString::fromUtf8("ＭＳ ゴシック"), QString("IPAGothic"), QString("Monospace")}) {
-        if (QFontDatabase::hasFamily(family)) {
-            families << family;
-            break;
-        }
-    }
-    font.setFamilies(families.isEmpty() ? QStringList {"Monospace"} : families);
-    font.setPixelSize(12);
-    font.setStyleHint(QFont::TypeWriter);
-    QApplication::setFont(font);
+    QApplication::setFont(Fonts::font(Fonts::Gothic, 12));
     QApplication::setWindowIcon(IconSet::applicationIcon());
     QGuiApplication::setDesktopFileName("rivet-tool");
 }

@@ -139,7 +139,7 @@ QPixmap applicationPixmap(int size)
 QIcon applicationIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128}) {
+    for (int size : {16, 32, 64}) {
         icon.addPixmap(applicationPixmap(size));
     }
     return icon;

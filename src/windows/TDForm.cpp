@@ -1,5 +1,7 @@
 #include "windows/TDForm.h"
 
+#include "mainwindow/Fonts.h"
+
 #include "windows/LiveEditDelegate.h"
 
 #include <QApplication>
@@ -17,14 +19,6 @@ constexpr int kColumnWidth = 64;
 constexpr QAbstractItemView::EditTriggers kTyping = QAbstractItemView::DoubleClicked
     | QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed;
 
-QFont windowFont()
-{
-    QFont font;
-    font.setFamilies({QString::fromUtf8("ＭＳ Ｐゴシック"), "IPAPGothic", "IPA Pゴシック", "Sans Serif"});
-    font.setPixelSize(13);
-    return font;
-}
-
 bool isFixed(int column, int row)
 {
     return column == 0 || row == 0;
@@ -37,7 +31,7 @@ TDForm::TDForm(QWidget* parent)
 {
     setObjectName("DForm");
     setWindowTitle("簡易ダメージ計算表");
-    setFont(windowFont());
+    setFont(Fonts::font(Fonts::ProportionalGothic, 13));
     setFixedSize(439, 235);
 
     m_formula = new QLabel("ダメージ = 攻撃力 × ダメージ係数 ÷ ９６", this);

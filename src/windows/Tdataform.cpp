@@ -1,6 +1,7 @@
 // The part record has a field named "slots", which Qt's keyword macro would swallow: the
 // planner's headers come before the first Qt header.
 #include "mainwindow/TasmForm.h"
+#include "mainwindow/Fonts.h"
 
 #include "windows/PartsListing.h"
 #include "windows/Tdataform.h"
@@ -20,15 +21,6 @@ namespace {
 constexpr int kRowHeight = 16;
 constexpr int kTextAllowance = 7; // pixels beside the widest text of a column
 
-QFont gridFont()
-{
-    QFont font;
-    font.setFamilies({QString::fromUtf8("ＭＳ ゴシック"), "IPAGothic", "IPAゴシック", "Monospace"});
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(11);
-    return font;
-}
-
 bool isPress(const QEvent* event)
 {
     // A double click is a second press of the button.
@@ -42,7 +34,7 @@ Tdataform::Tdataform(QWidget* parent)
 {
     setObjectName("dataform");
     setWindowTitle("dataform");
-    setFont(gridFont());
+    setFont(Fonts::font(Fonts::Gothic, 11));
     resize(562, 341);
 
     G = new QTableWidget(this);

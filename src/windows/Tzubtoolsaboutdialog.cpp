@@ -1,6 +1,8 @@
 #include "windows/Tzubtoolsaboutdialog.h"
 
 #include "mainwindow/Dialogs.h"
+#include "mainwindow/Fonts.h"
+#include "mainwindow/IconSet.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -19,28 +21,6 @@ constexpr int kValueX = 276;
 constexpr int kFirstLineY = 40;
 constexpr int kLineStep = 24;
 
-// The fallback when no window icon is set: a steel plate held by four rivets.
-QPixmap drawnIcon()
-{
-    QPixmap icon(32, 32);
-    icon.fill(Qt::transparent);
-    QPainter painter(&icon);
-    painter.setPen(QColor(40, 48, 56));
-    painter.setBrush(QColor(120, 136, 152));
-    painter.drawRect(3, 3, 25, 25);
-    painter.setBrush(QColor(200, 208, 216));
-    for (const QPoint& at : {QPoint(8, 8), QPoint(23, 8), QPoint(8, 23), QPoint(23, 23)}) {
-        painter.drawEllipse(at, 2, 2);
-    }
-    painter.setPen(QColor(200, 40, 32));
-    QFont letter("Sans Serif");
-    letter.setPixelSize(14);
-    letter.setBold(true);
-    painter.setFont(letter);
-    painter.drawText(QRect(3, 3, 26, 26), Qt::AlignCenter, "R");
-    return icon;
-}
-
 // The OK picture of the button: a green tick.
 QIcon tickIcon()
 {
@@ -51,15 +31,6 @@ QIcon tickIcon()
     painter.setPen(QPen(QColor(0, 128, 0), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPolyline(QPolygon({QPoint(4, 13), QPoint(10, 19), QPoint(20, 5)}));
     return QIcon(tick);
-}
-
-QFont gothic(int pixelSize)
-{
-    QFont font;
-    font.setFamilies({QString::fromUtf8("ＭＳ ゴシック"), "IPAGothic", "IPAゴシック", "Monospace"});
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(pixelSize);
-    return font;
 }
 
 } // namespace
@@ -91,10 +62,7 @@ Tzubtoolsaboutdialog::Tzubtoolsaboutdialog(QWidget* parent)
     BitBtn1 = new QPushButton("ZUB TOOLS", this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setGeometry(64, 160, 287, 41);
-    QFont maker;
-    maker.setFamilies({"Times New Roman", "Liberation Serif", "DejaVu Serif", "Serif"});
-    maker.setStyleHint(QFont::Serif);
-    maker.setPixelSize(32);
+    QFont maker = Fonts::font(Fonts::Serif, 32);
     maker.setBold(true);
     maker.setItalic(true);
     BitBtn1->setFont(maker);
@@ -114,7 +82,7 @@ QLabel* Tzubtoolsaboutdialog::addLabel(const char* name, const QString& text, in
     if (name) {
         label->setObjectName(name);
     }
-    label->setFont(gothic(pixelSize));
+    label->setFont(Fonts::font(Fonts::Gothic, pixelSize));
     label->move(x, y);
     label->adjustSize();
     return label;
@@ -135,7 +103,7 @@ void Tzubtoolsaboutdialog::FormCreate()
     const QIcon applicationIcon = QApplication::windowIcon();
     QPixmap small = applicationIcon.isNull() ? QPixmap() : applicationIcon.pixmap(32, 32);
     if (small.isNull()) {
-        small = drawnIcon();
+        small = IconSet::applicationPixmap(32);
     }
     QPixmap big(96, 96);
     big.fill(Qt::transparent);
