@@ -11,12 +11,6 @@ namespace rivet::cli {
 
 namespace {
 
-const char* const kFigureCaptions[kFigureCount] = {
-    "AP", "価格", "体重", "余剰積載量", "コア余剰積載量", "空きスロット", "静止時消費EG", "移動時消費EG",
-    "実弾防御係数", "ビーム防御係数", "実弾耐久力", "ビーム耐久力", "地上ブースト速度", "上昇ブースト速度",
-    "上昇ブースト加速度", "安定性",
-};
-
 std::string optionBoxName(int n)
 {
     return n == 1 ? "Chk1" : "chk" + std::to_string(n);
@@ -68,7 +62,7 @@ void writeTable(std::ostream& out, const std::string& path, const Assembly& asse
     out << "  options" << (options.empty() ? " -" : options) << "\n";
     for (int i = 0; i < kFigureCount; ++i) {
         const FigureText& figure = assembly.figures()[static_cast<std::size_t>(i)];
-        out << "  " << sjis::padRight(kFigureCaptions[i], 18) << "：" << std::string(
+        out << "  " << paddedFigureCaption(i) << std::string(
                    static_cast<std::size_t>(std::max(0, 12 - sjis::byteWidth(figure.text))), ' ')
             << figure.text << (figure.warning ? " !" : "  ") << " " << figure.verdict.value_or("") << "\n";
     }

@@ -1,6 +1,7 @@
 #include "common/IniFile.h"
 
 #include "common/ErrorText.h"
+#include "common/Numbers.h"
 #include "common/Failure.h"
 #include "common/ShiftJis.h"
 #include "common/TextFile.h"
@@ -92,15 +93,8 @@ std::optional<int> parseIniInteger(std::string_view text)
     }
     long long value = 0;
     for (; i < text.size(); ++i) {
-        const char c = text[i];
-        int digit;
-        if (c >= '0' && c <= '9') {
-            digit = c - '0';
-        } else if (base == 16 && c >= 'a' && c <= 'f') {
-            digit = c - 'a' + 10;
-        } else if (base == 16 && c >= 'A' && c <= 'F') {
-            digit = c - 'A' + 10;
-        } else {
+        const int digit = digitValue(text[i], base);
+        if (digit < 0) {
             return std::nullopt;
         }
         value = value * base + digit;

@@ -54,6 +54,20 @@ std::int64_t evenRoundProduct(double value, int factor)
     return result;
 }
 
+int digitValue(char c, int base)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (base == 16 && c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (base == 16 && c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
 std::optional<std::int32_t> parseInt32(std::string_view text)
 {
     std::size_t i = 0;
@@ -82,15 +96,8 @@ std::optional<std::int32_t> parseInt32(std::string_view text)
     const std::int64_t limit = negative ? 2147483648LL : 2147483647LL;
     std::int64_t magnitude = 0;
     for (; i < text.size(); ++i) {
-        const char c = text[i];
-        int digit;
-        if (c >= '0' && c <= '9') {
-            digit = c - '0';
-        } else if (base == 16 && c >= 'a' && c <= 'f') {
-            digit = c - 'a' + 10;
-        } else if (base == 16 && c >= 'A' && c <= 'F') {
-            digit = c - 'A' + 10;
-        } else {
+        const int digit = digitValue(text[i], base);
+        if (digit < 0) {
             return std::nullopt;
         }
         magnitude = magnitude * base + digit;

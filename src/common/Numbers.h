@@ -17,6 +17,9 @@ std::int64_t evenRoundProduct(double value, int factor);
 // evenRound of a double (nearest integer, halves to even).
 std::int64_t evenRound(double value);
 
+// The value of a digit in base 10 or 16; -1 for any other character.
+int digitValue(char c, int base);
+
 // Strict conversion of catalogue and grid numbers: leading spaces, an optional sign, then
 // decimal digits, or hexadecimal after "$", "x" or "0x" (either case); the value must fit a
 // 32-bit signed integer and nothing may follow.

@@ -1,6 +1,7 @@
 #include "evaluation/FigureTexts.h"
 
 #include "common/Numbers.h"
+#include "common/ShiftJis.h"
 #include "evaluation/Verdicts.h"
 
 #include <string>
@@ -82,6 +83,21 @@ std::array<FigureText, kFigureCount> figureTexts(const MachineTotals& t, const T
     f[14] = judged(formatGeneral(t.riseBoostAcceleration), boostVerdict(t.riseBoostAcceleration, 63), true);
     f[15] = plain(std::to_string(t.totalStability));
     return f;
+}
+
+const char* figureCaption(int index)
+{
+    static const char* const captions[kFigureCount] = {
+        "AP", "価格", "体重", "余剰積載量", "コア余剰積載量", "空きスロット", "静止時消費EG", "移動時消費EG",
+        "実弾防御係数", "ビーム防御係数", "実弾耐久力", "ビーム耐久力", "地上ブースト速度", "上昇ブースト速度",
+        "上昇ブースト加速度", "安定性",
+    };
+    return captions[index];
+}
+
+std::string paddedFigureCaption(int index)
+{
+    return sjis::padRight(figureCaption(index), 18) + "：";
 }
 
 const char* figureLabelName(int index)

@@ -23,6 +23,12 @@ struct FigureText
 // written: four-legged and caterpillar legs show the two characters after their type letter.
 std::array<FigureText, kFigureCount> figureTexts(const MachineTotals& totals, const Tparts& legs);
 
+// The figure's caption ("AP", "価格", ... "安定性"), index 0 for ed1.
+const char* figureCaption(int index);
+// The caption as the window and the reports line it up: padded with blanks to 18 columns
+// (a full-width character counts two) and followed by "：".
+std::string paddedFigureCaption(int index);
+
 // Names of the value labels, "ed1".."ed16", and of the verdict labels ("lbS2", ...; empty
 // where a figure has none).
 const char* figureLabelName(int index);

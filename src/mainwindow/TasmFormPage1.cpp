@@ -3,7 +3,7 @@
 // the right.
 #include "mainwindow/TasmForm.h"
 
-#include "common/ShiftJis.h"
+#include "evaluation/FigureTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,25 +34,6 @@ struct SlotRow
 const SlotRow kSlotRows[12] = {
     {"頭", 0},         {"コア", 1},   {"腕", 2},       {"脚", 3},       {"ジェネレータ", 4}, {"ＦＣＳ", 5},
     {"ブースター", 6}, {"腕武器", 8}, {"ブレード", 9}, {"右肩武器", 7}, {"左肩武器", 7},     {"Option", 10},
-};
-
-const char* const kFigureCaptions[16] = {
-    "AP",
-    "価格",
-    "体重",
-    "余剰積載量",
-    "コア余剰積載量",
-    "空きスロット",
-    "静止時消費EG",
-    "移動時消費EG",
-    "実弾防御係数",
-    "ビーム防御係数",
-    "実弾耐久力",
-    "ビーム耐久力",
-    "地上ブースト速度",
-    "上昇ブースト速度",
-    "上昇ブースト加速度",
-    "安定性",
 };
 
 QString twoDigits(int n)
@@ -123,7 +104,7 @@ void TasmForm::buildPage1(QWidget* page)
     // so that the colons line up in the monospaced font.
     for (int i = 0; i < 16; ++i) {
         const int y = 6 + i * kFigureStep;
-        const std::string caption = rivet::sjis::padRight(kFigureCaptions[i], 18) + "：";
+        const std::string caption = rivet::paddedFigureCaption(i);
         auto* label = new QLabel(QString::fromStdString(caption), panel);
         label->setObjectName(QString("lbCaption%1").arg(i + 1));
         label->setGeometry(kFigureX, y, kCaptionWidth, 16);
