@@ -7,6 +7,9 @@
 #include "common/TextFile.h"
 #include "document/NewAssembly.h"
 #include "mainwindow/Dialogs.h"
+#include "windows/TDForm.h"
+#include "windows/Tdataform.h"
+#include "windows/Tzubtoolsaboutdialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -174,6 +177,13 @@ void TasmForm::acCloseformExecute()
 void TasmForm::closeEvent(QCloseEvent* event)
 {
     FormClose();
+    // The other windows go with the main window, and with them the program.
+    for (QWidget* window : {static_cast<QWidget*>(m_dataform), static_cast<QWidget*>(m_dform),
+                            static_cast<QWidget*>(m_about)}) {
+        if (window) {
+            window->close();
+        }
+    }
     event->accept();
 }
 
