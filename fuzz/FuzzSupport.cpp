@@ -87,7 +87,8 @@ const std::string& scratchFolder()
 void writeWholeFile(const std::string& path, std::string_view bytes)
 {
     FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fclose(file) != 0) {
+    const bool written = bytes.empty() || (file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());
+    if (!file || !written || std::fclose(file) != 0) {
         std::perror(path.c_str());
         std::abort();
     }

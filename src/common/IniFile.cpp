@@ -32,9 +32,13 @@ std::string_view trim(std::string_view text)
 }
 
 // Case-insensitive comparison of names; only ASCII letters that start a character fold,
-// so the trail byte of a double-byte character is never mistaken for a letter.
+// so the trail byte of a double-byte character is never mistaken for a letter. Blanks at
+// either end do not count: the file's names are read trimmed, so a name asked for with
+// blanks (a colour region named by an empty item is " ") must find the line it wrote.
 bool sameName(std::string_view a, std::string_view b)
 {
+    a = trim(a);
+    b = trim(b);
     if (a.size() != b.size()) {
         return false;
     }
@@ -182,7 +186,12 @@ std::string IniFile::readString(const std::string& section, const std::string& k
     if (!raw) {
         return fallback;
     }
-    return decodeFileText(*raw, m_path);
+    // The value alone is decoded: the message names its key, not a byte of the file.
+    auto text = sjis::decode(*raw);
+    if (!text) {
+        throw Failure(notShiftJisMessage(m_path, "[" + section + "] " + key));
+    }
+    return *text;
 }
 
 int IniFile::readInteger(const std::string& section, const std::string& key, int fallback) const

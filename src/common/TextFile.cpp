@@ -53,7 +53,8 @@ void ensureFolder(const std::string& path)
 
 std::string readFileBytes(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a named pipe without a writer would otherwise hang the program here.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         throw Failure(ioErrorMessage(errno));
     }
@@ -64,6 +65,11 @@ std::string readFileBytes(const std::string& path)
         const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
         ::close(fd);
         throw Failure(ioErrorMessage(error));
+    }
+    // Pipes and devices have no end to wait for: only plain files are text files here.
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        throw Failure(formatText("%s は通常のファイルではありません", path.c_str()));
     }
     if (static_cast<unsigned long long>(info.st_size) > kMaxTextFileBytes) {
         ::close(fd);
@@ -99,10 +105,14 @@ std::string decodeFileText(std::string_view bytes, const std::string& path)
     std::size_t bad = 0;
     auto text = sjis::decode(bytes, &bad);
     if (!text) {
-        throw Failure(
-            formatText("ファイル %s は Shift-JIS のテキストとして読めません (%zu バイト目)", path.c_str(), bad + 1));
+        throw Failure(notShiftJisMessage(path, formatText("%zu バイト目", bad + 1)));
     }
     return *text;
+}
+
+std::string notShiftJisMessage(const std::string& path, const std::string& where)
+{
+    return formatText("ファイル %s は Shift-JIS のテキストとして読めません (%s)", path.c_str(), where.c_str());
 }
 
 std::vector<std::string> splitCatalogueBytes(std::string_view bytes)
@@ -132,8 +142,13 @@ std::vector<std::string> splitCatalogueBytes(std::string_view bytes)
 std::vector<std::string> readCatalogueLines(const std::string& path)
 {
     std::vector<std::string> lines = splitCatalogueBytes(readFileBytes(path));
-    for (auto& line : lines) {
-        line = decodeFileText(line, path);
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        // Each line is decoded on its own, so the line is what the message can point at.
+        auto text = sjis::decode(lines[k]);
+        if (!text) {
+            throw Failure(notShiftJisMessage(path, formatText("%zu 行目", k + 1)));
+        }
+        lines[k] = std::move(*text);
     }
     return lines;
 }

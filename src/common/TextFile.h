@@ -24,6 +24,9 @@ std::string readFileBytes(const std::string& path);
 
 // Shift-JIS to UTF-8, failing with a message that names the file on a bad byte.
 std::string decodeFileText(std::string_view bytes, const std::string& path);
+// The message for text of a file that is not Shift-JIS; where says which part of the file
+// ("12 バイト目", "3 行目", "[asm] ACname").
+std::string notShiftJisMessage(const std::string& path, const std::string& where);
 
 // Catalogue line rules: a line ends at CR (a LF right after it belongs to the line end), a
 // lone LF does not end a line, the byte 1Ah ends the file.

@@ -1,5 +1,7 @@
 #include "document/TemplateExpansion.h"
 
+#include "common/ErrorText.h"
+#include "common/Failure.h"
 #include "common/TextFile.h"
 
 namespace rivet {
@@ -43,8 +45,15 @@ bool hasLineBreak(const std::string& text)
     return text.find_first_of("\r\n") != std::string::npos;
 }
 
+void checkSize(const std::string& text, std::size_t maxBytes)
+{
+    if (text.size() > maxBytes) {
+        throw Failure(reportTooLargeMessage(maxBytes));
+    }
+}
+
 // Replaces every occurrence, scanning on after each inserted value. Returns whether any was.
-bool replaceAll(std::string& text, const std::string& placeholder, const std::string& value)
+bool replaceAll(std::string& text, const std::string& placeholder, const std::string& value, std::size_t maxBytes)
 {
     std::size_t at = text.find(placeholder);
     if (at == std::string::npos) {
@@ -56,26 +65,40 @@ bool replaceAll(std::string& text, const std::string& placeholder, const std::st
     while (at != std::string::npos) {
         result.append(text, from, at - from);
         result += value;
+        checkSize(result, maxBytes);
         from = at + placeholder.size();
         at = text.find(placeholder, from);
     }
     result.append(text, from, std::string::npos);
+    checkSize(result, maxBytes);
     text.swap(result);
     return true;
 }
 
 } // namespace
 
-std::string expandTemplate(const std::vector<std::string>& templateLines, const std::vector<std::string>& values)
+std::string reportTooLargeMessage(std::size_t maxBytes)
+{
+    constexpr std::size_t kMiB = 1024u * 1024u;
+    if (maxBytes % kMiB == 0) {
+        return formatText("レポートが大きすぎます (%zu MiB まで)", maxBytes / kMiB);
+    }
+    return formatText("レポートが大きすぎます (%zu バイトまで)", maxBytes);
+}
+
+std::string expandTemplate(const std::vector<std::string>& templateLines, const std::vector<std::string>& values,
+                           std::size_t maxBytes)
 {
     std::string text = joinCrLf(templateLines);
+    checkSize(text, maxBytes);
     const std::vector<std::string>& placeholders = placeholderList();
     const std::size_t count = std::min(values.size(), placeholders.size());
     for (std::size_t i = 0; i < count; ++i) {
         // Splitting into lines and joining again only changes a text whose line ends are not
         // all CR LF, which only a value with a line break can bring in.
-        if (replaceAll(text, placeholders[i], values[i]) && hasLineBreak(values[i])) {
+        if (replaceAll(text, placeholders[i], values[i], maxBytes) && hasLineBreak(values[i])) {
             text = joinCrLf(splitTextLines(text));
+            checkSize(text, maxBytes);
         }
     }
     return text;

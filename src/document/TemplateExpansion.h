@@ -1,5 +1,8 @@
 #pragma once
 
+#include "common/TextFile.h"
+
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -20,6 +23,11 @@ const std::vector<std::string>& placeholderList();
 // again. Values may themselves hold later placeholders, which are then replaced in turn.
 // Returns the report text, every line followed by CR LF. Fewer values than placeholders
 // leave the rest as written.
-std::string expandTemplate(const std::vector<std::string>& templateLines, const std::vector<std::string>& values);
+// Values that hold placeholders again and again can make the text grow at every step; a text
+// beyond maxBytes (by default the largest file the tool reads) fails with
+// reportTooLargeMessage instead of exhausting the memory.
+std::string expandTemplate(const std::vector<std::string>& templateLines, const std::vector<std::string>& values,
+                           std::size_t maxBytes = kMaxTextFileBytes);
+std::string reportTooLargeMessage(std::size_t maxBytes);
 
 } // namespace rivet

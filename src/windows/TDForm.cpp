@@ -94,6 +94,14 @@ TDForm::TDForm(QWidget* parent)
     }
 }
 
+// A cell editor still open when the window goes away writes its text into the grid as the
+// grid is deleted, after this form's own parts are gone: the grid must no longer reach them.
+TDForm::~TDForm()
+{
+    G->disconnect(this);
+    G->itemDelegate()->disconnect(this);
+}
+
 void TDForm::fillFromAssembly(const std::string& shellFigure, const std::string& beamFigure)
 {
     m_table.fillFromAssembly(shellFigure, beamFigure);

@@ -21,6 +21,7 @@ class TDForm : public QWidget
 
 public:
     explicit TDForm(QWidget* parent = nullptr);
+    ~TDForm() override;
 
     // Fills the first two trials from the main window's shell and beam defence figures
     // ("coefficient/total") and shows the window, bringing it to the front.

@@ -1,0 +1,10 @@
+[asm]
+head=-5
+core=99999999999
+arm=0x7fffffff
+leg=1e3
+gene=-2147483648
+bwpl=50
+bwpr=51
+opt1=-1
+opt2=0x0

@@ -1,0 +1,6 @@
+[asm]
+ACname="  spaced  "
+Pilotname='x'
+[file]
+Emblem= a.gif 
+AC=""

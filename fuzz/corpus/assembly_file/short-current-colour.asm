@@ -1,0 +1,2 @@
+[color]
+HEAD=HEAD,1,2,3,4
