@@ -49,8 +49,7 @@ inline void probeFirstPaint(QObject* window)
     AfterFirstPaint::run(window, [] {
         timespec now {};
         clock_gettime(CLOCK_REALTIME, &now);
-        std::fprintf(stderr, "first-paint-ns %lld\n",
-                     static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+        std::fprintf(stderr, "first-paint-ns %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
         QCoreApplication::exit(0);
     });
 }

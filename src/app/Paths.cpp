@@ -25,7 +25,8 @@ std::string userDataFolder()
 {
     const char* dataHome = std::getenv("XDG_DATA_HOME");
     const char* home = std::getenv("HOME");
-    std::string base = dataHome && *dataHome ? withSlash(dataHome) : withSlash(home && *home ? home : "/tmp") + ".local/share/";
+    std::string base
+        = dataHome && *dataHome ? withSlash(dataHome) : withSlash(home && *home ? home : "/tmp") + ".local/share/";
     // Create the chain of folders; the start-up reports it if the last one still is missing.
     for (std::size_t at = base.find('/', 1); at != std::string::npos; at = base.find('/', at + 1)) {
         ::mkdir(base.substr(0, at).c_str(), 0755);

@@ -1,7 +1,7 @@
 #include "cli/CheckCommand.h"
+#include "cli/Command.h"
 #include "cli/EvalCommand.h"
 #include "cli/ExportCommand.h"
-#include "cli/Command.h"
 
 #include "common/ErrorText.h"
 #include "common/Failure.h"

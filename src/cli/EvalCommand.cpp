@@ -40,8 +40,8 @@ void writeJson(std::ostream& out, const std::string& path, const Assembly& assem
     const auto& figures = assembly.figures();
     for (int i = 0; i < kFigureCount; ++i) {
         const FigureText& figure = figures[static_cast<std::size_t>(i)];
-        out << (i > 0 ? ", " : "") << "{\"name\": \"" << figureLabelName(i) << "\", \"text\": "
-            << jsonString(figure.text) << ", \"warning\": " << (figure.warning ? "true" : "false")
+        out << (i > 0 ? ", " : "") << "{\"name\": \"" << figureLabelName(i)
+            << "\", \"text\": " << jsonString(figure.text) << ", \"warning\": " << (figure.warning ? "true" : "false")
             << ", \"verdict\": " << (figure.verdict ? jsonString(*figure.verdict) : std::string("null")) << "}";
     }
     out << "]}\n";
@@ -62,9 +62,9 @@ void writeTable(std::ostream& out, const std::string& path, const Assembly& asse
     out << "  options" << (options.empty() ? " -" : options) << "\n";
     for (int i = 0; i < kFigureCount; ++i) {
         const FigureText& figure = assembly.figures()[static_cast<std::size_t>(i)];
-        out << "  " << paddedFigureCaption(i) << std::string(
-                   static_cast<std::size_t>(std::max(0, 12 - sjis::byteWidth(figure.text))), ' ')
-            << figure.text << (figure.warning ? " !" : "  ") << " " << figure.verdict.value_or("") << "\n";
+        out << "  " << paddedFigureCaption(i)
+            << std::string(static_cast<std::size_t>(std::max(0, 12 - sjis::byteWidth(figure.text))), ' ') << figure.text
+            << (figure.warning ? " !" : "  ") << " " << figure.verdict.value_or("") << "\n";
     }
 }
 

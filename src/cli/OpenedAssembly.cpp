@@ -2,10 +2,10 @@
 
 #include "common/Failure.h"
 
-#include <cerrno>
 #include "common/TextFile.h"
 #include "document/AssemblyFile.h"
 #include "document/NewAssembly.h"
+#include <cerrno>
 
 namespace rivet::cli {
 

@@ -1,8 +1,8 @@
 #include "common/IniFile.h"
 
 #include "common/ErrorText.h"
-#include "common/Numbers.h"
 #include "common/Failure.h"
+#include "common/Numbers.h"
 #include "common/ShiftJis.h"
 #include "common/TextFile.h"
 

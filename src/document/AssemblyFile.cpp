@@ -10,8 +10,8 @@ namespace rivet {
 namespace {
 
 // Keys of the eleven selectors, cb1..cb11.
-const char* const kSelectorKeys[kSelectorCount] = {"head", "core",  "arm",   "leg",  "gene", "fcs",
-                                                   "boost", "armwp", "blade", "bwpr", "bwpl"};
+const char* const kSelectorKeys[kSelectorCount]
+    = {"head", "core", "arm", "leg", "gene", "fcs", "boost", "armwp", "blade", "bwpr", "bwpl"};
 const char* const kFactoryColours = ",323628,162012,182412,121812";
 constexpr int kMemoKeys = 11; // a file's description is read from keys "0".."10"
 

@@ -44,9 +44,7 @@ std::string replaceLineBreaks(const std::string& text, const std::string& with)
 std::vector<std::string> gatherReportValues(const Assembly& assembly, ReportKind kind)
 {
     const bool text = kind == ReportKind::Text;
-    auto padded = [text](const std::string& value, int width) {
-        return text ? sjis::padRight(value, width) : value;
-    };
+    auto padded = [text](const std::string& value, int width) { return text ? sjis::padRight(value, width) : value; };
     std::vector<std::string> values;
     values.reserve(kPlaceholderCount);
     values.push_back(padded(assembly.text(TextField::MachineName), kNameWidth));

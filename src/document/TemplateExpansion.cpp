@@ -9,9 +9,8 @@ namespace rivet {
 const std::vector<std::string>& placeholderList()
 {
     static const std::vector<std::string> list = [] {
-        std::vector<std::string> names {"#acname", "#plname", "#head", "#core",  "#arm",    "#leg",
-                                        "#gene",   "#fcs",    "#boost", "#arw",  "#blade", "#backwr",
-                                        "#backwl"};
+        std::vector<std::string> names {"#acname", "#plname", "#head", "#core",  "#arm",    "#leg",   "#gene",
+                                        "#fcs",    "#boost",  "#arw",  "#blade", "#backwr", "#backwl"};
         for (int n = 1; n <= 13; ++n) {
             names.push_back(std::string("#opt") + (n < 10 ? "0" : "") + std::to_string(n));
         }

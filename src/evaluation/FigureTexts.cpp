@@ -88,9 +88,22 @@ std::array<FigureText, kFigureCount> figureTexts(const MachineTotals& t, const T
 const char* figureCaption(int index)
 {
     static const char* const captions[kFigureCount] = {
-        "AP", "価格", "体重", "余剰積載量", "コア余剰積載量", "空きスロット", "静止時消費EG", "移動時消費EG",
-        "実弾防御係数", "ビーム防御係数", "実弾耐久力", "ビーム耐久力", "地上ブースト速度", "上昇ブースト速度",
-        "上昇ブースト加速度", "安定性",
+        "AP",
+        "価格",
+        "体重",
+        "余剰積載量",
+        "コア余剰積載量",
+        "空きスロット",
+        "静止時消費EG",
+        "移動時消費EG",
+        "実弾防御係数",
+        "ビーム防御係数",
+        "実弾耐久力",
+        "ビーム耐久力",
+        "地上ブースト速度",
+        "上昇ブースト速度",
+        "上昇ブースト加速度",
+        "安定性",
     };
     return captions[index];
 }

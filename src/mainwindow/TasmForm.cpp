@@ -178,8 +178,8 @@ void TasmForm::closeEvent(QCloseEvent* event)
 {
     FormClose();
     // The other windows go with the main window, and with them the program.
-    for (QWidget* window : {static_cast<QWidget*>(m_dataform), static_cast<QWidget*>(m_dform),
-                            static_cast<QWidget*>(m_about)}) {
+    for (QWidget* window :
+         {static_cast<QWidget*>(m_dataform), static_cast<QWidget*>(m_dform), static_cast<QWidget*>(m_about)}) {
         if (window) {
             window->close();
         }

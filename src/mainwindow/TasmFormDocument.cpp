@@ -30,7 +30,7 @@ QString fromUtf8(const std::string& text)
 QString baseName(const std::string& path)
 {
     return QFileInfo(fromUtf8(path)).completeBaseName().isEmpty() ? fromUtf8(path)
-                                                                   : QFileInfo(fromUtf8(path)).completeBaseName();
+                                                                  : QFileInfo(fromUtf8(path)).completeBaseName();
 }
 
 } // namespace

@@ -56,7 +56,7 @@ void TasmForm::buildMenus()
 
     // The shared image list: 0 open, 1 save, 2 print, 3 HTML, 4 damage, 5 text.
     const std::pair<QAction*, IconSet::Image> images[] = {
-        {acOpenfile, IconSet::Open}, {acSave, IconSet::Save},     {acPrintform, IconSet::Print},
+        {acOpenfile, IconSet::Open},   {acSave, IconSet::Save},         {acPrintform, IconSet::Print},
         {acHtmloutput, IconSet::Html}, {acDamageform, IconSet::Damage}, {acTextoutput, IconSet::Text},
     };
     for (const auto& [action, image] : images) {

@@ -1,7 +1,7 @@
 // The part record has a field named "slots", which Qt's keyword macro would swallow: the
 // planner's headers come before the first Qt header.
-#include "mainwindow/TasmForm.h"
 #include "mainwindow/Fonts.h"
+#include "mainwindow/TasmForm.h"
 
 #include "windows/PartsListing.h"
 #include "windows/Tdataform.h"

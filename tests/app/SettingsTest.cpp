@@ -34,8 +34,8 @@ TEST(Settings, longListDefaultsToOnAndReadsIntegers)
     rivet::test::TempHome home;
     const std::string file = home.settingsFile();
     EXPECT_TRUE(readLongList(file)) << "no file";
-    for (const auto& [value, expected] :
-         std::vector<std::pair<std::string, bool>> {{"0", false}, {"0x0", false}, {"abc", true}, {"1", true}, {"2", true}}) {
+    for (const auto& [value, expected] : std::vector<std::pair<std::string, bool>> {
+             {"0", false}, {"0x0", false}, {"abc", true}, {"1", true}, {"2", true}}) {
         rivet::test::writeBytes(file, "[common]\r\nlonglist=" + value + "\r\n");
         EXPECT_EQ(readLongList(file), expected) << value;
     }

@@ -70,8 +70,9 @@ TEST_F(CatalogueLoader, columnOrdersDifferPerFile)
     EXPECT_EQ(core.loadCapacity, 2770);
     EXPECT_EQ(core.slots, 8);
     Tparts legs;
-    parsePartLine(legs, LegsSlot,
-                  R"("LF-205-SF"  , 42600,2137,2810,2265,2841,446,654,3450, 580,483,F26,"4足標準タイプ。最高クラスの機動力")");
+    parsePartLine(
+        legs, LegsSlot,
+        R"("LF-205-SF"  , 42600,2137,2810,2265,2841,446,654,3450, 580,483,F26,"4足標準タイプ。最高クラスの機動力")");
     EXPECT_EQ(legs.moveEnergy, 2810);
     EXPECT_EQ(legs.restEnergy, 2265);
     EXPECT_EQ(legs.ap, 2841);
@@ -79,12 +80,14 @@ TEST_F(CatalogueLoader, columnOrdersDifferPerFile)
     EXPECT_EQ(legs.speed, 483);
     EXPECT_EQ(legs.legType, "F26");
     Tparts back;
-    parsePartLine(back, BackWeaponSlot, R"("RXA-01WE"   , 12100, 210,243,1D,-,0,8650,"従来型のレーダー。最高級頭部パーツ並み")");
+    parsePartLine(back, BackWeaponSlot,
+                  R"("RXA-01WE"   , 12100, 210,243,1D,-,0,8650,"従来型のレーダー。最高級頭部パーツ並み")");
     EXPECT_EQ(back.shoulder, "1D");
     EXPECT_EQ(back.sight, "-");
     EXPECT_EQ(back.range, 8650);
     Tparts arm;
-    parsePartLine(arm, ArmWeaponSlot, R"("WG-RF35"       ,11400, 415,6,WS,218,8500,"標準的な携行機関砲。各種任務に対応可")");
+    parsePartLine(arm, ArmWeaponSlot,
+                  R"("WG-RF35"       ,11400, 415,6,WS,218,8500,"標準的な携行機関砲。各種任務に対応可")");
     EXPECT_EQ(arm.sight, "WS");
     EXPECT_EQ(arm.attack, 218);
     Tparts untouched;
@@ -103,7 +106,8 @@ TEST_F(CatalogueLoader, headerOnlyAndEmptyFilesGiveNoEquipAlone)
 
 TEST_F(CatalogueLoader, lfOnlyFileIsOneLongLineThatTheHeaderSkipDiscards)
 {
-    writeBytes(home.path() + "head.dat", rivet::test::sjisBytes(kHeadTitle + "\n" + kHeadColumns + "\n" + kHeadRow + "\n"));
+    writeBytes(home.path() + "head.dat",
+               rivet::test::sjisBytes(kHeadTitle + "\n" + kHeadColumns + "\n" + kHeadRow + "\n"));
     ASSERT_EQ(loadHeadFile(), "");
     EXPECT_EQ(endIndex, 1);
 }

@@ -1,5 +1,5 @@
-#include "catalogue/CatalogueLoader.h"
 #include "catalogue/DefaultFiles.h"
+#include "catalogue/CatalogueLoader.h"
 #include "common/ShiftJis.h"
 #include "common/TextFile.h"
 #include "support/Bytes.h"
@@ -40,19 +40,22 @@ TEST(DefaultFiles, telltaleRowsAreStoredByteForByte)
     writeDefaultFiles(home.dataDir());
     const std::string leg = readBytes(home.dataDir() + "leg.dat");
     EXPECT_EQ(leg.substr(0, 5), sjisBytes("#脚\r\n"));
-    EXPECT_NE(leg.find(sjisBytes(
-                  "\r\n\"LN-1001\"     , 28500,1966,1725, 643,3235,556,531,4520,1018,277,N,\"バランスの取れた標準的2足パーツ\"\r\n")),
+    EXPECT_NE(leg.find(sjisBytes("\r\n\"LN-1001\"     , 28500,1966,1725, "
+                                 "643,3235,556,531,4520,1018,277,N,\"バランスの取れた標準的2足パーツ\"\r\n")),
               std::string::npos);
     EXPECT_NE(readBytes(home.dataDir() + "core.dat")
-                  .find(sjisBytes("#パーツ名,価格,重量,EG ,AP,実弾防御,ビーム防御,最大積載量,Slot,説明\r\n\"XCA-00\", 61500,")),
+                  .find(sjisBytes(
+                      "#パーツ名,価格,重量,EG ,AP,実弾防御,ビーム防御,最大積載量,Slot,説明\r\n\"XCA-00\", 61500,")),
               std::string::npos);
     EXPECT_NE(readBytes(home.dataDir() + "backweapon.dat")
-                  .find(sjisBytes("\"WX-S800-GF\" , 90900, 1110,656,2,ST,1120,11000,\"1回のロックオンでミサイル6発を発射\"\r\n")),
+                  .find(sjisBytes(
+                      "\"WX-S800-GF\" , 90900, 1110,656,2,ST,1120,11000,\"1回のロックオンでミサイル6発を発射\"\r\n")),
               std::string::npos);
     EXPECT_EQ(linesOf(home.dataDir() + "option.dat").front(), "#オプション");
     // The text template's colour line for the base layer.
-    EXPECT_EQ(linesOf(home.dataDir() + "template1.txt")[22],
-              "ＢＡＳＥ        ：  #clhbr,#clhbg,#clhbb  #clcbr,#clcbg,#clcbb  #clabr,#clabg,#clabb  #cllbr,#cllbg,#cllbb");
+    EXPECT_EQ(
+        linesOf(home.dataDir() + "template1.txt")[22],
+        "ＢＡＳＥ        ：  #clhbr,#clhbg,#clhbb  #clcbr,#clcbg,#clcbb  #clabr,#clabg,#clabb  #cllbr,#cllbg,#cllbb");
 }
 
 TEST(DefaultFiles, theFactoryCatalogueLoadsWithItsPartsInOrder)

@@ -1,13 +1,13 @@
 // rivet-cli, run in-process on temporary folders, and once or twice as the real program.
+#include "TestPaths.h"
 #include "cli/Command.h"
 #include "support/Bytes.h"
 #include "support/TempHome.h"
-#include "TestPaths.h"
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <cstdio>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/wait.h>
@@ -48,10 +48,7 @@ int runProgram(const std::string& commandLine, std::string& output)
 class Cli : public ::testing::Test
 {
 protected:
-    Cli()
-    {
-        EXPECT_EQ(runCli({"check"}).code, 0);
-    }
+    Cli() { EXPECT_EQ(runCli({"check"}).code, 0); }
     std::string asm_(const std::string& name, const std::vector<std::string>& lines)
     {
         const std::string path = home.garageDir() + name;
@@ -96,15 +93,17 @@ TEST_F(Cli, evalJsonHasTheWindowsFigures)
     const std::string path = asm_("a.asm", {"[asm]", "leg=1", "bwpl=0", "opt4=1", "opt8=1", "opt9=1", "opt13=1"});
     const Result result = runCli({"eval", "--json", path});
     ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_EQ(result.out.find("{\"file\": \"" + path + "\", \"selectors\": [{\"name\": \"cb1\", \"position\": 1, "
-                              "\"text\": \"HD-01-SRVT\"}"),
+    EXPECT_EQ(result.out.find("{\"file\": \"" + path
+                              + "\", \"selectors\": [{\"name\": \"cb1\", \"position\": 1, "
+                                "\"text\": \"HD-01-SRVT\"}"),
               0u);
     EXPECT_NE(result.out.find("{\"name\": \"cb11\", \"position\": 0, \"text\": \"NO EQUIP\"}"), std::string::npos);
     EXPECT_NE(result.out.find("{\"name\": \"chk4\", \"checked\": true, \"caption\": \"SP-ABS\"}"), std::string::npos);
     EXPECT_NE(result.out.find("{\"name\": \"ed1\", \"text\": \"8431\", \"warning\": false, \"verdict\": null}"),
               std::string::npos);
-    EXPECT_NE(result.out.find("{\"name\": \"ed2\", \"text\": \"387600\", \"warning\": false, \"verdict\": \"50万AC!\"}"),
-              std::string::npos);
+    EXPECT_NE(
+        result.out.find("{\"name\": \"ed2\", \"text\": \"387600\", \"warning\": false, \"verdict\": \"50万AC!\"}"),
+        std::string::npos);
     EXPECT_NE(result.out.find("{\"name\": \"ed9\", \"text\": \"23/1868\""), std::string::npos);
     EXPECT_NE(result.out.find("{\"name\": \"ed16\", \"text\": \"1818\", \"warning\": false, \"verdict\": null}]}\n"),
               std::string::npos);

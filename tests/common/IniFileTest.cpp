@@ -1,5 +1,5 @@
-#include "common/Failure.h"
 #include "common/IniFile.h"
+#include "common/Failure.h"
 #include "support/Bytes.h"
 #include "support/TempHome.h"
 
@@ -22,8 +22,8 @@ TEST(IniFile, readsSectionsAndKeysWithoutRegardToCase)
 TEST(IniFile, valuesAreTrimmedUnquotedAndCut)
 {
     const std::string longValue(3000, 'x');
-    const IniFile ini = IniFile::fromBytes("[s]\r\na=  spaced  \r\nb=\"quoted\"\r\nc='single'\r\nd=\"half\r\ne="
-                                           + longValue + "\r\nf=\"\"\r\n");
+    const IniFile ini = IniFile::fromBytes(
+        "[s]\r\na=  spaced  \r\nb=\"quoted\"\r\nc='single'\r\nd=\"half\r\ne=" + longValue + "\r\nf=\"\"\r\n");
     EXPECT_EQ(ini.readString("s", "a", ""), "spaced");
     EXPECT_EQ(ini.readString("s", "b", ""), "quoted");
     EXPECT_EQ(ini.readString("s", "c", ""), "single");
@@ -50,8 +50,9 @@ TEST(IniFile, writingUpdatesInPlaceAndKeepsEverythingElse)
     ini.writeString("ASM", "acname", "new");
     ini.writeString("asm", "head", "3");
     ini.writeString("fresh", "k", "v");
-    EXPECT_EQ(ini.toBytes(), "; my notes\r\n[Mine]\r\nkeep=1\r\n[asm]\r\nACname=new\r\nextra=x\r\nhead=3\r\n\r\n"
-                             "[other]\r\nz=2\r\n[fresh]\r\nk=v\r\n");
+    EXPECT_EQ(ini.toBytes(),
+              "; my notes\r\n[Mine]\r\nkeep=1\r\n[asm]\r\nACname=new\r\nextra=x\r\nhead=3\r\n\r\n"
+              "[other]\r\nz=2\r\n[fresh]\r\nk=v\r\n");
 }
 
 TEST(IniFile, erasingASectionRemovesItWhole)

@@ -1,5 +1,5 @@
-#include "common/Failure.h"
 #include "common/Numbers.h"
+#include "common/Failure.h"
 
 #include <gtest/gtest.h>
 
@@ -57,8 +57,8 @@ TEST(StrictInteger, acceptsTheCatalogueForms)
 
 TEST(StrictInteger, refusesEverythingElse)
 {
-    for (const char* text : {"", " ", "12 ", "1.5", "12a", "2147483648", "-2147483649", "$", "0x", "x", "--1",
-                             "１２", "\t12", "1e3", "0x7FFFFFFFF"}) {
+    for (const char* text : {"", " ", "12 ", "1.5", "12a", "2147483648", "-2147483649", "$", "0x", "x", "--1", "１２",
+                             "\t12", "1e3", "0x7FFFFFFFF"}) {
         EXPECT_FALSE(parseInt32(text).has_value()) << "'" << text << "'";
     }
 }

@@ -1,5 +1,5 @@
-#include "common/Failure.h"
 #include "common/ShiftJis.h"
+#include "common/Failure.h"
 
 #include <gtest/gtest.h>
 

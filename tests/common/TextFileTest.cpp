@@ -1,5 +1,5 @@
-#include "common/Failure.h"
 #include "common/TextFile.h"
+#include "common/Failure.h"
 #include "support/Bytes.h"
 #include "support/TempHome.h"
 

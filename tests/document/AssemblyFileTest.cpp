@@ -1,7 +1,7 @@
+#include "document/AssemblyFile.h"
 #include "common/Failure.h"
 #include "common/TextFile.h"
 #include "document/Assembly.h"
-#include "document/AssemblyFile.h"
 #include "document/NewAssembly.h"
 #include "support/Bytes.h"
 #include "support/FactoryCatalogue.h"
@@ -34,14 +34,51 @@ protected:
 };
 
 const std::vector<std::string> kNewFile = {
-    "[asm]",          "ACname=へっぽこ１号", "Pilotname=へっぽこレイブン", "head=1", "core=1", "arm=1", "leg=4",
-    "gene=1",         "fcs=1",         "boost=1",      "armwp=1",      "blade=1",     "bwpr=1",     "bwpl=0",
-    "opt1=0",         "opt2=1",        "opt3=0",       "opt4=0",       "opt5=0",      "opt6=0",     "opt7=0",
-    "opt8=0",         "opt9=0",        "opt10=0",      "opt11=1",      "opt12=0",     "opt13=0",    "[color]",
-    "HEAD=HEAD,323628,162012,182412,121812", "CORE=CORE,323628,162012,182412,121812",
-    "ARMS=ARMS,323628,162012,182412,121812", "LEGS=LEGS,323628,162012,182412,121812",
-    "[logic]",        "1=0",           "2=50",         "3=50",         "4=50",        "5=50",       "6=50",
-    "7=0",            "[acmemo]",      "0=初期機体？", "1=デフォルト？", "[file]",     "Emblem=none.gif",
+    "[asm]",
+    "ACname=へっぽこ１号",
+    "Pilotname=へっぽこレイブン",
+    "head=1",
+    "core=1",
+    "arm=1",
+    "leg=4",
+    "gene=1",
+    "fcs=1",
+    "boost=1",
+    "armwp=1",
+    "blade=1",
+    "bwpr=1",
+    "bwpl=0",
+    "opt1=0",
+    "opt2=1",
+    "opt3=0",
+    "opt4=0",
+    "opt5=0",
+    "opt6=0",
+    "opt7=0",
+    "opt8=0",
+    "opt9=0",
+    "opt10=0",
+    "opt11=1",
+    "opt12=0",
+    "opt13=0",
+    "[color]",
+    "HEAD=HEAD,323628,162012,182412,121812",
+    "CORE=CORE,323628,162012,182412,121812",
+    "ARMS=ARMS,323628,162012,182412,121812",
+    "LEGS=LEGS,323628,162012,182412,121812",
+    "[logic]",
+    "1=0",
+    "2=50",
+    "3=50",
+    "4=50",
+    "5=50",
+    "6=50",
+    "7=0",
+    "[acmemo]",
+    "0=初期機体？",
+    "1=デフォルト？",
+    "[file]",
+    "Emblem=none.gif",
     "AC=none.gif",
 };
 
@@ -91,8 +128,9 @@ TEST_F(AssemblyFile, saveThenOpenReproducesTheAssembly)
 TEST_F(AssemblyFile, foreignSectionsAndKeysSurviveAndTheMemoIsReplacedWhole)
 {
     const std::string path = home.garageDir() + "m.asm";
-    writeBytes(path, sjisFile({"[mine]", "note=keep me", "[asm]", "custom=1", "ACname=old", "[acmemo]", "0=a", "1=b",
-                               "2=c", "[Color]", "extra=1"}));
+    writeBytes(path,
+               sjisFile({"[mine]", "note=keep me", "[asm]", "custom=1", "ACname=old", "[acmemo]", "0=a", "1=b", "2=c",
+                         "[Color]", "extra=1"}));
     assembly.setMemo("only");
     saveAssembly(assembly, path);
     const std::string bytes = readBytes(path);
@@ -127,9 +165,10 @@ TEST_F(AssemblyFile, missingOrNonIniFilesOpenAsDefaults)
 TEST_F(AssemblyFile, valuesAreReadInTheDialect)
 {
     const std::string path = home.garageDir() + "h.asm";
-    writeBytes(path, sjisFile({"[ASM]", "acname=\"  quoted  \"", "LEG=0x6", "opt4=2", "bwpr=99", "[logic]", "1=5",
-                               "7=-300", "[color]", "HEAD=HEAD,162012,1,2,3,4,5,6", "CORE=CORE,111111",
-                               "[acmemo]", "0=a", "1=", "5=b", "11=lost"}));
+    writeBytes(path,
+               sjisFile({"[ASM]", "acname=\"  quoted  \"", "LEG=0x6", "opt4=2", "bwpr=99", "[logic]", "1=5", "7=-300",
+                         "[color]", "HEAD=HEAD,162012,1,2,3,4,5,6", "CORE=CORE,111111", "[acmemo]", "0=a", "1=", "5=b",
+                         "11=lost"}));
     loadAssembly(assembly, path);
     EXPECT_EQ(assembly.text(TextField::MachineName), "  quoted  ");
     EXPECT_EQ(assembly.position(4), 6);

@@ -1,10 +1,10 @@
+#include "document/ReportValues.h"
 #include "catalogue/DefaultFiles.h"
 #include "common/Failure.h"
 #include "common/ShiftJis.h"
 #include "common/TextFile.h"
 #include "document/Assembly.h"
 #include "document/NewAssembly.h"
-#include "document/ReportValues.h"
 #include "support/FactoryCatalogue.h"
 #include "support/TempHome.h"
 
@@ -59,8 +59,9 @@ TEST_F(Reports, htmlReportFillsColoursMemoAndVersion)
     const auto lines = reportLines(ReportKind::Html);
     EXPECT_EQ(lines[7], "<td colspan=2>a<br>b<br>c</td></tr>");
     EXPECT_EQ(lines[8], "<tr><td>頭</td><td>HD-01-SRVT</td><td>AP</td><td colspan=4>8431</td></tr>");
-    EXPECT_EQ(lines[28], "\t<td bgcolor=#809070></td> <td bgcolor=#405030></td> <td bgcolor=#486030></td> "
-                         "<td bgcolor=#304830></td></td></tr>");
+    EXPECT_EQ(lines[28],
+              "\t<td bgcolor=#809070></td> <td bgcolor=#405030></td> <td bgcolor=#486030></td> "
+              "<td bgcolor=#304830></td></td></tr>");
     EXPECT_EQ(lines[35], "<tr><td colspan=2>戦闘距離：MID</td><td></td><td colspan=4>ZubRIVET ver 1.36</td></tr>");
     EXPECT_EQ(lines[25], "<tr><td colspan=2>強化人間レベル：0</td></tr>");
     EXPECT_NE(lines[26].find("射撃頻度：50%</td>"), std::string::npos) << lines[26];

@@ -46,22 +46,23 @@ Selection firstExample()
 
 TEST(Figures, theStandardMachine)
 {
-    expectFigures(firstExample(), {{"8431", nullptr, false},
-                                   {"218500", "安いぜ！", false},
-                                   {"5732", nullptr, false},
-                                   {"754/4520", "", false},
-                                   {"1004/2770", "", false},
-                                   {"8/8", "", false},
-                                   {"3376/6000", "普通", false},
-                                   {"4458/6000", "普通", false},
-                                   {"27/1624", "紙飛行機並み", false},
-                                   {"31/1559", "紙飛行機並み", false},
-                                   {"29977", nullptr, false},
-                                   {"26109", nullptr, false},
-                                   {"39.7", "やや推力不足", false},
-                                   {"26.5", "やや推力不足", false},
-                                   {"33.1", "やや推力不足", false},
-                                   {"1018", nullptr, false}});
+    expectFigures(firstExample(),
+                  {{"8431", nullptr, false},
+                   {"218500", "安いぜ！", false},
+                   {"5732", nullptr, false},
+                   {"754/4520", "", false},
+                   {"1004/2770", "", false},
+                   {"8/8", "", false},
+                   {"3376/6000", "普通", false},
+                   {"4458/6000", "普通", false},
+                   {"27/1624", "紙飛行機並み", false},
+                   {"31/1559", "紙飛行機並み", false},
+                   {"29977", nullptr, false},
+                   {"26109", nullptr, false},
+                   {"39.7", "やや推力不足", false},
+                   {"26.5", "やや推力不足", false},
+                   {"33.1", "やや推力不足", false},
+                   {"1018", nullptr, false}});
 }
 
 TEST(Figures, screensAndStabilisersChangeDefenceAndStability)
@@ -85,28 +86,29 @@ TEST(Figures, screensAndStabilisersChangeDefenceAndStability)
 
 TEST(Figures, theStartUpMachine)
 {
-    expectFigures(rivet::test::startupSelection(), {{"8231", nullptr, false},
-                                                    {"227100", "安いぜ！", false},
-                                                    {"5868", nullptr, false},
-                                                    {"154/4130", "", false},
-                                                    {"1004/2770", "", false},
-                                                    {"8/8", "", false},
-                                                    {"3517/6000", "普通", false},
-                                                    {"4820/6000", "普通", false},
-                                                    {"28/1596", "紙飛行機並み", false},
-                                                    {"32/1536", "紙飛行機並み", false},
-                                                    {"28221", nullptr, false},
-                                                    {"24693", nullptr, false},
-                                                    {"38.8", "やや推力不足", false},
-                                                    {"25.9", "やや推力不足", false},
-                                                    {"32.3", "推力不足", false},
-                                                    {"904", nullptr, false}});
+    expectFigures(rivet::test::startupSelection(),
+                  {{"8231", nullptr, false},
+                   {"227100", "安いぜ！", false},
+                   {"5868", nullptr, false},
+                   {"154/4130", "", false},
+                   {"1004/2770", "", false},
+                   {"8/8", "", false},
+                   {"3517/6000", "普通", false},
+                   {"4820/6000", "普通", false},
+                   {"28/1596", "紙飛行機並み", false},
+                   {"32/1536", "紙飛行機並み", false},
+                   {"28221", nullptr, false},
+                   {"24693", nullptr, false},
+                   {"38.8", "やや推力不足", false},
+                   {"25.9", "やや推力不足", false},
+                   {"32.3", "推力不足", false},
+                   {"904", nullptr, false}});
 }
 
 TEST(Figures, fourLeggedMachineShowsItsTypeSpeedButJudgesTheComputedOne)
 {
-    const Selection selection
-        = selectionOf({"HD-GRY-NX", "XCA-00", "AN-101", "LF-205-SF", "GPS-VVA", "COMDEX-C7", "B-PT000", "", "", "", ""});
+    const Selection selection = selectionOf(
+        {"HD-GRY-NX", "XCA-00", "AN-101", "LF-205-SF", "GPS-VVA", "COMDEX-C7", "B-PT000", "", "", "", ""});
     const MachineTotals t = computeTotals(factoryTable(), selection);
     EXPECT_DOUBLE_EQ(t.groundBoostSpeed, 102.7);
     const auto f = figureTexts(t, selectedPart(factoryTable(), selection, 4));

@@ -13,8 +13,8 @@ namespace {
 Selection machine(const std::string& arms, const std::string& legs, const std::string& armWeapon,
                   const std::string& right, const std::string& left)
 {
-    return selectionOf({"HD-01-SRVT", "XCA-00", arms, legs, "GPS-VVA", "COMDEX-C7", "B-P320", armWeapon, "LS-2001",
-                        right, left});
+    return selectionOf(
+        {"HD-01-SRVT", "XCA-00", arms, legs, "GPS-VVA", "COMDEX-C7", "B-P320", armWeapon, "LS-2001", right, left});
 }
 
 } // namespace

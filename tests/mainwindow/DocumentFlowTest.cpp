@@ -94,9 +94,9 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         auto form = start();
         const std::string path = home.garageDir() + "mine.asm";
-        writeBytes(path, sjisFile({"[asm]", "ACname=テスト機", "leg=1", "bwpl=0", "opt2=1", "[logic]", "1=5", "7=-30",
-                                   "[color]", "HEAD=HEAD,162012,162012,182412,121812", "[acmemo]", "0=一行目",
-                                   "2=三行目"}));
+        writeBytes(path,
+                   sjisFile({"[asm]", "ACname=テスト機", "leg=1", "bwpl=0", "opt2=1", "[logic]", "1=5", "7=-30",
+                             "[color]", "HEAD=HEAD,162012,162012,182412,121812", "[acmemo]", "0=一行目", "2=三行目"}));
         dialogs.fileNames << qs(path);
         action(*form, "acOpenfile")->trigger();
         QCOMPARE(dialogs.fileRequests.first().proposedName, QString("none.asm"));

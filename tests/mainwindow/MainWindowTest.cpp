@@ -43,8 +43,8 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(QString::fromStdString(home.garageDir())).isDir());
         QVERIFY(QFileInfo::exists(QString::fromStdString(home.dataDir() + "option.dat")));
         QVERIFY(QFileInfo::exists(QString::fromStdString(home.dataDir() + "template1.txt")));
-        const QStringList expected {"HD-01-SRVT", "XCA-00", "AN-101", "LN-1001-PX-0", "GPS-VVA", "COMDEX-C7",
-                                    "B-P320", "WG-RF35", "LS-2001", "WM-S40/1", "RXA-01WE"};
+        const QStringList expected {"HD-01-SRVT", "XCA-00",  "AN-101",  "LN-1001-PX-0", "GPS-VVA", "COMDEX-C7",
+                                    "B-P320",     "WG-RF35", "LS-2001", "WM-S40/1",     "RXA-01WE"};
         for (int n = 1; n <= 11; ++n) {
             QCOMPARE(selector(*form, n)->currentText(), expected[n - 1]);
         }

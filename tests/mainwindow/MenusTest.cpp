@@ -42,8 +42,9 @@ private Q_SLOTS:
         QCOMPARE(top[0]->text(), QString("ファイル"));
         QCOMPARE(top[1]->text(), QString("ツール"));
         QCOMPARE(top[2]->text(), QString("ヘルプ"));
-        QCOMPARE(entries(top[0]->menu()), (QStringList {"acOpenfile", "acSave", "acSaveas", "-", "acTextoutput",
-                                                        "acHtmloutput", "-", "acCloseform"}));
+        QCOMPARE(entries(top[0]->menu()),
+                 (QStringList {"acOpenfile", "acSave", "acSaveas", "-", "acTextoutput", "acHtmloutput", "-",
+                               "acCloseform"}));
         QCOMPARE(entries(top[1]->menu()),
                  (QStringList {"N8", "acDamageform", "acPrintform", "acRegext", "-", "mnLongList"}));
         QCOMPARE(entries(top[2]->menu()), QStringList {"acVersion"});
@@ -94,8 +95,9 @@ private Q_SLOTS:
         for (const QAction* action : child<QToolBar>(&form, "ToolBar1")->actions()) {
             names << (action->isSeparator() ? QString("-") : action->objectName());
         }
-        QCOMPARE(names, (QStringList {"acOpenfile", "acSave", "-", "acTextoutput", "acHtmloutput", "-",
-                                      "acDamageform", "acPrintform"}));
+        QCOMPARE(names,
+                 (QStringList {"acOpenfile", "acSave", "-", "acTextoutput", "acHtmloutput", "-", "acDamageform",
+                               "acPrintform"}));
         const auto* text = child<QToolButton>(&form, "tbTextoutput");
         QCOMPARE(text->menu(), child<QMenu>(&form, "mnTextType"));
         QCOMPARE(text->popupMode(), QToolButton::MenuButtonPopup);
