@@ -2,6 +2,8 @@
 
 #include "catalogue/CatalogueLoader.h"
 #include "catalogue/DefaultFiles.h"
+#include "document/Assembly.h"
+#include "document/NewAssembly.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -18,4 +20,11 @@ BenchWorkspace& BenchWorkspace::instance()
         return made;
     }();
     return workspace;
+}
+
+rivet::Selection BenchWorkspace::startupSelection()
+{
+    rivet::Assembly assembly(instance().table);
+    rivet::applyInitialSelection(assembly);
+    return assembly.selection();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/PartsTable.h"
+#include "evaluation/Selection.h"
 
 #include <string>
 
@@ -12,4 +13,6 @@ struct BenchWorkspace
     rivet::PartsTable table;
 
     static BenchWorkspace& instance();
+    // The machine the window starts with.
+    static rivet::Selection startupSelection();
 };

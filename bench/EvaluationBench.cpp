@@ -10,11 +10,7 @@
 static void evaluation(benchmark::State& state)
 {
     const rivet::PartsTable& table = BenchWorkspace::instance().table;
-    rivet::Selection selection;
-    const int items[rivet::kSelectorCount] = {1, 1, 1, 4, 1, 1, 1, 1, 1, 1, 41};
-    for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
-        selection.setPosition(selector, items[selector - 1]);
-    }
+    rivet::Selection selection = BenchWorkspace::startupSelection();
     selection.setOption(4, true);
     for (auto _ : state) {
         const rivet::Selection corrected = rivet::applyAssemblyRules(table, selection);
@@ -28,11 +24,7 @@ BENCHMARK(evaluation);
 static void totalsOnly(benchmark::State& state)
 {
     const rivet::PartsTable& table = BenchWorkspace::instance().table;
-    rivet::Selection selection;
-    const int items[rivet::kSelectorCount] = {1, 1, 1, 4, 1, 1, 1, 1, 1, 1, 41};
-    for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
-        selection.setPosition(selector, items[selector - 1]);
-    }
+    rivet::Selection selection = BenchWorkspace::startupSelection();
     for (auto _ : state) {
         const rivet::Selection corrected = rivet::applyAssemblyRules(table, selection);
         benchmark::DoNotOptimize(rivet::computeTotals(table, corrected));

@@ -105,25 +105,12 @@ bool survives(const std::string& value)
     return bytes && bytes->size() <= 2047;
 }
 
-std::string keyForm(const std::string& name)
-{
-    const std::size_t first = name.find_first_not_of(" \t");
-    const std::size_t last = name.find_last_not_of(" \t");
-    std::string key = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
-    for (char& c : key) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c + 32);
-        }
-    }
-    return key;
-}
-
 // True when the four region names can serve as the rows' keys.
 bool regionNamesAreKeys(const Document& d)
 {
     std::set<std::string> keys;
     for (const auto& cells : d.rows) {
-        const std::string key = keyForm(cells[0]);
+        const std::string key = fuzz::foldedName(cells[0]);
         if (key.find('=') != std::string::npos || (!key.empty() && key[0] == '[') || !keys.insert(key).second) {
             return false;
         }

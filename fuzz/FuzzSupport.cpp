@@ -117,4 +117,17 @@ void MemoryFile::replace(std::string_view bytes)
     }
 }
 
+std::string foldedName(const std::string& name)
+{
+    const std::size_t first = name.find_first_not_of(" \t");
+    const std::size_t last = name.find_last_not_of(" \t");
+    std::string result = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
+    for (char& c : result) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c + 32);
+        }
+    }
+    return result;
+}
+
 } // namespace rivet::fuzz

@@ -38,6 +38,10 @@ std::string shown(std::string_view bytes);
 std::string shown(const std::vector<std::string>& items);
 
 // A folder of this process for targets that must write real files; removed at exit.
+// A section or key name as the INI dialect compares it: blanks at either end dropped, ASCII
+// letters folded to lower case.
+std::string foldedName(const std::string& name);
+
 const std::string& scratchFolder();
 
 // Replaces the whole content of a file (the test's own scratch files only).

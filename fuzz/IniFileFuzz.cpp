@@ -32,20 +32,6 @@ bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-// Names match without regard to case or to blanks at either end.
-std::string folded(const std::string& name)
-{
-    const std::size_t first = name.find_first_not_of(" \t");
-    const std::size_t last = name.find_last_not_of(" \t");
-    std::string result = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
-    for (char& c : result) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c + 32);
-        }
-    }
-    return result;
-}
-
 // A value the dialect gives back unchanged.
 bool keepsItsForm(const std::string& value)
 {
@@ -109,7 +95,8 @@ void checkOthersUnchanged(const std::map<std::pair<std::string, std::string>, Re
                           const std::string& section, const std::optional<std::string>& key, const std::string& what)
 {
     for (const auto& [name, value] : before) {
-        const bool same = folded(name.first) == folded(section) && (!key || folded(name.second) == folded(*key));
+        const bool same = fuzz::foldedName(name.first) == fuzz::foldedName(section)
+            && (!key || fuzz::foldedName(name.second) == fuzz::foldedName(*key));
         if (!same) {
             FUZZ_CHECK(after.at(name) == value, what + " changed " + shown(name.first) + "/" + shown(name.second));
         }

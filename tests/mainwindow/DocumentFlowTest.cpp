@@ -31,12 +31,6 @@ class DocumentFlowTest : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TasmForm> start(const QStringList& arguments = {})
-    {
-        auto form = std::make_unique<TasmForm>(arguments);
-        form->show();
-        return form;
-    }
     QAction* action(TasmForm& form, const char* name) { return child<QAction>(&form, name); }
 
 private Q_SLOTS:
@@ -44,7 +38,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        auto form = start();
+        auto form = startMainWindow();
         // Pick legs: the rules reset the KARASAWA rifle.
         QComboBox* armWeapon = child<QComboBox>(form.get(), "cb8");
         chooseItem(armWeapon, armWeapon->findText("WG-1-KARASAWA"));
@@ -92,7 +86,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        auto form = start();
+        auto form = startMainWindow();
         const std::string path = home.garageDir() + "mine.asm";
         writeBytes(path,
                    sjisFile({"[asm]", "ACname=テスト機", "leg=1", "bwpl=0", "opt2=1", "[logic]", "1=5", "7=-30",
@@ -126,12 +120,12 @@ private Q_SLOTS:
         const std::string path = home.garageDir() + "cmd.asm";
         writeBytes(path, sjisFile({"[asm]", "Pilotname=コマンド"}));
         {
-            auto form = start({qs(path), "ignored"});
+            auto form = startMainWindow({qs(path), "ignored"});
             QCOMPARE(form->windowTitle(), qs(path));
             QCOMPARE(child<QLineEdit>(form.get(), "pname")->text(), QString("コマンド"));
             QVERIFY(action(*form, "acSave")->isEnabled());
         }
-        auto form = start({qs(home.garageDir() + "missing.asm")});
+        auto form = startMainWindow({qs(home.garageDir() + "missing.asm")});
         QCOMPARE(form->windowTitle(), QString("Kosmoアセンブルツール "));
         QCOMPARE(child<QLineEdit>(form.get(), "pname")->text(), QString("へっぽこレイブン"));
         QVERIFY(dialogs.errors.isEmpty());
@@ -141,7 +135,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        auto form = start();
+        auto form = startMainWindow();
         child<QAction>(form.get(), "N10")->trigger(); // HTML template 2
         QVERIFY(child<QAction>(form.get(), "N10")->isChecked());
         QVERIFY(!child<QAction>(form.get(), "N9")->isChecked());
@@ -158,7 +152,7 @@ private Q_SLOTS:
         TempHome home;
         ScriptedDialogs dialogs;
         FakeDesktop desktop;
-        auto form = start();
+        auto form = startMainWindow();
         child<QAction>(form.get(), "MenuItem3")->trigger();
         child<QAction>(form.get(), "N8")->trigger();
         QVERIFY(desktop.clipboard.startsWith("パイロット名：へっぽこレイブン"));
@@ -175,7 +169,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        auto form = start();
+        auto form = startMainWindow();
         form->assembly().colours().setRegionRow(2, "CORE,3z3628,162012,182412,121812");
         dialogs.fileNames << qs(home.garageDir() + "bad");
         action(*form, "acTextoutput")->trigger();
@@ -190,7 +184,7 @@ private Q_SLOTS:
         }
         TempHome home;
         ScriptedDialogs dialogs;
-        auto form = start();
+        auto form = startMainWindow();
         dialogs.fileNames << qs(home.garageDir() + "keep.asm");
         action(*form, "acSaveas")->trigger();
         const std::string before = readBytes(home.garageDir() + "keep.asm");
@@ -207,7 +201,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        auto form = start();
+        auto form = startMainWindow();
         dialogs.fileNames << qs(home.path() + "no-such-folder/m.asm");
         action(*form, "acSaveas")->trigger();
         QCOMPARE(dialogs.errors, QStringList {qs(home.path() + "no-such-folder/m.asm に書き込めません")});
@@ -219,7 +213,7 @@ private Q_SLOTS:
         TempHome home;
         ScriptedDialogs dialogs;
         FakeDesktop desktop;
-        auto form = start();
+        auto form = startMainWindow();
         action(*form, "acPrintform")->trigger();
         QCOMPARE(dialogs.printQuestions, 1);
         QVERIFY(desktop.printed.isEmpty());

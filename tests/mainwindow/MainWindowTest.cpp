@@ -22,12 +22,6 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TasmForm> start(const QStringList& arguments = {})
-    {
-        auto form = std::make_unique<TasmForm>(arguments);
-        form->show();
-        return form;
-    }
     QComboBox* selector(TasmForm& form, int n)
     {
         return child<QComboBox>(&form, QString("cb%1").arg(n).toUtf8().constData());
@@ -38,7 +32,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        auto form = start();
+        auto form = startMainWindow();
         QVERIFY(dialogs.errors.isEmpty());
         QVERIFY(QFileInfo(QString::fromStdString(home.garageDir())).isDir());
         QVERIFY(QFileInfo::exists(QString::fromStdString(home.dataDir() + "option.dat")));
@@ -69,7 +63,7 @@ private Q_SLOTS:
         TempHome home;
         ScriptedDialogs dialogs;
         {
-            auto form = start();
+            auto form = startMainWindow();
             QAction* longList = child<QAction>(form.get(), "mnLongList");
             QVERIFY(longList->isChecked());
             longList->trigger();
@@ -79,14 +73,14 @@ private Q_SLOTS:
         }
         QCOMPARE(readBytes(home.settingsFile()), std::string("[common]\r\nlonglist=0\r\n"));
         {
-            auto form = start();
+            auto form = startMainWindow();
             QVERIFY(!child<QAction>(form.get(), "mnLongList")->isChecked());
             QCOMPARE(selector(*form, 1)->maxVisibleItems(), 5);
             QCOMPARE(selector(*form, 11)->maxVisibleItems(), 5);
         }
         for (const auto& [value, expected] : {std::pair {"0x0", false}, std::pair {"abc", true}}) {
             writeBytes(home.settingsFile(), std::string("[common]\r\nlonglist=") + value + "\r\n");
-            auto form = start();
+            auto form = startMainWindow();
             QCOMPARE(child<QAction>(form.get(), "mnLongList")->isChecked(), expected);
         }
     }
@@ -95,7 +89,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        auto form = start();
+        auto form = startMainWindow();
         QDir().mkpath(QString::fromStdString(home.settingsFile())); // a folder where the file goes
         QVERIFY(form->close());
         QCOMPARE(dialogs.errors, QStringList {QString::fromStdString(home.settingsFile() + " に書き込めません")});
@@ -107,7 +101,7 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         QDir().mkpath(QString::fromStdString(home.dataDir()));
         writeBytes(home.dataDir() + "leg.dat", sjisFile({"#脚", "#columns", "\"LN-X\",1,2"}));
-        auto form = start();
+        auto form = startMainWindow();
         QCOMPARE(dialogs.errors, QStringList {"リストのインデックスが範囲を超えています (3)"});
         QVERIFY(!form->catalogueReady());
         QVERIFY(!child<QTabWidget>(form.get(), "PageControl1")->isEnabled());
@@ -122,7 +116,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        auto form = start();
+        auto form = startMainWindow();
         chooseItem(selector(*form, 11), 0);
         QComboBox* legs = selector(*form, 4);
         chooseItem(legs, legs->findText("LN-1001"));
@@ -150,7 +144,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        auto form = start();
+        auto form = startMainWindow();
         QComboBox* armWeapon = selector(*form, 8);
         chooseItem(armWeapon, armWeapon->findText("WG-1-KARASAWA"));
         QCOMPARE(armWeapon->currentText(), QString("WG-1-KARASAWA"));
@@ -166,7 +160,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        auto form = start();
+        auto form = startMainWindow();
         QComboBox* right = selector(*form, 10);
         QComboBox* left = selector(*form, 11);
         chooseItem(left, left->findText("WM-S40/1"));
@@ -183,7 +177,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        auto form = start();
+        auto form = startMainWindow();
         QTest::mouseClick(child<QCheckBox>(form.get(), "chk4"), Qt::LeftButton);
         QCOMPARE(labelText(form.get(), "ed16"), QString("1704"));
         QCOMPARE(labelText(form.get(), "ed6"), QString("7/8"));
@@ -193,7 +187,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        auto form = start();
+        auto form = startMainWindow();
         form->assembly().setModified(false);
         form->assembly().setCurrentFile("/tmp/x.asm");
         QLineEdit* pilot = child<QLineEdit>(form.get(), "pname");
@@ -219,7 +213,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        auto form = start();
+        auto form = startMainWindow();
         form->assembly().setPositionFromCode(4, 1); // from code: no event, figures stale
         QCOMPARE(labelText(form.get(), "ed1"), QString("8231"));
         QEvent recalc(static_cast<QEvent::Type>(TasmForm::kRecalcMessage));

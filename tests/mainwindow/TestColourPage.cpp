@@ -23,8 +23,7 @@ class TestColourPage : public QObject
 private:
     std::unique_ptr<TasmForm> start()
     {
-        auto form = std::make_unique<TasmForm>(QStringList {});
-        form->show();
+        auto form = startMainWindow();
         child<QTabWidget>(form.get(), "PageControl1")->setCurrentIndex(1);
         return form;
     }

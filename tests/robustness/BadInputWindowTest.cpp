@@ -25,13 +25,6 @@ QString qs(const std::string& text)
     return QString::fromStdString(text);
 }
 
-std::unique_ptr<TasmForm> start(const QStringList& arguments = {})
-{
-    auto form = std::make_unique<TasmForm>(arguments);
-    form->show();
-    return form;
-}
-
 // The window works: a small file opens and shows its machine name and figures.
 void checkStillWorks(TasmForm& form, const TempHome& home, ScriptedDialogs& dialogs)
 {
@@ -71,12 +64,12 @@ private Q_SLOTS:
         }
         TempHome home;
         ScriptedDialogs dialogs;
-        start().reset(); // the first start writes the default files
+        startMainWindow().reset(); // the first start writes the default files
         writeBytes(home.garageDir() + "saved.asm", sjisFile({"[asm]", "ACname=保存済み"}));
         broken.breakIt(home);
         const std::string before = contentOf(home.path() + broken.broken);
         {
-            auto form = start({qs(home.garageDir() + "saved.asm")});
+            auto form = startMainWindow({qs(home.garageDir() + "saved.asm")});
             QCOMPARE(dialogs.errors, QStringList {qs(broken.message(home))});
             QVERIFY(!form->catalogueReady());
             QVERIFY(form->isVisible());
@@ -92,7 +85,7 @@ private Q_SLOTS:
 
         repair(home, broken);
         dialogs.errors.clear();
-        auto form = start();
+        auto form = startMainWindow();
         QVERIFY(form->catalogueReady());
         QVERIFY(dialogs.errors.isEmpty());
         checkStillWorks(*form, home, dialogs);
@@ -116,7 +109,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         TempHome home;
         ScriptedDialogs dialogs;
-        auto form = start();
+        auto form = startMainWindow();
         const std::string path = home.garageDir() + "broken.asm";
         writeBytes(path, bytes.toStdString());
         dialogs.fileNames << qs(path);
@@ -135,7 +128,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        auto form = start();
+        auto form = startMainWindow();
         writeOversizedFile(home.garageDir() + "big.asm");
         dialogs.fileNames << qs(home.garageDir() + "big.asm");
         child<QAction>(form.get(), "acOpenfile")->trigger();
@@ -163,7 +156,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        auto form = start();
+        auto form = startMainWindow();
         writeBytes(home.garageDir() + "report.txt", "the last good report");
         child<QAction>(form.get(), "MenuItem2")->trigger();
         for (unsigned seed = 1; seed <= 5; ++seed) {
@@ -183,7 +176,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        auto form = start();
+        auto form = startMainWindow();
         std::string machine;
         std::string pilot;
         for (int i = 0; i < 290; ++i) {
@@ -205,7 +198,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        auto form = start();
+        auto form = startMainWindow();
         fs::create_directory(home.garageDir() + "folder.asm");
         dialogs.fileNames << qs(home.garageDir() + "folder.asm");
         child<QAction>(form.get(), "acSaveas")->trigger();

@@ -7,7 +7,19 @@
 #include <QTest>
 #include <QWidget>
 
+#include "mainwindow/TasmForm.h"
+
+#include <memory>
+
 namespace rivet::test {
+
+// The main window as the program starts it (in the RIVET_HOME the test set up), shown.
+inline std::unique_ptr<TasmForm> startMainWindow(const QStringList& arguments = {})
+{
+    auto form = std::make_unique<TasmForm>(arguments);
+    form->show();
+    return form;
+}
 
 // The child of a window with that objectName; the test fails when there is none.
 template <typename T> T* child(QObject* window, const char* name)
