@@ -34,7 +34,7 @@ const char* const kColumnKinds[kSlotCount] = {
     "TNNT", // option
 };
 
-auto fieldsOf(const Tparts& p)
+auto fieldsOf(const Part& p)
 {
     return std::tie(p.slot, p.name, p.price, p.weight, p.energy, p.ap, p.shellDefence, p.beamDefence, p.slots,
                     p.loadCapacity, p.moveEnergy, p.restEnergy, p.stability, p.speed, p.genOutput, p.genCapacity,
@@ -69,7 +69,7 @@ void checkSlot(int slot, const std::string& line, const std::vector<std::string>
 {
     const std::string kinds = kColumnKinds[slot];
     const std::string expected = foretoldFailure(fields, kinds);
-    Tparts part;
+    Part part;
     try {
         parsePartLine(part, slot, line);
     } catch (const Failure& failure) {
@@ -93,7 +93,7 @@ void checkSlot(int slot, const std::string& line, const std::vector<std::string>
         canonical += kinds[i] == 'T' ? quoted(fields[i]) : std::to_string(*parseInt32(fields[i]));
     }
     canonical += ",\"ignored extra field\"";
-    Tparts again;
+    Part again;
     parsePartLine(again, slot, canonical);
     FUZZ_CHECK(fieldsOf(again) == fieldsOf(part),
                "slot " + std::to_string(slot) + ": " + shown(line) + " written back as " + shown(canonical)
@@ -111,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // Slots that do not exist leave the part alone.
     for (const int slot : {-1, kSlotCount}) {
-        Tparts part;
+        Part part;
         part.name = "untouched";
         parsePartLine(part, slot, line);
         FUZZ_CHECK(part.name == "untouched", "slot " + std::to_string(slot) + " changed the part");

@@ -13,50 +13,50 @@ namespace rivet {
 
 namespace {
 
-using Column = std::variant<std::int32_t Tparts::*, std::string Tparts::*>;
+using Column = std::variant<std::int32_t Part::*, std::string Part::*>;
 
 // The columns of each catalogue file, in file order.
 const std::vector<Column>& columnsOf(int slot)
 {
     static const std::array<std::vector<Column>, kSlotCount> columns = {{
         // head
-        {&Tparts::name, &Tparts::price, &Tparts::weight, &Tparts::energy, &Tparts::ap, &Tparts::shellDefence,
-         &Tparts::beamDefence, &Tparts::description},
+        {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::ap, &Part::shellDefence,
+         &Part::beamDefence, &Part::description},
         // core: load capacity comes before slots
-        {&Tparts::name, &Tparts::price, &Tparts::weight, &Tparts::energy, &Tparts::ap, &Tparts::shellDefence,
-         &Tparts::beamDefence, &Tparts::loadCapacity, &Tparts::slots, &Tparts::description},
+        {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::ap, &Part::shellDefence,
+         &Part::beamDefence, &Part::loadCapacity, &Part::slots, &Part::description},
         // arms
-        {&Tparts::name, &Tparts::price, &Tparts::weight, &Tparts::energy, &Tparts::ap, &Tparts::shellDefence,
-         &Tparts::beamDefence, &Tparts::description},
+        {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::ap, &Part::shellDefence,
+         &Part::beamDefence, &Part::description},
         // legs: moving and resting energy come before AP
-        {&Tparts::name, &Tparts::price, &Tparts::weight, &Tparts::moveEnergy, &Tparts::restEnergy, &Tparts::ap,
-         &Tparts::shellDefence, &Tparts::beamDefence, &Tparts::loadCapacity, &Tparts::stability, &Tparts::speed,
-         &Tparts::legType, &Tparts::description},
+        {&Part::name, &Part::price, &Part::weight, &Part::moveEnergy, &Part::restEnergy, &Part::ap,
+         &Part::shellDefence, &Part::beamDefence, &Part::loadCapacity, &Part::stability, &Part::speed,
+         &Part::legType, &Part::description},
         // generator
-        {&Tparts::name, &Tparts::price, &Tparts::weight, &Tparts::genOutput, &Tparts::genCapacity, &Tparts::redZone,
-         &Tparts::description},
+        {&Part::name, &Part::price, &Part::weight, &Part::genOutput, &Part::genCapacity, &Part::redZone,
+         &Part::description},
         // FCS
-        {&Tparts::name, &Tparts::price, &Tparts::weight, &Tparts::energy, &Tparts::description},
+        {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::description},
         // booster
-        {&Tparts::name, &Tparts::price, &Tparts::weight, &Tparts::energy, &Tparts::boost, &Tparts::chargeDrain,
-         &Tparts::description},
+        {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::boost, &Part::chargeDrain,
+         &Part::description},
         // back weapon: the two codes come before attack and range
-        {&Tparts::name, &Tparts::price, &Tparts::weight, &Tparts::energy, &Tparts::shoulder, &Tparts::sight,
-         &Tparts::attack, &Tparts::range, &Tparts::description},
+        {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::shoulder, &Part::sight,
+         &Part::attack, &Part::range, &Part::description},
         // arm weapon: the sight comes before attack
-        {&Tparts::name, &Tparts::price, &Tparts::weight, &Tparts::energy, &Tparts::sight, &Tparts::attack,
-         &Tparts::range, &Tparts::description},
+        {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::sight, &Part::attack,
+         &Part::range, &Part::description},
         // blade
-        {&Tparts::name, &Tparts::price, &Tparts::weight, &Tparts::energy, &Tparts::description},
+        {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::description},
         // option
-        {&Tparts::name, &Tparts::price, &Tparts::slots, &Tparts::description},
+        {&Part::name, &Part::price, &Part::slots, &Part::description},
     }};
     return columns[static_cast<std::size_t>(slot)];
 }
 
 } // namespace
 
-void parsePartLine(Tparts& record, int slot, const std::string& line)
+void parsePartLine(Part& record, int slot, const std::string& line)
 {
     if (slot < 0 || slot >= kSlotCount) {
         return;
@@ -67,10 +67,10 @@ void parsePartLine(Tparts& record, int slot, const std::string& line)
         if (i >= fields.size()) {
             throw Failure(formatText("リストのインデックスが範囲を超えています (%d)", static_cast<int>(i)));
         }
-        if (auto number = std::get_if<std::int32_t Tparts::*>(&columns[i])) {
+        if (auto number = std::get_if<std::int32_t Part::*>(&columns[i])) {
             record.*(*number) = toInt32(fields[i]);
         } else {
-            record.*std::get<std::string Tparts::*>(columns[i]) = fields[i];
+            record.*std::get<std::string Part::*>(columns[i]) = fields[i];
         }
     }
 }
@@ -88,7 +88,7 @@ int loadSlotCatalogue(PartsTable& table, int slot, const std::string& dataDir, c
         if (i > group.size - 1) {
             throw Failure(kRangeCheckError);
         }
-        Tparts part;
+        Part part;
         try {
             parsePartLine(part, slot, lines[k]);
         } catch (const Failure&) {

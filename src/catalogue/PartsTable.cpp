@@ -2,9 +2,9 @@
 
 namespace rivet {
 
-Tparts noEquipPart(int slot)
+Part noEquipPart(int slot)
 {
-    Tparts part;
+    Part part;
     part.slot = slot;
     part.name = "NO EQUIP";
     part.legType = "0";
@@ -12,14 +12,14 @@ Tparts noEquipPart(int slot)
     return part;
 }
 
-Tparts endMarkerPart()
+Part endMarkerPart()
 {
-    Tparts part;
+    Part part;
     part.name = "end";
     return part;
 }
 
-const Tparts* PartsTable::entry(int index) const
+const Part* PartsTable::entry(int index) const
 {
     if (index < 0 || index >= kPartsTableSize) {
         return nullptr;
@@ -27,9 +27,9 @@ const Tparts* PartsTable::entry(int index) const
     return m_entries[static_cast<std::size_t>(index)].get();
 }
 
-void PartsTable::store(int index, Tparts part)
+void PartsTable::store(int index, Part part)
 {
-    m_entries.at(static_cast<std::size_t>(index)) = std::make_unique<Tparts>(std::move(part));
+    m_entries.at(static_cast<std::size_t>(index)) = std::make_unique<Part>(std::move(part));
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const SlotGroup group = kSlotGroups[static_cast<std::size_t>(slot)];
         if (index >= group.first && index < group.first + group.size) {
@@ -38,7 +38,7 @@ void PartsTable::store(int index, Tparts part)
     }
 }
 
-const Tparts* PartsTable::part(int slot, int item) const
+const Part* PartsTable::part(int slot, int item) const
 {
     if (slot < 0 || slot >= kSlotCount) {
         return nullptr;
@@ -50,7 +50,7 @@ const Tparts* PartsTable::part(int slot, int item) const
     return entry(group.first + item);
 }
 
-const Tparts* PartsTable::option(int n) const
+const Part* PartsTable::option(int n) const
 {
     if (n < 1 || n > kOptionCount) {
         return nullptr;
@@ -77,7 +77,7 @@ int PartsTable::countItems(int slot) const
     }
     int count = 1;
     while (count < group.size) {
-        const Tparts* p = entry(group.first + count);
+        const Part* p = entry(group.first + count);
         if (!p || p->name == "end") {
             break;
         }
@@ -94,7 +94,7 @@ std::vector<std::string> PartsTable::selectorItems(int slot) const
     }
     const SlotGroup group = kSlotGroups[static_cast<std::size_t>(slot)];
     for (int i = 1; i < group.size; ++i) {
-        const Tparts* p = entry(group.first + i);
+        const Part* p = entry(group.first + i);
         if (!p || p->name == "end") {
             break;
         }

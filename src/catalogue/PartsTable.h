@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/Tparts.h"
+#include "catalogue/Part.h"
 
 #include <array>
 #include <memory>
@@ -58,6 +58,19 @@ inline constexpr std::array<const char*, kSlotCount> slotFileNames = {
 // The selectors cb1..cb11, numbered 1..11 as their names are. Their order differs from the
 // slot numbers: cb8 is the arm weapon, cb9 the blade, cb10 and cb11 the back weapons.
 inline constexpr int kSelectorCount = 11;
+enum Selector : int {
+    HeadSelector = 1,
+    CoreSelector = 2,
+    ArmsSelector = 3,
+    LegsSelector = 4,
+    GeneratorSelector = 5,
+    FcsSelector = 6,
+    BoosterSelector = 7,
+    ArmWeaponSelector = 8,
+    BladeSelector = 9,
+    RightBackSelector = 10,
+    LeftBackSelector = 11,
+};
 inline constexpr std::array<int, kSelectorCount> kSelectorSlots = {
     HeadSlot,    CoreSlot,      ArmsSlot,  LegsSlot,       GeneratorSlot,  FcsSlot,
     BoosterSlot, ArmWeaponSlot, BladeSlot, BackWeaponSlot, BackWeaponSlot,
@@ -73,13 +86,13 @@ inline int slotOfSelector(int number)
 class PartsTable
 {
 public:
-    const Tparts* entry(int index) const;
-    void store(int index, Tparts part);
+    const Part* entry(int index) const;
+    void store(int index, Part part);
 
     // Item k of a slot's selector; nullptr when k lies outside the group or holds nothing.
-    const Tparts* part(int slot, int item) const;
+    const Part* part(int slot, int item) const;
     // Option n (1..13); nullptr when the option catalogue has no such row.
-    const Tparts* option(int n) const;
+    const Part* option(int n) const;
 
     // The items a slot's selector offers: "NO EQUIP", then the names up to the entry named
     // "end" (exact and case-sensitive, so a part named "end" ends the list early).
@@ -90,7 +103,7 @@ public:
 private:
     int countItems(int slot) const;
 
-    std::array<std::unique_ptr<Tparts>, kPartsTableSize> m_entries;
+    std::array<std::unique_ptr<Part>, kPartsTableSize> m_entries;
     // Item counts per slot, kept up to date by store(): the evaluation asks for them often.
     std::array<int, kSlotCount> m_itemCounts {};
 };

@@ -18,7 +18,7 @@ std::string optionBoxName(int n)
 
 std::string optionCaption(const Assembly& assembly, int n)
 {
-    const Tparts* option = assembly.table().option(n);
+    const Part* option = assembly.table().option(n);
     return option ? option->name : std::string();
 }
 

@@ -96,7 +96,7 @@ void Assembly::change()
 {
     m_selection = applyAssemblyRules(m_table, m_selection);
     m_totals = computeTotals(m_table, m_selection);
-    m_figures = figureTexts(m_totals, selectedPart(m_table, m_selection, 4));
+    m_figures = figureTexts(m_totals, selectedPart(m_table, m_selection, LegsSelector));
     m_modified = true;
 }
 

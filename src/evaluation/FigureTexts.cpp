@@ -58,7 +58,7 @@ std::optional<std::string> legSpeedText(const std::string& legType)
 
 } // namespace
 
-std::array<FigureText, kFigureCount> figureTexts(const MachineTotals& t, const Tparts& legs)
+std::array<FigureText, kFigureCount> figureTexts(const MachineTotals& t, const Part& legs)
 {
     std::array<FigureText, kFigureCount> f;
     f[0] = plain(std::to_string(t.totalAp));

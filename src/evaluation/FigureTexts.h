@@ -21,7 +21,7 @@ struct FigureText
 
 // The sixteen figure texts, index 0 for ed1. The legs decide how the ground boost speed is
 // written: four-legged and caterpillar legs show the two characters after their type letter.
-std::array<FigureText, kFigureCount> figureTexts(const MachineTotals& totals, const Tparts& legs);
+std::array<FigureText, kFigureCount> figureTexts(const MachineTotals& totals, const Part& legs);
 
 // The figure's caption ("AP", "価格", ... "安定性"), index 0 for ed1.
 const char* figureCaption(int index);

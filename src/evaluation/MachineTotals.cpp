@@ -52,17 +52,17 @@ void boostFigures(MachineTotals& totals)
 
 MachineTotals computeTotals(const PartsTable& table, const Selection& selection)
 {
-    const Tparts& head = selectedPart(table, selection, 1);
-    const Tparts& core = selectedPart(table, selection, 2);
-    const Tparts& arms = selectedPart(table, selection, 3);
-    const Tparts& legs = selectedPart(table, selection, 4);
-    const Tparts& generator = selectedPart(table, selection, 5);
-    const Tparts& fcs = selectedPart(table, selection, 6);
-    const Tparts& booster = selectedPart(table, selection, 7);
-    const Tparts& armWeapon = selectedPart(table, selection, 8);
-    const Tparts& blade = selectedPart(table, selection, 9);
-    const Tparts& rightBack = selectedPart(table, selection, 10);
-    const Tparts& leftBack = selectedPart(table, selection, 11);
+    const Part& head = selectedPart(table, selection, HeadSelector);
+    const Part& core = selectedPart(table, selection, CoreSelector);
+    const Part& arms = selectedPart(table, selection, ArmsSelector);
+    const Part& legs = selectedPart(table, selection, LegsSelector);
+    const Part& generator = selectedPart(table, selection, GeneratorSelector);
+    const Part& fcs = selectedPart(table, selection, FcsSelector);
+    const Part& booster = selectedPart(table, selection, BoosterSelector);
+    const Part& armWeapon = selectedPart(table, selection, ArmWeaponSelector);
+    const Part& blade = selectedPart(table, selection, BladeSelector);
+    const Part& rightBack = selectedPart(table, selection, RightBackSelector);
+    const Part& leftBack = selectedPart(table, selection, LeftBackSelector);
 
     MachineTotals t;
     t.totalAp = narrow(std::int64_t {head.ap} + core.ap + arms.ap + legs.ap);
@@ -105,7 +105,7 @@ MachineTotals computeTotals(const PartsTable& table, const Selection& selection)
         + booster.price + armWeapon.price + blade.price + rightBack.price + leftBack.price;
     std::int64_t usedSlots = 0;
     for (int n = 1; n <= kOptionCount; ++n) {
-        if (const Tparts* option = tickedOption(table, selection, n)) {
+        if (const Part* option = tickedOption(table, selection, n)) {
             price += option->price;
             usedSlots += option->slots;
         }

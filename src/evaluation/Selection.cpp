@@ -4,10 +4,10 @@ namespace rivet {
 
 namespace {
 
-const Tparts& emptySlot(int slot)
+const Part& emptySlot(int slot)
 {
-    static const std::array<Tparts, kSlotCount> entries = [] {
-        std::array<Tparts, kSlotCount> parts;
+    static const std::array<Part, kSlotCount> entries = [] {
+        std::array<Part, kSlotCount> parts;
         for (int s = 0; s < kSlotCount; ++s) {
             parts[static_cast<std::size_t>(s)] = noEquipPart(s);
         }
@@ -18,21 +18,21 @@ const Tparts& emptySlot(int slot)
 
 } // namespace
 
-const Tparts& selectedPart(const PartsTable& table, const Selection& selection, int selector)
+const Part& selectedPart(const PartsTable& table, const Selection& selection, int selector)
 {
     const int slot = slotOfSelector(selector);
     const int item = selection.position(selector);
     // Items past the end marker are not offered by the selector; the end marker itself is not
     // a part either.
     if (item >= 1 && item < table.itemCount(slot)) {
-        if (const Tparts* part = table.part(slot, item)) {
+        if (const Part* part = table.part(slot, item)) {
             return *part;
         }
     }
     return emptySlot(slot);
 }
 
-const Tparts* tickedOption(const PartsTable& table, const Selection& selection, int n)
+const Part* tickedOption(const PartsTable& table, const Selection& selection, int n)
 {
     if (!selection.option(n)) {
         return nullptr;

@@ -25,9 +25,9 @@ struct Selection
 // The part selector cb<selector> stands on. A selector without an item, or one whose
 // position lies outside its slot group, counts as its NO EQUIP entry, so no rule and no
 // figure ever reads outside the group.
-const Tparts& selectedPart(const PartsTable& table, const Selection& selection, int selector);
+const Part& selectedPart(const PartsTable& table, const Selection& selection, int selector);
 
 // Option n when its box is ticked and the catalogue has it; nullptr otherwise.
-const Tparts* tickedOption(const PartsTable& table, const Selection& selection, int n);
+const Part* tickedOption(const PartsTable& table, const Selection& selection, int n);
 
 } // namespace rivet

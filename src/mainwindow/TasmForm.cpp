@@ -138,7 +138,7 @@ void TasmForm::fillOptionBoxes()
 {
     for (int n = 1; n <= rivet::kOptionCount; ++n) {
         QCheckBox* box = m_optionBoxes[static_cast<std::size_t>(n - 1)];
-        if (const rivet::Tparts* option = m_table.option(n)) {
+        if (const rivet::Part* option = m_table.option(n)) {
             box->setText(QString::fromStdString(option->name));
             box->setToolTip(QString::fromStdString(option->description));
         } else {

@@ -46,12 +46,12 @@ TEST_F(CatalogueLoader, rowsFillTheGroupBetweenNoEquipAndTheEndMarker)
 {
     ASSERT_EQ(loadHead({kHeadTitle, kHeadColumns, kHeadRow, "", R"("HD-2002",1,2,3,4,5,6,"x")"}), "");
     EXPECT_EQ(endIndex, 3);
-    const Tparts* noEquip = table.part(HeadSlot, 0);
+    const Part* noEquip = table.part(HeadSlot, 0);
     ASSERT_NE(noEquip, nullptr);
     EXPECT_EQ(noEquip->name, "NO EQUIP");
     EXPECT_EQ(noEquip->legType, "0");
     EXPECT_EQ(noEquip->description, "no");
-    const Tparts* first = table.part(HeadSlot, 1);
+    const Part* first = table.part(HeadSlot, 1);
     EXPECT_EQ(first->name, "HD-01-SRVT");
     EXPECT_EQ(first->price, 26500);
     EXPECT_EQ(first->energy, 350);
@@ -65,11 +65,11 @@ TEST_F(CatalogueLoader, rowsFillTheGroupBetweenNoEquipAndTheEndMarker)
 
 TEST_F(CatalogueLoader, columnOrdersDifferPerFile)
 {
-    Tparts core;
+    Part core;
     parsePartLine(core, CoreSlot, R"("XCA-00", 61500,1103,1046,2710,530,505,2770, 8,"平均的な性能の標準タイプ")");
     EXPECT_EQ(core.loadCapacity, 2770);
     EXPECT_EQ(core.slots, 8);
-    Tparts legs;
+    Part legs;
     parsePartLine(
         legs, LegsSlot,
         R"("LF-205-SF"  , 42600,2137,2810,2265,2841,446,654,3450, 580,483,F26,"4足標準タイプ。最高クラスの機動力")");
@@ -79,18 +79,18 @@ TEST_F(CatalogueLoader, columnOrdersDifferPerFile)
     EXPECT_EQ(legs.stability, 580);
     EXPECT_EQ(legs.speed, 483);
     EXPECT_EQ(legs.legType, "F26");
-    Tparts back;
+    Part back;
     parsePartLine(back, BackWeaponSlot,
                   R"("RXA-01WE"   , 12100, 210,243,1D,-,0,8650,"従来型のレーダー。最高級頭部パーツ並み")");
     EXPECT_EQ(back.shoulder, "1D");
     EXPECT_EQ(back.sight, "-");
     EXPECT_EQ(back.range, 8650);
-    Tparts arm;
+    Part arm;
     parsePartLine(arm, ArmWeaponSlot,
                   R"("WG-RF35"       ,11400, 415,6,WS,218,8500,"標準的な携行機関砲。各種任務に対応可")");
     EXPECT_EQ(arm.sight, "WS");
     EXPECT_EQ(arm.attack, 218);
-    Tparts untouched;
+    Part untouched;
     parsePartLine(untouched, 11, kHeadRow);
     EXPECT_TRUE(untouched.name.empty());
 }
@@ -125,7 +125,7 @@ TEST_F(CatalogueLoader, failuresCarryTheirMessages)
 TEST_F(CatalogueLoader, failingLineKeepsWhatWasAssignedBeforeIt)
 {
     EXPECT_EQ(loadHead({kHeadTitle, kHeadColumns, R"("HD-X",100,oops,3,4,5,6,"x")"}), "'oops' は整数ではありません");
-    const Tparts* part = table.part(HeadSlot, 1);
+    const Part* part = table.part(HeadSlot, 1);
     ASSERT_NE(part, nullptr);
     EXPECT_EQ(part->name, "HD-X");
     EXPECT_EQ(part->price, 100);

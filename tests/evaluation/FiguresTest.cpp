@@ -139,9 +139,9 @@ TEST(Figures, boostQuotientsHeldAsDoublesRoundDown)
     MachineTotals t;
     t.thrust = 9800;
     t.boostMass = 8000;
-    Tparts legs;
+    Part legs;
     legs.legType = "N";
-    Tparts booster;
+    Part booster;
     booster.boost = 9800;
     booster.weight = 8000;
     PartsTable table;

@@ -7,7 +7,7 @@ namespace rivet {
 
 // One catalogue part. Which fields a part fills depends on its slot's catalogue file; the
 // others stay 0 or empty. Texts are UTF-8 (the files are Shift-JIS).
-struct Tparts
+struct Part
 {
     std::int32_t slot = 0; // set on NO EQUIP entries only
     std::string name;
@@ -37,8 +37,8 @@ struct Tparts
 };
 
 // The entry that stands for an empty slot: every number 0, leg type "0", description "no".
-Tparts noEquipPart(int slot);
+Part noEquipPart(int slot);
 // The entry that closes a slot group; never shown.
-Tparts endMarkerPart();
+Part endMarkerPart();
 
 } // namespace rivet
