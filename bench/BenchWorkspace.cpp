@@ -1,9 +1,8 @@
 #include "BenchWorkspace.h"
 
-#include "catalogue/CatalogueLoader.h"
-#include "catalogue/DefaultFiles.h"
 #include "document/Assembly.h"
 #include "document/NewAssembly.h"
+#include "startup/StartUp.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -15,8 +14,7 @@ BenchWorkspace& BenchWorkspace::instance()
         std::string pattern = (std::filesystem::temp_directory_path() / "rivet-bench-XXXXXX").string();
         made.home = std::string(::mkdtemp(pattern.data())) + "/";
         made.dataDir = made.home + "data/";
-        rivet::writeDefaultFiles(made.dataDir);
-        rivet::loadCatalogue(made.table, made.dataDir);
+        rivet::startUp(made.workspace, rivet::Paths::inFolder(made.home));
         return made;
     }();
     return workspace;
@@ -24,7 +22,7 @@ BenchWorkspace& BenchWorkspace::instance()
 
 rivet::Selection BenchWorkspace::startupSelection()
 {
-    rivet::Assembly assembly(instance().table);
+    rivet::Assembly assembly(instance().workspace.table);
     rivet::applyInitialSelection(assembly);
     return assembly.selection();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalogue/PartsTable.h"
 #include "evaluation/Selection.h"
+#include "startup/StartUp.h"
 
 #include <string>
 
@@ -10,7 +10,7 @@ struct BenchWorkspace
 {
     std::string home;
     std::string dataDir;
-    rivet::PartsTable table;
+    rivet::Workspace workspace;
 
     static BenchWorkspace& instance();
     // The machine the window starts with.

@@ -12,7 +12,7 @@ namespace {
 
 rivet::Assembly& startedAssembly()
 {
-    static rivet::Assembly assembly(BenchWorkspace::instance().table);
+    static rivet::Assembly assembly(BenchWorkspace::instance().workspace.table);
     static bool started = false;
     if (!started) {
         rivet::prepareNewAssembly(assembly);
@@ -61,7 +61,7 @@ static void loadAssembly(benchmark::State& state)
     rivet::Assembly& assembly = startedAssembly();
     const std::string path = BenchWorkspace::instance().home + "bench.asm";
     rivet::saveAssembly(assembly, path);
-    rivet::Assembly loaded(BenchWorkspace::instance().table);
+    rivet::Assembly loaded(BenchWorkspace::instance().workspace.table);
     rivet::prepareNewAssembly(loaded);
     for (auto _ : state) {
         rivet::loadAssembly(loaded, path);

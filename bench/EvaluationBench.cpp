@@ -9,7 +9,7 @@
 
 static void evaluation(benchmark::State& state)
 {
-    const rivet::PartsTable& table = BenchWorkspace::instance().table;
+    const rivet::PartsTable& table = BenchWorkspace::instance().workspace.table;
     rivet::Selection selection = BenchWorkspace::startupSelection();
     selection.setOption(4, true);
     for (auto _ : state) {
@@ -23,7 +23,7 @@ BENCHMARK(evaluation);
 
 static void totalsOnly(benchmark::State& state)
 {
-    const rivet::PartsTable& table = BenchWorkspace::instance().table;
+    const rivet::PartsTable& table = BenchWorkspace::instance().workspace.table;
     rivet::Selection selection = BenchWorkspace::startupSelection();
     for (auto _ : state) {
         const rivet::Selection corrected = rivet::applyAssemblyRules(table, selection);

@@ -16,13 +16,13 @@
 // they need no exception here.
 #include "FuzzSupport.h"
 
-#include "catalogue/CatalogueLoader.h"
-#include "catalogue/DefaultFiles.h"
 #include "common/Failure.h"
 #include "common/ShiftJis.h"
 #include "document/Assembly.h"
 #include "document/AssemblyFile.h"
+#include "document/DocumentService.h"
 #include "document/NewAssembly.h"
+#include "startup/StartUp.h"
 
 #include <cstdio>
 #include <memory>
@@ -177,23 +177,19 @@ void compare(const Document& before, const Document& after, const Comparable& c,
 
 const PartsTable& factoryTable()
 {
-    static const std::unique_ptr<PartsTable> table = [] {
-        const std::string dataDir = fuzz::scratchFolder() + "data/";
-        writeDefaultFiles(dataDir);
-        auto loaded = std::make_unique<PartsTable>();
-        loadCatalogue(*loaded, dataDir);
-        return loaded;
+    static const std::unique_ptr<Workspace> workspace = [] {
+        auto started = std::make_unique<Workspace>();
+        startUp(*started, Paths::inFolder(fuzz::scratchFolder()));
+        return started;
     }();
-    return *table;
+    return workspace->table;
 }
 
 // The assembly as the window shows it right after starting.
 std::unique_ptr<Assembly> startedAssembly()
 {
     auto assembly = std::make_unique<Assembly>(factoryTable());
-    prepareNewAssembly(*assembly);
-    assembly->change();
-    assembly->logic().rangeChange();
+    startNewAssembly(*assembly);
     return assembly;
 }
 

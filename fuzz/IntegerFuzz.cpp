@@ -7,7 +7,7 @@
 #include "common/ErrorText.h"
 #include "common/Failure.h"
 #include "common/Numbers.h"
-#include "windows/DamageTable.h"
+#include "evaluation/DamageTable.h"
 
 #include <charconv>
 #include <cinttypes>

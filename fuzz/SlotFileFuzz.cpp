@@ -8,11 +8,11 @@
 #include "FuzzSupport.h"
 
 #include "catalogue/CatalogueLoader.h"
+#include "catalogue/PartsListing.h"
 #include "common/CommaText.h"
 #include "common/ErrorText.h"
 #include "common/Failure.h"
 #include "common/TextFile.h"
-#include "windows/PartsListing.h"
 
 #include <optional>
 

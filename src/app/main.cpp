@@ -1,11 +1,8 @@
-// The window program: the main window and its three auxiliary windows.
-#include "app/FirstPaintProbe.h"
+// The window program: the main window, with the auxiliary windows it opens on demand.
 #include "common/ErrorText.h"
-#include "mainwindow/AppStyle.h"
-#include "mainwindow/TasmForm.h"
-#include "windows/TDForm.h"
-#include "windows/Tdataform.h"
-#include "windows/Tzubtoolsaboutdialog.h"
+#include "mainwindow/MainWindow.h"
+#include "widgets/AppStyle.h"
+#include "widgets/FirstPaintProbe.h"
 
 #include <QApplication>
 
@@ -15,20 +12,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QString::fromUtf8(rivet::kApplicationTitle));
     applyAppStyle(application);
 
-    // The main window is created first: its start-up runs before the other windows exist,
-    // and closing it ends the program.
-    TasmForm asmForm(QApplication::arguments().mid(1));
-    // Then the parts-list viewer, the damage calculator and the about dialog, hidden. They
-    // are the main window's children, so they close with it. They are made right after the
-    // main window's first paint, so the player sees the window sooner; no event can reach
-    // their buttons before that.
-    AfterFirstPaint::run(&asmForm, [&asmForm] {
-        auto* dataform = new Tdataform(&asmForm);
-        auto* dform = new TDForm(&asmForm);
-        auto* about = new Tzubtoolsaboutdialog(&asmForm);
-        asmForm.setAuxiliaryWindows(dataform, dform, about);
-    });
-    probeFirstPaint(&asmForm);
-    asmForm.show();
+    // Closing the main window ends the program; the windows it opened close with it.
+    MainWindow mainWindow(QApplication::arguments().mid(1));
+    probeFirstPaint(&mainWindow);
+    mainWindow.show();
     return QApplication::exec();
 }

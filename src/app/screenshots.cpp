@@ -1,12 +1,13 @@
 // rivet-screenshots FOLDER: starts the main window offscreen and saves pictures of its pages
 // (and of the auxiliary windows) as PNG files, for the documentation and for looking at.
 // rivet-screenshots --icon FILE SIZE: saves the application icon at that size (for installing).
-#include "mainwindow/AppStyle.h"
-#include "mainwindow/IconSet.h"
-#include "mainwindow/TasmForm.h"
-#include "windows/TDForm.h"
-#include "windows/Tdataform.h"
-#include "windows/Tzubtoolsaboutdialog.h"
+#include "mainwindow/MainWindow.h"
+#include "widgets/AppStyle.h"
+#include "widgets/IconSet.h"
+#include "windows/AboutDialog.h"
+#include "windows/AuxiliaryWindows.h"
+#include "windows/DamageCalculatorWindow.h"
+#include "windows/PartsListWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,7 +25,7 @@ int main(int argc, char* argv[])
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("docs");
     QDir().mkpath(folder);
 
-    TasmForm asmForm({});
+    MainWindow asmForm({});
     asmForm.show();
     QApplication::processEvents();
     auto* pages = asmForm.findChild<QTabWidget*>("PageControl1");
@@ -35,10 +36,9 @@ int main(int argc, char* argv[])
     }
 
     // The auxiliary windows, created and opened as the player opens them.
-    auto* dataform = new Tdataform(&asmForm);
-    auto* dform = new TDForm(&asmForm);
-    auto* about = new Tzubtoolsaboutdialog(&asmForm);
-    asmForm.setAuxiliaryWindows(dataform, dform, about);
+    PartsListWindow* dataform = asmForm.auxiliaryWindows().partsList();
+    DamageCalculatorWindow* dform = asmForm.auxiliaryWindows().damageCalculator();
+    AboutDialog* about = asmForm.auxiliaryWindows().about();
     pages->setCurrentIndex(0);
     if (auto* legs = asmForm.findChild<QPushButton*>("bb04")) {
         legs->click();

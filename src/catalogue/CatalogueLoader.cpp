@@ -20,32 +20,30 @@ const std::vector<Column>& columnsOf(int slot)
 {
     static const std::array<std::vector<Column>, kSlotCount> columns = {{
         // head
-        {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::ap, &Part::shellDefence,
-         &Part::beamDefence, &Part::description},
+        {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::ap, &Part::shellDefence, &Part::beamDefence,
+         &Part::description},
         // core: load capacity comes before slots
-        {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::ap, &Part::shellDefence,
-         &Part::beamDefence, &Part::loadCapacity, &Part::slots, &Part::description},
+        {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::ap, &Part::shellDefence, &Part::beamDefence,
+         &Part::loadCapacity, &Part::slots, &Part::description},
         // arms
-        {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::ap, &Part::shellDefence,
-         &Part::beamDefence, &Part::description},
+        {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::ap, &Part::shellDefence, &Part::beamDefence,
+         &Part::description},
         // legs: moving and resting energy come before AP
-        {&Part::name, &Part::price, &Part::weight, &Part::moveEnergy, &Part::restEnergy, &Part::ap,
-         &Part::shellDefence, &Part::beamDefence, &Part::loadCapacity, &Part::stability, &Part::speed,
-         &Part::legType, &Part::description},
+        {&Part::name, &Part::price, &Part::weight, &Part::moveEnergy, &Part::restEnergy, &Part::ap, &Part::shellDefence,
+         &Part::beamDefence, &Part::loadCapacity, &Part::stability, &Part::speed, &Part::legType, &Part::description},
         // generator
         {&Part::name, &Part::price, &Part::weight, &Part::genOutput, &Part::genCapacity, &Part::redZone,
          &Part::description},
         // FCS
         {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::description},
         // booster
-        {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::boost, &Part::chargeDrain,
-         &Part::description},
+        {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::boost, &Part::chargeDrain, &Part::description},
         // back weapon: the two codes come before attack and range
-        {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::shoulder, &Part::sight,
-         &Part::attack, &Part::range, &Part::description},
-        // arm weapon: the sight comes before attack
-        {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::sight, &Part::attack,
+        {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::shoulder, &Part::sight, &Part::attack,
          &Part::range, &Part::description},
+        // arm weapon: the sight comes before attack
+        {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::sight, &Part::attack, &Part::range,
+         &Part::description},
         // blade
         {&Part::name, &Part::price, &Part::weight, &Part::energy, &Part::description},
         // option
@@ -103,13 +101,6 @@ int loadSlotCatalogue(PartsTable& table, int slot, const std::string& dataDir, c
     }
     table.store(group.first + i, endMarkerPart());
     return i;
-}
-
-void loadCatalogue(PartsTable& table, const std::string& dataDir)
-{
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        loadSlotCatalogue(table, slot, dataDir, slotFileNames[static_cast<std::size_t>(slot)]);
-    }
 }
 
 } // namespace rivet

@@ -19,7 +19,4 @@ void parsePartLine(Part& record, int slot, const std::string& line);
 // small; a failing line keeps its entry with the fields assigned before the failure.
 int loadSlotCatalogue(PartsTable& table, int slot, const std::string& dataDir, const std::string& fileName);
 
-// Loads all eleven slots in slot order. A failure stops at the failing slot.
-void loadCatalogue(PartsTable& table, const std::string& dataDir);
-
 } // namespace rivet

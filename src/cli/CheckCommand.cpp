@@ -1,6 +1,6 @@
 #include "cli/CheckCommand.h"
 
-#include "cli/Workspace.h"
+#include "startup/StartUp.h"
 
 #include <ostream>
 

@@ -1,11 +1,7 @@
 #include "cli/ExportCommand.h"
 
 #include "cli/OpenedAssembly.h"
-#include "common/ErrorText.h"
-#include "common/Failure.h"
-#include "common/TextFile.h"
-#include "document/AssemblyFile.h"
-#include "document/ReportValues.h"
+#include "document/DocumentService.h"
 
 #include <optional>
 #include <ostream>
@@ -67,20 +63,20 @@ int ExportCommand::execute(const std::vector<std::string>& arguments, std::ostre
     }
     auto workspace = startWorkspace();
     auto assembly = openAsTheWindowDoes(*workspace, options->file);
-    const std::string path = templatePath(workspace->paths.dataDir, options->kind, options->templateNumber);
-    if (!fileExists(path)) {
-        err << missingTemplateMessage(path) << "\n";
-        return kExitFailure;
-    }
-    const std::string report = buildReport(*assembly, workspace->paths.dataDir, options->kind, options->templateNumber);
-    const std::string target = options->output.value_or(
-        replaceExtension(options->file, options->kind == ReportKind::Text ? ".txt" : ".htm"));
-    if (target == "-") {
-        out << report;
+    const std::string& dataDir = workspace->paths.dataDir;
+    const std::string target = options->output.value_or(reportPath(options->file, options->kind));
+    std::optional<std::string> notice;
+    if (target != "-") {
+        notice = exportReport(*assembly, dataDir, options->kind, options->templateNumber, target);
+    } else if (!(notice = missingTemplate(dataDir, options->kind, options->templateNumber))) {
+        out << buildReport(*assembly, dataDir, options->kind, options->templateNumber);
         out.flush();
         return out ? kExitOk : kExitFailure;
     }
-    writeFileAtomically(target, report, formatText("ファイル %s を作成できません", target.c_str()));
+    if (notice) {
+        err << *notice << "\n";
+        return kExitFailure;
+    }
     return kExitOk;
 }
 

@@ -1,10 +1,10 @@
 #include "cli/OpenedAssembly.h"
 
+#include "common/ErrorText.h"
 #include "common/Failure.h"
-
 #include "common/TextFile.h"
-#include "document/AssemblyFile.h"
-#include "document/NewAssembly.h"
+#include "document/DocumentService.h"
+
 #include <cerrno>
 
 namespace rivet::cli {
@@ -15,9 +15,7 @@ std::unique_ptr<Assembly> openAsTheWindowDoes(const Workspace& workspace, const 
         throw Failure(ioErrorMessage(ENOENT));
     }
     auto assembly = std::make_unique<Assembly>(workspace.table);
-    prepareNewAssembly(*assembly);
-    assembly->change();
-    assembly->logic().rangeChange();
+    startNewAssembly(*assembly);
     openAssembly(*assembly, path);
     return assembly;
 }

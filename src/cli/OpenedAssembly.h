@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/Workspace.h"
 #include "document/Assembly.h"
+#include "startup/StartUp.h"
 
 #include <memory>
 #include <string>

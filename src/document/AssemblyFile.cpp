@@ -97,13 +97,4 @@ void loadAssembly(Assembly& assembly, const std::string& fileName)
     assembly.setText(TextField::MachinePicture, ini.readString("file", "AC", "none.gif"));
 }
 
-void openAssembly(Assembly& assembly, const std::string& fileName)
-{
-    loadAssembly(assembly, fileName);
-    assembly.change();
-    assembly.logic().rangeChange();
-    assembly.setCurrentFile(fileName);
-    assembly.setModified(false);
-}
-
 } // namespace rivet

@@ -24,8 +24,4 @@ std::string saveAssembly(Assembly& assembly, const std::string& fileName);
 // are left to the caller.
 void loadAssembly(Assembly& assembly, const std::string& fileName);
 
-// The whole open: load, evaluate, refresh the combat-distance text, take the file's name and
-// count as saved (the window adds its caption).
-void openAssembly(Assembly& assembly, const std::string& fileName);
-
 } // namespace rivet

@@ -1,6 +1,6 @@
 #include "catalogue/CatalogueLoader.h"
-#include "catalogue/DefaultFiles.h"
 #include "common/Failure.h"
+#include "startup/DefaultFiles.h"
 #include "support/Bytes.h"
 #include "support/TempHome.h"
 

@@ -2,6 +2,7 @@
 #include "common/Failure.h"
 #include "common/TextFile.h"
 #include "document/Assembly.h"
+#include "document/DocumentService.h"
 #include "document/NewAssembly.h"
 #include "support/Bytes.h"
 #include "support/FactoryCatalogue.h"

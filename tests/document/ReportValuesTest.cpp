@@ -1,10 +1,10 @@
 #include "document/ReportValues.h"
-#include "catalogue/DefaultFiles.h"
 #include "common/Failure.h"
 #include "common/ShiftJis.h"
 #include "common/TextFile.h"
 #include "document/Assembly.h"
 #include "document/NewAssembly.h"
+#include "startup/DefaultFiles.h"
 #include "support/FactoryCatalogue.h"
 #include "support/TempHome.h"
 

@@ -1,6 +1,6 @@
 // Opening, saving, exporting, copying and printing through the main window's actions, with
 // the dialogs answered by the test.
-#include "mainwindow/TasmForm.h"
+#include "mainwindow/MainWindow.h"
 #include "support/Bytes.h"
 #include "support/FakeDesktop.h"
 #include "support/ScriptedDialogs.h"
@@ -31,7 +31,7 @@ class DocumentFlowTest : public QObject
     Q_OBJECT
 
 private:
-    QAction* action(TasmForm& form, const char* name) { return child<QAction>(&form, name); }
+    QAction* action(MainWindow& form, const char* name) { return child<QAction>(&form, name); }
 
 private Q_SLOTS:
     void theTypicalRoad()
@@ -76,7 +76,7 @@ private Q_SLOTS:
         form->assembly().setModified(true);
         QCoreApplication::processEvents();
         const int asked = dialogs.fileRequests.size();
-        form->acSaveExecute();
+        form->save();
         QCOMPARE(dialogs.fileRequests.size(), asked);
         QVERIFY(QFileInfo::exists(qs(home.garageDir() + "report.asm")));
         QVERIFY(dialogs.errors.isEmpty());

@@ -1,10 +1,12 @@
 // Start-up, settings and the evaluation in the main window.
+#include "mainwindow/MainWindow.h"
 #include "common/ShiftJis.h"
-#include "mainwindow/TasmForm.h"
 #include "support/Bytes.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempHome.h"
 #include "support/WindowLookup.h"
+#include "windows/AuxiliaryWindows.h"
+#include "windows/PartsListWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,7 +24,7 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private:
-    QComboBox* selector(TasmForm& form, int n)
+    QComboBox* selector(MainWindow& form, int n)
     {
         return child<QComboBox>(&form, QString("cb%1").arg(n).toUtf8().constData());
     }
@@ -209,15 +211,13 @@ private Q_SLOTS:
         QCOMPARE(name->text().size(), 20); // names are never cut
     }
 
-    void recalculationEventRunsTheEvaluationSynchronously()
+    void pickFromThePartsListRunsTheEvaluationSynchronously()
     {
         TempHome home;
         ScriptedDialogs dialogs;
         auto form = startMainWindow();
-        form->assembly().setPositionFromCode(4, 1); // from code: no event, figures stale
         QCOMPARE(labelText(form.get(), "ed1"), QString("8231"));
-        QEvent recalc(static_cast<QEvent::Type>(TasmForm::kRecalcMessage));
-        QCoreApplication::sendEvent(form.get(), &recalc);
+        Q_EMIT form->auxiliaryWindows().partsList()->partPicked(4, 1);
         QCOMPARE(labelText(form.get(), "ed1"), QString("8431"));
         QCOMPARE(selector(*form, 4)->currentText(), QString("LN-1001"));
     }

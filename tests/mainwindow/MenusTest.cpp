@@ -1,5 +1,5 @@
 // The main menu, the tool bar and the template menus: every entry reaches its action.
-#include "mainwindow/TasmForm.h"
+#include "mainwindow/MainWindow.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempHome.h"
 #include "support/WindowLookup.h"
@@ -36,7 +36,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        TasmForm form({});
+        MainWindow form({});
         const QList<QAction*> top = form.menuBar()->actions();
         QCOMPARE(top.size(), 3);
         QCOMPARE(top[0]->text(), QString("ファイル"));
@@ -56,7 +56,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        TasmForm form({});
+        MainWindow form({});
         const struct
         {
             const char* name;
@@ -90,7 +90,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        TasmForm form({});
+        MainWindow form({});
         QStringList names;
         for (const QAction* action : child<QToolBar>(&form, "ToolBar1")->actions()) {
             names << (action->isSeparator() ? QString("-") : action->objectName());
@@ -108,7 +108,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        TasmForm form({});
+        MainWindow form({});
         form.show();
         dialogs.fileNames << QString::fromStdString(home.garageDir() + "saved");
         child<QAction>(&form, "acSaveas")->trigger();
@@ -123,7 +123,7 @@ private Q_SLOTS:
     {
         TempHome home;
         ScriptedDialogs dialogs;
-        TasmForm form({});
+        MainWindow form({});
         form.show();
         child<QAction>(&form, "acCloseform")->trigger();
         QVERIFY(!form.isVisible());

@@ -1,10 +1,10 @@
 // The page "その他": the colour grid, the channel controls and the pilot settings as the
 // player drives them.
-#include "mainwindow/ColourGrid.h"
-#include "mainwindow/TasmForm.h"
+#include "mainwindow/MainWindow.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempHome.h"
 #include "support/WindowLookup.h"
+#include "widgets/ColourGrid.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,14 +21,14 @@ class TestColourPage : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TasmForm> start()
+    std::unique_ptr<MainWindow> start()
     {
         auto form = startMainWindow();
         child<QTabWidget>(form.get(), "PageControl1")->setCurrentIndex(1);
         return form;
     }
 
-    static ColourGrid* grid(TasmForm& form)
+    static ColourGrid* grid(MainWindow& form)
     {
         auto* found = dynamic_cast<ColourGrid*>(child<QWidget>(&form, "sgColor"));
         if (!found) {
@@ -37,19 +37,19 @@ private:
         return found;
     }
 
-    static QList<int> sliders(TasmForm& form)
+    static QList<int> sliders(MainWindow& form)
     {
         return {child<QSlider>(&form, "tbRed")->value(), child<QSlider>(&form, "tbGreen")->value(),
                 child<QSlider>(&form, "tbBlue")->value()};
     }
 
-    static QStringList fields(TasmForm& form)
+    static QStringList fields(MainWindow& form)
     {
         return {child<QLineEdit>(&form, "edRed")->text(), child<QLineEdit>(&form, "edGreen")->text(),
                 child<QLineEdit>(&form, "edBlue")->text()};
     }
 
-    static QString cell(TasmForm& form, int column, int row)
+    static QString cell(MainWindow& form, int column, int row)
     {
         return QString::fromStdString(form.assembly().colours().cell(column, row));
     }
@@ -60,7 +60,7 @@ private:
         return grid->grab().toImage().pixelColor(rect.left() + dx, rect.top() + dy);
     }
 
-    static bool saveEnabled(TasmForm& form) { return child<QAction>(&form, "acSave")->isEnabled(); }
+    static bool saveEnabled(MainWindow& form) { return child<QAction>(&form, "acSave")->isEnabled(); }
 
 private Q_SLOTS:
     void startShowsTheFactoryColoursAndSettings()

@@ -2,7 +2,7 @@
 // and oversized files opened, broken templates exported, unwritable save targets. The error
 // box says what went wrong, the window stays usable (or, without a catalogue, refuses work),
 // and files already saved are left as they were.
-#include "mainwindow/TasmForm.h"
+#include "mainwindow/MainWindow.h"
 #include "robustness/BadInput.h"
 #include "support/Bytes.h"
 #include "support/ScriptedDialogs.h"
@@ -26,7 +26,7 @@ QString qs(const std::string& text)
 }
 
 // The window works: a small file opens and shows its machine name and figures.
-void checkStillWorks(TasmForm& form, const TempHome& home, ScriptedDialogs& dialogs)
+void checkStillWorks(MainWindow& form, const TempHome& home, ScriptedDialogs& dialogs)
 {
     const std::string path = home.garageDir() + "good.asm";
     writeBytes(path, sjisFile({"[asm]", "ACname=まだ動く", "leg=1", "bwpl=0"}));

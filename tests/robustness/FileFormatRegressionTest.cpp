@@ -4,6 +4,7 @@
 #include "common/TextFile.h"
 #include "document/Assembly.h"
 #include "document/AssemblyFile.h"
+#include "document/DocumentService.h"
 #include "document/NewAssembly.h"
 #include "document/TemplateExpansion.h"
 #include "support/Bytes.h"

@@ -1,7 +1,6 @@
 #include "support/FactoryCatalogue.h"
 
-#include "catalogue/CatalogueLoader.h"
-#include "catalogue/DefaultFiles.h"
+#include "startup/StartUp.h"
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>
@@ -11,14 +10,13 @@ namespace rivet::test {
 
 const PartsTable& factoryTable()
 {
-    static const PartsTable table = [] {
+    static const std::unique_ptr<Workspace> workspace = [] {
         TempHome home;
-        writeDefaultFiles(home.dataDir());
-        PartsTable loaded;
-        loadCatalogue(loaded, home.dataDir());
-        return loaded;
+        auto started = std::make_unique<Workspace>();
+        startUp(*started, Paths::inFolder(home.path()));
+        return started;
     }();
-    return table;
+    return workspace->table;
 }
 
 int positionOf(int selector, const std::string& name)

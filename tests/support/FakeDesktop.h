@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/DesktopServices.h"
+#include "widgets/DesktopServices.h"
 
 #include <QImage>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/Dialogs.h"
+#include "widgets/Dialogs.h"
 
 #include <QStringList>
 

@@ -7,16 +7,16 @@
 #include <QTest>
 #include <QWidget>
 
-#include "mainwindow/TasmForm.h"
+#include "mainwindow/MainWindow.h"
 
 #include <memory>
 
 namespace rivet::test {
 
 // The main window as the program starts it (in the RIVET_HOME the test set up), shown.
-inline std::unique_ptr<TasmForm> startMainWindow(const QStringList& arguments = {})
+inline std::unique_ptr<MainWindow> startMainWindow(const QStringList& arguments = {})
 {
-    auto form = std::make_unique<TasmForm>(arguments);
+    auto form = std::make_unique<MainWindow>(arguments);
     form->show();
     return form;
 }

@@ -2,7 +2,7 @@
 #include "windows/PlannerWindows.h"
 
 #include "support/WindowLookup.h"
-#include "windows/TDForm.h"
+#include "windows/DamageCalculatorWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,25 +17,28 @@ class DamageFormTest : public QObject
     Q_OBJECT
 
 private:
-    static TDForm* openCalculator(PlannerWindows& planner)
+    static DamageCalculatorWindow* openCalculator(PlannerWindows& planner)
     {
         child<QAction>(planner.asmForm.get(), "acDamageform")->trigger();
         return planner.dform;
     }
-    static QTableWidget* grid(TDForm* form) { return child<QTableWidget>(form, "G"); }
-    static void click(TDForm* form, int column, int row)
+    static QTableWidget* grid(DamageCalculatorWindow* form) { return child<QTableWidget>(form, "G"); }
+    static void click(DamageCalculatorWindow* form, int column, int row)
     {
         QTableWidget* g = grid(form);
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(row, column)).center());
     }
-    static QString shown(TDForm* form, int column, int row) { return grid(form)->item(row, column)->text(); }
+    static QString shown(DamageCalculatorWindow* form, int column, int row)
+    {
+        return grid(form)->item(row, column)->text();
+    }
     static QString beforeSlash(const QString& figure) { return figure.left(figure.indexOf('/')); }
 
 private Q_SLOTS:
     void opensWithTheMachinesDefenceCoefficients()
     {
         PlannerWindows planner;
-        TDForm* form = openCalculator(planner);
+        DamageCalculatorWindow* form = openCalculator(planner);
         QVERIFY(form->isVisible());
         QCOMPARE(form->windowTitle(), QString("簡易ダメージ計算表"));
         const QString shell = beforeSlash(labelText(planner.asmForm.get(), "ed9"));
@@ -55,7 +58,7 @@ private Q_SLOTS:
     void clicksToggleTypeAndBonus()
     {
         PlannerWindows planner;
-        TDForm* form = openCalculator(planner);
+        DamageCalculatorWindow* form = openCalculator(planner);
         click(form, DamageTable::Type, 3);
         QCOMPARE(shown(form, DamageTable::Type, 3), QString("ビーム"));
         click(form, DamageTable::Bonus, 3);
@@ -76,7 +79,7 @@ private Q_SLOTS:
     void typingRecomputesOnEveryKeystroke()
     {
         PlannerWindows planner;
-        TDForm* form = openCalculator(planner);
+        DamageCalculatorWindow* form = openCalculator(planner);
         QApplication::setActiveWindow(form);
         QTableWidget* g = grid(form);
 
@@ -113,7 +116,7 @@ private Q_SLOTS:
     void reopeningKeepsTheOtherTrials()
     {
         PlannerWindows planner;
-        TDForm* form = openCalculator(planner);
+        DamageCalculatorWindow* form = openCalculator(planner);
         click(form, DamageTable::Type, 4);
         form->close();
         QVERIFY(!form->isVisible());

@@ -3,7 +3,7 @@
 
 #include "support/Bytes.h"
 #include "support/WindowLookup.h"
-#include "windows/Tdataform.h"
+#include "windows/PartsListWindow.h"
 
 #include <QHeaderView>
 #include <QPushButton>

@@ -1,8 +1,9 @@
 #include "windows/PlannerWindows.h"
 
-#include "windows/TDForm.h"
-#include "windows/Tdataform.h"
-#include "windows/Tzubtoolsaboutdialog.h"
+#include "windows/AboutDialog.h"
+#include "windows/AuxiliaryWindows.h"
+#include "windows/DamageCalculatorWindow.h"
+#include "windows/PartsListWindow.h"
 
 #include <QTest>
 
@@ -13,11 +14,10 @@ PlannerWindows::PlannerWindows(const std::function<void(const TempHome&)>& befor
     if (beforeStart) {
         beforeStart(home);
     }
-    asmForm = std::make_unique<TasmForm>(QStringList());
-    dataform = new Tdataform(asmForm.get());
-    dform = new TDForm(asmForm.get());
-    about = new Tzubtoolsaboutdialog(asmForm.get());
-    asmForm->setAuxiliaryWindows(dataform, dform, about);
+    asmForm = std::make_unique<MainWindow>(QStringList());
+    dataform = asmForm->auxiliaryWindows().partsList();
+    dform = asmForm->auxiliaryWindows().damageCalculator();
+    about = asmForm->auxiliaryWindows().about();
     asmForm->show();
     QVERIFY(QTest::qWaitForWindowExposed(asmForm.get()));
 }

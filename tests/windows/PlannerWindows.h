@@ -1,15 +1,15 @@
 #pragma once
 
-#include "mainwindow/TasmForm.h"
+#include "mainwindow/MainWindow.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempHome.h"
 
 #include <functional>
 #include <memory>
 
-class TDForm;
-class Tdataform;
-class Tzubtoolsaboutdialog;
+class DamageCalculatorWindow;
+class PartsListWindow;
+class AboutDialog;
 
 namespace rivet::test {
 
@@ -24,10 +24,10 @@ struct PlannerWindows
 
     TempHome home;
     ScriptedDialogs dialogs;
-    std::unique_ptr<TasmForm> asmForm;
-    Tdataform* dataform = nullptr;
-    TDForm* dform = nullptr;
-    Tzubtoolsaboutdialog* about = nullptr;
+    std::unique_ptr<MainWindow> asmForm;
+    PartsListWindow* dataform = nullptr;
+    DamageCalculatorWindow* dform = nullptr;
+    AboutDialog* about = nullptr;
 };
 
 } // namespace rivet::test

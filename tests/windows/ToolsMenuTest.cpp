@@ -2,11 +2,11 @@
 #include "windows/PlannerWindows.h"
 
 #include "common/TextFile.h"
-#include "document/DesktopRegistry.h"
+#include "desktop/DesktopRegistry.h"
 #include "support/Bytes.h"
 #include "support/WindowLookup.h"
-#include "windows/Tdataform.h"
-#include "windows/Tzubtoolsaboutdialog.h"
+#include "windows/AboutDialog.h"
+#include "windows/PartsListWindow.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -132,7 +132,7 @@ private Q_SLOTS:
         });
         QCOMPARE(planner.dialogs.errors.size(), 1);
         // The catalogue buttons do nothing with a half-loaded table.
-        planner.asmForm->showdata(child<QPushButton>(planner.asmForm.get(), "bb01"));
+        planner.asmForm->showPartsList(child<QPushButton>(planner.asmForm.get(), "bb01"));
         QVERIFY(!planner.dataform->isVisible());
         QVERIFY(!child<QAction>(planner.asmForm.get(), "acDamageform")->isEnabled());
         // The about dialog and the association remain.

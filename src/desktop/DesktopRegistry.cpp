@@ -1,0 +1,240 @@
+#include "desktop/DesktopRegistry.h"
+
+#include "common/Failure.h"
+#include "common/TextFile.h"
+#include "desktop/DesktopFileType.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <pwd.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace rivet {
+
+namespace {
+
+const char* const kValueName = "@="; // the default (unnamed) value of a key
+
+std::string homeFolder()
+{
+    if (const char* home = std::getenv("HOME"); home && *home) {
+        return home;
+    }
+    if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir) {
+        return user->pw_dir;
+    }
+    return ".";
+}
+
+// An XDG base folder: the variable when it holds an absolute path (relative ones are to be
+// ignored), otherwise the home folder with the fallback below it.
+std::string baseFolder(const char* variable, const char* fallback)
+{
+    if (const char* value = std::getenv(variable); value && value[0] == '/') {
+        std::string folder = value;
+        while (folder.size() > 1 && folder.back() == '/') {
+            folder.pop_back();
+        }
+        return folder;
+    }
+    return homeFolder() + "/" + fallback;
+}
+
+// Values are stored one per line: line breaks and backslashes are escaped.
+std::string escaped(const std::string& value)
+{
+    std::string text;
+    for (char c : value) {
+        if (c == '\\') {
+            text += "\\\\";
+        } else if (c == '\n') {
+            text += "\\n";
+        } else if (c == '\r') {
+            text += "\\r";
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+std::string unescaped(const std::string& text)
+{
+    std::string value;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size()) {
+            const char next = text[++i];
+            value += next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+        } else {
+            value += text[i];
+        }
+    }
+    return value;
+}
+
+std::string readIfPresent(const std::string& path)
+{
+    return fileExists(path) ? readFileBytes(path) : std::string();
+}
+
+void writeFile(const std::string& path, const std::string& text)
+{
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    writeFileAtomically(path, text, registryFailureMessage());
+}
+
+// The program's path when it can be run, found through PATH; empty when it cannot.
+std::string findProgram(const std::string& name)
+{
+    const char* path = std::getenv("PATH");
+    std::string folders = path ? path : "/usr/bin:/bin";
+    std::size_t start = 0;
+    while (start <= folders.size()) {
+        const std::size_t colon = std::min(folders.find(':', start), folders.size());
+        const std::string folder = folders.substr(start, colon - start);
+        if (!folder.empty()) {
+            const std::string candidate = folder + "/" + name;
+            if (::access(candidate.c_str(), X_OK) == 0) {
+                return candidate;
+            }
+        }
+        start = colon + 1;
+    }
+    return {};
+}
+
+// Rebuilds the desktop's cache of MIME types so the new package takes effect at once. A
+// desktop without shared-mime-info reads packages some other way or not at all; either way
+// there is nothing to report, so a missing or failing program is passed over.
+void updateMimeDatabase(const std::string& mimeFolder)
+{
+    const std::string program = findProgram("update-mime-database");
+    if (program.empty()) {
+        return;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::string argument = mimeFolder;
+    char* arguments[] = {const_cast<char*>(program.c_str()), argument.data(), nullptr};
+    pid_t child = 0;
+    if (::posix_spawn(&child, program.c_str(), &actions, nullptr, arguments, environ) == 0) {
+        int status = 0;
+        while (::waitpid(child, &status, 0) < 0 && errno == EINTR) { }
+    }
+    posix_spawn_file_actions_destroy(&actions);
+}
+
+} // namespace
+
+DesktopRegistry::Folders DesktopRegistry::Folders::fromEnvironment()
+{
+    return {baseFolder("XDG_DATA_HOME", ".local/share"), baseFolder("XDG_CONFIG_HOME", ".config")};
+}
+
+DesktopRegistry::DesktopRegistry(Folders folders)
+    : m_folders(std::move(folders))
+{
+}
+
+std::string DesktopRegistry::registryFile() const
+{
+    return m_folders.dataHome + "/rivet-tool/registry.ini";
+}
+
+std::string DesktopRegistry::mimePackageFile() const
+{
+    return m_folders.dataHome + "/mime/packages/rivet-tool-asm.xml";
+}
+
+std::string DesktopRegistry::desktopEntryFile() const
+{
+    return m_folders.dataHome + "/applications/" + desktop::kDesktopEntryName;
+}
+
+std::string DesktopRegistry::mimeappsFile() const
+{
+    return m_folders.configHome + "/mimeapps.list";
+}
+
+void DesktopRegistry::setDefaultValue(const std::string& key, const std::string& value)
+{
+    try {
+        Values values = load();
+        values[key] = value;
+        save(values);
+        mirrorAsmFileType(values);
+    } catch (const Failure&) {
+        throw Failure(registryFailureMessage());
+    } catch (const std::filesystem::filesystem_error&) {
+        throw Failure(registryFailureMessage());
+    }
+}
+
+std::string DesktopRegistry::defaultValue(const std::string& key) const
+{
+    const Values values = load();
+    const auto found = values.find(key);
+    return found == values.end() ? std::string() : found->second;
+}
+
+DesktopRegistry::Values DesktopRegistry::load() const
+{
+    Values values;
+    std::string key;
+    for (const std::string& line : splitTextLines(readIfPresent(registryFile()))) {
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+            key = line.substr(1, line.size() - 2);
+        } else if (!key.empty() && line.compare(0, 2, kValueName) == 0) {
+            values[key] = unescaped(line.substr(2));
+        }
+    }
+    return values;
+}
+
+void DesktopRegistry::save(const Values& values) const
+{
+    std::string text = "; Default values of the file-type keys registered by Rivet Tool\n";
+    for (const auto& [key, value] : values) {
+        text += "[" + key + "]\n" + kValueName + escaped(value) + "\n";
+    }
+    writeFile(registryFile(), text);
+}
+
+void DesktopRegistry::mirrorAsmFileType(const Values& values) const
+{
+    const auto value = [&values](const std::string& key) {
+        const auto found = values.find(key);
+        return found == values.end() ? std::string() : found->second;
+    };
+    const std::string fileType = value(kAsmExtensionKey);
+    if (fileType.empty()) {
+        return;
+    }
+    const std::string extension = std::string(kAsmExtensionKey).substr(1);
+    const std::string mimeType = desktop::mimeTypeFor(fileType, extension);
+    const std::string description = value(fileType).empty() ? fileType : value(fileType);
+    const std::string package = desktop::mimePackageText(mimeType, extension, description);
+    if (readIfPresent(mimePackageFile()) != package) {
+        writeFile(mimePackageFile(), package);
+        updateMimeDatabase(m_folders.dataHome + "/mime");
+    }
+
+    const std::string command = value(fileType + "\\shell\\open\\command");
+    if (command.empty()) {
+        return;
+    }
+    writeFile(desktopEntryFile(), desktop::desktopEntryText(desktop::programOfOpenCommand(command), mimeType));
+    writeFile(mimeappsFile(),
+              desktop::withDefaultApplication(readIfPresent(mimeappsFile()), mimeType, desktop::kDesktopEntryName));
+}
+
+} // namespace rivet

@@ -1,0 +1,174 @@
+#include "mainwindow/ColourAndPilotPage.h"
+
+#include "widgets/ColourGrid.h"
+#include "widgets/DigitKeyFilter.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+
+namespace {
+
+constexpr rivet::Channel kChannels[3] = {rivet::Channel::Red, rivet::Channel::Green, rivet::Channel::Blue};
+const char* const kChannelNames[3] = {"Red", "Green", "Blue"};
+const char* const kChannelCaptions[3] = {"RED:", "GREEN:", "BLUE:"};
+const char* const kLogicCaptions[rivet::PilotLogic::kSettingCount] = {
+    "強化人間レベル：", "射撃頻度：", "ブレード頻度：", "ロック精度：", "回避率：", "ジャンプ頻度：", "戦闘距離：",
+};
+
+// Layout of the panel (565 × 450).
+constexpr int kMargin = 8;
+constexpr int kGridTop = 24;
+constexpr int kChannelX = 284;
+constexpr int kChannelStep = 30;
+constexpr int kBevelY = 146;
+constexpr int kLogicTop = 176;
+constexpr int kLogicStep = 36;
+constexpr int kRowHeight = 30;
+
+QLabel* caption(const QString& text, QWidget* parent, int x, int y, int width)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(x, y, width, 16);
+    return label;
+}
+
+QSlider* slider(const QString& name, QWidget* parent, int minimum, int maximum, int tick)
+{
+    auto* bar = new QSlider(Qt::Horizontal, parent);
+    bar->setObjectName(name);
+    bar->setRange(minimum, maximum);
+    bar->setPageStep(8);
+    bar->setSingleStep(1);
+    bar->setTickInterval(tick);
+    bar->setTickPosition(QSlider::TicksBelow);
+    return bar;
+}
+
+QLineEdit* boldField(const QString& name, QWidget* parent)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    QFont font = field->font();
+    font.setBold(true);
+    field->setFont(font);
+    return field;
+}
+
+void showValue(QSlider* bar, int value)
+{
+    if (bar->value() != value) {
+        const QSignalBlocker blocker(bar);
+        bar->setValue(value);
+    }
+}
+
+void showText(QLineEdit* field, const std::string& text)
+{
+    const QString value = QString::fromStdString(text);
+    if (field->text() != value) {
+        const QSignalBlocker blocker(field);
+        field->setText(value);
+    }
+}
+
+} // namespace
+
+ColourAndPilotPage::ColourAndPilotPage(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName("TabSheet2");
+    auto* panel = new QFrame(this);
+    panel->setObjectName("Panel2");
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setGeometry(0, 0, 565, 450);
+    buildColours(panel);
+    buildLogic(panel);
+    connectControls();
+}
+
+void ColourAndPilotPage::buildColours(QWidget* panel)
+{
+    caption("機体色", panel, kMargin, 6, 120);
+    m_grid = new ColourGrid(panel);
+    m_grid->move(kMargin, kGridTop);
+
+    auto* filter = new DigitKeyFilter(this);
+    for (int i = 0; i < 3; ++i) {
+        const int y = kGridTop - 2 + i * kChannelStep;
+        caption(kChannelCaptions[i], panel, kChannelX, y + 6, 48);
+        QSlider* bar = slider(QString("tb") + kChannelNames[i], panel, 0, rivet::ColourEditor::kChannelMax, 8);
+        bar->setGeometry(kChannelX + 50, y, 190, kRowHeight);
+        m_channelSliders[static_cast<std::size_t>(i)] = bar;
+        QLineEdit* field = boldField(QString("ed") + kChannelNames[i], panel);
+        field->setGeometry(kChannelX + 246, y + 5, 30, 20);
+        filter->install(field);
+        m_channelFields[static_cast<std::size_t>(i)] = field;
+    }
+    const int partsY = kGridTop + 3 * kChannelStep + 6;
+    caption("Parts:", panel, kChannelX, partsY, 48);
+    m_lineColour = caption(QString(), panel, kChannelX + 50, partsY, 226);
+    m_lineColour->setObjectName("lbLineColor");
+
+    auto* bevel = new QFrame(panel);
+    bevel->setObjectName("Bevel1");
+    bevel->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    bevel->setGeometry(4, kBevelY, 557, 4);
+}
+
+void ColourAndPilotPage::buildLogic(QWidget* panel)
+{
+    caption("ランカーロジック", panel, kMargin, kBevelY + 10, 200);
+    for (int n = 1; n <= rivet::PilotLogic::kSettingCount; ++n) {
+        const auto i = static_cast<std::size_t>(n - 1);
+        const int y = kLogicTop + static_cast<int>(i) * kLogicStep;
+        caption(kLogicCaptions[i], panel, kMargin, y + 7, 130);
+        QSlider* bar = slider(QString("tbL%1").arg(n), panel, rivet::PilotLogic::minimum(n),
+                              rivet::PilotLogic::maximum(n), n == 1 ? 1 : 10);
+        bar->setGeometry(140, y, 330, kRowHeight);
+        m_logicSliders[i] = bar;
+        QLineEdit* field = boldField(QString("edL%1").arg(n), panel);
+        field->setGeometry(480, y + 5, 60, 20);
+        field->setReadOnly(true);
+        field->setFocusPolicy(Qt::NoFocus);
+        m_logicFields[i] = field;
+    }
+}
+
+void ColourAndPilotPage::connectControls()
+{
+    ColourGrid::Handlers handlers;
+    handlers.mouseDown = [this](int column, int row) { Q_EMIT cellPressed(column, row); };
+    handlers.keyDown = [this](int key, bool ctrlOnly) { Q_EMIT gridKeyPressed(key, ctrlOnly); };
+    handlers.move = [this](int column, int row) { Q_EMIT gridMoved(column, row); };
+    handlers.keyUp = [this] { Q_EMIT gridKeyReleased(); };
+    m_grid->setHandlers(std::move(handlers));
+    // showEditors sets values with signals blocked, so these fire for the player only.
+    for (int i = 0; i < 3; ++i) {
+        const rivet::Channel channel = kChannels[i];
+        connect(m_channelSliders[static_cast<std::size_t>(i)], &QSlider::valueChanged, this,
+                [this, channel](int position) { Q_EMIT channelSliderMoved(channel, position); });
+        connect(m_channelFields[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this,
+                [this, channel](const QString& text) { Q_EMIT channelFieldEdited(channel, text); });
+    }
+    for (int n = 1; n <= rivet::PilotLogic::kSettingCount; ++n) {
+        connect(m_logicSliders[static_cast<std::size_t>(n - 1)], &QSlider::valueChanged, this,
+                [this, n](int position) { Q_EMIT logicSliderMoved(n, position); });
+    }
+}
+
+void ColourAndPilotPage::showEditors(const rivet::ColourEditor& colours, const rivet::PilotLogic& logic)
+{
+    m_grid->showEditor(&colours);
+    m_grid->setToolTip(QString::fromStdString(colours.hint()).replace('\r', '\n'));
+    for (int i = 0; i < 3; ++i) {
+        showValue(m_channelSliders[static_cast<std::size_t>(i)], colours.slider(kChannels[i]));
+        showText(m_channelFields[static_cast<std::size_t>(i)], colours.field(kChannels[i]));
+    }
+    m_lineColour->setText(QString::fromStdString(colours.lineColor()));
+    for (int n = 1; n <= rivet::PilotLogic::kSettingCount; ++n) {
+        showValue(m_logicSliders[static_cast<std::size_t>(n - 1)], logic.value(n));
+        showText(m_logicFields[static_cast<std::size_t>(n - 1)], logic.displayText(n));
+    }
+}

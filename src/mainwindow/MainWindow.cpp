@@ -1,0 +1,132 @@
+#include "mainwindow/MainWindow.h"
+
+#include "common/ErrorText.h"
+#include "common/TextFile.h"
+#include "document/AssemblyFile.h"
+#include "document/NewAssembly.h"
+#include "mainwindow/ColourAndPilotPage.h"
+#include "mainwindow/PartsPage.h"
+#include "startup/Settings.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Guarded.h"
+#include "windows/AuxiliaryWindows.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+
+MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent)
+    , m_assembly(std::make_unique<rivet::Assembly>(m_workspace.table))
+{
+    setObjectName("asmForm");
+    setWindowTitle("Kosmoアセンブルツール ");
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    buildMenus();
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName("PageControl1");
+    m_pages->setFixedSize(569, 475);
+    m_partsPage = new PartsPage;
+    m_colourAndPilotPage = new ColourAndPilotPage;
+    m_pages->addTab(m_partsPage, "機体構成");
+    m_pages->addTab(m_colourAndPilotPage, "その他");
+    setCentralWidget(m_pages);
+    m_windows = new AuxiliaryWindows(this);
+    connectPartsPage();
+    connectColourAndPilotPage();
+    connectActions();
+    startUp(arguments);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::guarded(const std::function<void()>& handler)
+{
+    runGuarded(this, handler);
+    refreshControls();
+}
+
+void MainWindow::startUp(const QStringList& arguments)
+{
+    // The first page, at a fixed size, in the middle of the desktop.
+    m_pages->setCurrentIndex(0);
+    adjustSize();
+    setFixedSize(sizeHint());
+    if (QScreen* screen = QApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    // Folders, default files, settings and catalogue; a failure is shown and the window goes
+    // on as far as it got.
+    const bool started = runGuarded(
+        this, [&] { rivet::startUp(m_workspace, rivet::Paths::forExecutable(rivet::Paths::executablePath())); });
+    mnLongList->setChecked(m_workspace.longList);
+    m_partsPage->fillSelectors(m_workspace.table, m_workspace.loadedSlots);
+    if (started) {
+        runGuarded(this, [&] {
+            m_partsPage->fillOptionBoxes(m_workspace.table);
+            // The machine a fresh start shows; the drop-down lengths follow the setting read
+            // now, so a change of "ロングリスト" shows at the next start.
+            rivet::prepareNewAssembly(*m_assembly);
+            m_partsPage->setDropDownLengths(mnLongList->isChecked());
+            openCommandLineFile(arguments);
+            reevaluate();
+            m_assembly->logic().rangeChange();
+        });
+    }
+    if (!catalogueReady()) {
+        refuseWork();
+    }
+    refreshControls();
+}
+
+void MainWindow::openCommandLineFile(const QStringList& arguments)
+{
+    if (arguments.isEmpty()) {
+        return;
+    }
+    const std::string path = arguments.first().toStdString();
+    if (!rivet::fileExists(path)) {
+        return; // a name that is not there is ignored without a message
+    }
+    rivet::loadAssembly(*m_assembly, path);
+    m_assembly->setCurrentFile(path);
+    showCurrentFileAsCaption();
+}
+
+// After a catalogue failure the table is half loaded: nothing may read it. The pages and
+// every action that works on the assembly stay disabled; closing and the about box remain.
+void MainWindow::refuseWork()
+{
+    m_pages->setEnabled(false);
+    for (QAction* action :
+         {acOpenfile, acSave, acSaveas, acTextoutput, acHtmloutput, acDamageform, acPrintform, m_copyToClipboard}) {
+        action->setEnabled(false);
+    }
+    statusBar()->showMessage(
+        "部品データを読み込めなかったため、作業できません。data フォルダのファイルを直して再起動してください。");
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    saveSettings();
+    // The other windows go with the main window, and with them the program.
+    m_windows->closeAll();
+    event->accept();
+}
+
+void MainWindow::saveSettings()
+{
+    // The window closes even when the settings cannot be written.
+    runGuarded(this, [&] { rivet::writeLongList(m_workspace.paths.settingsFile, mnLongList->isChecked()); });
+}
+
+void MainWindow::refreshControls()
+{
+    m_partsPage->showAssembly(*m_assembly, catalogueReady());
+    m_colourAndPilotPage->showEditors(m_assembly->colours(), m_assembly->logic());
+    acSave->setEnabled(catalogueReady() && m_assembly->modified());
+}

@@ -1,0 +1,91 @@
+// The evaluation in the window: every choice of a part or an option ends in reevaluate(),
+// which corrects the selection, recomputes the figures and shows them. The edits of names,
+// description, colours and pilot settings go to the assembly the same way.
+#include "mainwindow/MainWindow.h"
+
+#include "mainwindow/ColourAndPilotPage.h"
+#include "mainwindow/PartsPage.h"
+#include "widgets/Dialogs.h"
+#include "windows/AuxiliaryWindows.h"
+
+#include <QAction>
+#include <QPushButton>
+
+void MainWindow::connectPartsPage()
+{
+    connect(m_partsPage, &PartsPage::partChosen, this,
+            [this](int selector, int item) { guarded([&] { choosePart(selector, item); }); });
+    connect(m_partsPage, &PartsPage::optionClicked, this,
+            [this](int n, bool ticked) { guarded([&] { tickOption(n, ticked); }); });
+    connect(m_partsPage, &PartsPage::textEdited, this, [this](rivet::TextField field, const QString& text) {
+        guarded([&] { m_assembly->setText(field, text.toStdString()); });
+    });
+    connect(m_partsPage, &PartsPage::memoEdited, this,
+            [this](const QString& text) { guarded([&] { m_assembly->setMemo(text.toStdString()); }); });
+    connect(m_partsPage, &PartsPage::nameNoticeRequested, this,
+            [this] { Dialogs::current().showMessage(this, "８文字以内"); });
+    connect(m_partsPage, &PartsPage::partsListRequested, this,
+            [this](QPushButton* button) { guarded([&] { showPartsList(button); }); });
+    // Direct: the figures are recomputed before the viewer's press returns.
+    connect(
+        m_windows, &AuxiliaryWindows::partPicked, this,
+        [this](int selector, int item) { guarded([&] { pickPartFromList(selector, item); }); }, Qt::DirectConnection);
+}
+
+void MainWindow::connectColourAndPilotPage()
+{
+    ColourAndPilotPage* page = m_colourAndPilotPage;
+    const auto colours = [this]() -> rivet::ColourEditor& { return m_assembly->colours(); };
+    connect(page, &ColourAndPilotPage::cellPressed, this,
+            [=](int column, int row) { guarded([&] { colours().mouseDown(column, row); }); });
+    connect(page, &ColourAndPilotPage::gridKeyPressed, this,
+            [=](int key, bool ctrlOnly) { guarded([&] { colours().keyDown(key, ctrlOnly); }); });
+    connect(page, &ColourAndPilotPage::gridMoved, this,
+            [=](int column, int row) { guarded([&] { colours().moveCurrent(column, row); }); });
+    connect(page, &ColourAndPilotPage::gridKeyReleased, this, [=] { guarded([&] { colours().keyUp(); }); });
+    connect(page, &ColourAndPilotPage::channelSliderMoved, this,
+            [=](rivet::Channel channel, int position) { guarded([&] { colours().setSlider(channel, position); }); });
+    connect(page, &ColourAndPilotPage::channelFieldEdited, this, [=](rivet::Channel channel, const QString& text) {
+        guarded([&] { colours().setField(channel, text.toStdString()); });
+    });
+    connect(page, &ColourAndPilotPage::logicSliderMoved, this,
+            [this](int n, int position) { guarded([&] { m_assembly->logic().setValue(n, position); }); });
+}
+
+void MainWindow::reevaluate()
+{
+    if (!catalogueReady()) {
+        return;
+    }
+    m_assembly->change();
+    m_partsPage->showFigures(*m_assembly);
+    acSave->setEnabled(true);
+}
+
+void MainWindow::choosePart(int selector, int item)
+{
+    m_assembly->setPositionFromCode(selector, item);
+    // A two-slot back weapon stands alone: changing one side may empty the other.
+    if (selector == rivet::RightBackSelector) {
+        m_assembly->pairBackWeapons(rivet::BackSide::Right);
+    } else if (selector == rivet::LeftBackSelector) {
+        m_assembly->pairBackWeapons(rivet::BackSide::Left);
+    }
+    reevaluate();
+}
+
+void MainWindow::pickPartFromList(int selector, int item)
+{
+    if (!catalogueReady() || item >= m_assembly->itemCount(selector)) {
+        return;
+    }
+    // Set from code, so the selector's own handling (the back-weapon pairing) does not run.
+    m_assembly->setPositionFromCode(selector, item);
+    reevaluate();
+}
+
+void MainWindow::tickOption(int n, bool ticked)
+{
+    m_assembly->setOptionFromCode(n, ticked);
+    reevaluate();
+}

@@ -1,0 +1,307 @@
+// The page "機体構成": names, the eleven slot selectors with their catalogue buttons, the
+// thirteen option boxes on the left; the sixteen figures, description and picture files on
+// the right.
+#include "mainwindow/PartsPage.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kRowStep = 22;
+constexpr int kButtonWidth = 72;
+constexpr int kFieldX = 80;
+constexpr int kSelectorWidth = 130;
+constexpr int kFigureX = 282;
+constexpr int kFigureStep = 17;
+constexpr int kCaptionWidth = 120;
+constexpr int kValueWidth = 65;
+
+struct SlotRow
+{
+    const char* caption;
+    int slot; // the tag: slot number of the button's catalogue
+};
+
+// Buttons bb01..bb12 in name order.
+const SlotRow kSlotRows[12] = {
+    {"頭", 0},         {"コア", 1},   {"腕", 2},       {"脚", 3},       {"ジェネレータ", 4}, {"ＦＣＳ", 5},
+    {"ブースター", 6}, {"腕武器", 8}, {"ブレード", 9}, {"右肩武器", 7}, {"左肩武器", 7},     {"Option", 10},
+};
+
+// Drop-down lengths of cb1..cb11 with the long list on, and with it off.
+constexpr int kLongListLengths[rivet::kSelectorCount] = {40, 40, 40, 40, 40, 40, 40, 40, 40, 20, 20};
+constexpr int kShortListLength = 5;
+
+QString twoDigits(int n)
+{
+    return QString::asprintf("%02d", n);
+}
+
+QLineEdit* field(const char* name, const QString& text, QWidget* parent, const QRect& geometry)
+{
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+QPushButton* button(const char* name, const QString& caption, QWidget* parent, const QRect& geometry)
+{
+    auto* pressable = new QPushButton(caption, parent);
+    pressable->setObjectName(name);
+    pressable->setGeometry(geometry);
+    return pressable;
+}
+
+void showText(QLineEdit* edit, const std::string& text)
+{
+    const QString value = QString::fromStdString(text);
+    if (edit->text() != value) {
+        const QSignalBlocker blocker(edit);
+        edit->setText(value);
+    }
+}
+
+QColor warningColour()
+{
+    return QColor(255, 0, 0);
+}
+
+} // namespace
+
+PartsPage::PartsPage(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName("TabSheet1");
+    auto* panel = new QFrame(this);
+    panel->setObjectName("Panel1");
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setGeometry(0, 0, 565, 450);
+    buildNames(panel);
+    buildSlots(panel);
+    buildFigures(panel);
+    buildDescription(panel);
+    connectControls();
+}
+
+void PartsPage::buildNames(QWidget* panel)
+{
+    m_machineNameButton = button("Button1", "機体名", panel, QRect(4, 6, kButtonWidth, 20));
+    m_machineName = field("acname", "へっぽこ１号", panel, QRect(kFieldX, 6, 180, 20));
+    m_pilotNameButton = button("Button2", "パイロット", panel, QRect(4, 6 + kRowStep, kButtonWidth, 20));
+    m_pilotName = field("pname", "へっぽこレイブン", panel, QRect(kFieldX, 6 + kRowStep, 180, 20));
+}
+
+void PartsPage::buildSlots(QWidget* panel)
+{
+    const int firstSlotY = 6 + 2 * kRowStep + 6;
+    for (int i = 0; i < 12; ++i) {
+        const int y = firstSlotY + i * kRowStep;
+        const QString name = "bb" + twoDigits(i + 1);
+        QPushButton* slotButton
+            = button(name.toLatin1().constData(), kSlotRows[i].caption, panel, QRect(4, y, kButtonWidth, 20));
+        slotButton->setProperty("tag", kSlotRows[i].slot);
+        m_slotButtons[static_cast<std::size_t>(i)] = slotButton;
+        if (i < rivet::kSelectorCount) {
+            auto* selector = new QComboBox(panel);
+            selector->setObjectName(QString("cb%1").arg(i + 1));
+            selector->setGeometry(kFieldX, y, kSelectorWidth, 20);
+            selector->setEditable(false);
+            m_selectors[static_cast<std::size_t>(i)] = selector;
+        }
+    }
+
+    // Option boxes in five rows of three, below the "Option" button.
+    const int optionsY = firstSlotY + 12 * kRowStep;
+    for (int n = 1; n <= rivet::kOptionCount; ++n) {
+        auto* box = new QCheckBox(panel);
+        box->setObjectName(n == 1 ? QString("Chk1") : QString("chk%1").arg(n));
+        const int row = (n - 1) / 3;
+        const int column = (n - 1) % 3;
+        box->setGeometry(8 + column * 88, optionsY + row * 19, 86, 19);
+        m_optionBoxes[static_cast<std::size_t>(n - 1)] = box;
+    }
+}
+
+void PartsPage::buildFigures(QWidget* panel)
+{
+    auto* bevel = new QFrame(panel);
+    bevel->setObjectName("Bevel1");
+    bevel->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+    bevel->setGeometry(kFigureX - 8, 4, 4, 440);
+
+    // Figure captions are padded with blanks to 18 columns (full-width characters count two)
+    // so that the colons line up in the monospaced font.
+    for (int i = 0; i < rivet::kFigureCount; ++i) {
+        const int y = 6 + i * kFigureStep;
+        auto* label = new QLabel(QString::fromStdString(rivet::paddedFigureCaption(i)), panel);
+        label->setObjectName(QString("lbCaption%1").arg(i + 1));
+        label->setGeometry(kFigureX, y, kCaptionWidth, 16);
+        auto* value = new QLabel(panel);
+        value->setObjectName(rivet::figureLabelName(i));
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setGeometry(kFigureX + kCaptionWidth, y, kValueWidth, 16);
+        m_figureLabels[static_cast<std::size_t>(i)] = value;
+        if (*rivet::verdictLabelName(i)) {
+            auto* verdict = new QLabel(panel);
+            verdict->setObjectName(rivet::verdictLabelName(i));
+            verdict->setGeometry(kFigureX + kCaptionWidth + kValueWidth + 4, y,
+                                 560 - (kFigureX + kCaptionWidth + kValueWidth + 4), 16);
+            m_verdictLabels[static_cast<std::size_t>(i)] = verdict;
+        }
+    }
+}
+
+void PartsPage::buildDescription(QWidget* panel)
+{
+    const int memoY = 6 + rivet::kFigureCount * kFigureStep + 4;
+    auto* memoCaption = new QLabel("機体説明：", panel);
+    memoCaption->setGeometry(kFigureX, memoY, 120, 16);
+    m_memo = new QPlainTextEdit(panel);
+    m_memo->setObjectName("acmemo");
+    m_memo->setPlainText("初期機体？\nデフォルト？");
+    m_memo->setGeometry(kFigureX - 2, memoY + 16, 281, 97);
+
+    const int filesY = memoY + 16 + 97 + 6;
+    auto* emblemCaption = new QLabel("エンブレムファイル：", panel);
+    emblemCaption->setGeometry(kFigureX, filesY + 2, 120, 16);
+    m_emblem = field("emblem", "none.gif", panel, QRect(kFigureX + 120, filesY, 159, 20));
+    auto* pictureCaption = new QLabel("機体　　　ファイル：", panel);
+    pictureCaption->setGeometry(kFigureX, filesY + kRowStep + 2, 120, 16);
+    m_picture = field("acpic", "none.gif", panel, QRect(kFigureX + 120, filesY + kRowStep, 159, 20));
+}
+
+void PartsPage::connectControls()
+{
+    // Bound to the player's choice, not to the index: setting an item from code raises nothing.
+    for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
+        connect(m_selectors[static_cast<std::size_t>(selector - 1)], &QComboBox::activated, this,
+                [this, selector](int item) { Q_EMIT partChosen(selector, item); });
+    }
+    for (int n = 1; n <= rivet::kOptionCount; ++n) {
+        connect(m_optionBoxes[static_cast<std::size_t>(n - 1)], &QCheckBox::clicked, this,
+                [this, n](bool ticked) { Q_EMIT optionClicked(n, ticked); });
+    }
+    const std::pair<QLineEdit*, rivet::TextField> fields[] = {{m_machineName, rivet::TextField::MachineName},
+                                                              {m_pilotName, rivet::TextField::PilotName},
+                                                              {m_emblem, rivet::TextField::Emblem},
+                                                              {m_picture, rivet::TextField::MachinePicture}};
+    for (const auto& [edit, which] : fields) {
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, which = which](const QString& text) { Q_EMIT textEdited(which, text); });
+    }
+    connect(m_memo, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_showing) {
+            Q_EMIT memoEdited(m_memo->toPlainText());
+        }
+    });
+    connect(m_machineNameButton, &QPushButton::clicked, this, &PartsPage::nameNoticeRequested);
+    connect(m_pilotNameButton, &QPushButton::clicked, this, &PartsPage::nameNoticeRequested);
+    for (QPushButton* slotButton : m_slotButtons) {
+        connect(slotButton, &QPushButton::clicked, this, [this, slotButton] { Q_EMIT partsListRequested(slotButton); });
+    }
+}
+
+void PartsPage::fillSelectors(const rivet::PartsTable& table, int loadedSlots)
+{
+    for (int slot = 0; slot < loadedSlots; ++slot) {
+        QStringList texts;
+        for (const auto& item : table.selectorItems(slot)) {
+            texts << QString::fromStdString(item);
+        }
+        for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
+            if (rivet::slotOfSelector(selector) == slot) {
+                QComboBox* box = m_selectors[static_cast<std::size_t>(selector - 1)];
+                const QSignalBlocker blocker(box);
+                box->clear();
+                box->addItems(texts);
+                box->setCurrentIndex(-1);
+            }
+        }
+    }
+}
+
+void PartsPage::fillOptionBoxes(const rivet::PartsTable& table)
+{
+    for (int n = 1; n <= rivet::kOptionCount; ++n) {
+        QCheckBox* box = m_optionBoxes[static_cast<std::size_t>(n - 1)];
+        if (const rivet::Part* option = table.option(n)) {
+            box->setText(QString::fromStdString(option->name));
+            box->setToolTip(QString::fromStdString(option->description));
+        } else {
+            // A short option catalogue: the box has no part behind it.
+            box->setText(QString());
+            box->setEnabled(false);
+        }
+    }
+}
+
+void PartsPage::setDropDownLengths(bool longList)
+{
+    for (int i = 0; i < rivet::kSelectorCount; ++i) {
+        m_selectors[static_cast<std::size_t>(i)]->setMaxVisibleItems(longList ? kLongListLengths[i] : kShortListLength);
+    }
+}
+
+void PartsPage::showAssembly(const rivet::Assembly& assembly, bool withFigures)
+{
+    m_showing = true;
+    for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
+        QComboBox* box = m_selectors[static_cast<std::size_t>(selector - 1)];
+        const int position = assembly.position(selector);
+        if (box->currentIndex() != position) {
+            const QSignalBlocker blocker(box);
+            box->setCurrentIndex(position);
+        }
+    }
+    for (int n = 1; n <= rivet::kOptionCount; ++n) {
+        QCheckBox* box = m_optionBoxes[static_cast<std::size_t>(n - 1)];
+        const QSignalBlocker blocker(box);
+        box->setChecked(assembly.option(n));
+    }
+    showText(m_machineName, assembly.text(rivet::TextField::MachineName));
+    showText(m_pilotName, assembly.text(rivet::TextField::PilotName));
+    showText(m_emblem, assembly.text(rivet::TextField::Emblem));
+    showText(m_picture, assembly.text(rivet::TextField::MachinePicture));
+    const QString memo = QString::fromStdString(assembly.memo());
+    if (m_memo->toPlainText() != memo) {
+        m_memo->setPlainText(memo);
+    }
+    if (withFigures) {
+        showFigures(assembly);
+    }
+    m_showing = false;
+}
+
+void PartsPage::showFigures(const rivet::Assembly& assembly)
+{
+    const auto& figures = assembly.figures();
+    for (int i = 0; i < rivet::kFigureCount; ++i) {
+        const rivet::FigureText& figure = figures[static_cast<std::size_t>(i)];
+        QLabel* value = m_figureLabels[static_cast<std::size_t>(i)];
+        value->setText(QString::fromStdString(figure.text));
+        QPalette palette = value->palette();
+        palette.setColor(QPalette::WindowText,
+                         figure.warning ? warningColour() : QApplication::palette().color(QPalette::WindowText));
+        value->setPalette(palette);
+        if (QLabel* verdict = m_verdictLabels[static_cast<std::size_t>(i)]) {
+            verdict->setText(QString::fromStdString(figure.verdict.value_or("")));
+        }
+    }
+    for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
+        m_selectors[static_cast<std::size_t>(selector - 1)]->setToolTip(
+            QString::fromStdString(assembly.selectorHint(selector)));
+    }
+}
+
+QString PartsPage::figureText(int index) const
+{
+    return m_figureLabels.at(static_cast<std::size_t>(index))->text();
+}

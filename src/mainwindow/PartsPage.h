@@ -1,0 +1,77 @@
+#pragma once
+
+#include "catalogue/PartsTable.h"
+#include "document/Assembly.h"
+#include "evaluation/FigureTexts.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The page "機体構成": names, the eleven slot selectors with their catalogue buttons and the
+// thirteen option boxes on the left; the sixteen figures with their verdicts, the description
+// and the picture files on the right. It shows an assembly and reports what the player does;
+// the main window changes the assembly.
+class PartsPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PartsPage(QWidget* parent = nullptr);
+
+    // The selectors of the slots that loaded (slot order, loadedSlots of them) get their
+    // items, with no item chosen yet.
+    void fillSelectors(const rivet::PartsTable& table, int loadedSlots);
+    // Option boxes take the option parts' names and descriptions; a box without a part is
+    // disabled.
+    void fillOptionBoxes(const rivet::PartsTable& table);
+    // How many items a selector drops down: long lists or five items.
+    void setDropDownLengths(bool longList);
+
+    // Writes every control from the assembly without raising the player's events; the
+    // figures too when the catalogue is there to compute them.
+    void showAssembly(const rivet::Assembly& assembly, bool withFigures);
+    // The sixteen figures, their colours and verdicts, and the selectors' hints.
+    void showFigures(const rivet::Assembly& assembly);
+    // The text of value label ed<index + 1>.
+    QString figureText(int index) const;
+
+Q_SIGNALS:
+    // The player chose item `item` in selector cb<selector>.
+    void partChosen(int selector, int item);
+    void optionClicked(int n, bool ticked);
+    void textEdited(rivet::TextField field, const QString& text);
+    void memoEdited(const QString& text);
+    // "機体名" or "パイロット" was pressed.
+    void nameNoticeRequested();
+    // A catalogue button (bb01..bb12) was pressed.
+    void partsListRequested(QPushButton* button);
+
+private:
+    void buildNames(QWidget* panel);
+    void buildSlots(QWidget* panel);
+    void buildFigures(QWidget* panel);
+    void buildDescription(QWidget* panel);
+    void connectControls();
+
+    QLineEdit* m_machineName = nullptr;
+    QLineEdit* m_pilotName = nullptr;
+    QLineEdit* m_emblem = nullptr;
+    QLineEdit* m_picture = nullptr;
+    QPlainTextEdit* m_memo = nullptr;
+    QPushButton* m_machineNameButton = nullptr;
+    QPushButton* m_pilotNameButton = nullptr;
+    std::array<QComboBox*, rivet::kSelectorCount> m_selectors {};
+    std::array<QCheckBox*, rivet::kOptionCount> m_optionBoxes {};
+    std::array<QPushButton*, 12> m_slotButtons {};
+    std::array<QLabel*, rivet::kFigureCount> m_figureLabels {};
+    std::array<QLabel*, rivet::kFigureCount> m_verdictLabels {};
+    bool m_showing = false; // controls are being written from the assembly
+};

@@ -1,0 +1,225 @@
+#include "widgets/ColourGrid.h"
+
+#include "appearance/ColourEditor.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kCells = rivet::ColourEditor::kSize;
+constexpr int kFrameWidth = 2;
+constexpr int kColumnStep = ColourGrid::kCellWidth + ColourGrid::kLineWidth;
+constexpr int kRowStep = ColourGrid::kCellHeight + ColourGrid::kLineWidth;
+
+// Hand-edited files may hold levels outside 0..255; the screen takes the nearest.
+int onScreen(int level)
+{
+    return std::clamp(level, 0, 255);
+}
+
+bool isCtrlOnly(const QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    return modifiers == Qt::ControlModifier && QGuiApplication::mouseButtons() == Qt::NoButton;
+}
+
+bool isCopyOrPaste(const QKeyEvent* event)
+{
+    return isCtrlOnly(event) && (event->key() == Qt::Key_C || event->key() == Qt::Key_V);
+}
+
+} // namespace
+
+ColourGrid::ColourGrid(QWidget* parent)
+    : QFrame(parent)
+{
+    setObjectName("sgColor");
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(kFrameWidth);
+    setFocusPolicy(Qt::StrongFocus);
+    setFixedSize(sizeHint());
+}
+
+void ColourGrid::showEditor(const rivet::ColourEditor* editor)
+{
+    m_editor = editor;
+    update();
+}
+
+QSize ColourGrid::sizeHint() const
+{
+    return {2 * kFrameWidth + kCells * kColumnStep - kLineWidth, 2 * kFrameWidth + kCells * kRowStep - kLineWidth};
+}
+
+QRect ColourGrid::cellRect(int column, int row) const
+{
+    return {kFrameWidth + column * kColumnStep, kFrameWidth + row * kRowStep, kCellWidth, kCellHeight};
+}
+
+bool ColourGrid::cellAt(const QPoint& point, int& column, int& row) const
+{
+    const int x = point.x() - kFrameWidth;
+    const int y = point.y() - kFrameWidth;
+    if (x < 0 || y < 0) {
+        return false;
+    }
+    column = x / kColumnStep;
+    row = y / kRowStep;
+    return column < kCells && row < kCells;
+}
+
+bool ColourGrid::event(QEvent* event)
+{
+    // Ctrl+C and Ctrl+V belong to the grid even when a window action claims the same keys.
+    if (event->type() == QEvent::ShortcutOverride && isCopyOrPaste(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QFrame::event(event);
+}
+
+void ColourGrid::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.fillRect(contentsRect(), palette().color(QPalette::Mid));
+    if (!m_editor) {
+        return;
+    }
+    for (int row = 0; row < kCells; ++row) {
+        for (int column = 0; column < kCells; ++column) {
+            paintCell(painter, column, row);
+        }
+    }
+}
+
+void ColourGrid::paintCell(QPainter& painter, int column, int row)
+{
+    const QRect rect = cellRect(column, row);
+    const std::string& text = m_editor->cell(column, row);
+    const bool header = column == 0 || row == 0;
+    const bool current = column == m_editor->currentColumn() && row == m_editor->currentRow();
+    if (!header && rivet::isColorCell(text)) {
+        // A whole number too short for three channels has no colour: it shows as text.
+        if (const auto channels = rivet::tryColorChannels(text)) {
+            const QColor colour(onScreen(rivet::screenLevel(channels->red)),
+                                onScreen(rivet::screenLevel(channels->green)),
+                                onScreen(rivet::screenLevel(channels->blue)));
+            paintSwatch(painter, rect, colour, current);
+            return;
+        }
+    }
+    QPalette::ColorRole background = QPalette::Base;
+    QPalette::ColorRole foreground = QPalette::Text;
+    if (header) {
+        background = QPalette::Button;
+        foreground = QPalette::ButtonText;
+    } else if (current) {
+        background = QPalette::Highlight;
+        foreground = QPalette::HighlightedText;
+    }
+    painter.fillRect(rect, palette().color(background));
+    if (header) {
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawLine(rect.topLeft(), rect.topRight());
+        painter.drawLine(rect.topLeft(), rect.bottomLeft());
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+        painter.drawLine(rect.topRight(), rect.bottomRight());
+    }
+    painter.setPen(palette().color(foreground));
+    painter.drawText(rect.adjusted(2, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(text));
+}
+
+void ColourGrid::paintSwatch(QPainter& painter, const QRect& rect, const QColor& colour, bool current)
+{
+    painter.fillRect(rect, colour);
+    if (!current) {
+        return;
+    }
+    const QColor inverse(255 - colour.red(), 255 - colour.green(), 255 - colour.blue());
+    const int left = rect.left();
+    const int top = rect.top();
+    const int right = rect.left() + rect.width(); // exclusive, as the cell's own edges
+    const int bottom = rect.top() + rect.height();
+    painter.setPen(QPen(inverse, 1));
+    painter.setBrush(colour);
+    // The outline covers (left+1, top+1) up to, not including, (right-1, bottom-1).
+    painter.drawRect(left + 1, top + 1, right - left - 3, bottom - top - 3);
+    painter.setBrush(inverse);
+    const QPoint corner[3] = {{left, top}, {right - 40, top}, {left, bottom - 10}};
+    painter.drawPolygon(corner, 3);
+    painter.setBrush(Qt::NoBrush);
+}
+
+void ColourGrid::mousePressEvent(QMouseEvent* event)
+{
+    setFocus(Qt::MouseFocusReason);
+    int column = 0;
+    int row = 0;
+    if (cellAt(event->position().toPoint(), column, row)) {
+        if (m_handlers.mouseDown) {
+            m_handlers.mouseDown(column, row);
+        }
+    }
+}
+
+void ColourGrid::keyPressEvent(QKeyEvent* event)
+{
+    if (m_handlers.keyDown) {
+        m_handlers.keyDown(event->key(), isCtrlOnly(event));
+    }
+    if (!m_editor) {
+        return;
+    }
+    int column = m_editor->currentColumn();
+    int row = m_editor->currentRow();
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        --column;
+        break;
+    case Qt::Key_Right:
+        ++column;
+        break;
+    case Qt::Key_Up:
+        --row;
+        break;
+    case Qt::Key_Down:
+        ++row;
+        break;
+    case Qt::Key_Home:
+        column = 1;
+        row = ctrl ? 1 : row;
+        break;
+    case Qt::Key_End:
+        column = kCells - 1;
+        row = ctrl ? kCells - 1 : row;
+        break;
+    case Qt::Key_PageUp:
+        row = 1;
+        break;
+    case Qt::Key_PageDown:
+        row = kCells - 1;
+        break;
+    default:
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    if (m_handlers.move) {
+        m_handlers.move(column, row);
+    }
+}
+
+void ColourGrid::keyReleaseEvent(QKeyEvent* event)
+{
+    Q_UNUSED(event);
+    if (m_handlers.keyUp) {
+        m_handlers.keyUp();
+    }
+}

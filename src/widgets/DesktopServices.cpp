@@ -1,0 +1,50 @@
+#include "widgets/DesktopServices.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+DesktopServices* installed = nullptr;
+
+} // namespace
+
+DesktopServices& DesktopServices::current()
+{
+    static QtDesktopServices desktop;
+    return installed ? *installed : desktop;
+}
+
+void DesktopServices::install(DesktopServices* services)
+{
+    installed = services;
+}
+
+bool QtDesktopServices::setClipboardText(const QString& text)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard) {
+        return false;
+    }
+    clipboard->setText(text);
+    return true;
+}
+
+DesktopServices::PrintResult QtDesktopServices::printImage(const QImage& image)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        return PrintResult::NoDefaultPrinter;
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    QPainter painter(&printer);
+    const double scale = printer.resolution() / 96.0;
+    painter.scale(scale, scale);
+    painter.drawImage(0, 0, image);
+    painter.end();
+    return PrintResult::Printed;
+}

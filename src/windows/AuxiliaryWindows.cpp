@@ -1,0 +1,47 @@
+#include "windows/AuxiliaryWindows.h"
+
+#include "windows/AboutDialog.h"
+#include "windows/DamageCalculatorWindow.h"
+#include "windows/PartsListWindow.h"
+
+AuxiliaryWindows::AuxiliaryWindows(QWidget* owner)
+    : QObject(owner)
+    , m_owner(owner)
+{
+}
+
+PartsListWindow* AuxiliaryWindows::partsList()
+{
+    if (!m_partsList) {
+        m_partsList = new PartsListWindow(m_owner);
+        // Direct: the receiver recomputes the figures before the viewer's press returns.
+        connect(m_partsList, &PartsListWindow::partPicked, this, &AuxiliaryWindows::partPicked, Qt::DirectConnection);
+    }
+    return m_partsList;
+}
+
+DamageCalculatorWindow* AuxiliaryWindows::damageCalculator()
+{
+    if (!m_damageCalculator) {
+        m_damageCalculator = new DamageCalculatorWindow(m_owner);
+    }
+    return m_damageCalculator;
+}
+
+AboutDialog* AuxiliaryWindows::about()
+{
+    if (!m_about) {
+        m_about = new AboutDialog(m_owner);
+    }
+    return m_about;
+}
+
+void AuxiliaryWindows::closeAll()
+{
+    for (QWidget* window : {static_cast<QWidget*>(m_partsList), static_cast<QWidget*>(m_damageCalculator),
+                            static_cast<QWidget*>(m_about)}) {
+        if (window) {
+            window->close();
+        }
+    }
+}

@@ -1,0 +1,228 @@
+#include "windows/PartsListWindow.h"
+
+#include "catalogue/PartsListing.h"
+#include "widgets/Fonts.h"
+
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kRowHeight = 16;
+constexpr int kTextAllowance = 7; // pixels beside the widest text of a column
+
+bool isPress(const QEvent* event)
+{
+    // A double click is a second press of the button.
+    return event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+}
+
+} // namespace
+
+PartsListWindow::PartsListWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName("dataform");
+    setWindowTitle("dataform");
+    setFont(Fonts::font(Fonts::Gothic, 11));
+    resize(562, 341);
+
+    m_grid = new QTableWidget(this);
+    m_grid->setObjectName("G");
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setShowGrid(true);
+    m_grid->setWordWrap(false);
+    m_grid->setTextElideMode(Qt::ElideNone);
+    m_grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    for (QHeaderView* header : {m_grid->horizontalHeader(), m_grid->verticalHeader()}) {
+        header->setTextElideMode(Qt::ElideNone);
+        header->setHighlightSections(false);
+        header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        header->setMinimumSectionSize(kRowHeight);
+    }
+    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_grid->horizontalHeader()->setFixedHeight(kRowHeight + 1);
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName("StatusBar1");
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_grid);
+    layout->addWidget(m_statusBar);
+
+    watchGridEvents();
+}
+
+void PartsListWindow::watchGridEvents()
+{
+    // The corner cell shows the first header item like any other fixed cell.
+    if (auto* corner = m_grid->findChild<QAbstractButton*>()) {
+        m_cornerText = new QLabel(corner);
+        m_cornerText->setObjectName("cornerText");
+        m_cornerText->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_cornerText->setContentsMargins(3, 0, 0, 0);
+        corner->installEventFilter(this);
+    }
+    m_grid->installEventFilter(this);
+    for (QWidget* area :
+         {m_grid->viewport(), m_grid->horizontalHeader()->viewport(), m_grid->verticalHeader()->viewport()}) {
+        area->installEventFilter(this);
+    }
+}
+
+void PartsListWindow::loadCatalogueFile(const std::string& path)
+{
+    const rivet::PartsListing listing = rivet::loadPartsListing(path);
+    const auto text = [](const std::string& cell) { return QString::fromStdString(cell); };
+    const auto& header = listing.rows.front();
+    const int rows = static_cast<int>(listing.rows.size());
+    const int columns = listing.columnCount;
+
+    setWindowTitle(text(listing.caption));
+    m_grid->clear();
+    m_grid->setRowCount(rows - 1);
+    m_grid->setColumnCount(columns - 1);
+    QStringList headers;
+    for (int c = 1; c < columns; ++c) {
+        headers << text(header[static_cast<std::size_t>(c)]);
+    }
+    m_grid->setHorizontalHeaderLabels(headers);
+    QStringList names;
+    for (int r = 1; r < rows; ++r) {
+        const auto& cells = listing.rows[static_cast<std::size_t>(r)];
+        names << text(cells[0]);
+        for (int c = 1; c < columns; ++c) {
+            m_grid->setItem(r - 1, c - 1, new QTableWidgetItem(text(cells[static_cast<std::size_t>(c)])));
+        }
+    }
+    m_grid->setVerticalHeaderLabels(names);
+    if (m_cornerText) {
+        m_cornerText->setText(text(header[0]));
+    }
+    fitColumns();
+}
+
+void PartsListWindow::fitColumns()
+{
+    const QFontMetrics metrics(m_grid->font());
+    const auto widthOf = [&metrics](const QString& text) { return metrics.horizontalAdvance(text) + kTextAllowance; };
+    int namesWidth = widthOf(m_cornerText ? m_cornerText->text() : QString());
+    for (int r = 1; r < rowCount(); ++r) {
+        namesWidth = std::max(namesWidth, widthOf(cellText(0, r)));
+    }
+    m_grid->verticalHeader()->setFixedWidth(namesWidth);
+    for (int c = 1; c < columnCount(); ++c) {
+        int width = 0;
+        for (int r = 0; r < rowCount(); ++r) {
+            width = std::max(width, widthOf(cellText(c, r)));
+        }
+        m_grid->setColumnWidth(c - 1, width);
+    }
+}
+
+void PartsListWindow::selectRow(int row)
+{
+    if (row < 1 || row >= rowCount()) {
+        m_grid->clearSelection();
+        m_grid->setCurrentIndex(QModelIndex());
+        return;
+    }
+    m_grid->setCurrentCell(row - 1, 0);
+    m_grid->scrollToItem(m_grid->item(row - 1, 0));
+}
+
+int PartsListWindow::rowCount() const
+{
+    return m_grid->rowCount() + 1;
+}
+
+int PartsListWindow::columnCount() const
+{
+    return m_grid->columnCount() + 1;
+}
+
+int PartsListWindow::currentRow() const
+{
+    return m_grid->currentRow() < 0 ? -1 : m_grid->currentRow() + 1;
+}
+
+QString PartsListWindow::cellText(int column, int row) const
+{
+    if (column == 0 && row == 0) {
+        return m_cornerText ? m_cornerText->text() : QString();
+    }
+    if (row == 0) {
+        const QTableWidgetItem* item = m_grid->horizontalHeaderItem(column - 1);
+        return item ? item->text() : QString();
+    }
+    if (column == 0) {
+        const QTableWidgetItem* item = m_grid->verticalHeaderItem(row - 1);
+        return item ? item->text() : QString();
+    }
+    const QTableWidgetItem* item = m_grid->item(row - 1, column - 1);
+    return item ? item->text() : QString();
+}
+
+void PartsListWindow::pressRow(int row)
+{
+    setWindowTitle(QString::number(row));
+    if (m_target < 1 || row < 1) {
+        return;
+    }
+    Q_EMIT partPicked(m_target, row - 1);
+}
+
+bool PartsListWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        return handleKeyPress(event);
+    }
+    if (watched == m_grid->viewport() && isPress(event)) {
+        const int modelRow = m_grid->rowAt(static_cast<QMouseEvent*>(event)->position().toPoint().y());
+        pressRow(modelRow < 0 ? -1 : modelRow + 1);
+    } else if (watched == m_grid->verticalHeader()->viewport() && isPress(event)) {
+        const int modelRow
+            = m_grid->verticalHeader()->logicalIndexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        pressRow(modelRow < 0 ? -1 : modelRow + 1);
+    } else if (watched == m_grid->horizontalHeader()->viewport() && isPress(event)) {
+        pressRow(0);
+    } else if (m_cornerText && watched == m_cornerText->parent()) {
+        if (event->type() == QEvent::Resize) {
+            m_cornerText->setGeometry(static_cast<QWidget*>(watched)->rect());
+        } else if (isPress(event)) {
+            pressRow(0);
+            return true; // the corner does not select the whole table
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The window sees the keys before its grid: Esc closes (hides) it.
+bool PartsListWindow::handleKeyPress(QEvent* event)
+{
+    if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        close();
+        return true;
+    }
+    return false;
+}
+
+void PartsListWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_grid->currentItem()) {
+        m_grid->scrollToItem(m_grid->currentItem());
+    }
+}

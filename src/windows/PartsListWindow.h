@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QWidget>
+
+#include <string>
+
+class QLabel;
+class QStatusBar;
+class QTableWidget;
+
+// The parts-list viewer: one slot's whole catalogue file as a table, a part per row. A press
+// on a row picks that part for the slot it lists (partPicked); whoever shows the machine
+// takes it and recomputes the figures before the press returns. Created once, kept for the
+// whole run; closing only hides it.
+//
+// Rows and columns are numbered as the catalogue file gives them: row 0 holds the column
+// headers, row 1 "NO EQUIP", row r >= 2 the part lines, so row r is item r - 1 of the slot's
+// selector; column 0 holds the part names. Row 0 and column 0 are the grid's headers, which
+// stay in view while the parts scroll.
+class PartsListWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PartsListWindow(QWidget* parent = nullptr);
+
+    // Reads the catalogue file at path into the grid and makes its first line the caption;
+    // fails with the I/O message, leaving the grid as it was.
+    void loadCatalogueFile(const std::string& path);
+    // The selector cb<selector> (1..11) that a pick is for; 0 for none (the option list).
+    void setTarget(int selector) { m_target = selector; }
+    int targetSelector() const { return m_target; }
+    // Makes row r current and scrolls it into view; a row the grid does not have (the file
+    // may have changed since start) leaves no row current.
+    void selectRow(int row);
+
+    int rowCount() const;
+    int columnCount() const;
+    // The current row, or -1 when there is none.
+    int currentRow() const;
+    QString cellText(int column, int row) const;
+
+    // A mouse press (any button) over row r of the grid; -1 outside all rows.
+    void pressRow(int row);
+    // Sets every column as wide as its widest text + 7 pixels.
+    void fitColumns();
+
+Q_SIGNALS:
+    // The player picked item `item` of selector cb<selector>; the receiver sets the selector
+    // from code, so the pick runs none of the selector's own handling.
+    void partPicked(int selector, int item);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void watchGridEvents();
+    bool handleKeyPress(QEvent* event);
+
+    QTableWidget* m_grid = nullptr;
+    QStatusBar* m_statusBar = nullptr;
+    QLabel* m_cornerText = nullptr; // cell (0, 0): the first header item
+    int m_target = 0;
+};
