@@ -68,7 +68,7 @@ Document snapshot(const Assembly& a)
     for (int region = 1; region <= kRegions; ++region) {
         std::vector<std::string> cells;
         for (int column = 0; column < kCells; ++column) {
-            cells.push_back(a.colours().cell(column, region));
+            cells.push_back(a.colors().cell(column, region));
         }
         d.rows.push_back(cells);
     }
@@ -77,10 +77,10 @@ Document snapshot(const Assembly& a)
         d.logicTexts.push_back(a.logic().displayText(n));
     }
     for (const Channel channel : {Channel::Red, Channel::Green, Channel::Blue}) {
-        d.sliders.push_back(a.colours().slider(channel));
+        d.sliders.push_back(a.colors().slider(channel));
     }
-    d.column = a.colours().currentColumn();
-    d.row = a.colours().currentRow();
+    d.column = a.colors().currentColumn();
+    d.row = a.colors().currentRow();
     for (const FigureText& figure : a.figures()) {
         d.figures.push_back(figure.text);
     }
@@ -137,7 +137,7 @@ Comparable whatSurvives(const Assembly& a, const Document& d)
     }
     const bool keys = regionNamesAreKeys(d);
     for (int region = 1; region <= kRegions; ++region) {
-        c.rows.push_back(keys && survives(a.colours().regionRowText(region)));
+        c.rows.push_back(keys && survives(a.colors().regionRowText(region)));
     }
     c.currentRow = c.rows[static_cast<std::size_t>(d.row - 1)];
     return c;

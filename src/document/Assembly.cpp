@@ -11,7 +11,7 @@ const char* const kInitialTexts[4] = {"へっぽこ１号", "へっぽこレイ�
 Assembly::Assembly(const PartsTable& table)
     : m_table(table)
     , m_memo("初期機体？\nデフォルト？")
-    , m_colours([this] { m_modified = true; })
+    , m_colors([this] { m_modified = true; })
     , m_logic([this] { m_modified = true; })
 {
     for (int i = 0; i < 4; ++i) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "appearance/ColourEditor.h"
+#include "appearance/ColorEditor.h"
 #include "appearance/PilotLogic.h"
 #include "catalogue/PartsTable.h"
 #include "evaluation/AssemblyRules.h"
@@ -73,8 +73,8 @@ public:
     std::string selectorHint(int selector) const;
 
     // --- colours and pilot settings; their edits mark the assembly modified
-    ColourEditor& colours() { return m_colours; }
-    const ColourEditor& colours() const { return m_colours; }
+    ColorEditor& colors() { return m_colors; }
+    const ColorEditor& colors() const { return m_colors; }
     PilotLogic& logic() { return m_logic; }
     const PilotLogic& logic() const { return m_logic; }
 
@@ -87,7 +87,7 @@ private:
     std::string m_currentFile = "none";
     MachineTotals m_totals;
     std::array<FigureText, kFigureCount> m_figures;
-    ColourEditor m_colours;
+    ColorEditor m_colors;
     PilotLogic m_logic;
 };
 

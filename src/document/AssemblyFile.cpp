@@ -12,7 +12,7 @@ namespace {
 // Keys of the eleven selectors, cb1..cb11.
 const char* const kSelectorKeys[kSelectorCount]
     = {"head", "core", "arm", "leg", "gene", "fcs", "boost", "armwp", "blade", "bwpr", "bwpl"};
-const char* const kFactoryColours = ",323628,162012,182412,121812";
+const char* const kFactoryColors = ",323628,162012,182412,121812";
 constexpr int kMemoKeys = 11; // a file's description is read from keys "0".."10"
 
 } // namespace
@@ -45,9 +45,9 @@ std::string saveAssembly(Assembly& assembly, const std::string& fileName)
     for (int n = 1; n <= kOptionCount; ++n) {
         ini.writeString("asm", "opt" + std::to_string(n), assembly.option(n) ? "1" : "0");
     }
-    const ColourEditor& colours = assembly.colours();
+    const ColorEditor& colors = assembly.colors();
     for (int region = 1; region <= 4; ++region) {
-        ini.writeString("color", colours.cell(0, region), colours.regionRowText(region));
+        ini.writeString("color", colors.cell(0, region), colors.regionRowText(region));
     }
     for (int n = 1; n <= PilotLogic::kSettingCount; ++n) {
         ini.writeInteger("logic", std::to_string(n), assembly.logic().value(n));
@@ -83,13 +83,13 @@ void loadAssembly(Assembly& assembly, const std::string& fileName)
         }
     }
     assembly.setMemo(memo);
-    ColourEditor& colours = assembly.colours();
+    ColorEditor& colors = assembly.colors();
     for (int region = 1; region <= 4; ++region) {
-        const std::string name = colours.cell(0, region);
-        colours.setRegionRow(region, ini.readString("color", name, name + kFactoryColours));
+        const std::string name = colors.cell(0, region);
+        colors.setRegionRow(region, ini.readString("color", name, name + kFactoryColors));
     }
-    colours.loadCellChannels();
-    colours.refreshLineColor();
+    colors.loadCellChannels();
+    colors.refreshLineColor();
     for (int n = 1; n <= PilotLogic::kSettingCount; ++n) {
         assembly.logic().setValue(n, ini.readInteger("logic", std::to_string(n), 0));
     }

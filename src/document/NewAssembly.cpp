@@ -15,7 +15,7 @@ void applyInitialSelection(Assembly& assembly)
 void prepareNewAssembly(Assembly& assembly)
 {
     applyInitialSelection(assembly);
-    assembly.colours().resetColorScheme();
+    assembly.colors().resetColorScheme();
     assembly.setCurrentFile("none");
 }
 

@@ -1,6 +1,6 @@
 #include "document/ReportValues.h"
 
-#include "appearance/ColourCodes.h"
+#include "appearance/ColorCodes.h"
 #include "common/ErrorText.h"
 #include "common/ShiftJis.h"
 #include "common/TextFile.h"
@@ -66,10 +66,10 @@ std::vector<std::string> gatherReportValues(const Assembly& assembly, ReportKind
         memo += c == '\n' ? std::string("\r\n") : std::string(1, c);
     }
     values.push_back(text ? memo : replaceLineBreaks(memo, "<br>"));
-    const ColourEditor& colours = assembly.colours();
+    const ColorEditor& colors = assembly.colors();
     for (int region = 1; region <= 4; ++region) {
         for (int layer = 1; layer <= 4; ++layer) {
-            const ColourChannels c = splitColorCode(colours.cell(layer, region));
+            const ColorChannels c = splitColorCode(colors.cell(layer, region));
             values.push_back((text ? "" : "#") + levelHex(c.red) + levelHex(c.green) + levelHex(c.blue));
             values.push_back(channelText(c.red));
             values.push_back(channelText(c.green));

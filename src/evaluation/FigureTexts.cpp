@@ -26,9 +26,9 @@ FigureText plain(std::string text)
     return {std::move(text), false, std::nullopt};
 }
 
-FigureText judged(std::string text, const Verdict& verdict, bool coloured)
+FigureText judged(std::string text, const Verdict& verdict, bool colored)
 {
-    return {std::move(text), coloured && verdict.warning, verdict.text};
+    return {std::move(text), colored && verdict.warning, verdict.text};
 }
 
 // The ground-speed text of four-legged ("F26") and caterpillar ("C06") legs: the characters

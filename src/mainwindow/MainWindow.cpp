@@ -4,7 +4,7 @@
 #include "common/TextFile.h"
 #include "document/AssemblyFile.h"
 #include "document/NewAssembly.h"
-#include "mainwindow/ColourAndPilotPage.h"
+#include "mainwindow/ColorAndPilotPage.h"
 #include "mainwindow/PartsPage.h"
 #include "startup/Settings.h"
 #include "widgets/Dialogs.h"
@@ -31,13 +31,13 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     m_pages->setObjectName("PageControl1");
     m_pages->setFixedSize(569, 475);
     m_partsPage = new PartsPage;
-    m_colourAndPilotPage = new ColourAndPilotPage;
+    m_colorAndPilotPage = new ColorAndPilotPage;
     m_pages->addTab(m_partsPage, "機体構成");
-    m_pages->addTab(m_colourAndPilotPage, "その他");
+    m_pages->addTab(m_colorAndPilotPage, "その他");
     setCentralWidget(m_pages);
     m_windows = new AuxiliaryWindows(this);
     connectPartsPage();
-    connectColourAndPilotPage();
+    connectColorAndPilotPage();
     connectActions();
     startUp(arguments);
 }
@@ -127,6 +127,6 @@ void MainWindow::saveSettings()
 void MainWindow::refreshControls()
 {
     m_partsPage->showAssembly(*m_assembly, catalogueReady());
-    m_colourAndPilotPage->showEditors(m_assembly->colours(), m_assembly->logic());
+    m_colorAndPilotPage->showEditors(m_assembly->colors(), m_assembly->logic());
     acSave->setEnabled(catalogueReady() && m_assembly->modified());
 }

@@ -10,7 +10,7 @@
 #include <memory>
 
 class AuxiliaryWindows;
-class ColourAndPilotPage;
+class ColorAndPilotPage;
 class PartsPage;
 class QAction;
 class QMenu;
@@ -61,7 +61,7 @@ protected:
 private:
     void buildMenus();
     void connectPartsPage();
-    void connectColourAndPilotPage();
+    void connectColorAndPilotPage();
     void connectActions();
 
     void startUp(const QStringList& arguments);
@@ -90,7 +90,7 @@ private:
 
     QTabWidget* m_pages = nullptr;
     PartsPage* m_partsPage = nullptr;
-    ColourAndPilotPage* m_colourAndPilotPage = nullptr;
+    ColorAndPilotPage* m_colorAndPilotPage = nullptr;
     AuxiliaryWindows* m_windows = nullptr;
 
     QToolBar* m_toolBar = nullptr;

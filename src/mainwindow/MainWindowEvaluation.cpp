@@ -3,7 +3,7 @@
 // description, colours and pilot settings go to the assembly the same way.
 #include "mainwindow/MainWindow.h"
 
-#include "mainwindow/ColourAndPilotPage.h"
+#include "mainwindow/ColorAndPilotPage.h"
 #include "mainwindow/PartsPage.h"
 #include "widgets/Dialogs.h"
 #include "windows/AuxiliaryWindows.h"
@@ -32,23 +32,23 @@ void MainWindow::connectPartsPage()
         [this](int selector, int item) { guarded([&] { pickPartFromList(selector, item); }); }, Qt::DirectConnection);
 }
 
-void MainWindow::connectColourAndPilotPage()
+void MainWindow::connectColorAndPilotPage()
 {
-    ColourAndPilotPage* page = m_colourAndPilotPage;
-    const auto colours = [this]() -> rivet::ColourEditor& { return m_assembly->colours(); };
-    connect(page, &ColourAndPilotPage::cellPressed, this,
-            [=](int column, int row) { guarded([&] { colours().mouseDown(column, row); }); });
-    connect(page, &ColourAndPilotPage::gridKeyPressed, this,
-            [=](int key, bool ctrlOnly) { guarded([&] { colours().keyDown(key, ctrlOnly); }); });
-    connect(page, &ColourAndPilotPage::gridMoved, this,
-            [=](int column, int row) { guarded([&] { colours().moveCurrent(column, row); }); });
-    connect(page, &ColourAndPilotPage::gridKeyReleased, this, [=] { guarded([&] { colours().keyUp(); }); });
-    connect(page, &ColourAndPilotPage::channelSliderMoved, this,
-            [=](rivet::Channel channel, int position) { guarded([&] { colours().setSlider(channel, position); }); });
-    connect(page, &ColourAndPilotPage::channelFieldEdited, this, [=](rivet::Channel channel, const QString& text) {
-        guarded([&] { colours().setField(channel, text.toStdString()); });
+    ColorAndPilotPage* page = m_colorAndPilotPage;
+    const auto colors = [this]() -> rivet::ColorEditor& { return m_assembly->colors(); };
+    connect(page, &ColorAndPilotPage::cellPressed, this,
+            [=](int column, int row) { guarded([&] { colors().mouseDown(column, row); }); });
+    connect(page, &ColorAndPilotPage::gridKeyPressed, this,
+            [=](int key, bool ctrlOnly) { guarded([&] { colors().keyDown(key, ctrlOnly); }); });
+    connect(page, &ColorAndPilotPage::gridMoved, this,
+            [=](int column, int row) { guarded([&] { colors().moveCurrent(column, row); }); });
+    connect(page, &ColorAndPilotPage::gridKeyReleased, this, [=] { guarded([&] { colors().keyUp(); }); });
+    connect(page, &ColorAndPilotPage::channelSliderMoved, this,
+            [=](rivet::Channel channel, int position) { guarded([&] { colors().setSlider(channel, position); }); });
+    connect(page, &ColorAndPilotPage::channelFieldEdited, this, [=](rivet::Channel channel, const QString& text) {
+        guarded([&] { colors().setField(channel, text.toStdString()); });
     });
-    connect(page, &ColourAndPilotPage::logicSliderMoved, this,
+    connect(page, &ColorAndPilotPage::logicSliderMoved, this,
             [this](int n, int position) { guarded([&] { m_assembly->logic().setValue(n, position); }); });
 }
 

@@ -69,7 +69,7 @@ void showText(QLineEdit* edit, const std::string& text)
     }
 }
 
-QColor warningColour()
+QColor warningColor()
 {
     return QColor(255, 0, 0);
 }
@@ -289,7 +289,7 @@ void PartsPage::showFigures(const rivet::Assembly& assembly)
         value->setText(QString::fromStdString(figure.text));
         QPalette palette = value->palette();
         palette.setColor(QPalette::WindowText,
-                         figure.warning ? warningColour() : QApplication::palette().color(QPalette::WindowText));
+                         figure.warning ? warningColor() : QApplication::palette().color(QPalette::WindowText));
         value->setPalette(palette);
         if (QLabel* verdict = m_verdictLabels[static_cast<std::size_t>(i)]) {
             verdict->setText(QString::fromStdString(figure.verdict.value_or("")));

@@ -103,7 +103,7 @@ TEST_F(AssemblyFile, saveThenOpenReproducesTheAssembly)
     assembly.setPositionFromCode(4, 6);
     assembly.setOptionFromCode(13, true);
     assembly.setMemo("one\n\ntwo\nthree");
-    assembly.colours().setRegionRow(2, "CORE,010203,040506,070809,646464");
+    assembly.colors().setRegionRow(2, "CORE,010203,040506,070809,646464");
     assembly.logic().setValue(7, -30);
     assembly.logic().setValue(1, 2);
     assembly.setText(TextField::Emblem, "emblem.png");
@@ -117,7 +117,7 @@ TEST_F(AssemblyFile, saveThenOpenReproducesTheAssembly)
     EXPECT_EQ(loaded.position(4), 6);
     EXPECT_TRUE(loaded.option(13));
     EXPECT_EQ(loaded.memo(), "one\ntwo\nthree") << "empty memo lines are lost";
-    EXPECT_EQ(loaded.colours().regionRowText(2), "CORE,010203,040506,070809,646464");
+    EXPECT_EQ(loaded.colors().regionRowText(2), "CORE,010203,040506,070809,646464");
     EXPECT_EQ(loaded.logic().value(7), -30);
     EXPECT_EQ(loaded.logic().displayText(7), "S30");
     EXPECT_EQ(loaded.logic().value(1), 2);
@@ -153,7 +153,7 @@ TEST_F(AssemblyFile, missingOrNonIniFilesOpenAsDefaults)
             EXPECT_EQ(assembly.position(selector), 1);
         }
         EXPECT_EQ(assembly.memo(), "");
-        EXPECT_EQ(assembly.colours().regionRowText(1), "HEAD,323628,162012,182412,121812");
+        EXPECT_EQ(assembly.colors().regionRowText(1), "HEAD,323628,162012,182412,121812");
         EXPECT_EQ(assembly.logic().displayText(2), "0%");
         EXPECT_EQ(assembly.logic().displayText(7), "MID");
         EXPECT_EQ(assembly.text(TextField::MachinePicture), "none.gif");
@@ -178,13 +178,13 @@ TEST_F(AssemblyFile, valuesAreReadInTheDialect)
     EXPECT_EQ(assembly.logic().value(1), 3);
     EXPECT_EQ(assembly.logic().displayText(1), "3");
     EXPECT_EQ(assembly.logic().value(7), -100);
-    EXPECT_EQ(assembly.colours().regionRowText(1), "HEAD,162012,1,2,3");
-    EXPECT_EQ(assembly.colours().regionRowText(2), "CORE,111111,,,");
+    EXPECT_EQ(assembly.colors().regionRowText(1), "HEAD,162012,1,2,3");
+    EXPECT_EQ(assembly.colors().regionRowText(2), "CORE,111111,,,");
     EXPECT_EQ(assembly.memo(), "a\nb");
     // The current cell (BASE of HEAD) is taken into the sliders before anyone touches them.
-    EXPECT_EQ(assembly.colours().slider(Channel::Red), 16);
-    EXPECT_EQ(assembly.colours().slider(Channel::Green), 20);
-    EXPECT_EQ(assembly.colours().slider(Channel::Blue), 12);
+    EXPECT_EQ(assembly.colors().slider(Channel::Red), 16);
+    EXPECT_EQ(assembly.colors().slider(Channel::Green), 20);
+    EXPECT_EQ(assembly.colors().slider(Channel::Blue), 12);
     // No selector without an item makes the evaluation read outside its group.
     assembly.change();
     EXPECT_EQ(assembly.itemText(10), "");

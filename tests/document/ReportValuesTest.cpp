@@ -53,7 +53,7 @@ TEST_F(Reports, textReportPadsPartsAndFigures)
     EXPECT_EQ(lines[29], "デフォルト？");
 }
 
-TEST_F(Reports, htmlReportFillsColoursMemoAndVersion)
+TEST_F(Reports, htmlReportFillsColorsMemoAndVersion)
 {
     assembly.setMemo("a\nb\nc");
     const auto lines = reportLines(ReportKind::Html);
@@ -77,7 +77,7 @@ TEST_F(Reports, memoEndingInALineBreakGivesAFinalBreak)
 
 TEST_F(Reports, channelAndCodeForms)
 {
-    assembly.colours().setRegionRow(1, "HEAD,056400,323628,182412,121812");
+    assembly.colors().setRegionRow(1, "HEAD,056400,323628,182412,121812");
     const auto html = gatherReportValues(assembly, ReportKind::Html);
     EXPECT_EQ(html.size(), 117u);
     EXPECT_EQ(html[45], "#14FF00");
@@ -97,9 +97,9 @@ TEST_F(Reports, optionsShowTheirMarks)
     EXPECT_EQ(values[14], "■");
 }
 
-TEST_F(Reports, aDamagedColourCellStopsTheReport)
+TEST_F(Reports, aDamagedColorCellStopsTheReport)
 {
-    assembly.colours().setRegionRow(3, "ARMS,32a628,162012,182412,121812");
+    assembly.colors().setRegionRow(3, "ARMS,32a628,162012,182412,121812");
     try {
         gatherReportValues(assembly, ReportKind::Html);
         FAIL() << "gathered a damaged colour";

@@ -165,12 +165,12 @@ private Q_SLOTS:
         QCOMPARE(dialogs.messages.size(), 1);
     }
 
-    void aDamagedColourStopsTheExportWithNoOutput()
+    void aDamagedColorStopsTheExportWithNoOutput()
     {
         TempHome home;
         ScriptedDialogs dialogs;
         auto form = startMainWindow();
-        form->assembly().colours().setRegionRow(2, "CORE,3z3628,162012,182412,121812");
+        form->assembly().colors().setRegionRow(2, "CORE,3z3628,162012,182412,121812");
         dialogs.fileNames << qs(home.garageDir() + "bad");
         action(*form, "acTextoutput")->trigger();
         QCOMPARE(dialogs.errors, QStringList {"'3z' は整数ではありません"});

@@ -114,7 +114,7 @@ private Q_SLOTS:
         QVERIFY(child<QAction>(form.get(), "acCloseform")->isEnabled());
     }
 
-    void pickingLegsRecomputesAndColoursTheBoostFigure()
+    void pickingLegsRecomputesAndColorsTheBoostFigure()
     {
         TempHome home;
         ScriptedDialogs dialogs;

@@ -21,7 +21,7 @@ using rivet::test::writeBytes;
 // it under the key " ", which the reading, trimming the file's keys, never found again: the
 // next opening in the same run put the factory colours in its place, and every save added
 // another line for it.
-TEST(FileFormatRegression, aRegionWithoutANameKeepsItsColoursThroughSaveAndOpen)
+TEST(FileFormatRegression, aRegionWithoutANameKeepsItsColorsThroughSaveAndOpen)
 {
     rivet::test::TempHome home;
     ensureFolder(home.garageDir());
@@ -30,12 +30,12 @@ TEST(FileFormatRegression, aRegionWithoutANameKeepsItsColoursThroughSaveAndOpen)
     Assembly assembly(rivet::test::factoryTable());
     prepareNewAssembly(assembly);
     openAssembly(assembly, path);
-    ASSERT_EQ(assembly.colours().regionRowText(4), "\" \",010203,040506,070809,101112");
+    ASSERT_EQ(assembly.colors().regionRowText(4), "\" \",010203,040506,070809,101112");
 
     for (int round = 0; round < 2; ++round) {
         saveAssembly(assembly, path);
         openAssembly(assembly, path);
-        EXPECT_EQ(assembly.colours().regionRowText(4), "\" \",010203,040506,070809,101112") << "round " << round;
+        EXPECT_EQ(assembly.colors().regionRowText(4), "\" \",010203,040506,070809,101112") << "round " << round;
     }
     const IniFile saved = IniFile::load(path);
     EXPECT_EQ(saved.readString("color", " ", ""), "\" \",010203,040506,070809,101112");

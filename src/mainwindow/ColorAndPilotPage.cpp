@@ -1,6 +1,6 @@
-#include "mainwindow/ColourAndPilotPage.h"
+#include "mainwindow/ColorAndPilotPage.h"
 
-#include "widgets/ColourGrid.h"
+#include "widgets/ColorGrid.h"
 #include "widgets/DigitKeyFilter.h"
 
 #include <QFrame>
@@ -75,7 +75,7 @@ void showText(QLineEdit* field, const std::string& text)
 
 } // namespace
 
-ColourAndPilotPage::ColourAndPilotPage(QWidget* parent)
+ColorAndPilotPage::ColorAndPilotPage(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName("TabSheet2");
@@ -83,22 +83,22 @@ ColourAndPilotPage::ColourAndPilotPage(QWidget* parent)
     panel->setObjectName("Panel2");
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setGeometry(0, 0, 565, 450);
-    buildColours(panel);
+    buildColors(panel);
     buildLogic(panel);
     connectControls();
 }
 
-void ColourAndPilotPage::buildColours(QWidget* panel)
+void ColorAndPilotPage::buildColors(QWidget* panel)
 {
     caption("機体色", panel, kMargin, 6, 120);
-    m_grid = new ColourGrid(panel);
+    m_grid = new ColorGrid(panel);
     m_grid->move(kMargin, kGridTop);
 
     auto* filter = new DigitKeyFilter(this);
     for (int i = 0; i < 3; ++i) {
         const int y = kGridTop - 2 + i * kChannelStep;
         caption(kChannelCaptions[i], panel, kChannelX, y + 6, 48);
-        QSlider* bar = slider(QString("tb") + kChannelNames[i], panel, 0, rivet::ColourEditor::kChannelMax, 8);
+        QSlider* bar = slider(QString("tb") + kChannelNames[i], panel, 0, rivet::ColorEditor::kChannelMax, 8);
         bar->setGeometry(kChannelX + 50, y, 190, kRowHeight);
         m_channelSliders[static_cast<std::size_t>(i)] = bar;
         QLineEdit* field = boldField(QString("ed") + kChannelNames[i], panel);
@@ -108,8 +108,8 @@ void ColourAndPilotPage::buildColours(QWidget* panel)
     }
     const int partsY = kGridTop + 3 * kChannelStep + 6;
     caption("Parts:", panel, kChannelX, partsY, 48);
-    m_lineColour = caption(QString(), panel, kChannelX + 50, partsY, 226);
-    m_lineColour->setObjectName("lbLineColor");
+    m_lineColor = caption(QString(), panel, kChannelX + 50, partsY, 226);
+    m_lineColor->setObjectName("lbLineColor");
 
     auto* bevel = new QFrame(panel);
     bevel->setObjectName("Bevel1");
@@ -117,7 +117,7 @@ void ColourAndPilotPage::buildColours(QWidget* panel)
     bevel->setGeometry(4, kBevelY, 557, 4);
 }
 
-void ColourAndPilotPage::buildLogic(QWidget* panel)
+void ColorAndPilotPage::buildLogic(QWidget* panel)
 {
     caption("ランカーロジック", panel, kMargin, kBevelY + 10, 200);
     for (int n = 1; n <= rivet::PilotLogic::kSettingCount; ++n) {
@@ -136,9 +136,9 @@ void ColourAndPilotPage::buildLogic(QWidget* panel)
     }
 }
 
-void ColourAndPilotPage::connectControls()
+void ColorAndPilotPage::connectControls()
 {
-    ColourGrid::Handlers handlers;
+    ColorGrid::Handlers handlers;
     handlers.mouseDown = [this](int column, int row) { Q_EMIT cellPressed(column, row); };
     handlers.keyDown = [this](int key, bool ctrlOnly) { Q_EMIT gridKeyPressed(key, ctrlOnly); };
     handlers.move = [this](int column, int row) { Q_EMIT gridMoved(column, row); };
@@ -158,15 +158,15 @@ void ColourAndPilotPage::connectControls()
     }
 }
 
-void ColourAndPilotPage::showEditors(const rivet::ColourEditor& colours, const rivet::PilotLogic& logic)
+void ColorAndPilotPage::showEditors(const rivet::ColorEditor& colors, const rivet::PilotLogic& logic)
 {
-    m_grid->showEditor(&colours);
-    m_grid->setToolTip(QString::fromStdString(colours.hint()).replace('\r', '\n'));
+    m_grid->showEditor(&colors);
+    m_grid->setToolTip(QString::fromStdString(colors.hint()).replace('\r', '\n'));
     for (int i = 0; i < 3; ++i) {
-        showValue(m_channelSliders[static_cast<std::size_t>(i)], colours.slider(kChannels[i]));
-        showText(m_channelFields[static_cast<std::size_t>(i)], colours.field(kChannels[i]));
+        showValue(m_channelSliders[static_cast<std::size_t>(i)], colors.slider(kChannels[i]));
+        showText(m_channelFields[static_cast<std::size_t>(i)], colors.field(kChannels[i]));
     }
-    m_lineColour->setText(QString::fromStdString(colours.lineColor()));
+    m_lineColor->setText(QString::fromStdString(colors.lineColor()));
     for (int n = 1; n <= rivet::PilotLogic::kSettingCount; ++n) {
         showValue(m_logicSliders[static_cast<std::size_t>(n - 1)], logic.value(n));
         showText(m_logicFields[static_cast<std::size_t>(n - 1)], logic.displayText(n));

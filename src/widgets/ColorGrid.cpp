@@ -1,6 +1,6 @@
-#include "widgets/ColourGrid.h"
+#include "widgets/ColorGrid.h"
 
-#include "appearance/ColourEditor.h"
+#include "appearance/ColorEditor.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -11,10 +11,10 @@
 
 namespace {
 
-constexpr int kCells = rivet::ColourEditor::kSize;
+constexpr int kCells = rivet::ColorEditor::kSize;
 constexpr int kFrameWidth = 2;
-constexpr int kColumnStep = ColourGrid::kCellWidth + ColourGrid::kLineWidth;
-constexpr int kRowStep = ColourGrid::kCellHeight + ColourGrid::kLineWidth;
+constexpr int kColumnStep = ColorGrid::kCellWidth + ColorGrid::kLineWidth;
+constexpr int kRowStep = ColorGrid::kCellHeight + ColorGrid::kLineWidth;
 
 // Hand-edited files may hold levels outside 0..255; the screen takes the nearest.
 int onScreen(int level)
@@ -35,7 +35,7 @@ bool isCopyOrPaste(const QKeyEvent* event)
 
 } // namespace
 
-ColourGrid::ColourGrid(QWidget* parent)
+ColorGrid::ColorGrid(QWidget* parent)
     : QFrame(parent)
 {
     setObjectName("sgColor");
@@ -45,23 +45,23 @@ ColourGrid::ColourGrid(QWidget* parent)
     setFixedSize(sizeHint());
 }
 
-void ColourGrid::showEditor(const rivet::ColourEditor* editor)
+void ColorGrid::showEditor(const rivet::ColorEditor* editor)
 {
     m_editor = editor;
     update();
 }
 
-QSize ColourGrid::sizeHint() const
+QSize ColorGrid::sizeHint() const
 {
     return {2 * kFrameWidth + kCells * kColumnStep - kLineWidth, 2 * kFrameWidth + kCells * kRowStep - kLineWidth};
 }
 
-QRect ColourGrid::cellRect(int column, int row) const
+QRect ColorGrid::cellRect(int column, int row) const
 {
     return {kFrameWidth + column * kColumnStep, kFrameWidth + row * kRowStep, kCellWidth, kCellHeight};
 }
 
-bool ColourGrid::cellAt(const QPoint& point, int& column, int& row) const
+bool ColorGrid::cellAt(const QPoint& point, int& column, int& row) const
 {
     const int x = point.x() - kFrameWidth;
     const int y = point.y() - kFrameWidth;
@@ -73,7 +73,7 @@ bool ColourGrid::cellAt(const QPoint& point, int& column, int& row) const
     return column < kCells && row < kCells;
 }
 
-bool ColourGrid::event(QEvent* event)
+bool ColorGrid::event(QEvent* event)
 {
     // Ctrl+C and Ctrl+V belong to the grid even when a window action claims the same keys.
     if (event->type() == QEvent::ShortcutOverride && isCopyOrPaste(static_cast<QKeyEvent*>(event))) {
@@ -83,7 +83,7 @@ bool ColourGrid::event(QEvent* event)
     return QFrame::event(event);
 }
 
-void ColourGrid::paintEvent(QPaintEvent* event)
+void ColorGrid::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
@@ -98,7 +98,7 @@ void ColourGrid::paintEvent(QPaintEvent* event)
     }
 }
 
-void ColourGrid::paintCell(QPainter& painter, int column, int row)
+void ColorGrid::paintCell(QPainter& painter, int column, int row)
 {
     const QRect rect = cellRect(column, row);
     const std::string& text = m_editor->cell(column, row);
@@ -107,10 +107,10 @@ void ColourGrid::paintCell(QPainter& painter, int column, int row)
     if (!header && rivet::isColorCell(text)) {
         // A whole number too short for three channels has no colour: it shows as text.
         if (const auto channels = rivet::tryColorChannels(text)) {
-            const QColor colour(onScreen(rivet::screenLevel(channels->red)),
-                                onScreen(rivet::screenLevel(channels->green)),
-                                onScreen(rivet::screenLevel(channels->blue)));
-            paintSwatch(painter, rect, colour, current);
+            const QColor color(onScreen(rivet::screenLevel(channels->red)),
+                               onScreen(rivet::screenLevel(channels->green)),
+                               onScreen(rivet::screenLevel(channels->blue)));
+            paintSwatch(painter, rect, color, current);
             return;
         }
     }
@@ -136,19 +136,19 @@ void ColourGrid::paintCell(QPainter& painter, int column, int row)
     painter.drawText(rect.adjusted(2, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(text));
 }
 
-void ColourGrid::paintSwatch(QPainter& painter, const QRect& rect, const QColor& colour, bool current)
+void ColorGrid::paintSwatch(QPainter& painter, const QRect& rect, const QColor& color, bool current)
 {
-    painter.fillRect(rect, colour);
+    painter.fillRect(rect, color);
     if (!current) {
         return;
     }
-    const QColor inverse(255 - colour.red(), 255 - colour.green(), 255 - colour.blue());
+    const QColor inverse(255 - color.red(), 255 - color.green(), 255 - color.blue());
     const int left = rect.left();
     const int top = rect.top();
     const int right = rect.left() + rect.width(); // exclusive, as the cell's own edges
     const int bottom = rect.top() + rect.height();
     painter.setPen(QPen(inverse, 1));
-    painter.setBrush(colour);
+    painter.setBrush(color);
     // The outline covers (left+1, top+1) up to, not including, (right-1, bottom-1).
     painter.drawRect(left + 1, top + 1, right - left - 3, bottom - top - 3);
     painter.setBrush(inverse);
@@ -157,7 +157,7 @@ void ColourGrid::paintSwatch(QPainter& painter, const QRect& rect, const QColor&
     painter.setBrush(Qt::NoBrush);
 }
 
-void ColourGrid::mousePressEvent(QMouseEvent* event)
+void ColorGrid::mousePressEvent(QMouseEvent* event)
 {
     setFocus(Qt::MouseFocusReason);
     int column = 0;
@@ -169,7 +169,7 @@ void ColourGrid::mousePressEvent(QMouseEvent* event)
     }
 }
 
-void ColourGrid::keyPressEvent(QKeyEvent* event)
+void ColorGrid::keyPressEvent(QKeyEvent* event)
 {
     if (m_handlers.keyDown) {
         m_handlers.keyDown(event->key(), isCtrlOnly(event));
@@ -216,7 +216,7 @@ void ColourGrid::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void ColourGrid::keyReleaseEvent(QKeyEvent* event)
+void ColorGrid::keyReleaseEvent(QKeyEvent* event)
 {
     Q_UNUSED(event);
     if (m_handlers.keyUp) {

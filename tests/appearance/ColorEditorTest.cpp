@@ -1,4 +1,4 @@
-#include "appearance/ColourEditor.h"
+#include "appearance/ColorEditor.h"
 
 #include "common/Failure.h"
 
@@ -7,14 +7,14 @@
 #include <functional>
 
 using rivet::Channel;
-using rivet::ColourEditor;
+using rivet::ColorEditor;
 
 namespace {
 
-class ColourEditorTest : public ::testing::Test
+class ColorEditorTest : public ::testing::Test
 {
 protected:
-    ColourEditorTest()
+    ColorEditorTest()
         : editor([this] { modified = true; })
     {
     }
@@ -52,7 +52,7 @@ protected:
     }
 
     bool modified = false;
-    ColourEditor editor;
+    ColorEditor editor;
 };
 
 using Ints = std::vector<int>;
@@ -60,7 +60,7 @@ using Texts = std::vector<std::string>;
 
 } // namespace
 
-TEST_F(ColourEditorTest, resetFillsFactoryColoursAndTakesTheFirstCell)
+TEST_F(ColorEditorTest, resetFillsFactoryColorsAndTakesTheFirstCell)
 {
     // As the window is built: fields at 31, sliders at 0, a black summary.
     EXPECT_EQ(fields(), (Texts {"31", "31", "31"}));
@@ -85,7 +85,7 @@ TEST_F(ColourEditorTest, resetFillsFactoryColoursAndTakesTheFirstCell)
     EXPECT_TRUE(modified);
 }
 
-TEST_F(ColourEditorTest, movingASliderRewritesFieldCellAndSummary)
+TEST_F(ColorEditorTest, movingASliderRewritesFieldCellAndSummary)
 {
     startUp();
     editor.setSlider(Channel::Red, 5);
@@ -104,7 +104,7 @@ TEST_F(ColourEditorTest, movingASliderRewritesFieldCellAndSummary)
     EXPECT_FALSE(modified);
 }
 
-TEST_F(ColourEditorTest, aFieldAbove64IsClampedAndShowsTheClampedValue)
+TEST_F(ColorEditorTest, aFieldAbove64IsClampedAndShowsTheClampedValue)
 {
     startUp();
     editor.setField(Channel::Red, "99");
@@ -120,7 +120,7 @@ TEST_F(ColourEditorTest, aFieldAbove64IsClampedAndShowsTheClampedValue)
     EXPECT_EQ(editor.cell(1, 1), "643628");
 }
 
-TEST_F(ColourEditorTest, aFieldThatIsNoWholeNumberChangesNothing)
+TEST_F(ColorEditorTest, aFieldThatIsNoWholeNumberChangesNothing)
 {
     startUp();
     EXPECT_EQ(failureOfField(Channel::Red, "1.5"), "'1.5' は整数ではありません");
@@ -144,7 +144,7 @@ TEST_F(ColourEditorTest, aFieldThatIsNoWholeNumberChangesNothing)
     EXPECT_EQ(editor.cell(1, 1), "323610");
 }
 
-TEST_F(ColourEditorTest, aBlankFieldStopsTheRippleOfAnEarlierSlider)
+TEST_F(ColorEditorTest, aBlankFieldStopsTheRippleOfAnEarlierSlider)
 {
     startUp();
     EXPECT_THROW(editor.setField(Channel::Blue, ""), rivet::Failure);
@@ -156,10 +156,10 @@ TEST_F(ColourEditorTest, aBlankFieldStopsTheRippleOfAnEarlierSlider)
     EXPECT_EQ(editor.cell(1, 1), "323628");
 }
 
-TEST_F(ColourEditorTest, pasteBeforeAnyCopyGivesBlack)
+TEST_F(ColorEditorTest, pasteBeforeAnyCopyGivesBlack)
 {
     startUp();
-    editor.keyDown(ColourEditor::kKeyV, true);
+    editor.keyDown(ColorEditor::kKeyV, true);
     EXPECT_EQ(editor.cell(1, 1), "000000");
     // The sliders follow when the key is released.
     EXPECT_EQ(sliders(), (Ints {32, 36, 28}));
@@ -170,10 +170,10 @@ TEST_F(ColourEditorTest, pasteBeforeAnyCopyGivesBlack)
     EXPECT_EQ(editor.lineColor(), "000000/162012/182412/121812");
 }
 
-TEST_F(ColourEditorTest, copyBaseOfHeadToJointOfLegs)
+TEST_F(ColorEditorTest, copyBaseOfHeadToJointOfLegs)
 {
     startUp();
-    editor.keyDown(ColourEditor::kKeyC, true);
+    editor.keyDown(ColorEditor::kKeyC, true);
     editor.keyUp();
     EXPECT_EQ(editor.copyBuffer(), "323628");
     editor.moveCurrent(4, 4);
@@ -182,12 +182,12 @@ TEST_F(ColourEditorTest, copyBaseOfHeadToJointOfLegs)
     modified = false;
 
     // Shift or Alt with Ctrl is no paste.
-    editor.keyDown(ColourEditor::kKeyV, false);
+    editor.keyDown(ColorEditor::kKeyV, false);
     editor.keyUp();
     EXPECT_EQ(editor.cell(4, 4), "121812");
     EXPECT_FALSE(modified);
 
-    editor.keyDown(ColourEditor::kKeyV, true);
+    editor.keyDown(ColorEditor::kKeyV, true);
     editor.keyUp();
     EXPECT_EQ(editor.cell(4, 4), "323628");
     EXPECT_EQ(sliders(), (Ints {32, 36, 28}));
@@ -197,7 +197,7 @@ TEST_F(ColourEditorTest, copyBaseOfHeadToJointOfLegs)
     EXPECT_EQ(editor.copyBuffer(), "323628");
 }
 
-TEST_F(ColourEditorTest, selectingMarksModifiedOnlyForADifferentColour)
+TEST_F(ColorEditorTest, selectingMarksModifiedOnlyForADifferentColor)
 {
     startUp();
     editor.mouseDown(1, 3); // BASE of ARMS: the same factory colour
@@ -222,7 +222,7 @@ TEST_F(ColourEditorTest, selectingMarksModifiedOnlyForADifferentColour)
     EXPECT_FALSE(modified);
 }
 
-TEST_F(ColourEditorTest, cursorMovesStayWithinTheColourCells)
+TEST_F(ColorEditorTest, cursorMovesStayWithinTheColorCells)
 {
     startUp();
     editor.moveCurrent(0, 0);
@@ -235,7 +235,7 @@ TEST_F(ColourEditorTest, cursorMovesStayWithinTheColourCells)
     EXPECT_EQ(sliders(), (Ints {32, 36, 28}));
 }
 
-TEST_F(ColourEditorTest, regionRowsFollowTheCommaTextRules)
+TEST_F(ColorEditorTest, regionRowsFollowTheCommaTextRules)
 {
     startUp();
     editor.setRegionRow(4, "LEGS,101010,202020,303030,404040,505050,606060");
@@ -260,7 +260,7 @@ TEST_F(ColourEditorTest, regionRowsFollowTheCommaTextRules)
     EXPECT_THROW(editor.regionRowText(5), rivet::Failure);
 }
 
-TEST_F(ColourEditorTest, loadedRowsReachTheControlsThroughLoadCellChannels)
+TEST_F(ColorEditorTest, loadedRowsReachTheControlsThroughLoadCellChannels)
 {
     startUp();
     editor.setRegionRow(1, "HEAD,162012,162012,182412,121812");

@@ -1,4 +1,4 @@
-#include "appearance/ColourCodes.h"
+#include "appearance/ColorCodes.h"
 
 #include "common/Numbers.h"
 
@@ -29,16 +29,16 @@ std::string formatColorCode(int red, int green, int blue)
     return buffer;
 }
 
-ColourChannels splitColorCode(const std::string& code)
+ColorChannels splitColorCode(const std::string& code)
 {
-    ColourChannels channels;
+    ColorChannels channels;
     channels.red = toInt32(pair(code, 0));
     channels.green = toInt32(pair(code, 2));
     channels.blue = toInt32(pair(code, 4));
     return channels;
 }
 
-std::optional<ColourChannels> tryColorChannels(const std::string& code)
+std::optional<ColorChannels> tryColorChannels(const std::string& code)
 {
     const auto red = parseInt32(pair(code, 0));
     const auto green = parseInt32(pair(code, 2));
@@ -46,7 +46,7 @@ std::optional<ColourChannels> tryColorChannels(const std::string& code)
     if (!red || !green || !blue) {
         return std::nullopt;
     }
-    return ColourChannels {*red, *green, *blue};
+    return ColorChannels {*red, *green, *blue};
 }
 
 bool isColorCell(const std::string& text)

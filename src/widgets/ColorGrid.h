@@ -5,7 +5,7 @@
 #include <functional>
 
 namespace rivet {
-class ColourEditor;
+class ColorEditor;
 }
 
 // The colour grid of the page "その他": five columns (region names, then the four layers) by
@@ -13,7 +13,7 @@ class ColourEditor;
 // show their colour as a swatch; the current one carries an inverse-colour outline and
 // corner triangle. The grid keeps no colours of its own: it reports presses and keys, and the
 // main window changes the editor and repaints.
-class ColourGrid : public QFrame
+class ColorGrid : public QFrame
 {
 public:
     static constexpr int kCellWidth = 49;
@@ -34,11 +34,11 @@ public:
         std::function<void()> keyUp;
     };
 
-    explicit ColourGrid(QWidget* parent = nullptr);
+    explicit ColorGrid(QWidget* parent = nullptr);
 
     void setHandlers(Handlers handlers) { m_handlers = std::move(handlers); }
     // The editor to draw; repaints.
-    void showEditor(const rivet::ColourEditor* editor);
+    void showEditor(const rivet::ColorEditor* editor);
     QRect cellRect(int column, int row) const;
     // The cell under a point (a grid line belongs to the cell before it); false outside.
     bool cellAt(const QPoint& point, int& column, int& row) const;
@@ -53,8 +53,8 @@ protected:
 
 private:
     void paintCell(QPainter& painter, int column, int row);
-    void paintSwatch(QPainter& painter, const QRect& rect, const QColor& colour, bool current);
+    void paintSwatch(QPainter& painter, const QRect& rect, const QColor& color, bool current);
 
-    const rivet::ColourEditor* m_editor = nullptr;
+    const rivet::ColorEditor* m_editor = nullptr;
     Handlers m_handlers;
 };

@@ -1,4 +1,4 @@
-#include "appearance/ColourEditor.h"
+#include "appearance/ColorEditor.h"
 
 #include "common/CommaText.h"
 #include "common/ErrorText.h"
@@ -18,14 +18,14 @@ const char* const kFactoryRow = " ,323628,162012,182412,121812";
 const char* const kLayerHeaders = " ,BASE,OPTIONAL,DETAIL,JOINT";
 const char* const kRegionHeaders = " ,HEAD,CORE,ARMS,LEGS";
 
-bool isColourPosition(int column, int row)
+bool isColorPosition(int column, int row)
 {
-    return column >= 1 && column < ColourEditor::kSize && row >= 1 && row < ColourEditor::kSize;
+    return column >= 1 && column < ColorEditor::kSize && row >= 1 && row < ColorEditor::kSize;
 }
 
 } // namespace
 
-ColourEditor::ColourEditor(std::function<void()> markModified)
+ColorEditor::ColorEditor(std::function<void()> markModified)
     : m_markModified(std::move(markModified))
 {
     for (auto& row : m_rows) {
@@ -33,7 +33,7 @@ ColourEditor::ColourEditor(std::function<void()> markModified)
     }
 }
 
-void ColourEditor::resetColorScheme()
+void ColorEditor::resetColorScheme()
 {
     for (int region = 1; region < kSize; ++region) {
         assignCommaText(m_rows[static_cast<std::size_t>(region)], kFactoryRow);
@@ -47,23 +47,23 @@ void ColourEditor::resetColorScheme()
     refreshLineColor();
 }
 
-void ColourEditor::loadCellChannels()
+void ColorEditor::loadCellChannels()
 {
-    const ColourChannels channels = splitColorCode(currentCell());
+    const ColorChannels channels = splitColorCode(currentCell());
     setSlider(Channel::Red, channels.red);
     setSlider(Channel::Green, channels.green);
     setSlider(Channel::Blue, channels.blue);
 }
 
-void ColourEditor::refreshLineColor()
+void ColorEditor::refreshLineColor()
 {
     const auto& row = m_rows[static_cast<std::size_t>(m_row)];
     m_lineColor = row[1] + "/" + row[2] + "/" + row[3] + "/" + row[4];
 }
 
-void ColourEditor::mouseDown(int column, int row)
+void ColorEditor::mouseDown(int column, int row)
 {
-    if (!isColourPosition(column, row)) {
+    if (!isColorPosition(column, row)) {
         return;
     }
     m_column = column;
@@ -72,7 +72,7 @@ void ColourEditor::mouseDown(int column, int row)
     loadCellChannels();
 }
 
-void ColourEditor::keyDown(int key, bool ctrlOnly)
+void ColorEditor::keyDown(int key, bool ctrlOnly)
 {
     if (!ctrlOnly) {
         return;
@@ -85,21 +85,21 @@ void ColourEditor::keyDown(int key, bool ctrlOnly)
     }
 }
 
-void ColourEditor::keyUp()
+void ColorEditor::keyUp()
 {
-    if (isColourPosition(m_column, m_row)) {
+    if (isColorPosition(m_column, m_row)) {
         refreshLineColor();
         loadCellChannels();
     }
 }
 
-void ColourEditor::moveCurrent(int column, int row)
+void ColorEditor::moveCurrent(int column, int row)
 {
     m_column = std::clamp(column, 1, kSize - 1);
     m_row = std::clamp(row, 1, kSize - 1);
 }
 
-void ColourEditor::setSlider(Channel channel, int position)
+void ColorEditor::setSlider(Channel channel, int position)
 {
     const int clamped = std::clamp(position, 0, kChannelMax);
     int& slider = m_sliders[index(channel)];
@@ -107,22 +107,22 @@ void ColourEditor::setSlider(Channel channel, int position)
         return;
     }
     slider = clamped;
-    tbRedChange();
+    slidersChanged();
 }
 
-void ColourEditor::setField(Channel channel, const std::string& text)
+void ColorEditor::setField(Channel channel, const std::string& text)
 {
     std::string& field = m_fields[index(channel)];
     if (field == text) {
         return;
     }
     field = text;
-    edRedChange();
+    fieldsChanged();
 }
 
-// Every slider runs this one handler. Writing the fields re-enters edRedChange for each
+// Every slider runs this one handler. Writing the fields re-enters fieldsChanged for each
 // field whose text changes; the ripple stops where a value no longer moves.
-void ColourEditor::tbRedChange()
+void ColorEditor::slidersChanged()
 {
     for (Channel channel : kChannels) {
         setField(channel, std::to_string(slider(channel)));
@@ -134,7 +134,7 @@ void ColourEditor::tbRedChange()
 
 // Every field runs this one handler: the sliders follow the fields in red, green, blue order,
 // and a field that is not a whole number stops it there.
-void ColourEditor::edRedChange()
+void ColorEditor::fieldsChanged()
 {
     for (Channel channel : kChannels) {
         setSlider(channel, toInt32(field(channel)));
@@ -143,7 +143,7 @@ void ColourEditor::edRedChange()
     markModified();
 }
 
-const std::string& ColourEditor::cell(int column, int row) const
+const std::string& ColorEditor::cell(int column, int row) const
 {
     if (column < 0 || column >= kSize || row < 0 || row >= kSize) {
         throw Failure(kRangeCheckError);
@@ -151,7 +151,7 @@ const std::string& ColourEditor::cell(int column, int row) const
     return m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
-std::string ColourEditor::regionRowText(int region) const
+std::string ColorEditor::regionRowText(int region) const
 {
     if (region < 1 || region >= kSize) {
         throw Failure(kRangeCheckError);
@@ -159,7 +159,7 @@ std::string ColourEditor::regionRowText(int region) const
     return joinCommaText(m_rows[static_cast<std::size_t>(region)]);
 }
 
-void ColourEditor::setRegionRow(int region, const std::string& commaText)
+void ColorEditor::setRegionRow(int region, const std::string& commaText)
 {
     if (region < 1 || region >= kSize) {
         throw Failure(kRangeCheckError);
@@ -167,12 +167,12 @@ void ColourEditor::setRegionRow(int region, const std::string& commaText)
     assignCommaText(m_rows[static_cast<std::size_t>(region)], commaText);
 }
 
-std::string& ColourEditor::currentCell()
+std::string& ColorEditor::currentCell()
 {
     return m_rows[static_cast<std::size_t>(m_row)][static_cast<std::size_t>(m_column)];
 }
 
-void ColourEditor::setColumnTexts(int column, const std::string& commaText)
+void ColorEditor::setColumnTexts(int column, const std::string& commaText)
 {
     std::vector<std::string> cells(kSize);
     assignCommaText(cells, commaText);
@@ -181,12 +181,12 @@ void ColourEditor::setColumnTexts(int column, const std::string& commaText)
     }
 }
 
-void ColourEditor::writeCurrentFromSliders()
+void ColorEditor::writeCurrentFromSliders()
 {
     currentCell() = formatColorCode(slider(Channel::Red), slider(Channel::Green), slider(Channel::Blue));
 }
 
-void ColourEditor::markModified()
+void ColorEditor::markModified()
 {
     if (m_markModified) {
         m_markModified();

@@ -7,8 +7,8 @@
 // holding that colour in the tool's own form, or, when no slider had to move, as it was.
 #include "FuzzSupport.h"
 
-#include "appearance/ColourCodes.h"
-#include "appearance/ColourEditor.h"
+#include "appearance/ColorCodes.h"
+#include "appearance/ColorEditor.h"
 #include "common/ErrorText.h"
 #include "common/Failure.h"
 #include "common/Numbers.h"
@@ -27,9 +27,9 @@ std::string pairOf(const std::string& code, std::size_t from)
 
 void checkCode(const std::string& code)
 {
-    const std::optional<ColourChannels> tried = tryColorChannels(code);
+    const std::optional<ColorChannels> tried = tryColorChannels(code);
     try {
-        const ColourChannels split = splitColorCode(code);
+        const ColorChannels split = splitColorCode(code);
         FUZZ_CHECK(tried && *tried == split, shown(code) + ": splitColorCode and tryColorChannels disagree");
     } catch (const Failure& failure) {
         FUZZ_CHECK(!tried, shown(code) + ": splitColorCode fails where tryColorChannels does not");
@@ -50,7 +50,7 @@ void checkCode(const std::string& code)
             FUZZ_CHECK(channel >= -9 && channel <= 99, shown(code) + ": a two-character channel out of range");
             FUZZ_CHECK(screenLevel(channel) <= 255, "a screen level above 255");
         }
-        const ColourChannels clamped {std::clamp(tried->red, 0, 99), std::clamp(tried->green, 0, 99),
+        const ColorChannels clamped {std::clamp(tried->red, 0, 99), std::clamp(tried->green, 0, 99),
                                       std::clamp(tried->blue, 0, 99)};
         const std::string written = formatColorCode(clamped.red, clamped.green, clamped.blue);
         FUZZ_CHECK(written.size() == 6 && tryColorChannels(written) == clamped,
@@ -60,7 +60,7 @@ void checkCode(const std::string& code)
 
 void checkEditor(const std::string& text)
 {
-    ColourEditor editor;
+    ColorEditor editor;
     editor.resetColorScheme();
     for (int region = 1; region <= 4; ++region) {
         editor.setRegionRow(region, text);
@@ -69,20 +69,20 @@ void checkEditor(const std::string& text)
     // run), but for an empty cell that comes back as the single space of an empty item.
     const std::string rowText = editor.regionRowText(2);
     std::vector<std::string> before;
-    for (int column = 0; column < ColourEditor::kSize; ++column) {
+    for (int column = 0; column < ColorEditor::kSize; ++column) {
         before.push_back(editor.cell(column, 2));
     }
     editor.setRegionRow(2, rowText);
-    for (int column = 0; column < ColourEditor::kSize; ++column) {
+    for (int column = 0; column < ColorEditor::kSize; ++column) {
         const std::string& after = editor.cell(column, 2);
         FUZZ_CHECK(after == before[static_cast<std::size_t>(column)]
                        || (before[static_cast<std::size_t>(column)].empty() && after == " "),
                    shown(text) + ": the row " + shown(before) + " does not come back from " + shown(rowText));
     }
 
-    for (int column = 1; column < ColourEditor::kSize; ++column) {
+    for (int column = 1; column < ColorEditor::kSize; ++column) {
         const std::string cell = editor.cell(column, 3);
-        const std::optional<ColourChannels> channels = tryColorChannels(cell);
+        const std::optional<ColorChannels> channels = tryColorChannels(cell);
         const int red = editor.slider(Channel::Red);
         const int green = editor.slider(Channel::Green);
         const int blue = editor.slider(Channel::Blue);
@@ -94,7 +94,7 @@ void checkEditor(const std::string& text)
             return; // the sliders stopped part way, as the window's do
         }
         FUZZ_CHECK(channels.has_value(), shown(cell) + ": a cell that is not a colour was selected without failure");
-        const ColourChannels shownChannels {std::clamp(channels->red, 0, 64), std::clamp(channels->green, 0, 64),
+        const ColorChannels shownChannels {std::clamp(channels->red, 0, 64), std::clamp(channels->green, 0, 64),
                                             std::clamp(channels->blue, 0, 64)};
         FUZZ_CHECK(editor.slider(Channel::Red) == shownChannels.red
                        && editor.slider(Channel::Green) == shownChannels.green

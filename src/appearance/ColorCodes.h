@@ -7,13 +7,13 @@
 // controls) written as six decimal digits, two per channel, red first: "323628".
 namespace rivet {
 
-struct ColourChannels
+struct ColorChannels
 {
     int red = 0;
     int green = 0;
     int blue = 0;
 
-    bool operator==(const ColourChannels& other) const
+    bool operator==(const ColorChannels& other) const
     {
         return red == other.red && green == other.green && blue == other.blue;
     }
@@ -29,10 +29,10 @@ std::string formatColorCode(int red, int green, int blue);
 // Characters 1-2, 3-4 and 5-6 as whole numbers; characters after the sixth are ignored. A
 // short code gives short or empty pairs; a pair that is not a whole number (an empty one
 // included) fails with "'%s' は整数ではありません" naming that pair.
-ColourChannels splitColorCode(const std::string& code);
+ColorChannels splitColorCode(const std::string& code);
 
 // splitColorCode without the failure: nothing when a pair is not a whole number.
-std::optional<ColourChannels> tryColorChannels(const std::string& code);
+std::optional<ColorChannels> tryColorChannels(const std::string& code);
 
 // A cell holds a colour when its whole text is a 32-bit whole number; headers, the blank
 // corner and empty cells never are.

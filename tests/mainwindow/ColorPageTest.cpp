@@ -4,7 +4,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempHome.h"
 #include "support/WindowLookup.h"
-#include "widgets/ColourGrid.h"
+#include "widgets/ColorGrid.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +16,7 @@
 
 using namespace rivet::test;
 
-class TestColourPage : public QObject
+class ColorPageTest : public QObject
 {
     Q_OBJECT
 
@@ -28,9 +28,9 @@ private:
         return form;
     }
 
-    static ColourGrid* grid(MainWindow& form)
+    static ColorGrid* grid(MainWindow& form)
     {
-        auto* found = dynamic_cast<ColourGrid*>(child<QWidget>(&form, "sgColor"));
+        auto* found = dynamic_cast<ColorGrid*>(child<QWidget>(&form, "sgColor"));
         if (!found) {
             qFatal("sgColor is no colour grid");
         }
@@ -51,10 +51,10 @@ private:
 
     static QString cell(MainWindow& form, int column, int row)
     {
-        return QString::fromStdString(form.assembly().colours().cell(column, row));
+        return QString::fromStdString(form.assembly().colors().cell(column, row));
     }
 
-    static QColor pixel(ColourGrid* grid, int column, int row, int dx, int dy)
+    static QColor pixel(ColorGrid* grid, int column, int row, int dx, int dy)
     {
         const QRect rect = grid->cellRect(column, row);
         return grid->grab().toImage().pixelColor(rect.left() + dx, rect.top() + dy);
@@ -63,7 +63,7 @@ private:
     static bool saveEnabled(MainWindow& form) { return child<QAction>(&form, "acSave")->isEnabled(); }
 
 private Q_SLOTS:
-    void startShowsTheFactoryColoursAndSettings()
+    void startShowsTheFactoryColorsAndSettings()
     {
         TempHome home;
         ScriptedDialogs dialogs;
@@ -72,7 +72,7 @@ private Q_SLOTS:
         QCOMPARE(sliders(*form), (QList<int> {32, 36, 28}));
         QCOMPARE(fields(*form), (QStringList {"32", "36", "28"}));
         QCOMPARE(labelText(form.get(), "lbLineColor"), QString("323628/162012/182412/121812"));
-        ColourGrid* sgColor = grid(*form);
+        ColorGrid* sgColor = grid(*form);
         QCOMPARE(sgColor->toolTip(), QString("各マス目はctrl+Cでコピー、\nctrl+Vでペーストできます。"));
         // Swatches in screen levels; the current cell carries the inverse outline and corner.
         QCOMPARE(pixel(sgColor, 1, 1, 24, 10), QColor(128, 144, 112));
@@ -92,12 +92,12 @@ private Q_SLOTS:
         QCOMPARE(child<QSlider>(form.get(), "tbL7")->minimum(), -100);
     }
 
-    void anyMouseButtonSelectsAColourCell()
+    void anyMouseButtonSelectsAColorCell()
     {
         TempHome home;
         ScriptedDialogs dialogs;
         auto form = start();
-        ColourGrid* sgColor = grid(*form);
+        ColorGrid* sgColor = grid(*form);
         form->assembly().setModified(false);
         QTest::mouseClick(sgColor, Qt::RightButton, {}, sgColor->cellRect(2, 3).center());
         QCOMPARE(sliders(*form), (QList<int> {16, 20, 12}));
@@ -109,8 +109,8 @@ private Q_SLOTS:
 
         // A header press changes nothing.
         QTest::mouseClick(sgColor, Qt::LeftButton, {}, sgColor->cellRect(0, 1).center());
-        QCOMPARE(form->assembly().colours().currentColumn(), 2);
-        QCOMPARE(form->assembly().colours().currentRow(), 3);
+        QCOMPARE(form->assembly().colors().currentColumn(), 2);
+        QCOMPARE(form->assembly().colors().currentRow(), 3);
     }
 
     void ctrlKeysCopyAndPasteBetweenCells()
@@ -118,7 +118,7 @@ private Q_SLOTS:
         TempHome home;
         ScriptedDialogs dialogs;
         auto form = start();
-        ColourGrid* sgColor = grid(*form);
+        ColorGrid* sgColor = grid(*form);
         QApplication::clipboard()->setText("untouched");
         QTest::keyClick(sgColor, Qt::Key_C, Qt::ControlModifier);
         QTest::keyClick(sgColor, Qt::Key_End, Qt::ControlModifier);
@@ -137,20 +137,20 @@ private Q_SLOTS:
         QVERIFY(dialogs.errors.isEmpty());
     }
 
-    void cursorKeysMoveWithinTheColourCells()
+    void cursorKeysMoveWithinTheColorCells()
     {
         TempHome home;
         ScriptedDialogs dialogs;
         auto form = start();
-        ColourGrid* sgColor = grid(*form);
+        ColorGrid* sgColor = grid(*form);
         QTest::keyClick(sgColor, Qt::Key_Up);
         QTest::keyClick(sgColor, Qt::Key_Left);
-        QCOMPARE(form->assembly().colours().currentColumn(), 1);
-        QCOMPARE(form->assembly().colours().currentRow(), 1);
+        QCOMPARE(form->assembly().colors().currentColumn(), 1);
+        QCOMPARE(form->assembly().colors().currentRow(), 1);
         QTest::keyClick(sgColor, Qt::Key_Right);
         QTest::keyClick(sgColor, Qt::Key_PageDown);
-        QCOMPARE(form->assembly().colours().currentColumn(), 2);
-        QCOMPARE(form->assembly().colours().currentRow(), 4);
+        QCOMPARE(form->assembly().colors().currentColumn(), 2);
+        QCOMPARE(form->assembly().colors().currentRow(), 4);
         QCOMPARE(sliders(*form), (QList<int> {16, 20, 12}));
         QCOMPARE(labelText(form.get(), "lbLineColor"), QString("323628/162012/182412/121812"));
     }
@@ -233,5 +233,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestColourPage)
-#include "TestColourPage.moc"
+QTEST_MAIN(ColorPageTest)
+#include "ColorPageTest.moc"

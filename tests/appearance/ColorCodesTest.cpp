@@ -1,10 +1,10 @@
-#include "appearance/ColourCodes.h"
+#include "appearance/ColorCodes.h"
 
 #include "common/Failure.h"
 
 #include <gtest/gtest.h>
 
-using rivet::ColourChannels;
+using rivet::ColorChannels;
 using rivet::formatColorCode;
 using rivet::isColorCell;
 using rivet::screenLevel;
@@ -24,7 +24,7 @@ std::string failureOf(const std::string& code)
 
 } // namespace
 
-TEST(ColourCodes, screenLevelIsFourStepsCappedAt255)
+TEST(ColorCodes, screenLevelIsFourStepsCappedAt255)
 {
     EXPECT_EQ(screenLevel(0), 0);
     EXPECT_EQ(screenLevel(32), 128);
@@ -34,7 +34,7 @@ TEST(ColourCodes, screenLevelIsFourStepsCappedAt255)
     EXPECT_EQ(screenLevel(-1), -4); // no lower bound: painting clamps
 }
 
-TEST(ColourCodes, formatWritesAtLeastTwoDigitsPerChannel)
+TEST(ColorCodes, formatWritesAtLeastTwoDigitsPerChannel)
 {
     EXPECT_EQ(formatColorCode(5, 36, 28), "053628");
     EXPECT_EQ(formatColorCode(0, 0, 0), "000000");
@@ -43,16 +43,16 @@ TEST(ColourCodes, formatWritesAtLeastTwoDigitsPerChannel)
     EXPECT_EQ(formatColorCode(-5, 0, 0), "-050000");
 }
 
-TEST(ColourCodes, splitReadsThreePairsAndIgnoresTheRest)
+TEST(ColorCodes, splitReadsThreePairsAndIgnoresTheRest)
 {
-    EXPECT_EQ(splitColorCode("323628"), (ColourChannels {32, 36, 28}));
-    EXPECT_EQ(splitColorCode("053628"), (ColourChannels {5, 36, 28}));
-    EXPECT_EQ(splitColorCode("12345678"), (ColourChannels {12, 34, 56}));
+    EXPECT_EQ(splitColorCode("323628"), (ColorChannels {32, 36, 28}));
+    EXPECT_EQ(splitColorCode("053628"), (ColorChannels {5, 36, 28}));
+    EXPECT_EQ(splitColorCode("12345678"), (ColorChannels {12, 34, 56}));
     // A five-character code leaves a one-character blue pair.
-    EXPECT_EQ(splitColorCode("12345"), (ColourChannels {12, 34, 5}));
+    EXPECT_EQ(splitColorCode("12345"), (ColorChannels {12, 34, 5}));
 }
 
-TEST(ColourCodes, splitNamesThePairThatIsNoWholeNumber)
+TEST(ColorCodes, splitNamesThePairThatIsNoWholeNumber)
 {
     EXPECT_EQ(failureOf("12a456"), "'a4' は整数ではありません");
     EXPECT_EQ(failureOf("HEAD"), "'HE' は整数ではありません");
@@ -60,10 +60,10 @@ TEST(ColourCodes, splitNamesThePairThatIsNoWholeNumber)
     EXPECT_EQ(failureOf("1234"), "'' は整数ではありません");
     EXPECT_EQ(failureOf(""), "'' は整数ではありません");
     EXPECT_FALSE(rivet::tryColorChannels("1234").has_value());
-    EXPECT_EQ(*rivet::tryColorChannels("162012"), (ColourChannels {16, 20, 12}));
+    EXPECT_EQ(*rivet::tryColorChannels("162012"), (ColorChannels {16, 20, 12}));
 }
 
-TEST(ColourCodes, onlyWholeNumbersAreColourCells)
+TEST(ColorCodes, onlyWholeNumbersAreColorCells)
 {
     EXPECT_TRUE(isColorCell("323628"));
     EXPECT_TRUE(isColorCell("000000"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "appearance/ColourCodes.h"
+#include "appearance/ColorCodes.h"
 
 #include <array>
 #include <functional>
@@ -20,7 +20,7 @@ enum class Channel { Red, Green, Blue };
 // only when its text really changes. The slider change rewrites the fields, and a field
 // change sets the sliders again, so one edit ripples through both until nothing moves any
 // more; the window and the companion program both see the texts this leaves behind.
-class ColourEditor
+class ColorEditor
 {
 public:
     static constexpr int kSize = 5; // columns and rows, headers included
@@ -29,7 +29,7 @@ public:
     static constexpr int kKeyV = 86;
 
     // markModified runs whenever an edit leaves the assembly with unsaved changes.
-    explicit ColourEditor(std::function<void()> markModified = {});
+    explicit ColorEditor(std::function<void()> markModified = {});
 
     // --- start-up and loading
     // Factory colours in all four regions, headers, hint, current cell BASE of HEAD, and the
@@ -80,8 +80,8 @@ private:
     void markModified();
 
     // The handlers the slider and field changes run.
-    void tbRedChange();
-    void edRedChange();
+    void slidersChanged();
+    void fieldsChanged();
 
     std::function<void()> m_markModified;
     std::array<std::vector<std::string>, kSize> m_rows; // m_rows[row][column]

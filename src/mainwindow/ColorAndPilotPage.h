@@ -1,13 +1,13 @@
 #pragma once
 
-#include "appearance/ColourEditor.h"
+#include "appearance/ColorEditor.h"
 #include "appearance/PilotLogic.h"
 
 #include <QWidget>
 
 #include <array>
 
-class ColourGrid;
+class ColorGrid;
 class QLabel;
 class QLineEdit;
 class QSlider;
@@ -16,15 +16,15 @@ class QSlider;
 // current cell's summary) and the seven pilot-logic settings. The widgets hold nothing of
 // their own: the page reports what the player does, the main window passes it to the
 // assembly's colour editor or pilot logic, and showEditors writes everything back.
-class ColourAndPilotPage : public QWidget
+class ColorAndPilotPage : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit ColourAndPilotPage(QWidget* parent = nullptr);
+    explicit ColorAndPilotPage(QWidget* parent = nullptr);
 
     // Writes the grid, the channel controls and the pilot settings without raising events.
-    void showEditors(const rivet::ColourEditor& colours, const rivet::PilotLogic& logic);
+    void showEditors(const rivet::ColorEditor& colors, const rivet::PilotLogic& logic);
 
 Q_SIGNALS:
     // The colour grid: a press on a cell, a key press (ctrlOnly: Ctrl and nothing else held),
@@ -40,14 +40,14 @@ Q_SIGNALS:
     void logicSliderMoved(int n, int position);
 
 private:
-    void buildColours(QWidget* panel);
+    void buildColors(QWidget* panel);
     void buildLogic(QWidget* panel);
     void connectControls();
 
-    ColourGrid* m_grid = nullptr;
+    ColorGrid* m_grid = nullptr;
     std::array<QSlider*, 3> m_channelSliders {};
     std::array<QLineEdit*, 3> m_channelFields {};
-    QLabel* m_lineColour = nullptr;
+    QLabel* m_lineColor = nullptr;
     std::array<QSlider*, rivet::PilotLogic::kSettingCount> m_logicSliders {};
     std::array<QLineEdit*, rivet::PilotLogic::kSettingCount> m_logicFields {};
 };
