@@ -59,11 +59,6 @@ int PilotLogic::maximum(int n)
     return kMaximum[index(n)];
 }
 
-int PilotLogic::startValue(int n)
-{
-    return kStart[index(n)];
-}
-
 int PilotLogic::value(int n) const
 {
     return m_values[index(n)];

@@ -22,7 +22,6 @@ public:
 
     static int minimum(int n);
     static int maximum(int n);
-    static int startValue(int n);
 
     int value(int n) const;
     void setValue(int n, int v);

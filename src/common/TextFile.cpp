@@ -208,6 +208,26 @@ bool writeAll(int fd, std::string_view bytes)
 
 } // namespace
 
+bool createNewFile(const std::string& path, std::string_view bytes)
+{
+    // O_EXCL: the check for an existing file and the creation cannot race with another start.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        if (errno == EEXIST) {
+            return false;
+        }
+        throw Failure(ioErrorMessage(errno));
+    }
+    const bool written = writeAll(fd, bytes);
+    const int writeError = errno;
+    if (::close(fd) != 0 || !written) {
+        const int error = written ? errno : writeError;
+        ::unlink(path.c_str()); // half a file would be read as a broken one
+        throw Failure(ioErrorMessage(error));
+    }
+    return true;
+}
+
 void writeFileAtomically(const std::string& path, std::string_view bytes, const std::string& failureMessage)
 {
     const std::size_t slash = path.find_last_of('/');

@@ -19,17 +19,25 @@ std::int32_t narrow(std::int64_t value)
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
 
-std::int32_t coefficientOf(std::int64_t base, std::int32_t defenceTotal)
+struct Defence
 {
-    return narrow(evenRound(base - defenceTotal, 50));
-}
+    std::int32_t total;
+    std::int32_t coefficient;
+    std::optional<std::int32_t> durability; // none when the coefficient is 0
+};
 
-std::optional<std::int32_t> durabilityOf(std::int32_t ap, std::int32_t coefficient)
+// One kind of defence (shell or beam): its screen option raises the sum by 15 %, the
+// coefficient falls by one for every 50 points below the base, and the durability is the AP
+// a hit of 96 wears through at that coefficient.
+Defence defenceOf(std::int64_t sum, bool screened, std::int64_t base, std::int32_t ap)
 {
-    if (coefficient == 0) {
-        return std::nullopt;
+    Defence defence {};
+    defence.total = narrow(screened ? evenRound(sum * 115, 100) : sum);
+    defence.coefficient = narrow(evenRound(base - defence.total, 50));
+    if (defence.coefficient != 0) {
+        defence.durability = narrow(evenRound(static_cast<std::int64_t>(ap) * 96, defence.coefficient));
     }
-    return narrow(evenRound(static_cast<std::int64_t>(ap) * 96, coefficient));
+    return defence;
 }
 
 // The boost figures: q = thrust × 22 / mass held as a double, ground speed from the exact
@@ -67,21 +75,19 @@ MachineTotals computeTotals(const PartsTable& table, const Selection& selection)
     MachineTotals t;
     t.totalAp = narrow(std::int64_t {head.ap} + core.ap + arms.ap + legs.ap);
 
-    std::int64_t shell = std::int64_t {head.shellDefence} + core.shellDefence + arms.shellDefence + legs.shellDefence;
-    if (selection.option(kShellScreen)) {
-        shell = evenRound(shell * 115, 100);
-    }
-    t.shellDefenceTotal = narrow(shell);
-    t.shellCoefficient = coefficientOf(2994, t.shellDefenceTotal);
-    t.shellDurability = durabilityOf(t.totalAp, t.shellCoefficient);
+    const Defence shell
+        = defenceOf(std::int64_t {head.shellDefence} + core.shellDefence + arms.shellDefence + legs.shellDefence,
+                    selection.option(kShellScreen), 2994, t.totalAp);
+    t.shellDefenceTotal = shell.total;
+    t.shellCoefficient = shell.coefficient;
+    t.shellDurability = shell.durability;
 
-    std::int64_t beam = std::int64_t {head.beamDefence} + core.beamDefence + arms.beamDefence + legs.beamDefence;
-    if (selection.option(kBeamScreen)) {
-        beam = evenRound(beam * 115, 100);
-    }
-    t.beamDefenceTotal = narrow(beam);
-    t.beamCoefficient = coefficientOf(3124, t.beamDefenceTotal);
-    t.beamDurability = durabilityOf(t.totalAp, t.beamCoefficient);
+    const Defence beam
+        = defenceOf(std::int64_t {head.beamDefence} + core.beamDefence + arms.beamDefence + legs.beamDefence,
+                    selection.option(kBeamScreen), 3124, t.totalAp);
+    t.beamDefenceTotal = beam.total;
+    t.beamCoefficient = beam.coefficient;
+    t.beamDurability = beam.durability;
 
     // The generator and the options use no energy.
     const std::int64_t partsEnergy = std::int64_t {head.energy} + core.energy + arms.energy + blade.energy

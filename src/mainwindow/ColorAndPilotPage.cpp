@@ -2,6 +2,7 @@
 
 #include "widgets/ColorGrid.h"
 #include "widgets/DigitKeyFilter.h"
+#include "widgets/QuietControls.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -56,33 +57,13 @@ QLineEdit* boldField(const QString& name, QWidget* parent)
     return field;
 }
 
-void showValue(QSlider* bar, int value)
-{
-    if (bar->value() != value) {
-        const QSignalBlocker blocker(bar);
-        bar->setValue(value);
-    }
-}
-
-void showText(QLineEdit* field, const std::string& text)
-{
-    const QString value = QString::fromStdString(text);
-    if (field->text() != value) {
-        const QSignalBlocker blocker(field);
-        field->setText(value);
-    }
-}
-
 } // namespace
 
 ColorAndPilotPage::ColorAndPilotPage(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName("TabSheet2");
-    auto* panel = new QFrame(this);
-    panel->setObjectName("Panel2");
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setGeometry(0, 0, 565, 450);
+    QFrame* panel = pagePanel(this, "Panel2");
     buildColors(panel);
     buildLogic(panel);
     connectControls();
@@ -163,12 +144,13 @@ void ColorAndPilotPage::showEditors(const rivet::ColorEditor& colors, const rive
     m_grid->showEditor(&colors);
     m_grid->setToolTip(QString::fromStdString(colors.hint()).replace('\r', '\n'));
     for (int i = 0; i < 3; ++i) {
-        showValue(m_channelSliders[static_cast<std::size_t>(i)], colors.slider(kChannels[i]));
-        showText(m_channelFields[static_cast<std::size_t>(i)], colors.field(kChannels[i]));
+        showValueQuietly(m_channelSliders[static_cast<std::size_t>(i)], colors.slider(kChannels[i]));
+        showTextQuietly(m_channelFields[static_cast<std::size_t>(i)],
+                        QString::fromStdString(colors.field(kChannels[i])));
     }
     m_lineColor->setText(QString::fromStdString(colors.lineColor()));
     for (int n = 1; n <= rivet::PilotLogic::kSettingCount; ++n) {
-        showValue(m_logicSliders[static_cast<std::size_t>(n - 1)], logic.value(n));
-        showText(m_logicFields[static_cast<std::size_t>(n - 1)], logic.displayText(n));
+        showValueQuietly(m_logicSliders[static_cast<std::size_t>(n - 1)], logic.value(n));
+        showTextQuietly(m_logicFields[static_cast<std::size_t>(n - 1)], QString::fromStdString(logic.displayText(n)));
     }
 }

@@ -3,6 +3,8 @@
 // the right.
 #include "mainwindow/PartsPage.h"
 
+#include "widgets/QuietControls.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -60,15 +62,6 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent, c
     return pressable;
 }
 
-void showText(QLineEdit* edit, const std::string& text)
-{
-    const QString value = QString::fromStdString(text);
-    if (edit->text() != value) {
-        const QSignalBlocker blocker(edit);
-        edit->setText(value);
-    }
-}
-
 QColor warningColor()
 {
     return QColor(255, 0, 0);
@@ -80,10 +73,7 @@ PartsPage::PartsPage(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName("TabSheet1");
-    auto* panel = new QFrame(this);
-    panel->setObjectName("Panel1");
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setGeometry(0, 0, 565, 450);
+    QFrame* panel = pagePanel(this, "Panel1");
     buildNames(panel);
     buildSlots(panel);
     buildFigures(panel);
@@ -266,10 +256,10 @@ void PartsPage::showAssembly(const rivet::Assembly& assembly, bool withFigures)
         const QSignalBlocker blocker(box);
         box->setChecked(assembly.option(n));
     }
-    showText(m_machineName, assembly.text(rivet::TextField::MachineName));
-    showText(m_pilotName, assembly.text(rivet::TextField::PilotName));
-    showText(m_emblem, assembly.text(rivet::TextField::Emblem));
-    showText(m_picture, assembly.text(rivet::TextField::MachinePicture));
+    showTextQuietly(m_machineName, QString::fromStdString(assembly.text(rivet::TextField::MachineName)));
+    showTextQuietly(m_pilotName, QString::fromStdString(assembly.text(rivet::TextField::PilotName)));
+    showTextQuietly(m_emblem, QString::fromStdString(assembly.text(rivet::TextField::Emblem)));
+    showTextQuietly(m_picture, QString::fromStdString(assembly.text(rivet::TextField::MachinePicture)));
     const QString memo = QString::fromStdString(assembly.memo());
     if (m_memo->toPlainText() != memo) {
         m_memo->setPlainText(memo);

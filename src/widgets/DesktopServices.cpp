@@ -7,21 +7,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-namespace {
-
-DesktopServices* installed = nullptr;
-
-} // namespace
-
-DesktopServices& DesktopServices::current()
+DesktopServices& DesktopServices::real()
 {
     static QtDesktopServices desktop;
-    return installed ? *installed : desktop;
-}
-
-void DesktopServices::install(DesktopServices* services)
-{
-    installed = services;
+    return desktop;
 }
 
 bool QtDesktopServices::setClipboardText(const QString& text)

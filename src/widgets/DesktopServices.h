@@ -1,12 +1,14 @@
 #pragma once
 
+#include "widgets/Replaceable.h"
+
 #include <QString>
 
 class QImage;
 
 // The clipboard and the printer, behind one small interface so that window tests check what
 // would be copied or printed without touching the desktop.
-class DesktopServices
+class DesktopServices : public Replaceable<DesktopServices>
 {
 public:
     enum class PrintResult { Printed, NoDefaultPrinter };
@@ -17,9 +19,8 @@ public:
     // One page on the default printer: the image at the top left, 96 image pixels to the inch.
     virtual PrintResult printImage(const QImage& image) = 0;
 
-    static DesktopServices& current();
-    // Installs other services (nullptr restores the desktop's); the caller keeps ownership.
-    static void install(DesktopServices* services);
+    // The desktop's own clipboard and printer.
+    static DesktopServices& real();
 };
 
 class QtDesktopServices : public DesktopServices

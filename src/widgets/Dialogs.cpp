@@ -7,21 +7,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace {
-
-Dialogs* installed = nullptr;
-
-} // namespace
-
-Dialogs& Dialogs::current()
+Dialogs& Dialogs::real()
 {
-    static QtDialogs qtDialogs;
-    return installed ? *installed : qtDialogs;
-}
-
-void Dialogs::install(Dialogs* dialogs)
-{
-    installed = dialogs;
+    static QtDialogs dialogs;
+    return dialogs;
 }
 
 void QtDialogs::showError(QWidget* parent, const QString& message)

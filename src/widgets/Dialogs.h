@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/Replaceable.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -21,7 +23,7 @@ struct FileRequest
 
 // Every message box and file dialog of the tool goes through this one interface, so tests
 // answer them without a screen (they install their own Dialogs).
-class Dialogs
+class Dialogs : public Replaceable<Dialogs>
 {
 public:
     virtual ~Dialogs() = default;
@@ -43,10 +45,8 @@ public:
     // "印刷しますか？" titled "印刷", OK and Cancel, no icon; true for OK.
     virtual bool confirmPrint(QWidget* parent) = 0;
 
-    // The dialogs in use; the Qt ones unless a test installed others.
-    static Dialogs& current();
-    // Installs dialogs (nullptr restores the Qt ones); the caller keeps ownership.
-    static void install(Dialogs* dialogs);
+    // The Qt dialogs.
+    static Dialogs& real();
 };
 
 // The real dialogs, shown with Qt.
