@@ -19,7 +19,8 @@ std::string pair(const std::string& code, std::size_t from)
 int screenLevel(int value)
 {
     const long long level = 4LL * value;
-    return level > 255 ? 255 : static_cast<int>(level);
+    // A negative channel only comes from a hand-edited file; its level is 0.
+    return level > 255 ? 255 : (level < 0 ? 0 : static_cast<int>(level));
 }
 
 std::string formatColorCode(int red, int green, int blue)

@@ -19,8 +19,8 @@ struct ColorChannels
     }
 };
 
-// The 0..255 screen level of a channel value: 4 × value, capped at 255 (64 gives 255). There
-// is no lower bound; whoever paints a level clamps it.
+// The 0..255 screen level of a channel value: 4 × value, capped at 255 (64 gives 255); a
+// negative value gives 0, so a report's colour code always has two digits per channel.
 int screenLevel(int value);
 
 // Each channel in decimal with at least two digits ("%.2d"), so 5, 36, 28 gives "053628".

@@ -33,6 +33,18 @@ ColorEditor::ColorEditor(std::function<void()> markModified)
     }
 }
 
+void ColorEditor::swapState(ColorEditor& other) noexcept
+{
+    std::swap(m_rows, other.m_rows);
+    std::swap(m_column, other.m_column);
+    std::swap(m_row, other.m_row);
+    std::swap(m_sliders, other.m_sliders);
+    std::swap(m_fields, other.m_fields);
+    std::swap(m_copyBuffer, other.m_copyBuffer);
+    std::swap(m_lineColor, other.m_lineColor);
+    std::swap(m_hint, other.m_hint);
+}
+
 void ColorEditor::resetColorScheme()
 {
     for (int region = 1; region < kSize; ++region) {

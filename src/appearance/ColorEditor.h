@@ -31,6 +31,10 @@ public:
     // markModified runs whenever an edit leaves the assembly with unsaved changes.
     explicit ColorEditor(std::function<void()> markModified = {});
 
+    // Exchanges grid, controls and copy buffer with another editor; each keeps its own
+    // markModified, so each goes on marking its own assembly.
+    void swapState(ColorEditor& other) noexcept;
+
     // --- start-up and loading
     // Factory colours in all four regions, headers, hint, current cell BASE of HEAD, and the
     // sliders, fields and summary taken from it.

@@ -49,6 +49,12 @@ PilotLogic::PilotLogic(std::function<void()> markModified)
     }
 }
 
+void PilotLogic::swapState(PilotLogic& other) noexcept
+{
+    std::swap(m_values, other.m_values);
+    std::swap(m_texts, other.m_texts);
+}
+
 int PilotLogic::minimum(int n)
 {
     return kMinimum[index(n)];

@@ -20,6 +20,9 @@ public:
 
     explicit PilotLogic(std::function<void()> markModified = {});
 
+    // Exchanges the settings and their texts with another; each keeps its own markModified.
+    void swapState(PilotLogic& other) noexcept;
+
     static int minimum(int n);
     static int maximum(int n);
 

@@ -6,7 +6,9 @@
 #include "common/ErrorText.h"
 #include "common/Failure.h"
 
+#include <exception>
 #include <memory>
+#include <new>
 #include <ostream>
 
 namespace rivet::cli {
@@ -22,6 +24,9 @@ std::vector<std::unique_ptr<Command>> commands()
     return list;
 }
 
+const char* const kOutOfMemory = "メモリが足りません";
+const char* const kUnexpectedError = "予期しないエラーが発生しました";
+
 int usage(std::ostream& err, const std::vector<std::unique_ptr<Command>>& list)
 {
     err << "usage: rivet-cli COMMAND [ARGUMENTS]\n\ncommands:\n";
@@ -33,9 +38,9 @@ int usage(std::ostream& err, const std::vector<std::unique_ptr<Command>>& list)
 
 } // namespace
 
-int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+int runCommands(const std::vector<std::unique_ptr<Command>>& list, const std::vector<std::string>& arguments,
+                std::ostream& out, std::ostream& err)
 {
-    const auto list = commands();
     if (arguments.empty()) {
         return usage(err, list);
     }
@@ -43,14 +48,34 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         if (arguments.front() == command->name()) {
             try {
                 return command->execute({arguments.begin() + 1, arguments.end()}, out, err);
-            } catch (const Failure& failure) {
-                err << errorBoxText(failure.what()) << "\n";
+            } catch (...) {
+                err << uncaughtMessage() << "\n";
                 return kExitFailure;
             }
         }
     }
     err << "rivet-cli: unknown command '" << arguments.front() << "'\n";
     return usage(err, list);
+}
+
+std::string uncaughtMessage()
+{
+    try {
+        throw;
+    } catch (const Failure& failure) {
+        return errorBoxText(failure.what());
+    } catch (const std::bad_alloc&) {
+        return errorBoxText(kOutOfMemory);
+    } catch (const std::exception& exception) {
+        return errorBoxText(exception.what());
+    } catch (...) {
+        return errorBoxText(kUnexpectedError);
+    }
+}
+
+int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+{
+    return runCommands(commands(), arguments, out, err);
 }
 
 } // namespace rivet::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,17 @@ public:
     virtual int execute(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) = 0;
 };
 
+// The message for the exception being handled (call it inside a catch): the program's own
+// failure's text, "メモリが足りません" when memory ran out, any other exception's text, or a
+// general one for what is no exception at all; each as the error box writes it.
+std::string uncaughtMessage();
+
 // Runs the companion program on its arguments (without the program name).
 int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+// run() with the given commands. Whatever a command throws ends as a message on err and the
+// exit code kExitFailure, never as an abort.
+int runCommands(const std::vector<std::unique_ptr<Command>>& commands, const std::vector<std::string>& arguments,
+                std::ostream& out, std::ostream& err);
 
 } // namespace rivet::cli

@@ -3,11 +3,50 @@
 #include "common/ErrorText.h"
 #include "common/Failure.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace rivet {
+
+namespace {
+
+// A finite positive double as mantissa × 2^exponent with a whole-number mantissa.
+struct Dyadic
+{
+    std::int64_t mantissa;
+    int exponent;
+};
+
+Dyadic dyadicOf(double value)
+{
+    int exponent = 0;
+    const double fraction = std::frexp(value, &exponent);
+    return {static_cast<std::int64_t>(std::ldexp(fraction, 53)), exponent - 53};
+}
+
+// |candidate × divisor − value × multiplier| in units of 2^unit, exactly. Mantissas have 53
+// bits and the factors 10 bits at most, and the candidates lie near value × multiplier / divisor,
+// so the exponents differ by a dozen at most and every term fits 128 bits.
+unsigned __int128 distance(Dyadic candidate, int divisor, Dyadic value, int multiplier, int unit)
+{
+    const auto scaled = static_cast<unsigned __int128>(candidate.mantissa) * static_cast<unsigned>(divisor)
+        << (candidate.exponent - unit);
+    const auto target = static_cast<unsigned __int128>(value.mantissa) * static_cast<unsigned>(multiplier)
+        << (value.exponent - unit);
+    return scaled > target ? scaled - target : target - scaled;
+}
+
+bool hasEvenMantissa(double value)
+{
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return (bits & 1) == 0;
+}
+
+} // namespace
 
 std::int64_t evenRound(std::int64_t num, std::int64_t den)
 {
@@ -26,6 +65,42 @@ std::int64_t evenRound(std::int64_t num, std::int64_t den)
         quotient += 1;
     }
     return quotient;
+}
+
+double nearestQuotient(double value, int multiplier, int divisor)
+{
+    if (value < 0) {
+        return -nearestQuotient(-value, multiplier, divisor);
+    }
+    // The extended-precision estimate is at most a unit or so off; where long double is no
+    // wider than double it is a few units off. Either way the walk below finds the nearest.
+    const auto estimate
+        = static_cast<double>(static_cast<long double>(value) * multiplier / static_cast<long double>(divisor));
+    if (value == 0 || estimate == 0 || !std::isfinite(estimate)) {
+        return estimate;
+    }
+    const Dyadic exact = dyadicOf(value);
+    // Negative when a lies nearer the exact quotient than b, 0 on a tie.
+    auto compare = [&](double a, double b) {
+        const Dyadic da = dyadicOf(a);
+        const Dyadic db = dyadicOf(b);
+        const int unit = std::min({da.exponent, db.exponent, exact.exponent});
+        const auto toA = distance(da, divisor, exact, multiplier, unit);
+        const auto toB = distance(db, divisor, exact, multiplier, unit);
+        return toA < toB ? -1 : (toA > toB ? 1 : 0);
+    };
+    double best = estimate;
+    for (const double direction : {HUGE_VAL, -HUGE_VAL}) {
+        for (;;) {
+            const double next = std::nextafter(best, direction);
+            const int order = compare(next, best);
+            if (order > 0 || (order == 0 && !hasEvenMantissa(next))) {
+                break;
+            }
+            best = next;
+        }
+    }
+    return best;
 }
 
 std::int64_t evenRound(double value)

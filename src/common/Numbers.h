@@ -14,6 +14,11 @@ std::int64_t evenRound(std::int64_t num, std::int64_t den);
 // not rounded to a double first (so 26.95 held as a double just below it gives 269 for × 10).
 std::int64_t evenRoundProduct(double value, int factor);
 
+// The double nearest to the exact value × multiplier / divisor, an exact tie going to the
+// even mantissa: the product is not rounded on its own first. multiplier and divisor are
+// small positive whole numbers (1..1000).
+double nearestQuotient(double value, int multiplier, int divisor);
+
 // evenRound of a double (nearest integer, halves to even).
 std::int64_t evenRound(double value);
 

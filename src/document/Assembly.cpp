@@ -1,5 +1,9 @@
 #include "document/Assembly.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 namespace rivet {
 
 namespace {
@@ -18,6 +22,35 @@ Assembly::Assembly(const PartsTable& table)
         m_texts[i] = kInitialTexts[i];
     }
     m_selection.positions.fill(-1);
+}
+
+Assembly::Assembly(const Assembly& other)
+    : Assembly(other.m_table)
+{
+    m_selection = other.m_selection;
+    std::copy(std::begin(other.m_texts), std::end(other.m_texts), std::begin(m_texts));
+    m_memo = other.m_memo;
+    m_modified = other.m_modified;
+    m_currentFile = other.m_currentFile;
+    m_totals = other.m_totals;
+    m_figures = other.m_figures;
+    ColorEditor colors(other.m_colors);
+    m_colors.swapState(colors);
+    PilotLogic logic(other.m_logic);
+    m_logic.swapState(logic);
+}
+
+void Assembly::swapState(Assembly& other) noexcept
+{
+    std::swap(m_selection, other.m_selection);
+    std::swap(m_texts, other.m_texts);
+    std::swap(m_memo, other.m_memo);
+    std::swap(m_modified, other.m_modified);
+    std::swap(m_currentFile, other.m_currentFile);
+    std::swap(m_totals, other.m_totals);
+    std::swap(m_figures, other.m_figures);
+    m_colors.swapState(other.m_colors);
+    m_logic.swapState(other.m_logic);
 }
 
 void Assembly::setPositionFromCode(int selector, int item)

@@ -25,9 +25,12 @@ class Assembly
 {
 public:
     explicit Assembly(const PartsTable& table);
-    // The colour editor and the pilot logic mark this very object modified: no copies.
-    Assembly(const Assembly&) = delete;
+    // The colour editor and the pilot logic mark this very object modified: a copy's mark the
+    // copy. A change that must happen whole or not at all works on a copy and swaps it in.
+    Assembly(const Assembly& other);
     Assembly& operator=(const Assembly&) = delete;
+    // Exchanges everything but the parts table with another assembly of the same table.
+    void swapState(Assembly& other) noexcept;
 
     const PartsTable& table() const { return m_table; }
 

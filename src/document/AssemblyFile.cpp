@@ -64,7 +64,12 @@ std::string saveAssembly(Assembly& assembly, const std::string& fileName)
     return path;
 }
 
-void loadAssembly(Assembly& assembly, const std::string& fileName)
+namespace {
+
+// Sets the assembly from the file in the order the window's controls take it: names, parts
+// (without the back-weapon pairing), options (each change evaluates), description, colour
+// rows, pilot settings, picture files.
+void readAssemblyFile(Assembly& assembly, const std::string& fileName)
 {
     const IniFile ini = IniFile::load(fileName);
     assembly.setText(TextField::MachineName, ini.readString("asm", "ACname", "default"));
@@ -95,6 +100,17 @@ void loadAssembly(Assembly& assembly, const std::string& fileName)
     }
     assembly.setText(TextField::Emblem, ini.readString("file", "Emblem", "none.gif"));
     assembly.setText(TextField::MachinePicture, ini.readString("file", "AC", "none.gif"));
+}
+
+} // namespace
+
+void loadAssembly(Assembly& assembly, const std::string& fileName)
+{
+    // The file goes into a copy in the very order the controls take it; only a copy that
+    // took the whole file replaces the assembly, so a failure partway changes nothing.
+    Assembly loaded(assembly);
+    readAssemblyFile(loaded, fileName);
+    assembly.swapState(loaded);
 }
 
 } // namespace rivet

@@ -20,8 +20,9 @@ std::string saveAssembly(Assembly& assembly, const std::string& fileName);
 // Reads the ".asm" file of exactly that name into the assembly, the way the window's controls
 // take it: names, parts (without the back-weapon pairing), options (each change evaluates),
 // description, colour rows, pilot settings, picture files. Missing keys take their defaults;
-// a file that does not exist reads as all defaults. The file name, caption and saved state
-// are left to the caller.
+// a file that does not exist reads as all defaults. All or nothing: a failure on the way
+// (a value that is not Shift-JIS, a damaged colour in the current cell) leaves the assembly
+// exactly as it was. The file name, caption and saved state are left to the caller.
 void loadAssembly(Assembly& assembly, const std::string& fileName);
 
 } // namespace rivet

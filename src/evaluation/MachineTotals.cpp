@@ -41,7 +41,8 @@ Defence defenceOf(std::int64_t sum, bool screened, std::int64_t base, std::int32
 }
 
 // The boost figures: q = thrust × 22 / mass held as a double, ground speed from the exact
-// q × 10; the rising figures are taken from the rounded ground speed.
+// q × 10; the rising figures are taken from the rounded ground speed. Both operands of q are
+// whole numbers a double holds exactly, so the one division already gives the nearest double.
 void boostFigures(MachineTotals& totals)
 {
     if (totals.boostMass == 0) {
@@ -50,8 +51,10 @@ void boostFigures(MachineTotals& totals)
     const double q
         = static_cast<double>(static_cast<std::int64_t>(totals.thrust) * 22) / static_cast<double>(totals.boostMass);
     totals.groundBoostSpeed = static_cast<double>(evenRoundProduct(q, 10)) / 10.0;
-    const double rise = totals.groundBoostSpeed * 4 / 6;
-    const double acceleration = totals.groundBoostSpeed * 5 / 6;
+    // Each quotient is rounded to a double once, from the exact product: 32.7 × 5 rounded on
+    // its own would turn 27.2500000000000024 into the half 27.25.
+    const double rise = nearestQuotient(totals.groundBoostSpeed, 4, 6);
+    const double acceleration = nearestQuotient(totals.groundBoostSpeed, 5, 6);
     totals.riseBoostSpeed = static_cast<double>(evenRoundProduct(rise, 10)) / 10.0;
     totals.riseBoostAcceleration = static_cast<double>(evenRoundProduct(acceleration, 10)) / 10.0;
 }

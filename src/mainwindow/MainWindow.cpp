@@ -120,6 +120,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::saveSettings()
 {
+    // Without folders (no home folder was found) there is nowhere to keep the settings.
+    if (m_workspace.paths.settingsFile.empty()) {
+        return;
+    }
     // The window closes even when the settings cannot be written.
     runGuarded(this, [&] { rivet::writeLongList(m_workspace.paths.settingsFile, mnLongList->isChecked()); });
 }

@@ -3,10 +3,13 @@
 #include "common/ErrorText.h"
 #include "common/Failure.h"
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace rivet {
 
@@ -20,19 +23,37 @@ std::string withSlash(std::string folder)
     return folder;
 }
 
+// The home folder of the account the program runs under, from the password database; empty
+// when the account has none.
+std::string accountHomeFolder()
+{
+    long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
+    passwd entry {};
+    passwd* found = nullptr;
+    while (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == ERANGE
+           && buffer.size() < (1u << 20)) {
+        buffer.resize(buffer.size() * 2);
+    }
+    return found && found->pw_dir ? std::string(found->pw_dir) : std::string();
+}
+
+std::string environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
+}
+
 std::string userDataFolder()
 {
-    const char* dataHome = std::getenv("XDG_DATA_HOME");
-    const char* home = std::getenv("HOME");
-    std::string base
-        = dataHome && *dataHome ? withSlash(dataHome) : withSlash(home && *home ? home : "/tmp") + ".local/share/";
+    const std::string home = environment("HOME");
+    const std::string base
+        = playerDataFolder(environment("XDG_DATA_HOME"), home, home.empty() ? accountHomeFolder() : "");
     // Create the chain of folders; the start-up reports it if the last one still is missing.
     for (std::size_t at = base.find('/', 1); at != std::string::npos; at = base.find('/', at + 1)) {
         ::mkdir(base.substr(0, at).c_str(), 0755);
     }
-    const std::string folder = base + "rivet-tool/";
-    ::mkdir(folder.c_str(), 0755);
-    return folder;
+    return base;
 }
 
 } // namespace
@@ -61,6 +82,20 @@ Paths Paths::inFolder(const std::string& folder)
     paths.dataDir = paths.exeDir + "data/";
     paths.settingsFile = paths.exeDir + "rivet.ini";
     return paths;
+}
+
+std::string playerDataFolder(const std::string& xdgDataHome, const std::string& home, const std::string& accountHome)
+{
+    // A relative data home is no place of the player's: it would follow the current folder.
+    if (!xdgDataHome.empty() && xdgDataHome.front() == '/') {
+        return withSlash(xdgDataHome) + "rivet-tool/";
+    }
+    const std::string& homeFolder = home.empty() ? accountHome : home;
+    if (homeFolder.empty()) {
+        // Never a folder every user shares, such as one under /tmp.
+        throw Failure(kNoHomeFolderMessage);
+    }
+    return withSlash(homeFolder) + ".local/share/rivet-tool/";
 }
 
 std::string Paths::executablePath()

@@ -7,7 +7,7 @@ namespace rivet {
 // The folders the tool works in. exeDir is the program's folder, or RIVET_HOME when that
 // environment variable is set (for both programs and all tests); every folder ends in "/".
 // An installed program whose folder the player cannot write in works in
-// $XDG_DATA_HOME/rivet-tool/ (~/.local/share/rivet-tool/) instead.
+// playerDataFolder() instead (~/.local/share/rivet-tool/).
 struct Paths
 {
     std::string exeDir;
@@ -21,5 +21,12 @@ struct Paths
     // The running program's own path.
     static std::string executablePath();
 };
+
+// The folder an installed program keeps its files in: $XDG_DATA_HOME/rivet-tool/ when that
+// is an absolute path, else <home>/.local/share/rivet-tool/ with the home folder from $HOME or,
+// without it, the account's home folder from the password database (empty texts stand for
+// what is not set). Fails with "ホームフォルダが見つかりません" when there is no home folder.
+std::string playerDataFolder(const std::string& xdgDataHome, const std::string& home, const std::string& accountHome);
+inline constexpr const char* kNoHomeFolderMessage = "ホームフォルダが見つかりません";
 
 } // namespace rivet

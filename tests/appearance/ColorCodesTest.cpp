@@ -24,14 +24,14 @@ std::string failureOf(const std::string& code)
 
 } // namespace
 
-TEST(ColorCodes, screenLevelIsFourStepsCappedAt255)
+TEST(ColorCodes, screenLevelIsFourStepsWithin0To255)
 {
     EXPECT_EQ(screenLevel(0), 0);
     EXPECT_EQ(screenLevel(32), 128);
     EXPECT_EQ(screenLevel(63), 252);
     EXPECT_EQ(screenLevel(64), 255);
     EXPECT_EQ(screenLevel(99), 255);
-    EXPECT_EQ(screenLevel(-1), -4); // no lower bound: painting clamps
+    EXPECT_EQ(screenLevel(-1), 0); // a hand-edited negative channel
 }
 
 TEST(ColorCodes, formatWritesAtLeastTwoDigitsPerChannel)

@@ -1,6 +1,7 @@
 // rivet-cli, run in-process on temporary folders, and once or twice as the real program.
 #include "TestPaths.h"
 #include "cli/Command.h"
+#include "common/Failure.h"
 #include "support/Bytes.h"
 #include "support/TempHome.h"
 
@@ -8,8 +9,11 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <new>
 #include <sstream>
+#include <stdexcept>
 #include <sys/wait.h>
 
 using namespace rivet::test;
@@ -155,4 +159,36 @@ TEST_F(Cli, theRealProgramWritesShiftJisAndExitCodes)
     EXPECT_EQ(output.find(sjisBytes("パイロット名：gaga")), 0u);
     EXPECT_EQ(runProgram("eval " + home.garageDir() + "missing.asm", output), 1);
     EXPECT_EQ(runProgram("", output), 2);
+}
+
+TEST(CliCommands, anythingACommandThrowsEndsAsAMessageAndExitCode1)
+{
+    // A command that throws whatever it is given.
+    struct Throwing : rivet::cli::Command
+    {
+        std::function<void()> raise;
+        const char* name() const override { return "boom"; }
+        const char* synopsis() const override { return "boom"; }
+        int execute(const std::vector<std::string>&, std::ostream&, std::ostream&) override
+        {
+            raise();
+            return rivet::cli::kExitOk;
+        }
+    };
+    const std::vector<std::pair<std::function<void()>, std::string>> cases {
+        {[] { throw std::bad_alloc(); }, "メモリが足りません.\n"},
+        {[] { throw std::out_of_range("vector index"); }, "vector index.\n"},
+        {[] { throw 42; }, "予期しないエラーが発生しました.\n"},
+        {[] { throw rivet::Failure("範囲チェックエラー"); }, "範囲チェックエラー.\n"},
+    };
+    for (const auto& [raise, message] : cases) {
+        std::vector<std::unique_ptr<rivet::cli::Command>> commands;
+        auto command = std::make_unique<Throwing>();
+        command->raise = raise;
+        commands.push_back(std::move(command));
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(rivet::cli::runCommands(commands, {"boom"}, out, err), rivet::cli::kExitFailure) << message;
+        EXPECT_EQ(err.str(), message);
+    }
 }

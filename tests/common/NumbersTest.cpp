@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 using rivet::evenRound;
 using rivet::evenRoundProduct;
 using rivet::parseInt32;
@@ -36,6 +39,71 @@ TEST(EvenRound, productOfADoubleIsTakenExactly)
     EXPECT_EQ(evenRoundProduct(-0.25, 10), -2);
     // 102.65 is held just above; the product rounded to a double would be the half 1026.5.
     EXPECT_EQ(evenRoundProduct(102.65, 10), 1027);
+}
+
+namespace {
+
+// Reference for nearestQuotient by long division: the double nearest to
+// numerator / denominator × 2^exponent, ties to even.
+double nearestDoubleOfRatio(unsigned __int128 numerator, unsigned __int128 denominator, int exponent)
+{
+    // Scale until the whole quotient has exactly 53 bits; the remainder then decides.
+    int shift = 0;
+    while (numerator / denominator >= (static_cast<unsigned __int128>(1) << 53)) {
+        denominator <<= 1;
+        ++shift;
+    }
+    while (numerator / denominator < (static_cast<unsigned __int128>(1) << 52)) {
+        numerator <<= 1;
+        --shift;
+    }
+    unsigned __int128 quotient = numerator / denominator;
+    const unsigned __int128 twiceRemainder = 2 * (numerator % denominator);
+    if (twiceRemainder > denominator || (twiceRemainder == denominator && quotient % 2 == 1)) {
+        ++quotient;
+    }
+    return std::ldexp(static_cast<double>(static_cast<std::uint64_t>(quotient)), exponent + shift);
+}
+
+double exactReference(double value, int multiplier, int divisor)
+{
+    int exponent = 0;
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(std::frexp(value, &exponent), 53));
+    return nearestDoubleOfRatio(static_cast<unsigned __int128>(mantissa) * multiplier, divisor, exponent - 53);
+}
+
+} // namespace
+
+TEST(NearestQuotient, roundsTheExactQuotientOnce)
+{
+    // Rounding 32.7 × 5 to a double first gives exactly 163.5 and so the half 27.25.
+    EXPECT_GT(rivet::nearestQuotient(32.7, 5, 6), 27.25);
+    EXPECT_LT(rivet::nearestQuotient(18.9, 5, 6), 15.75);
+    EXPECT_GT(rivet::nearestQuotient(17.1, 5, 6), 14.25);
+    EXPECT_EQ(rivet::nearestQuotient(-32.7, 5, 6), -rivet::nearestQuotient(32.7, 5, 6));
+    EXPECT_EQ(rivet::nearestQuotient(0.0, 5, 6), 0.0);
+    EXPECT_EQ(rivet::nearestQuotient(3.0, 1, 2), 1.5);
+    // (2^52 + 1) × 3 / 2 and (2^52 + 3) × 3 / 2 lie halfway between two doubles: to the even one.
+    EXPECT_EQ(rivet::nearestQuotient(4503599627370497.0, 3, 2), 6755399441055746.0);
+    EXPECT_EQ(rivet::nearestQuotient(4503599627370499.0, 3, 2), 6755399441055748.0);
+
+    for (int tenths = 1; tenths <= 2000; ++tenths) {
+        const double groundSpeed = tenths / 10.0;
+        for (int multiplier : {4, 5}) {
+            ASSERT_EQ(rivet::nearestQuotient(groundSpeed, multiplier, 6), exactReference(groundSpeed, multiplier, 6))
+                << groundSpeed << " x " << multiplier;
+        }
+    }
+    std::mt19937_64 random(20240611);
+    std::uniform_real_distribution<double> values(0.1, 200.0);
+    std::uniform_int_distribution<int> factors(1, 1000);
+    for (int i = 0; i < 100000; ++i) {
+        const double value = values(random);
+        const int multiplier = factors(random);
+        const int divisor = factors(random);
+        ASSERT_EQ(rivet::nearestQuotient(value, multiplier, divisor), exactReference(value, multiplier, divisor))
+            << value << " x " << multiplier << " / " << divisor;
+    }
 }
 
 TEST(StrictInteger, acceptsTheCatalogueForms)

@@ -141,6 +141,75 @@ TEST_F(AssemblyFile, foreignSectionsAndKeysSurviveAndTheMemoIsReplacedWhole)
     EXPECT_NE(bytes.find("[Color]\r\nextra=1\r\nHEAD="), std::string::npos);
 }
 
+namespace {
+
+// Everything of an assembly the window or a report can show, in one text.
+std::string stateOf(const Assembly& a)
+{
+    std::string state = a.currentFile() + (a.modified() ? " modified\n" : " saved\n");
+    for (TextField field :
+         {TextField::MachineName, TextField::PilotName, TextField::Emblem, TextField::MachinePicture}) {
+        state += a.text(field) + "\n";
+    }
+    for (int selector = 1; selector <= kSelectorCount; ++selector) {
+        state += std::to_string(a.position(selector)) + " ";
+    }
+    for (int n = 1; n <= kOptionCount; ++n) {
+        state += a.option(n) ? "1" : "0";
+    }
+    state += "\n" + a.memo() + "\n";
+    for (const FigureText& figure : a.figures()) {
+        state += figure.text + " ";
+    }
+    const ColorEditor& colors = a.colors();
+    for (int region = 1; region <= 4; ++region) {
+        state += "\n" + colors.regionRowText(region);
+    }
+    state += "\n" + std::to_string(colors.currentColumn()) + "," + std::to_string(colors.currentRow()) + " "
+        + colors.lineColor();
+    for (Channel channel : {Channel::Red, Channel::Green, Channel::Blue}) {
+        state += " " + std::to_string(colors.slider(channel)) + "/" + colors.field(channel);
+    }
+    for (int n = 1; n <= PilotLogic::kSettingCount; ++n) {
+        state += " " + std::to_string(a.logic().value(n)) + "=" + a.logic().displayText(n);
+    }
+    return state;
+}
+
+} // namespace
+
+TEST_F(AssemblyFile, aFileThatFailsPartwayLeavesTheAssemblyAsItWas)
+{
+    const std::string saved = saveAssembly(assembly, home.garageDir() + "old.asm");
+    assembly.setCurrentFile(saved);
+    assembly.colors().mouseDown(2, 3);
+    assembly.logic().setValue(7, 40);
+    assembly.setModified(false);
+    const std::string before = stateOf(assembly);
+    const std::string head = sjisFile(
+        {"[asm]", "ACname=新しい機体", "Pilotname=新人", "leg=2", "arm=3", "opt4=1", "opt8=1", "[logic]", "7=-20"});
+    struct Case
+    {
+        const char* what;
+        std::string rest;
+        const char* message;
+    };
+    for (const Case& c : {Case {"a memo line that is not Shift-JIS", "[acmemo]\r\n0=\x82\r\n", "([acmemo] 0)"},
+                          Case {"a damaged colour in the current cell", "[color]\r\nARMS=ARMS,1,32a628\r\n",
+                                "'a6' は整数ではありません"},
+                          Case {"a picture name that is not Shift-JIS", "[file]\r\nAC=\x82\xFF\r\n", "([file] AC)"}}) {
+        const std::string path = home.garageDir() + "broken.asm";
+        writeBytes(path, head + c.rest);
+        try {
+            loadAssembly(assembly, path);
+            ADD_FAILURE() << c.what << ": loaded";
+        } catch (const Failure& failure) {
+            EXPECT_NE(std::string(failure.what()).find(c.message), std::string::npos) << failure.what();
+        }
+        EXPECT_EQ(stateOf(assembly), before) << c.what;
+    }
+}
+
 TEST_F(AssemblyFile, missingOrNonIniFilesOpenAsDefaults)
 {
     for (const std::string& content : {std::string("no ini here\r\n\x01\x02"), std::string()}) {

@@ -89,6 +89,16 @@ TEST_F(Reports, channelAndCodeForms)
     EXPECT_EQ(text[45], "14FF00");
 }
 
+TEST_F(Reports, aNegativeChannelGivesLevel00AndKeepsItsDecimalForm)
+{
+    // A hand-edited code outside the current cell: the editor never normalises it.
+    assembly.colors().setRegionRow(1, "HEAD,323628,-50000,182412,121812");
+    const auto html = gatherReportValues(assembly, ReportKind::Html);
+    EXPECT_EQ(html[49], "#000000");
+    EXPECT_EQ(html[50], "-05");
+    EXPECT_EQ(gatherReportValues(assembly, ReportKind::Text)[49], "000000");
+}
+
 TEST_F(Reports, optionsShowTheirMarks)
 {
     assembly.setOptionFromCode(2, true);

@@ -42,6 +42,22 @@ Selection firstExample()
                         "LS-2001", "WM-S40/1", ""});
 }
 
+// The figures of a machine that is nothing but a booster of that thrust and weight.
+MachineTotals boosterOnlyTotals(int boost, int weight)
+{
+    Part booster;
+    booster.boost = boost;
+    booster.weight = weight;
+    PartsTable table;
+    table.store(kSlotGroups[BoosterSlot].first, noEquipPart(BoosterSlot));
+    table.store(kSlotGroups[BoosterSlot].first + 1, booster);
+    table.store(kSlotGroups[BoosterSlot].first + 2, endMarkerPart());
+    Selection selection;
+    selection.positions.fill(0);
+    selection.setPosition(BoosterSelector, 1);
+    return computeTotals(table, selection);
+}
+
 } // namespace
 
 TEST(Figures, theStandardMachine)
@@ -136,25 +152,26 @@ TEST(Figures, caterpillarsUseTheirOwnThrustAndShowTheirCode)
 TEST(Figures, boostQuotientsHeldAsDoublesRoundDown)
 {
     // 9800 × 22 / 8000 = 26.95 and 23400 × 22 / 8000 = 64.35, both held just below.
-    MachineTotals t;
-    t.thrust = 9800;
-    t.boostMass = 8000;
-    Part legs;
-    legs.legType = "N";
-    Part booster;
-    booster.boost = 9800;
-    booster.weight = 8000;
-    PartsTable table;
-    table.store(kSlotGroups[BoosterSlot].first, noEquipPart(BoosterSlot));
-    table.store(kSlotGroups[BoosterSlot].first + 1, booster);
-    table.store(kSlotGroups[BoosterSlot].first + 2, endMarkerPart());
-    Selection selection;
-    selection.positions.fill(0);
-    selection.setPosition(7, 1);
-    EXPECT_DOUBLE_EQ(computeTotals(table, selection).groundBoostSpeed, 26.9);
-    booster.boost = 23400;
-    table.store(kSlotGroups[BoosterSlot].first + 1, booster);
-    EXPECT_DOUBLE_EQ(computeTotals(table, selection).groundBoostSpeed, 64.3);
+    EXPECT_DOUBLE_EQ(boosterOnlyTotals(9800, 8000).groundBoostSpeed, 26.9);
+    EXPECT_DOUBLE_EQ(boosterOnlyTotals(23400, 8000).groundBoostSpeed, 64.3);
+}
+
+TEST(Figures, risingFiguresAreTheGroundSpeedsQuotientsRoundedOnce)
+{
+    // A thrust of t moving 220 gives the ground speed t / 10. 32.7 × 5 / 6 lies just above
+    // 27.25 and 18.9 × 5 / 6 just below 15.75; rounding 32.7 × 5 to a double first would make
+    // both exact halves.
+    struct Case
+    {
+        int thrust;
+        double ground, rise, acceleration;
+    };
+    for (const Case& c : {Case {327, 32.7, 21.8, 27.3}, Case {171, 17.1, 11.4, 14.3}, Case {189, 18.9, 12.6, 15.7}}) {
+        const MachineTotals t = boosterOnlyTotals(c.thrust, 220);
+        EXPECT_EQ(t.groundBoostSpeed, c.ground) << c.thrust;
+        EXPECT_EQ(t.riseBoostSpeed, c.rise) << c.thrust;
+        EXPECT_EQ(t.riseBoostAcceleration, c.acceleration) << c.thrust;
+    }
 }
 
 TEST(Figures, divisionsByZeroGiveSoundTexts)
