@@ -33,8 +33,18 @@ struct SlotRow
 
 // Buttons bb01..bb12 in name order.
 const SlotRow kSlotRows[12] = {
-    {"頭", 0},         {"コア", 1},   {"腕", 2},       {"脚", 3},       {"ジェネレータ", 4}, {"ＦＣＳ", 5},
-    {"ブースター", 6}, {"腕武器", 8}, {"ブレード", 9}, {"右肩武器", 7}, {"左肩武器", 7},     {"Option", 10},
+    {"頭", rivet::HeadSlot},
+    {"コア", rivet::CoreSlot},
+    {"腕", rivet::ArmsSlot},
+    {"脚", rivet::LegsSlot},
+    {"ジェネレータ", rivet::GeneratorSlot},
+    {"ＦＣＳ", rivet::FcsSlot},
+    {"ブースター", rivet::BoosterSlot},
+    {"腕武器", rivet::ArmWeaponSlot},
+    {"ブレード", rivet::BladeSlot},
+    {"右肩武器", rivet::BackWeaponSlot},
+    {"左肩武器", rivet::BackWeaponSlot},
+    {"Option", rivet::OptionSlot},
 };
 
 // Drop-down lengths of cb1..cb11 with the long list on, and with it off.
