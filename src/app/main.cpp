@@ -1,5 +1,7 @@
 // The window program: the main window and its three auxiliary windows.
 #include "app/FirstPaintProbe.h"
+#include "app/ProgramInformation.h"
+#include "app/QtTranslation.h"
 #include "common/ErrorText.h"
 #include "mainwindow/AppStyle.h"
 #include "mainwindow/TasmForm.h"
@@ -9,10 +11,17 @@
 
 #include <QApplication>
 
+#include <iostream>
+
 int main(int argc, char* argv[])
 {
+    // Answered before the application exists, so no display is needed.
+    if (const auto exitCode = rivet::answerInformationRequest({argv + 1, argv + argc}, std::cout)) {
+        return *exitCode;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(rivet::kApplicationTitle));
+    installQtJapanese(application);
     applyAppStyle(application);
 
     // The main window is created first: its start-up runs before the other windows exist,
