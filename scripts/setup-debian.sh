@@ -3,7 +3,9 @@
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config qt6-base-dev libgtest-dev googletest libbenchmark-dev
-          fonts-ipafont-gothic)
+          fonts-ipafont-gothic qt6-translations-l10n bash-completion
+          # The Debian package and the checks a distribution runs on it (scripts/check-package.sh)
+          dpkg-dev file lintian desktop-file-utils appstream libxml2-utils shared-mime-info man-db)
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

@@ -9,6 +9,9 @@ cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
 cd ..
 
+# The Debian package, checked as a distribution checks one (build-package/).
+bash scripts/check-package.sh
+
 # Every suite once more under AddressSanitizer (leak check included) and
 # UndefinedBehaviorSanitizer, fuzz corpus replays among them. Unoptimised: it builds in half
 # the time and the suites stay quick.

@@ -5,6 +5,7 @@
 
 #include "common/ErrorText.h"
 #include "common/Failure.h"
+#include "common/Version.h"
 
 #include <exception>
 #include <memory>
@@ -27,13 +28,31 @@ std::vector<std::unique_ptr<Command>> commands()
 const char* const kOutOfMemory = "メモリが足りません";
 const char* const kUnexpectedError = "予期しないエラーが発生しました";
 
+// The usage lines come from the command list, so a new command shows up by itself.
+void printUsage(std::ostream& stream, const std::vector<std::unique_ptr<Command>>& list)
+{
+    stream << "usage: rivet-cli COMMAND [ARGUMENTS]\n\ncommands:\n";
+    for (const auto& command : list) {
+        stream << "  " << command->synopsis() << "\n";
+    }
+}
+
 int usage(std::ostream& err, const std::vector<std::unique_ptr<Command>>& list)
 {
-    err << "usage: rivet-cli COMMAND [ARGUMENTS]\n\ncommands:\n";
-    for (const auto& command : list) {
-        err << "  " << command->synopsis() << "\n";
-    }
+    printUsage(err, list);
     return kExitUsage;
+}
+
+int help(std::ostream& out, const std::vector<std::unique_ptr<Command>>& list)
+{
+    printUsage(out, list);
+    out << "\noptions:\n"
+           "  -h, --help            show this help and exit\n"
+           "  --version             show the version and exit\n"
+           "\nRIVET_HOME names the folder to work in (data/, Garage/, rivet.ini) instead of the\n"
+           "program's own; an installed program works in $XDG_DATA_HOME/rivet-tool/.\n"
+           "Exit codes: 0 done, 1 a failure (its message on standard error), 2 a usage error.\n";
+    return out.flush() ? kExitOk : kExitFailure;
 }
 
 } // namespace
@@ -43,6 +62,13 @@ int runCommands(const std::vector<std::unique_ptr<Command>>& list, const std::ve
 {
     if (arguments.empty()) {
         return usage(err, list);
+    }
+    if (arguments.front() == "--help" || arguments.front() == "-h") {
+        return help(out, list);
+    }
+    if (arguments.front() == "--version") {
+        out << "rivet-cli " << kProgramVersion << "\n";
+        return out.flush() ? kExitOk : kExitFailure;
     }
     for (const auto& command : list) {
         if (arguments.front() == command->name()) {

@@ -156,6 +156,8 @@ std::string programOfOpenCommand(const std::string& command)
 
 std::string desktopEntryText(const std::string& program, const std::string& mimeType)
 {
+    // Apart from Exec this is the entry a system-wide install carries; the player's own
+    // entry of the same name takes its place, so the menu keeps one entry, icon and category.
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Rivet Tool\n"
@@ -163,10 +165,15 @@ std::string desktopEntryText(const std::string& program, const std::string& mime
            "Exec="
         + entryValue(execLine(program))
         + "\n"
+          "Icon="
+        + kIconName
+        + "\n"
           "MimeType="
         + entryValue(mimeType)
         + ";\n"
-          "Terminal=false\n";
+          "Terminal=false\n"
+          "Categories=Game;\n"
+          "Keywords=Kosmo;asm;アセンブル;機体;\n";
 }
 
 std::string withDefaultApplication(const std::string& mimeappsText, const std::string& mimeType,

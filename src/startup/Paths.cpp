@@ -56,6 +56,19 @@ std::string userDataFolder()
     return base;
 }
 
+// A system's folder of programs, also inside an unpacked package's root: whoever can write
+// there (root, sudo) does not keep a planner's files among the programs.
+bool isProgramsFolder(const std::string& folder)
+{
+    for (const std::string ending : {"/usr/bin/", "/usr/local/bin/", "/usr/games/", "/usr/local/games/"}) {
+        if (folder.size() >= ending.size()
+            && folder.compare(folder.size() - ending.size(), ending.size(), ending) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 Paths Paths::forExecutable(const std::string& executablePath)
@@ -68,7 +81,7 @@ Paths Paths::forExecutable(const std::string& executablePath)
     const std::string exeDir = slash == std::string::npos ? std::string("./") : executablePath.substr(0, slash + 1);
     // An installed program's folder (/usr/local/bin) is not the player's to write in: the
     // data, the garage and the settings then live in the player's data folder.
-    if (::access(exeDir.c_str(), W_OK) != 0) {
+    if (isProgramsFolder(exeDir) || ::access(exeDir.c_str(), W_OK) != 0) {
         return inFolder(userDataFolder());
     }
     return inFolder(exeDir);

@@ -2,6 +2,7 @@
 #include "TestPaths.h"
 #include "cli/Command.h"
 #include "common/Failure.h"
+#include "common/Version.h"
 #include "support/Bytes.h"
 #include "support/TempHome.h"
 
@@ -72,6 +73,20 @@ TEST_F(Cli, usageErrorsExitTwo)
     EXPECT_EQ(runCli({"export", "x.asm"}).code, 2) << "no format";
     EXPECT_EQ(runCli({"export", "--format", "pdf", "x.asm"}).code, 2);
     EXPECT_NE(runCli({}).err.find("usage: rivet-cli"), std::string::npos);
+}
+
+TEST_F(Cli, helpAndVersionGoToStandardOutput)
+{
+    const Result help = runCli({"--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_EQ(help.err, "");
+    for (const char* line : {"usage: rivet-cli COMMAND", "\n  check ", "\n  eval ", "\n  export ", "--version"}) {
+        EXPECT_NE(help.out.find(line), std::string::npos) << line;
+    }
+    EXPECT_EQ(runCli({"-h"}).out, help.out);
+    const Result version = runCli({"--version"});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out, std::string("rivet-cli ") + rivet::kProgramVersion + "\n");
 }
 
 TEST_F(Cli, checkStartsUpAsTheWindowDoes)

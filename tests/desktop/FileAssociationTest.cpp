@@ -1,4 +1,5 @@
 #include "desktop/FileAssociation.h"
+#include "TestPaths.h"
 #include "common/Failure.h"
 #include "desktop/DesktopFileType.h"
 #include "desktop/DesktopRegistry.h"
@@ -170,4 +171,15 @@ TEST(DesktopEntry, quotesAProgramPathThatNeedsIt)
     const std::string entry = rivet::desktop::desktopEntryText("/a b\\c/rivet", "application/x-t");
     EXPECT_TRUE(contains(entry, "\nExec=\"/a b\\\\\\\\c/rivet\" %f\n")) << entry;
     EXPECT_EQ(rivet::desktop::programOfOpenCommand("/a b/rivet \"%1\""), "/a b/rivet");
+}
+
+// The package installs both files system-wide and a per-user registration writes its own under
+// the same names, which take their place: they must not differ but in the program's path.
+TEST(DesktopEntry, thePackagedFilesAreTheOnesTheProgramWrites)
+{
+    const std::string mimeType = rivet::desktop::mimeTypeFor(rivet::kAsmFileType, "asm");
+    EXPECT_EQ(rivet::test::readBytes(RIVET_RESOURCES_DIR "rivet-tool.desktop"),
+              rivet::desktop::desktopEntryText("rivet", mimeType));
+    EXPECT_EQ(rivet::test::readBytes(RIVET_RESOURCES_DIR "rivet-tool-asm.xml"),
+              rivet::desktop::mimePackageText(mimeType, "asm", rivet::kAsmFileTypeDescription));
 }

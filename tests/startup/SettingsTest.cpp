@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <unistd.h>
@@ -31,9 +32,17 @@ TEST(Paths, anInstalledProgramWorksInThePlayersDataFolder)
     ::unsetenv("RIVET_HOME");
     ::setenv("XDG_DATA_HOME", (home.path() + "xdg").c_str(), 1);
     const Paths paths = Paths::forExecutable("/nonexistent/bin/rivet");
+    // A system's program folder counts as installed even for those who may write there (root).
+    const Paths system = Paths::forExecutable("/usr/bin/rivet");
+    const Paths unpacked = Paths::forExecutable(home.path() + "root/usr/local/bin/rivet");
+    std::filesystem::create_directories(home.path() + "build/bin");
+    const Paths built = Paths::forExecutable(home.path() + "build/bin/rivet");
     ::unsetenv("XDG_DATA_HOME");
     EXPECT_EQ(paths.exeDir, home.path() + "xdg/rivet-tool/");
     EXPECT_EQ(paths.settingsFile, home.path() + "xdg/rivet-tool/rivet.ini");
+    EXPECT_EQ(system.exeDir, home.path() + "xdg/rivet-tool/");
+    EXPECT_EQ(unpacked.exeDir, home.path() + "xdg/rivet-tool/");
+    EXPECT_EQ(built.exeDir, home.path() + "build/bin/");
 }
 
 TEST(Paths, theDataFolderOfAnInstalledProgram)
