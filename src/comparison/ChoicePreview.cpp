@@ -43,10 +43,12 @@ ChoicePreview previewChoice(const PartsTable& table, const MachineEvaluation& cu
         preview.machine = current;
     }
     preview.comparison = compareMachines(table, current, preview.machine);
-    auto& parts = preview.comparison.parts;
-    parts.erase(std::remove_if(parts.begin(), parts.end(),
-                               [selector](const PartDifference& part) { return part.selector == selector; }),
-                parts.end());
+    if (preview.equipped()) {
+        auto& parts = preview.comparison.parts;
+        parts.erase(std::remove_if(parts.begin(), parts.end(),
+                                   [selector](const PartDifference& part) { return part.selector == selector; }),
+                    parts.end());
+    }
     return preview;
 }
 

@@ -19,12 +19,15 @@ struct ChoicePreview
     int item = 0;
     // The machine as the choice would leave it.
     MachineEvaluation machine;
-    // The current machine as base, the chosen one as other. Its parts are the other
-    // selectors the choice changes along with the chosen one (rules and pairing).
+    // The current machine as base, the chosen one as other. Its parts are the selectors the
+    // choice changes besides putting the item in place: those the rules and the pairing
+    // change along with it, and the chosen selector itself when the rules refuse the item.
     MachineComparison comparison;
 
     // True when the choice would leave the machine as it is.
     bool changesNothing() const;
+    // False when the rules would take the chosen item off again at once.
+    bool equipped() const { return machine.selection.position(selector) == item; }
 };
 
 // Item `item` of selector cb<selector> chosen in the current machine. The item the selector

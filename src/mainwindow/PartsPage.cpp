@@ -79,6 +79,7 @@ PartsPage::PartsPage(QWidget* parent)
     buildFigures(panel);
     buildDescription(panel);
     connectControls();
+    watchDropDowns();
 }
 
 void PartsPage::buildNames(QWidget* panel)

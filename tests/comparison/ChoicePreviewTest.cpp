@@ -58,6 +58,13 @@ TEST(ChoicePreview, showsWhatTheRulesAndThePairingChangeAlongWithTheChoice)
         EXPECT_FALSE(preview.changesNothing());
     }
 
+    // Four-legged legs do not carry the KARASAWA: choosing it takes the rifle shown off too.
+    const ChoicePreview refused = previewChoice(factoryTable(), machine("LF-205-SF", "", ""), 8,
+                                                positionOf(8, "WG-1-KARASAWA"), ChoiceWay::Selector);
+    EXPECT_FALSE(refused.equipped());
+    EXPECT_EQ(changedSelectors(refused), std::vector<int> {8});
+    EXPECT_EQ(refused.comparison.parts.front().base, "WG-RF35");
+
     // The caterpillars' figure shows their code, the difference the computed speed (33 with
     // the thrust 10000 against 39.7).
     const ChoicePreview tracks = previewChoice(factoryTable(), machine("LN-1001", "WM-S40/1", ""), 4,
