@@ -6,14 +6,50 @@
 #include "widgets/IconSet.h"
 #include "windows/AboutDialog.h"
 #include "windows/AuxiliaryWindows.h"
+#include "windows/ComparisonWindow.h"
 #include "windows/DamageCalculatorWindow.h"
 #include "windows/PartsListWindow.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
+
+namespace {
+
+// Windows that stand over one another (a list dropped down, a popup beside it), drawn into
+// one picture as the screen shows them, the first one lowest.
+QPixmap together(const QList<QWidget*>& windows)
+{
+    QRect all;
+    for (QWidget* window : windows) {
+        all |= window->frameGeometry();
+    }
+    QPixmap picture(all.size());
+    picture.fill(QColor(96, 96, 96));
+    QPainter painter(&picture);
+    for (QWidget* window : windows) {
+        painter.drawPixmap(window->frameGeometry().topLeft() - all.topLeft(), window->grab());
+    }
+    return picture;
+}
+
+// A selector's list dropped down, with the item of that text highlighted.
+void highlight(QComboBox* box, const QString& item)
+{
+    box->showPopup();
+    QApplication::processEvents();
+    QAbstractItemView* list = box->view();
+    list->setCurrentIndex(list->model()->index(box->findText(item), box->modelColumn()));
+    QApplication::processEvents();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -54,5 +90,43 @@ int main(int argc, char* argv[])
     about->show();
     QApplication::processEvents();
     about->grab().save(folder + "/about.png");
+    about->hide();
+
+    // The preview of a choice: caterpillar legs highlighted in the legs' list.
+    auto* popup = asmForm.findChild<QWidget*>("PreviewPopup");
+    auto* legsSelector = asmForm.findChild<QComboBox*>("cb4");
+    highlight(legsSelector, "LC-UKI60");
+    together({&asmForm, legsSelector->view()->window(), popup}).save(folder + "/preview-dropdown.png");
+    legsSelector->hidePopup();
+    QApplication::processEvents();
+
+    // The same under the pointer in the parts-list viewer of the right back weapon.
+    if (auto* rightBack = asmForm.findChild<QPushButton*>("bb10")) {
+        rightBack->click();
+        QApplication::processEvents();
+        auto* grid = dataform->findChild<QTableWidget*>("G");
+        int row = 1;
+        while (row + 1 < dataform->rowCount() && dataform->cellText(0, row) != "WX-S800-GF") {
+            ++row; // a two-slot weapon
+        }
+        grid->scrollTo(grid->model()->index(row - 1, 1), QAbstractItemView::PositionAtCenter);
+        const QRect cell = grid->visualRect(grid->model()->index(row - 1, 1));
+        dataform->hoverRow(row, grid->viewport()->mapToGlobal(cell.center()));
+        QApplication::processEvents();
+        together({dataform, popup}).save(folder + "/preview-partslist.png");
+        dataform->hide();
+        QApplication::processEvents();
+    }
+
+    // The comparison: the start-up machine pinned, then other legs and a two-slot weapon.
+    if (auto* compare = asmForm.findChild<QAction*>("acCompare")) {
+        compare->trigger();
+        for (const auto& [name, part] : {std::pair {"cb4", "LN-3001"}, std::pair {"cb10", "WX-S800-GF"}}) {
+            auto* box = asmForm.findChild<QComboBox*>(name);
+            Q_EMIT box->activated(box->findText(part));
+        }
+        QApplication::processEvents();
+        asmForm.auxiliaryWindows().comparison(asmForm.assembly().table())->grab().save(folder + "/comparison.png");
+    }
     return 0;
 }

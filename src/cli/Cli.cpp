@@ -1,7 +1,9 @@
 #include "cli/CheckCommand.h"
 #include "cli/Command.h"
+#include "cli/CompareCommand.h"
 #include "cli/EvalCommand.h"
 #include "cli/ExportCommand.h"
+#include "cli/PreviewCommand.h"
 
 #include "common/ErrorText.h"
 #include "common/Failure.h"
@@ -22,6 +24,8 @@ std::vector<std::unique_ptr<Command>> commands()
     list.push_back(std::make_unique<CheckCommand>());
     list.push_back(std::make_unique<EvalCommand>());
     list.push_back(std::make_unique<ExportCommand>());
+    list.push_back(std::make_unique<CompareCommand>());
+    list.push_back(std::make_unique<PreviewCommand>());
     return list;
 }
 

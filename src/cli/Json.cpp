@@ -1,6 +1,7 @@
 #include "cli/Json.h"
 
 #include "common/ErrorText.h"
+#include "common/Numbers.h"
 
 namespace rivet::cli {
 
@@ -33,6 +34,11 @@ std::string jsonString(const std::string& text)
         }
     }
     return out + "\"";
+}
+
+std::string jsonNumber(const std::optional<double>& value)
+{
+    return value ? formatGeneral(*value) : std::string("null");
 }
 
 } // namespace rivet::cli

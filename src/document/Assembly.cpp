@@ -65,10 +65,7 @@ int Assembly::itemCount(int selector) const
 
 std::string Assembly::itemText(int selector) const
 {
-    if (position(selector) < 0) {
-        return {};
-    }
-    return selectedPart(m_table, m_selection, selector).name;
+    return selectorItemText(m_table, m_selection, selector);
 }
 
 void Assembly::tickOption(int n, bool ticked)
@@ -127,10 +124,16 @@ std::vector<std::string> Assembly::memoLines() const
 
 void Assembly::change()
 {
-    m_selection = applyAssemblyRules(m_table, m_selection);
-    m_totals = computeTotals(m_table, m_selection);
-    m_figures = figureTexts(m_totals, selectedPart(m_table, m_selection, LegsSelector));
+    MachineEvaluation evaluation = evaluateSelection(m_table, m_selection);
+    m_selection = evaluation.selection;
+    m_totals = evaluation.totals;
+    m_figures = std::move(evaluation.figures);
     m_modified = true;
+}
+
+MachineEvaluation Assembly::evaluation() const
+{
+    return {m_selection, m_totals, m_figures};
 }
 
 std::string Assembly::selectorHint(int selector) const

@@ -5,6 +5,7 @@
 #include "catalogue/PartsTable.h"
 #include "evaluation/AssemblyRules.h"
 #include "evaluation/FigureTexts.h"
+#include "evaluation/MachineEvaluation.h"
 #include "evaluation/MachineTotals.h"
 #include "evaluation/Selection.h"
 
@@ -72,6 +73,8 @@ public:
     void change();
     const MachineTotals& totals() const { return m_totals; }
     const std::array<FigureText, kFigureCount>& figures() const { return m_figures; }
+    // The machine as the last evaluation left it, for previews and comparisons.
+    MachineEvaluation evaluation() const;
     // Hint of a selector: the description of its part ("no" for NO EQUIP).
     std::string selectorHint(int selector) const;
 

@@ -39,6 +39,7 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     connectPartsPage();
     connectColorAndPilotPage();
     connectActions();
+    connectPreviews();
     startUp(arguments);
 }
 
@@ -102,8 +103,8 @@ void MainWindow::openCommandLineFile(const QStringList& arguments)
 void MainWindow::refuseWork()
 {
     m_pages->setEnabled(false);
-    for (QAction* action :
-         {acOpenfile, acSave, acSaveas, acTextoutput, acHtmloutput, acDamageform, acPrintform, m_copyToClipboard}) {
+    for (QAction* action : {acOpenfile, acSave, acSaveas, acTextoutput, acHtmloutput, acDamageform, acPrintform,
+                            m_copyToClipboard, acCompare}) {
         action->setEnabled(false);
     }
     statusBar()->showMessage(
@@ -133,4 +134,7 @@ void MainWindow::refreshControls()
     m_partsPage->showAssembly(*m_assembly, catalogueReady());
     m_colorAndPilotPage->showEditors(m_assembly->colors(), m_assembly->logic());
     acSave->setEnabled(catalogueReady() && m_assembly->modified());
+    if (catalogueReady()) {
+        m_windows->showMachine(m_assembly->evaluation());
+    }
 }

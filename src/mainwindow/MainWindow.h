@@ -1,5 +1,6 @@
 #pragma once
 
+#include "comparison/ChoicePreview.h"
 #include "document/Assembly.h"
 #include "document/ReportValues.h"
 #include "startup/StartUp.h"
@@ -12,6 +13,7 @@
 class AuxiliaryWindows;
 class ColorAndPilotPage;
 class PartsPage;
+class PreviewPopup;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -54,6 +56,8 @@ public:
     void showDamageCalculator();
     void registerFileType();
     void showAbout();
+    // The comparison window, with the current machine as its base the first time.
+    void showComparison();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -63,6 +67,8 @@ private:
     void connectPartsPage();
     void connectColorAndPilotPage();
     void connectActions();
+    // The previews of a choice and the comparison window (MainWindowPreview.cpp).
+    void connectPreviews();
 
     void startUp(const QStringList& arguments);
     void openCommandLineFile(const QStringList& arguments);
@@ -73,6 +79,13 @@ private:
     void choosePart(int selector, int item);
     void pickPartFromList(int selector, int item);
     void tickOption(int n, bool ticked);
+
+    // What choosing item `item` of cb<selector> would change, in the popup beside anchor.
+    void showChoicePreview(int selector, int item, rivet::ChoiceWay way, const QRect& anchor);
+    // The comparison's base: a copy of the current machine, or the machine of a file opened
+    // beside the document without touching it.
+    void pinComparisonBase();
+    void compareWithFile();
 
     // The shared save dialog: asks for the document's name; false when cancelled.
     bool askFileName(const QString& filter, const QString& title);
@@ -104,6 +117,8 @@ private:
     QAction* acPrintform = nullptr;
     QAction* acRegext = nullptr;
     QAction* acVersion = nullptr;
+    QAction* acCompare = nullptr;
+    PreviewPopup* m_previewPopup = nullptr;
     QAction* m_copyToClipboard = nullptr;
     QAction* mnLongList = nullptr;
     QMenu* mnTextType = nullptr;

@@ -87,6 +87,9 @@ void MainWindow::buildMenus()
     mnLongList->setObjectName("mnLongList");
     mnLongList->setCheckable(true);
     mnLongList->setChecked(true);
+    toolMenu->addSeparator();
+    acCompare = makeAction(this, "acCompare", "ツール", "比較", "機体を並べて比較");
+    toolMenu->addAction(acCompare);
 
     QMenu* helpMenu = menuBar()->addMenu("ヘルプ");
     helpMenu->setObjectName("mnHelp");

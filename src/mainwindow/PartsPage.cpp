@@ -89,6 +89,7 @@ PartsPage::PartsPage(QWidget* parent)
     buildFigures(panel);
     buildDescription(panel);
     connectControls();
+    watchDropDowns();
 }
 
 void PartsPage::buildNames(QWidget* panel)

@@ -53,6 +53,14 @@ Q_SIGNALS:
     void nameNoticeRequested();
     // A catalogue button (bb01..bb12) was pressed.
     void partsListRequested(QPushButton* button);
+    // While a selector's list is open, item `item` of cb<selector> is highlighted (by the
+    // mouse or the keys); anchor is its line across the list, in global coordinates.
+    void previewRequested(int selector, int item, const QRect& anchor);
+    // The list closed.
+    void previewEnded();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildNames(QWidget* panel);
@@ -60,6 +68,9 @@ private:
     void buildFigures(QWidget* panel);
     void buildDescription(QWidget* panel);
     void connectControls();
+    // The open lists of the selectors report their highlighted item (PartsPagePreview.cpp).
+    void watchDropDowns();
+    void requestPreview(int selector, int item);
 
     QLineEdit* m_machineName = nullptr;
     QLineEdit* m_pilotName = nullptr;

@@ -1,6 +1,7 @@
 #include "windows/AuxiliaryWindows.h"
 
 #include "windows/AboutDialog.h"
+#include "windows/ComparisonWindow.h"
 #include "windows/DamageCalculatorWindow.h"
 #include "windows/PartsListWindow.h"
 
@@ -16,6 +17,8 @@ PartsListWindow* AuxiliaryWindows::partsList()
         m_partsList = new PartsListWindow(m_owner);
         // Direct: the receiver recomputes the figures before the viewer's press returns.
         connect(m_partsList, &PartsListWindow::partPicked, this, &AuxiliaryWindows::partPicked, Qt::DirectConnection);
+        connect(m_partsList, &PartsListWindow::partHovered, this, &AuxiliaryWindows::partHovered);
+        connect(m_partsList, &PartsListWindow::hoverEnded, this, &AuxiliaryWindows::partHoverEnded);
     }
     return m_partsList;
 }
@@ -36,10 +39,27 @@ AboutDialog* AuxiliaryWindows::about()
     return m_about;
 }
 
+ComparisonWindow* AuxiliaryWindows::comparison(const rivet::PartsTable& table)
+{
+    if (!m_comparison) {
+        m_comparison = new ComparisonWindow(table, m_owner);
+        connect(m_comparison, &ComparisonWindow::pinCurrentRequested, this, &AuxiliaryWindows::comparisonPinRequested);
+        connect(m_comparison, &ComparisonWindow::baseFileRequested, this, &AuxiliaryWindows::comparisonFileRequested);
+    }
+    return m_comparison;
+}
+
+void AuxiliaryWindows::showMachine(const rivet::MachineEvaluation& machine)
+{
+    if (m_comparison) {
+        m_comparison->showCurrentMachine(machine);
+    }
+}
+
 void AuxiliaryWindows::closeAll()
 {
     for (QWidget* window : {static_cast<QWidget*>(m_partsList), static_cast<QWidget*>(m_damageCalculator),
-                            static_cast<QWidget*>(m_about)}) {
+                            static_cast<QWidget*>(m_about), static_cast<QWidget*>(m_comparison)}) {
         if (window) {
             window->close();
         }

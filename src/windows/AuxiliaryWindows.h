@@ -1,14 +1,18 @@
 #pragma once
 
+#include "catalogue/PartsTable.h"
+#include "evaluation/MachineEvaluation.h"
+
 #include <QObject>
 #include <QPointer>
 
 class AboutDialog;
+class ComparisonWindow;
 class DamageCalculatorWindow;
 class PartsListWindow;
 class QWidget;
 
-// The three auxiliary windows of the planner, each made the first time it is asked for and
+// The auxiliary windows of the planner, each made the first time it is asked for and
 // kept for the rest of the run (a window closed by the player is only hidden, so its
 // contents survive). They are children of the owner's window and close with it.
 class AuxiliaryWindows : public QObject
@@ -21,6 +25,10 @@ public:
     PartsListWindow* partsList();
     DamageCalculatorWindow* damageCalculator();
     AboutDialog* about();
+    ComparisonWindow* comparison(const rivet::PartsTable& table);
+
+    // The machine after an evaluation, for the windows that follow it.
+    void showMachine(const rivet::MachineEvaluation& machine);
 
     // Closes the windows made so far.
     void closeAll();
@@ -28,10 +36,17 @@ public:
 Q_SIGNALS:
     // A part picked in the parts-list viewer: item `item` of selector cb<selector>.
     void partPicked(int selector, int item);
+    // The pointer rests on the parts-list viewer's row of item `item` of cb<selector>.
+    void partHovered(int selector, int item, const QPoint& at);
+    void partHoverEnded();
+    // The comparison window asks for its base: a copy of the current machine, or a file.
+    void comparisonPinRequested();
+    void comparisonFileRequested();
 
 private:
     QWidget* m_owner;
     QPointer<PartsListWindow> m_partsList;
     QPointer<DamageCalculatorWindow> m_damageCalculator;
     QPointer<AboutDialog> m_about;
+    QPointer<ComparisonWindow> m_comparison;
 };

@@ -80,6 +80,9 @@ void PartsListWindow::watchGridEvents()
          {m_grid->viewport(), m_grid->horizontalHeader()->viewport(), m_grid->verticalHeader()->viewport()}) {
         area->installEventFilter(this);
     }
+    // The rows and the part names report the pointer resting on them.
+    m_grid->viewport()->setMouseTracking(true);
+    m_grid->verticalHeader()->viewport()->setMouseTracking(true);
 }
 
 void PartsListWindow::loadCatalogueFile(const std::string& path)
@@ -91,6 +94,7 @@ void PartsListWindow::loadCatalogueFile(const std::string& path)
     const int columns = listing.columnCount;
 
     setWindowTitle(text(listing.caption));
+    m_hoveredRow = -1;
     m_grid->clear();
     m_grid->setRowCount(rows - 1);
     m_grid->setColumnCount(columns - 1);
@@ -181,7 +185,22 @@ void PartsListWindow::pressRow(int row)
     if (m_target < 1 || row < 1) {
         return;
     }
+    // The pick makes the row's part the machine's: there is nothing left to preview.
+    hoverRow(-1, QPoint());
     Q_EMIT partPicked(m_target, row - 1);
+}
+
+void PartsListWindow::hoverRow(int row, const QPoint& at)
+{
+    if (row == m_hoveredRow) {
+        return;
+    }
+    m_hoveredRow = row;
+    if (m_target < 1 || row < 1) {
+        Q_EMIT hoverEnded();
+        return;
+    }
+    Q_EMIT partHovered(m_target, row - 1, at);
 }
 
 bool PartsListWindow::eventFilter(QObject* watched, QEvent* event)
@@ -189,6 +208,7 @@ bool PartsListWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         return handleKeyPress(event);
     }
+    trackHover(watched, event);
     if (watched == m_grid->viewport() && isPress(event)) {
         const int modelRow = m_grid->rowAt(static_cast<QMouseEvent*>(event)->position().toPoint().y());
         pressRow(modelRow < 0 ? -1 : modelRow + 1);
@@ -209,6 +229,27 @@ bool PartsListWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+// The pointer moving over, or leaving, the rows or the part names.
+void PartsListWindow::trackHover(QObject* watched, QEvent* event)
+{
+    const bool rows = watched == m_grid->viewport();
+    const bool names = watched == m_grid->verticalHeader()->viewport();
+    if (!rows && !names) {
+        return;
+    }
+    if (event->type() == QEvent::Leave) {
+        hoverRow(-1, QPoint());
+        return;
+    }
+    if (event->type() != QEvent::MouseMove) {
+        return;
+    }
+    const auto* move = static_cast<QMouseEvent*>(event);
+    const QPoint at = move->position().toPoint();
+    const int modelRow = rows ? m_grid->rowAt(at.y()) : m_grid->verticalHeader()->logicalIndexAt(at);
+    hoverRow(modelRow < 0 ? -1 : modelRow + 1, move->globalPosition().toPoint());
+}
+
 // The window sees the keys before its grid: Esc closes (hides) it.
 bool PartsListWindow::handleKeyPress(QEvent* event)
 {
@@ -217,6 +258,12 @@ bool PartsListWindow::handleKeyPress(QEvent* event)
         return true;
     }
     return false;
+}
+
+void PartsListWindow::hideEvent(QHideEvent* event)
+{
+    hoverRow(-1, QPoint());
+    QWidget::hideEvent(event);
 }
 
 void PartsListWindow::showEvent(QShowEvent* event)

@@ -42,6 +42,8 @@ public:
 
     // A mouse press (any button) over row r of the grid; -1 outside all rows.
     void pressRow(int row);
+    // The pointer rests over row r (global position at); -1 when it left the rows.
+    void hoverRow(int row, const QPoint& at);
     // Sets every column as wide as its widest text + 7 pixels.
     void fitColumns();
 
@@ -49,17 +51,25 @@ Q_SIGNALS:
     // The player picked item `item` of selector cb<selector>; the receiver sets the selector
     // from code, so the pick runs none of the selector's own handling.
     void partPicked(int selector, int item);
+    // The pointer came to rest over the row of item `item` of selector cb<selector>, at a
+    // global position: what a press would pick there can be previewed.
+    void partHovered(int selector, int item, const QPoint& at);
+    // The pointer left the part rows (or the window closed, or a press picked the part).
+    void hoverEnded();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void watchGridEvents();
     bool handleKeyPress(QEvent* event);
+    void trackHover(QObject* watched, QEvent* event);
 
     QTableWidget* m_grid = nullptr;
     QStatusBar* m_statusBar = nullptr;
     QLabel* m_cornerText = nullptr; // cell (0, 0): the first header item
     int m_target = 0;
+    int m_hoveredRow = -1;
 };

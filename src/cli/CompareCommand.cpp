@@ -1,0 +1,103 @@
+#include "cli/CompareCommand.h"
+
+#include "cli/Arguments.h"
+#include "cli/Json.h"
+#include "cli/OpenedAssembly.h"
+#include "common/ShiftJis.h"
+#include "comparison/MachineComparison.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace rivet::cli {
+
+namespace {
+
+const char* betterText(Better better)
+{
+    switch (better) {
+    case Better::Base:
+        return "base";
+    case Better::Other:
+        return "other";
+    case Better::Neither:
+        break;
+    }
+    return "";
+}
+
+std::string jsonBetter(Better better)
+{
+    return better == Better::Neither ? std::string("null") : jsonString(betterText(better));
+}
+
+void writeJson(std::ostream& out, const std::string& basePath, const std::string& otherPath,
+               const MachineComparison& comparison)
+{
+    out << "{\"base\": " << jsonString(basePath) << ", \"other\": " << jsonString(otherPath) << ", \"figures\": [";
+    for (int i = 0; i < kFigureCount; ++i) {
+        const FigureComparison& figure = comparison.figures[static_cast<std::size_t>(i)];
+        out << (i > 0 ? ", " : "") << "{\"name\": \"" << figureLabelName(i)
+            << "\", \"caption\": " << jsonString(figureCaption(i)) << ", \"base\": " << jsonString(figure.base)
+            << ", \"other\": " << jsonString(figure.other) << ", \"difference\": " << jsonNumber(figure.difference)
+            << ", \"better\": " << jsonBetter(figure.better) << "}";
+    }
+    out << "], \"parts\": [";
+    bool first = true;
+    for (const PartDifference& part : comparison.parts) {
+        out << (first ? "" : ", ") << "{\"name\": \"cb" << part.selector << "\", \"base\": " << jsonString(part.base)
+            << ", \"other\": " << jsonString(part.other) << "}";
+        first = false;
+    }
+    out << "]}\n";
+}
+
+std::string rightAligned(const std::string& text, int width)
+{
+    return std::string(static_cast<std::size_t>(std::max(0, width - sjis::byteWidth(text))), ' ') + text;
+}
+
+void writeTable(std::ostream& out, const std::string& basePath, const std::string& otherPath,
+                const MachineComparison& comparison)
+{
+    out << "base   " << basePath << "\nother  " << otherPath << "\n";
+    out << "  " << std::string(20, ' ') << rightAligned("base", 12) << rightAligned("other", 12)
+        << rightAligned("difference", 12) << "  better\n";
+    for (int i = 0; i < kFigureCount; ++i) {
+        const FigureComparison& figure = comparison.figures[static_cast<std::size_t>(i)];
+        const std::string better = betterText(figure.better);
+        out << "  " << paddedFigureCaption(i) << rightAligned(figure.base, 12) << rightAligned(figure.other, 12)
+            << rightAligned(differenceText(figure.difference), 12) << (better.empty() ? "" : "  " + better) << "\n";
+    }
+    out << "parts" << (comparison.parts.empty() ? " -" : "") << "\n";
+    for (const PartDifference& part : comparison.parts) {
+        const std::string name = "cb" + std::to_string(part.selector);
+        out << "  " << sjis::padRight(name, 6) << sjis::padRight(selectorCaption(part.selector), 14) << part.base
+            << " → " << part.other << "\n";
+    }
+}
+
+} // namespace
+
+int CompareCommand::execute(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+{
+    const auto parsed = parseJsonArguments(arguments);
+    if (!parsed || parsed->names.size() != 2) {
+        err << "usage: rivet-cli " << synopsis() << "\n";
+        return kExitUsage;
+    }
+    const std::string& basePath = parsed->names[0];
+    const std::string& otherPath = parsed->names[1];
+    auto workspace = startWorkspace();
+    const auto base = openAsTheWindowDoes(*workspace, basePath);
+    const auto other = openAsTheWindowDoes(*workspace, otherPath);
+    const MachineComparison comparison = compareMachines(workspace->table, base->evaluation(), other->evaluation());
+    if (parsed->json) {
+        writeJson(out, basePath, otherPath, comparison);
+    } else {
+        writeTable(out, basePath, otherPath, comparison);
+    }
+    return kExitOk;
+}
+
+} // namespace rivet::cli

@@ -1,0 +1,67 @@
+#include "comparison/ChoicePreview.h"
+
+#include "evaluation/AssemblyRules.h"
+
+#include <algorithm>
+
+namespace rivet {
+
+namespace {
+
+Selection chosen(const PartsTable& table, const Selection& current, int selector, int item, ChoiceWay way)
+{
+    Selection selection = current;
+    selection.setPosition(selector, item);
+    if (way == ChoiceWay::Selector && selector == RightBackSelector) {
+        selection = pairBackWeapons(table, selection, BackSide::Right);
+    } else if (way == ChoiceWay::Selector && selector == LeftBackSelector) {
+        selection = pairBackWeapons(table, selection, BackSide::Left);
+    }
+    return selection;
+}
+
+} // namespace
+
+bool ChoicePreview::changesNothing() const
+{
+    return comparison.parts.empty()
+        && std::all_of(comparison.figures.begin(), comparison.figures.end(),
+                       [](const FigureComparison& figure) { return figure.base == figure.other; })
+        && comparison.options.empty();
+}
+
+ChoicePreview previewChoice(const PartsTable& table, const MachineEvaluation& current, int selector, int item,
+                            ChoiceWay way)
+{
+    ChoicePreview preview;
+    preview.selector = selector;
+    preview.item = item;
+    const bool offered = item >= 0 && item < table.itemCount(slotOfSelector(selector));
+    if (offered && item != current.selection.position(selector)) {
+        preview.machine = evaluateSelection(table, chosen(table, current.selection, selector, item, way));
+    } else {
+        preview.machine = current;
+    }
+    preview.comparison = compareMachines(table, current, preview.machine);
+    if (preview.equipped()) {
+        auto& parts = preview.comparison.parts;
+        parts.erase(std::remove_if(parts.begin(), parts.end(),
+                                   [selector](const PartDifference& part) { return part.selector == selector; }),
+                    parts.end());
+    }
+    return preview;
+}
+
+std::vector<ChoicePreview> previewList(const PartsTable& table, const MachineEvaluation& current, int selector,
+                                       ChoiceWay way)
+{
+    const int count = table.itemCount(slotOfSelector(selector));
+    std::vector<ChoicePreview> previews;
+    previews.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    for (int item = 0; item < count; ++item) {
+        previews.push_back(previewChoice(table, current, selector, item, way));
+    }
+    return previews;
+}
+
+} // namespace rivet

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "comparison/MachineComparison.h"
+#include "evaluation/MachineEvaluation.h"
+
+#include <vector>
+
+namespace rivet {
+
+// How the player chooses a part. In the slot's selector the two back-weapon selectors pair
+// their sides before the evaluation; a press in the parts-list viewer sets the selector from
+// code, so the pairing is left out and only the assembly rules apply.
+enum class ChoiceWay { Selector, PartsList };
+
+// What choosing one item would do to the current machine.
+struct ChoicePreview
+{
+    int selector = 0;
+    int item = 0;
+    // The machine as the choice would leave it.
+    MachineEvaluation machine;
+    // The current machine as base, the chosen one as other. Its parts are the selectors the
+    // choice changes besides putting the item in place: those the rules and the pairing
+    // change along with it, and the chosen selector itself when the rules refuse the item.
+    MachineComparison comparison;
+
+    // True when the choice would leave the machine as it is.
+    bool changesNothing() const;
+    // False when the rules would take the chosen item off again at once.
+    bool equipped() const { return machine.selection.position(selector) == item; }
+};
+
+// Item `item` of selector cb<selector> chosen in the current machine. The item the selector
+// already shows changes nothing, as the selector raises no change event for it; neither does
+// an item the list does not have.
+ChoicePreview previewChoice(const PartsTable& table, const MachineEvaluation& current, int selector, int item,
+                            ChoiceWay way);
+
+// Every item of the selector's list, in list order.
+std::vector<ChoicePreview> previewList(const PartsTable& table, const MachineEvaluation& current, int selector,
+                                       ChoiceWay way);
+
+} // namespace rivet

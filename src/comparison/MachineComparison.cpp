@@ -1,0 +1,60 @@
+#include "comparison/MachineComparison.h"
+
+#include "common/Numbers.h"
+
+namespace rivet {
+
+MachineComparison compareMachines(const PartsTable& table, const MachineEvaluation& base,
+                                  const MachineEvaluation& other)
+{
+    MachineComparison comparison;
+    for (int i = 0; i < kFigureCount; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const std::optional<double> baseNumber = figureNumber(base.totals, i);
+        const std::optional<double> otherNumber = figureNumber(other.totals, i);
+        FigureComparison& figure = comparison.figures[index];
+        figure.base = base.figures[index].text;
+        figure.other = other.figures[index].text;
+        figure.baseWarning = base.figures[index].warning;
+        figure.otherWarning = other.figures[index].warning;
+        figure.difference = figureDifference(i, baseNumber, otherNumber);
+        figure.better = betterOf(i, baseNumber, otherNumber);
+    }
+    for (int selector = 1; selector <= kSelectorCount; ++selector) {
+        // The same position shows the same text; only a moved selector can differ.
+        if (base.selection.position(selector) == other.selection.position(selector)) {
+            continue;
+        }
+        std::string baseText = selectorItemText(table, base.selection, selector);
+        std::string otherText = selectorItemText(table, other.selection, selector);
+        if (baseText != otherText) {
+            comparison.parts.push_back({selector, std::move(baseText), std::move(otherText)});
+        }
+    }
+    for (int n = 1; n <= kOptionCount; ++n) {
+        if (base.selection.option(n) != other.selection.option(n)) {
+            const Part* option = table.option(n);
+            comparison.options.push_back(
+                {n, option ? option->name : std::string(), base.selection.option(n), other.selection.option(n)});
+        }
+    }
+    return comparison;
+}
+
+const char* selectorCaption(int selector)
+{
+    static const char* const captions[kSelectorCount] = {
+        "頭", "コア", "腕", "脚", "ジェネレータ", "ＦＣＳ", "ブースター", "腕武器", "ブレード", "右肩武器", "左肩武器",
+    };
+    return captions[selector - 1];
+}
+
+std::string differenceText(const std::optional<double>& difference)
+{
+    if (!difference) {
+        return {};
+    }
+    return (*difference > 0 ? "+" : "") + formatGeneral(*difference);
+}
+
+} // namespace rivet

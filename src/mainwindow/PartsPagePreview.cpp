@@ -1,0 +1,58 @@
+// The selectors' open lists: whatever item the player highlights, with the mouse or the keys,
+// is reported with where it stands, so that a preview of the choice can stand beside it;
+// closing the list ends the preview. Nothing here changes the assembly.
+#include "mainwindow/PartsPage.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QEvent>
+#include <QTimer>
+
+void PartsPage::watchDropDowns()
+{
+    for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
+        QComboBox* box = m_selectors[static_cast<std::size_t>(selector - 1)];
+        connect(box, qOverload<int>(&QComboBox::highlighted), this,
+                [this, selector](int item) { requestPreview(selector, item); });
+        // The frame the list drops down in: its showing and hiding open and end the preview.
+        box->view()->window()->installEventFilter(this);
+    }
+}
+
+void PartsPage::requestPreview(int selector, int item)
+{
+    QComboBox* box = m_selectors[static_cast<std::size_t>(selector - 1)];
+    QAbstractItemView* list = box->view();
+    QWidget* frame = list->window();
+    if (!frame->isVisible() || item < 0 || item >= box->count()) {
+        return;
+    }
+    const QModelIndex index = list->model()->index(item, box->modelColumn(), box->rootModelIndex());
+    const QRect line = list->visualRect(index);
+    const QPoint top = list->viewport()->mapToGlobal(line.topLeft());
+    const QRect around = frame->frameGeometry();
+    const int y = std::clamp(top.y(), around.top(), std::max(around.top(), around.bottom() - line.height()));
+    Q_EMIT previewRequested(selector, item, QRect(around.left(), y, around.width(), line.height()));
+}
+
+bool PartsPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+        for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
+            QComboBox* box = m_selectors[static_cast<std::size_t>(selector - 1)];
+            if (watched != box->view()->window()) {
+                continue;
+            }
+            if (event->type() == QEvent::Hide) {
+                Q_EMIT previewEnded();
+            } else {
+                // The list scrolls to the shown item only after it is shown: preview that
+                // item once it stands where it will stay.
+                QTimer::singleShot(
+                    0, this, [this, selector, box] { requestPreview(selector, box->view()->currentIndex().row()); });
+            }
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
