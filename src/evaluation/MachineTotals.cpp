@@ -24,6 +24,23 @@ std::int32_t coefficientOf(std::int64_t base, std::int32_t defenceTotal)
     return narrow(evenRound(base - defenceTotal, 50));
 }
 
+} // namespace
+
+std::int64_t screenedDefence(std::int64_t sum, bool screened)
+{
+    return screened ? evenRound(sum * 115, 100) : sum;
+}
+
+std::int32_t shellCoefficientOf(std::int32_t shellDefenceTotal)
+{
+    return coefficientOf(2994, shellDefenceTotal);
+}
+
+std::int32_t beamCoefficientOf(std::int32_t beamDefenceTotal)
+{
+    return coefficientOf(3124, beamDefenceTotal);
+}
+
 std::optional<std::int32_t> durabilityOf(std::int32_t ap, std::int32_t coefficient)
 {
     if (coefficient == 0) {
@@ -31,24 +48,6 @@ std::optional<std::int32_t> durabilityOf(std::int32_t ap, std::int32_t coefficie
     }
     return narrow(evenRound(static_cast<std::int64_t>(ap) * 96, coefficient));
 }
-
-// The boost figures: q = thrust × 22 / mass held as a double, ground speed from the exact
-// q × 10; the rising figures are taken from the rounded ground speed.
-void boostFigures(MachineTotals& totals)
-{
-    if (totals.boostMass == 0) {
-        return;
-    }
-    const double q
-        = static_cast<double>(static_cast<std::int64_t>(totals.thrust) * 22) / static_cast<double>(totals.boostMass);
-    totals.groundBoostSpeed = static_cast<double>(evenRoundProduct(q, 10)) / 10.0;
-    const double rise = totals.groundBoostSpeed * 4 / 6;
-    const double acceleration = totals.groundBoostSpeed * 5 / 6;
-    totals.riseBoostSpeed = static_cast<double>(evenRoundProduct(rise, 10)) / 10.0;
-    totals.riseBoostAcceleration = static_cast<double>(evenRoundProduct(acceleration, 10)) / 10.0;
-}
-
-} // namespace
 
 MachineTotals computeTotals(const PartsTable& table, const Selection& selection)
 {
@@ -67,20 +66,15 @@ MachineTotals computeTotals(const PartsTable& table, const Selection& selection)
     MachineTotals t;
     t.totalAp = narrow(std::int64_t {head.ap} + core.ap + arms.ap + legs.ap);
 
-    std::int64_t shell = std::int64_t {head.shellDefence} + core.shellDefence + arms.shellDefence + legs.shellDefence;
-    if (selection.option(kShellScreen)) {
-        shell = evenRound(shell * 115, 100);
-    }
-    t.shellDefenceTotal = narrow(shell);
-    t.shellCoefficient = coefficientOf(2994, t.shellDefenceTotal);
+    const std::int64_t shell
+        = std::int64_t {head.shellDefence} + core.shellDefence + arms.shellDefence + legs.shellDefence;
+    t.shellDefenceTotal = narrow(screenedDefence(shell, selection.option(kShellScreen)));
+    t.shellCoefficient = shellCoefficientOf(t.shellDefenceTotal);
     t.shellDurability = durabilityOf(t.totalAp, t.shellCoefficient);
 
-    std::int64_t beam = std::int64_t {head.beamDefence} + core.beamDefence + arms.beamDefence + legs.beamDefence;
-    if (selection.option(kBeamScreen)) {
-        beam = evenRound(beam * 115, 100);
-    }
-    t.beamDefenceTotal = narrow(beam);
-    t.beamCoefficient = coefficientOf(3124, t.beamDefenceTotal);
+    const std::int64_t beam = std::int64_t {head.beamDefence} + core.beamDefence + arms.beamDefence + legs.beamDefence;
+    t.beamDefenceTotal = narrow(screenedDefence(beam, selection.option(kBeamScreen)));
+    t.beamCoefficient = beamCoefficientOf(t.beamDefenceTotal);
     t.beamDurability = durabilityOf(t.totalAp, t.beamCoefficient);
 
     // The generator and the options use no energy.
@@ -117,7 +111,10 @@ MachineTotals computeTotals(const PartsTable& table, const Selection& selection)
 
     // Caterpillar legs move on their own drive, whatever booster is fitted.
     t.thrust = (!legs.legType.empty() && legs.legType[0] == 'C') ? 10000 : booster.boost;
-    boostFigures(t);
+    const BoostFigures boost = boostFiguresOf(t.thrust, t.boostMass);
+    t.groundBoostSpeed = boost.groundSpeed;
+    t.riseBoostSpeed = boost.riseSpeed;
+    t.riseBoostAcceleration = boost.riseAcceleration;
 
     std::int64_t stability = legs.stability;
     if (selection.option(kStabiliser)) {
@@ -127,6 +124,25 @@ MachineTotals computeTotals(const PartsTable& table, const Selection& selection)
     }
     t.totalStability = narrow(stability);
     return t;
+}
+
+// q = thrust × 22 / mass held as a double, ground speed from the exact q × 10; the rising
+// figures are taken from the rounded ground speed.
+BoostFigures boostFiguresOf(std::int32_t thrust, std::int32_t mass)
+{
+    if (mass == 0) {
+        return {};
+    }
+    const double q = static_cast<double>(static_cast<std::int64_t>(thrust) * 22) / static_cast<double>(mass);
+    return boostFiguresFromGroundSpeed(static_cast<double>(evenRoundProduct(q, 10)) / 10.0);
+}
+
+BoostFigures boostFiguresFromGroundSpeed(double groundSpeed)
+{
+    const double rise = groundSpeed * 4 / 6;
+    const double acceleration = groundSpeed * 5 / 6;
+    return {groundSpeed, static_cast<double>(evenRoundProduct(rise, 10)) / 10.0,
+            static_cast<double>(evenRoundProduct(acceleration, 10)) / 10.0};
 }
 
 } // namespace rivet

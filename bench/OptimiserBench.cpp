@@ -1,0 +1,43 @@
+// The optimiser on the factory catalogue: every selector free, one benchmark per goal in its
+// better direction, with the start's options kept and with the options free.
+#include "BenchWorkspace.h"
+
+#include "evaluation/FigureTexts.h"
+#include "optimiser/Optimiser.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void optimiseGoal(benchmark::State& state, bool freeOptions)
+{
+    rivet::OptimiserRequest request;
+    request.start = BenchWorkspace::startupSelection();
+    request.goalFigure = static_cast<int>(state.range(0));
+    request.direction = rivet::betterDirection(request.goalFigure);
+    request.freeOptions = freeOptions;
+    rivet::OptimiserResult result;
+    for (auto _ : state) {
+        result = rivet::optimise(BenchWorkspace::instance().table, request);
+        benchmark::DoNotOptimize(result);
+    }
+    state.SetLabel(rivet::figureLabelName(request.goalFigure));
+    state.counters["value"] = result.machines.empty() ? -1 : result.machines.front().value;
+    state.counters["examined"] = static_cast<double>(result.examined);
+    state.counters["bounded"] = static_cast<double>(result.boundedAway);
+}
+
+void optionsKept(benchmark::State& state)
+{
+    optimiseGoal(state, false);
+}
+
+void optionsFree(benchmark::State& state)
+{
+    optimiseGoal(state, true);
+}
+
+} // namespace
+
+BENCHMARK(optionsKept)->DenseRange(0, 15)->Unit(benchmark::kMillisecond);
+BENCHMARK(optionsFree)->DenseRange(0, 15)->Unit(benchmark::kMillisecond);
