@@ -133,8 +133,16 @@ BoostFigures boostFiguresOf(std::int32_t thrust, std::int32_t mass)
     if (mass == 0) {
         return {};
     }
+    return boostFiguresFromGroundSpeed(groundBoostSpeedOf(thrust, mass));
+}
+
+double groundBoostSpeedOf(std::int32_t thrust, std::int32_t mass)
+{
+    if (mass == 0) {
+        return 0;
+    }
     const double q = static_cast<double>(static_cast<std::int64_t>(thrust) * 22) / static_cast<double>(mass);
-    return boostFiguresFromGroundSpeed(static_cast<double>(evenRoundProduct(q, 10)) / 10.0);
+    return static_cast<double>(evenRoundProduct(q, 10)) / 10.0;
 }
 
 BoostFigures boostFiguresFromGroundSpeed(double groundSpeed)

@@ -63,6 +63,7 @@ struct BoostFigures
 // The boost figures of a thrust moving a mass (all 0 when there is nothing to move). They
 // never fall as the quotient thrust / mass grows, which the optimiser's bounds rely on.
 BoostFigures boostFiguresOf(std::int32_t thrust, std::int32_t mass);
+double groundBoostSpeedOf(std::int32_t thrust, std::int32_t mass);
 // The rising figures follow from the rounded ground speed alone.
 BoostFigures boostFiguresFromGroundSpeed(double groundSpeed);
 

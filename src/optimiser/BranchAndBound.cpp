@@ -56,8 +56,11 @@ OptimiserResult BranchAndBound::run()
     if (m_control) {
         m_control->report(0, m_total);
     }
+    m_stopped = m_control && m_control->cancelled();
     Key key;
-    if (bound(0, root, key)) {
+    if (m_stopped) {
+        // cancelled before it began
+    } else if (bound(0, root, key)) {
         visit(0, root);
     } else {
         m_bounded = m_total;
@@ -208,7 +211,53 @@ bool BranchAndBound::bound(int depth, const Node& node, Key& key)
         return false;
     }
     key.goal = oriented(m_request.direction == Direction::Higher ? high : range.low);
-    return priceBound(depth, node, least, key.price);
+    std::int64_t windowPrice = std::numeric_limits<std::int64_t>::min();
+    if (!windowBound(depth, node, most, key.goal, windowPrice) || !priceBound(depth, node, least, key.price)) {
+        return false;
+    }
+    key.price = std::max(key.price, windowPrice);
+    return true;
+}
+
+bool BranchAndBound::windowBound(int depth, const Node& node, const Sums& most, double& goal, std::int64_t& price)
+{
+    const WindowTable* window = windowTable(*node.domains);
+    if (!window) {
+        return true;
+    }
+    // In the goal's sum, turned so that more is better: what is spent, how far soundness lets it
+    // go, and the nearest amount the rest can still add below that.
+    const std::int64_t spent = m_goalSum.sign() * node.sums[static_cast<std::size_t>(m_goalSum.field())];
+    const std::int64_t cap = soundCap(depth, node, most) - spent;
+    const std::optional<std::int64_t> reach = window->mostReachable(depth, cap);
+    if (!reach) {
+        return false;
+    }
+    goal = std::min(goal, static_cast<double>(spent + *reach));
+    if (m_found.size() == m_top) {
+        const std::int64_t from = m_goalSum.threshold(m_found.back().machine.value, node.effects) - spent;
+        const std::int64_t rest = window->leastPrice(depth, from, cap);
+        if (rest >= WindowTable::kUnreachable) {
+            return false;
+        }
+        price = node.sums[PriceField] + rest;
+    }
+    return true;
+}
+
+std::int64_t BranchAndBound::soundCap(int depth, const Node& node, const Sums& most) const
+{
+    if (m_goalSum.soundLimit() == GoalSum::SoundLimit::Zero) {
+        return 0; // the negative of a spare load or of free slots
+    }
+    // Neither use may pass the output by more than the verdict lets pass; once the legs are
+    // chosen the two uses differ by a known amount, and the larger one caps both.
+    std::int64_t otherLarger = 0;
+    if (depth > m_space.levelOf(LegsSelector)) {
+        const std::int64_t moveOverRest = node.sums[MoveUseField] - node.sums[RestUseField];
+        otherLarger = std::max<std::int64_t>(0, m_goalSum.field() == RestUseField ? moveOverRest : -moveOverRest);
+    }
+    return most[GeneratorField] - m_figures.leastSoundSurplus() - otherLarger;
 }
 
 bool BranchAndBound::priceBound(int depth, const Node& node, const Sums& least, std::int64_t& price)
@@ -227,7 +276,7 @@ bool BranchAndBound::priceBound(int depth, const Node& node, const Sums& least, 
         }
     }
     // A machine still in the race reaches the goal number of the last machine kept.
-    if (m_goalSum.usable() && m_found.size() == m_top) {
+    if (m_goalSum.usable() && m_found.size() == m_top && !windowTable(*node.domains)) {
         const double value = m_found.back().machine.value;
         const std::int64_t need = m_goalSum.threshold(value, node.effects)
             - m_goalSum.sign() * node.sums[static_cast<std::size_t>(m_goalSum.field())];
@@ -249,6 +298,18 @@ const PriceTable& BranchAndBound::priceTable(const ClassDomains& domains, int wh
             : std::make_unique<PriceTable>(m_space, domains.allowed, m_goalSum.field(), m_goalSum.sign());
     }
     return *table;
+}
+
+const WindowTable* BranchAndBound::windowTable(const ClassDomains& domains) const
+{
+    if (m_goalSum.soundLimit() == GoalSum::SoundLimit::None) {
+        return nullptr;
+    }
+    if (!domains.windowTried) {
+        domains.windowTried = true;
+        domains.windowTable = WindowTable::build(m_space, domains.allowed, m_goalSum.field(), m_goalSum.sign());
+    }
+    return domains.windowTable.get();
 }
 
 std::uint64_t BranchAndBound::completions(int depth, const Node& node)

@@ -62,7 +62,10 @@ private:
     // The best key any machine below the node can have; false when none can qualify.
     bool bound(int depth, const Node& node, Key& key);
     bool priceBound(int depth, const Node& node, const Sums& least, std::int64_t& price);
+    bool windowBound(int depth, const Node& node, const Sums& most, double& goal, std::int64_t& price);
+    std::int64_t soundCap(int depth, const Node& node, const Sums& most) const;
     const PriceTable& priceTable(const ClassDomains& domains, int which) const;
+    const WindowTable* windowTable(const ClassDomains& domains) const;
     std::uint64_t completions(int depth, const Node& node);
     void evaluate(const Node& node);
     bool beaten(const Key& key) const;

@@ -2,6 +2,7 @@
 
 #include "optimiser/PriceTable.h"
 #include "optimiser/SearchSpace.h"
+#include "optimiser/WindowTable.h"
 
 #include <array>
 #include <cstdint>
@@ -46,6 +47,8 @@ struct ClassDomains
 
     // Tables of the least price that reaches a sum, built when first asked for.
     mutable std::array<std::unique_ptr<PriceTable>, 2> priceTables;
+    mutable std::unique_ptr<WindowTable> windowTable;
+    mutable bool windowTried = false;
 };
 
 class Domains

@@ -36,6 +36,11 @@ BoostFigures boostAt(std::int64_t thrust, std::int64_t mass)
     return boostFiguresOf(static_cast<std::int32_t>(thrust), static_cast<std::int32_t>(mass));
 }
 
+double groundSpeedAt(std::int64_t thrust, std::int64_t mass)
+{
+    return groundBoostSpeedOf(static_cast<std::int32_t>(thrust), static_cast<std::int32_t>(mass));
+}
+
 // The defence total after a screen that may or may not be fitted, least and most.
 std::pair<std::int64_t, std::int64_t> screenedRange(std::int64_t least, std::int64_t most, Tick screen)
 {
@@ -137,7 +142,8 @@ FigureBounds::FigureBounds()
     m_leastSoundSurplus = surplus;
 
     // Boost figures are multiples of 0.1; the rising ones follow from the ground speed and
-    // never fall as it grows, so the sound ones end at one ground speed.
+    // never fall as it grows, so the sound ones end at one ground speed: a machine's boost
+    // figures are sound exactly when its ground speed is at most this one.
     for (int tenths = 10000; tenths > -10000; --tenths) {
         const BoostFigures figures = boostFiguresFromGroundSpeed(static_cast<double>(tenths) / 10.0);
         if (boostSound(figures)) {
@@ -204,7 +210,7 @@ bool FigureBounds::maySound(const Sums& least, const Sums& most) const
     // With every machine's mass positive, the slowest one must stay below the limits.
     if (least[MassField] >= 1) {
         const std::int64_t t0 = least[ThrustField];
-        return boostSound(boostAt(t0, t0 >= 0 ? most[MassField] : least[MassField]));
+        return groundSpeedAt(t0, t0 >= 0 ? most[MassField] : least[MassField]) <= m_groundCeiling;
     }
     return true;
 }
@@ -235,13 +241,13 @@ std::int64_t FigureBounds::leastSoundMass(std::int64_t thrust) const
     // Sound once the mass is large enough: the figures never rise as the mass grows.
     std::int64_t low = 1;
     std::int64_t high = std::numeric_limits<std::int32_t>::max();
-    if (!boostSound(boostAt(thrust, high))) {
+    if (groundSpeedAt(thrust, high) > m_groundCeiling) {
         m_leastMass.emplace(thrust, high + 1);
         return high + 1;
     }
     while (low < high) {
         const std::int64_t middle = low + (high - low) / 2;
-        if (boostSound(boostAt(thrust, middle))) {
+        if (groundSpeedAt(thrust, middle) <= m_groundCeiling) {
             high = middle;
         } else {
             low = middle + 1;

@@ -32,6 +32,8 @@ public:
     // The least boost mass a sound machine with at least this thrust can have, unless its mass
     // is 0 (a machine with nothing to move has no boost figures and no warnings).
     std::int64_t leastSoundMass(std::int64_t thrust) const;
+    // The least generator surplus over the energy used that is not judged short of output.
+    std::int64_t leastSoundSurplus() const { return m_leastSoundSurplus; }
 
 private:
     std::int64_t m_leastSoundSurplus = 0; // energy surplus not yet judged short of output

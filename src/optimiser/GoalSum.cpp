@@ -41,6 +41,11 @@ GoalSum::GoalSum(int goalFigure, Direction direction)
         m_usable = true;
         m_field = kLinear[goalFigure];
         m_sign = higher ? 1 : -1;
+        if (!higher && (goalFigure == 3 || goalFigure == 4 || goalFigure == 5)) {
+            m_soundLimit = SoundLimit::Zero;
+        } else if (higher && (goalFigure == 6 || goalFigure == 7)) {
+            m_soundLimit = SoundLimit::GeneratorOutput;
+        }
     } else if (goalFigure == 8 || goalFigure == 9) {
         // A smaller coefficient needs more defence.
         m_usable = true;

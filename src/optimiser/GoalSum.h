@@ -18,7 +18,12 @@ class GoalSum
 public:
     GoalSum(int goalFigure, Direction direction);
 
+    // Where soundness caps the sum the goal pushes: spare loads and free slots do not fall
+    // below 0, the energy used does not pass the generator's output.
+    enum class SoundLimit { None, Zero, GeneratorOutput };
+
     bool usable() const { return m_usable; }
+    SoundLimit soundLimit() const { return m_soundLimit; }
     Field field() const { return m_field; }
     // +1: the sum must reach the threshold; -1: its negative must.
     int sign() const { return m_sign; }
@@ -33,6 +38,7 @@ private:
     bool m_usable = false;
     Field m_field = ApField;
     int m_sign = 1;
+    SoundLimit m_soundLimit = SoundLimit::None;
     mutable std::map<std::tuple<double, Tick>, std::int64_t> m_known;
 };
 

@@ -59,6 +59,7 @@ Sums sumsOf(const Part& part, int selector)
         s[MoveUseField] = part.energy;
     }
     if (selector == GeneratorSelector) {
+        s[GeneratorField] = part.genOutput;
         s[RestSlackField] = part.genOutput;
         s[MoveSlackField] = part.genOutput;
     } else {

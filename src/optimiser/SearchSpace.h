@@ -26,6 +26,7 @@ enum Field : int {
     StabilityField, // the legs' stability, without the stabiliser options
     ThrustField,
     MassField, // boost mass: everything but the generator
+    GeneratorField, // generator output
     kFieldCount
 };
 using Sums = std::array<std::int64_t, kFieldCount>;
