@@ -2,6 +2,7 @@
 #include "cli/Command.h"
 #include "cli/EvalCommand.h"
 #include "cli/ExportCommand.h"
+#include "cli/OptimiseCommand.h"
 
 #include "common/ErrorText.h"
 #include "common/Failure.h"
@@ -19,6 +20,7 @@ std::vector<std::unique_ptr<Command>> commands()
     list.push_back(std::make_unique<CheckCommand>());
     list.push_back(std::make_unique<EvalCommand>());
     list.push_back(std::make_unique<ExportCommand>());
+    list.push_back(std::make_unique<OptimiseCommand>());
     return list;
 }
 

@@ -14,11 +14,17 @@ std::unique_ptr<Assembly> openAsTheWindowDoes(const Workspace& workspace, const 
     if (!fileExists(path)) {
         throw Failure(ioErrorMessage(ENOENT));
     }
+    auto assembly = startAsTheWindowDoes(workspace);
+    openAssembly(*assembly, path);
+    return assembly;
+}
+
+std::unique_ptr<Assembly> startAsTheWindowDoes(const Workspace& workspace)
+{
     auto assembly = std::make_unique<Assembly>(workspace.table);
     prepareNewAssembly(*assembly);
     assembly->change();
     assembly->logic().rangeChange();
-    openAssembly(*assembly, path);
     return assembly;
 }
 
