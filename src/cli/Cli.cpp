@@ -3,6 +3,7 @@
 #include "cli/CompareCommand.h"
 #include "cli/EvalCommand.h"
 #include "cli/ExportCommand.h"
+#include "cli/OptimiseCommand.h"
 #include "cli/PreviewCommand.h"
 
 #include "common/ErrorText.h"
@@ -26,6 +27,7 @@ std::vector<std::unique_ptr<Command>> commands()
     list.push_back(std::make_unique<ExportCommand>());
     list.push_back(std::make_unique<CompareCommand>());
     list.push_back(std::make_unique<PreviewCommand>());
+    list.push_back(std::make_unique<OptimiseCommand>());
     return list;
 }
 

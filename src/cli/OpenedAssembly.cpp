@@ -14,9 +14,15 @@ std::unique_ptr<Assembly> openAsTheWindowDoes(const Workspace& workspace, const 
     if (!fileExists(path)) {
         throw Failure(ioErrorMessage(ENOENT));
     }
+    auto assembly = startAsTheWindowDoes(workspace);
+    openAssembly(*assembly, path);
+    return assembly;
+}
+
+std::unique_ptr<Assembly> startAsTheWindowDoes(const Workspace& workspace)
+{
     auto assembly = std::make_unique<Assembly>(workspace.table);
     startNewAssembly(*assembly);
-    openAssembly(*assembly, path);
     return assembly;
 }
 

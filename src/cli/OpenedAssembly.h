@@ -13,4 +13,7 @@ namespace rivet::cli {
 // does not exist fails with "ファイルが見つかりません" (there is no dialog to fall back on).
 std::unique_ptr<Assembly> openAsTheWindowDoes(const Workspace& workspace, const std::string& path);
 
+// The assembly exactly as the window shows it after a start without a file.
+std::unique_ptr<Assembly> startAsTheWindowDoes(const Workspace& workspace);
+
 } // namespace rivet::cli

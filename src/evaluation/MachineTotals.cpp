@@ -19,47 +19,35 @@ std::int32_t narrow(std::int64_t value)
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
 
-struct Defence
+std::int32_t coefficientOf(std::int64_t base, std::int32_t defenceTotal)
 {
-    std::int32_t total;
-    std::int32_t coefficient;
-    std::optional<std::int32_t> durability; // none when the coefficient is 0
-};
-
-// One kind of defence (shell or beam): its screen option raises the sum by 15 %, the
-// coefficient falls by one for every 50 points below the base, and the durability is the AP
-// a hit of 96 wears through at that coefficient.
-Defence defenceOf(std::int64_t sum, bool screened, std::int64_t base, std::int32_t ap)
-{
-    Defence defence {};
-    defence.total = narrow(screened ? evenRound(sum * 115, 100) : sum);
-    defence.coefficient = narrow(evenRound(base - defence.total, 50));
-    if (defence.coefficient != 0) {
-        defence.durability = narrow(evenRound(static_cast<std::int64_t>(ap) * 96, defence.coefficient));
-    }
-    return defence;
-}
-
-// The boost figures: q = thrust × 22 / mass held as a double, ground speed from the exact
-// q × 10; the rising figures are taken from the rounded ground speed. Both operands of q are
-// whole numbers a double holds exactly, so the one division already gives the nearest double.
-void boostFigures(MachineTotals& totals)
-{
-    if (totals.boostMass == 0) {
-        return;
-    }
-    const double q
-        = static_cast<double>(static_cast<std::int64_t>(totals.thrust) * 22) / static_cast<double>(totals.boostMass);
-    totals.groundBoostSpeed = static_cast<double>(evenRoundProduct(q, 10)) / 10.0;
-    // Each quotient is rounded to a double once, from the exact product: 32.7 × 5 rounded on
-    // its own would turn 27.2500000000000024 into the half 27.25.
-    const double rise = nearestQuotient(totals.groundBoostSpeed, 4, 6);
-    const double acceleration = nearestQuotient(totals.groundBoostSpeed, 5, 6);
-    totals.riseBoostSpeed = static_cast<double>(evenRoundProduct(rise, 10)) / 10.0;
-    totals.riseBoostAcceleration = static_cast<double>(evenRoundProduct(acceleration, 10)) / 10.0;
+    return narrow(evenRound(base - defenceTotal, 50));
 }
 
 } // namespace
+
+std::int64_t screenedDefence(std::int64_t sum, bool screened)
+{
+    return screened ? evenRound(sum * 115, 100) : sum;
+}
+
+std::int32_t shellCoefficientOf(std::int32_t shellDefenceTotal)
+{
+    return coefficientOf(2994, shellDefenceTotal);
+}
+
+std::int32_t beamCoefficientOf(std::int32_t beamDefenceTotal)
+{
+    return coefficientOf(3124, beamDefenceTotal);
+}
+
+std::optional<std::int32_t> durabilityOf(std::int32_t ap, std::int32_t coefficient)
+{
+    if (coefficient == 0) {
+        return std::nullopt;
+    }
+    return narrow(evenRound(static_cast<std::int64_t>(ap) * 96, coefficient));
+}
 
 MachineTotals computeTotals(const PartsTable& table, const Selection& selection)
 {
@@ -78,19 +66,16 @@ MachineTotals computeTotals(const PartsTable& table, const Selection& selection)
     MachineTotals t;
     t.totalAp = narrow(std::int64_t {head.ap} + core.ap + arms.ap + legs.ap);
 
-    const Defence shell
-        = defenceOf(std::int64_t {head.shellDefence} + core.shellDefence + arms.shellDefence + legs.shellDefence,
-                    selection.option(kShellScreen), 2994, t.totalAp);
-    t.shellDefenceTotal = shell.total;
-    t.shellCoefficient = shell.coefficient;
-    t.shellDurability = shell.durability;
+    const std::int64_t shell
+        = std::int64_t {head.shellDefence} + core.shellDefence + arms.shellDefence + legs.shellDefence;
+    t.shellDefenceTotal = narrow(screenedDefence(shell, selection.option(kShellScreen)));
+    t.shellCoefficient = shellCoefficientOf(t.shellDefenceTotal);
+    t.shellDurability = durabilityOf(t.totalAp, t.shellCoefficient);
 
-    const Defence beam
-        = defenceOf(std::int64_t {head.beamDefence} + core.beamDefence + arms.beamDefence + legs.beamDefence,
-                    selection.option(kBeamScreen), 3124, t.totalAp);
-    t.beamDefenceTotal = beam.total;
-    t.beamCoefficient = beam.coefficient;
-    t.beamDurability = beam.durability;
+    const std::int64_t beam = std::int64_t {head.beamDefence} + core.beamDefence + arms.beamDefence + legs.beamDefence;
+    t.beamDefenceTotal = narrow(screenedDefence(beam, selection.option(kBeamScreen)));
+    t.beamCoefficient = beamCoefficientOf(t.beamDefenceTotal);
+    t.beamDurability = durabilityOf(t.totalAp, t.beamCoefficient);
 
     // The generator and the options use no energy.
     const std::int64_t partsEnergy = std::int64_t {head.energy} + core.energy + arms.energy + blade.energy
@@ -126,7 +111,10 @@ MachineTotals computeTotals(const PartsTable& table, const Selection& selection)
 
     // Caterpillar legs move on their own drive, whatever booster is fitted.
     t.thrust = (!legs.legType.empty() && legs.legType[0] == 'C') ? 10000 : booster.boost;
-    boostFigures(t);
+    const BoostFigures boost = boostFiguresOf(t.thrust, t.boostMass);
+    t.groundBoostSpeed = boost.groundSpeed;
+    t.riseBoostSpeed = boost.riseSpeed;
+    t.riseBoostAcceleration = boost.riseAcceleration;
 
     std::int64_t stability = legs.stability;
     if (selection.option(kStabiliser)) {
@@ -136,6 +124,36 @@ MachineTotals computeTotals(const PartsTable& table, const Selection& selection)
     }
     t.totalStability = narrow(stability);
     return t;
+}
+
+// q = thrust × 22 / mass held as a double, ground speed from the exact q × 10; the rising
+// figures are taken from the rounded ground speed. Both operands of q are whole numbers a
+// double holds exactly, so the one division already gives the nearest double.
+BoostFigures boostFiguresOf(std::int32_t thrust, std::int32_t mass)
+{
+    if (mass == 0) {
+        return {};
+    }
+    return boostFiguresFromGroundSpeed(groundBoostSpeedOf(thrust, mass));
+}
+
+double groundBoostSpeedOf(std::int32_t thrust, std::int32_t mass)
+{
+    if (mass == 0) {
+        return 0;
+    }
+    const double q = static_cast<double>(static_cast<std::int64_t>(thrust) * 22) / static_cast<double>(mass);
+    return static_cast<double>(evenRoundProduct(q, 10)) / 10.0;
+}
+
+BoostFigures boostFiguresFromGroundSpeed(double groundSpeed)
+{
+    // Each quotient is rounded to a double once, from the exact product: 32.7 × 5 rounded on
+    // its own would turn 27.2500000000000024 into the half 27.25.
+    const double rise = nearestQuotient(groundSpeed, 4, 6);
+    const double acceleration = nearestQuotient(groundSpeed, 5, 6);
+    return {groundSpeed, static_cast<double>(evenRoundProduct(rise, 10)) / 10.0,
+            static_cast<double>(evenRoundProduct(acceleration, 10)) / 10.0};
 }
 
 } // namespace rivet

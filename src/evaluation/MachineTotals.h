@@ -44,4 +44,27 @@ struct MachineTotals
 // The figures of the selection; a pure function of the parts table and the selection.
 MachineTotals computeTotals(const PartsTable& table, const Selection& selection);
 
+// The defence arithmetic of the figures, shared with the optimiser's bounds. A screen option
+// raises a defence sum by 15 % (rounded half to even); the coefficient falls as the defence
+// total rises; the durability is empty for a coefficient of 0.
+std::int64_t screenedDefence(std::int64_t sum, bool screened);
+std::int32_t shellCoefficientOf(std::int32_t shellDefenceTotal);
+std::int32_t beamCoefficientOf(std::int32_t beamDefenceTotal);
+std::optional<std::int32_t> durabilityOf(std::int32_t ap, std::int32_t coefficient);
+
+// The three boost figures, multiples of 0.1.
+struct BoostFigures
+{
+    double groundSpeed = 0;
+    double riseSpeed = 0;
+    double riseAcceleration = 0;
+};
+
+// The boost figures of a thrust moving a mass (all 0 when there is nothing to move). They
+// never fall as the quotient thrust / mass grows, which the optimiser's bounds rely on.
+BoostFigures boostFiguresOf(std::int32_t thrust, std::int32_t mass);
+double groundBoostSpeedOf(std::int32_t thrust, std::int32_t mass);
+// The rising figures follow from the rounded ground speed alone.
+BoostFigures boostFiguresFromGroundSpeed(double groundSpeed);
+
 } // namespace rivet

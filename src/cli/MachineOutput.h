@@ -1,0 +1,20 @@
+#pragma once
+
+#include "document/Assembly.h"
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+namespace rivet::cli {
+
+// One machine as a JSON object on one line (no line end): the file it came from (null for
+// none), its selectors, options and sixteen figures as the window shows them, then any
+// further members given as JSON text (", \"value\": 1").
+std::string machineJson(const std::optional<std::string>& file, const Assembly& assembly,
+                        const std::string& moreMembers = std::string());
+
+// One machine as a readable table: a heading line, the parts, the options and the figures.
+void writeMachineTable(std::ostream& out, const std::string& heading, const Assembly& assembly);
+
+} // namespace rivet::cli

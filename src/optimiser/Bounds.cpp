@@ -1,0 +1,163 @@
+// The bounds of the branch and bound: the best key any machine below a node can have.
+#include "optimiser/BranchAndBound.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace rivet::search {
+
+namespace {
+
+constexpr int kMassTable = 0;
+constexpr int kGoalTable = 1;
+
+} // namespace
+
+bool BranchAndBound::bound(int depth, const Node& node, Key& key)
+{
+    const ClassDomains& domains = *node.domains;
+    if (domains.empty) {
+        return false;
+    }
+    key.options = node.options;
+    for (int selector = 1; selector <= kSelectorCount; ++selector) {
+        const int level = m_space.levelOf(selector);
+        key.positions[static_cast<std::size_t>(selector - 1)] = level < depth
+            ? node.positions[static_cast<std::size_t>(selector - 1)]
+            : domains.leastValue[static_cast<std::size_t>(level)];
+    }
+    if (!m_space.sumsExact()) {
+        // Sums that could wrap in the evaluation prove nothing: search everything.
+        key.goal = std::numeric_limits<double>::infinity();
+        key.price = std::numeric_limits<std::int64_t>::min();
+        return true;
+    }
+    Sums least = node.sums;
+    Sums most = node.sums;
+    for (std::size_t f = 0; f < kFieldCount; ++f) {
+        least[f] += domains.least[static_cast<std::size_t>(depth)][f];
+        most[f] += domains.most[static_cast<std::size_t>(depth)][f];
+    }
+    if (!m_figures.maySound(least, most)) {
+        return false;
+    }
+    for (const Requirement& requirement : m_request.requirements) {
+        const Interval range = m_figures.figure(requirement.figure, least, most, node.effects);
+        if (range.empty) {
+            return false;
+        }
+        if (requirement.kind == Requirement::Kind::AtLeast
+                ? m_figures.soundCeiling(requirement.figure, range.high) < requirement.value
+                : range.low > requirement.value) {
+            return false;
+        }
+    }
+    const int goal = m_request.goalFigure;
+    const Interval range = m_figures.figure(goal, least, most, node.effects);
+    const double high = m_figures.soundCeiling(goal, range.high);
+    if (range.empty || high < range.low) {
+        return false;
+    }
+    key.goal = oriented(m_request.direction == Direction::Higher ? high : range.low);
+    std::int64_t windowPrice = std::numeric_limits<std::int64_t>::min();
+    if (!windowBound(depth, node, most, key.goal, windowPrice) || !priceBound(depth, node, least, key.price)) {
+        return false;
+    }
+    key.price = std::max(key.price, windowPrice);
+    return true;
+}
+
+bool BranchAndBound::windowBound(int depth, const Node& node, const Sums& most, double& goal, std::int64_t& price)
+{
+    const WindowTable* window = windowTable(*node.domains);
+    if (!window) {
+        return true;
+    }
+    // In the goal's sum, turned so that more is better: what is spent, how far soundness lets it
+    // go, and the nearest amount the rest can still add below that.
+    const std::int64_t spent = m_goalSum.sign() * node.sums[static_cast<std::size_t>(m_goalSum.field())];
+    const std::int64_t cap = soundCap(depth, node, most) - spent;
+    const std::optional<std::int64_t> reach = window->mostReachable(depth, cap);
+    if (!reach) {
+        return false;
+    }
+    goal = std::min(goal, static_cast<double>(spent + *reach));
+    if (m_found.size() == m_top) {
+        const std::int64_t from = m_goalSum.threshold(m_found.back().machine.value, node.effects) - spent;
+        const std::int64_t rest = window->leastPrice(depth, from, cap);
+        if (rest >= WindowTable::kUnreachable) {
+            return false;
+        }
+        price = node.sums[PriceField] + rest;
+    }
+    return true;
+}
+
+std::int64_t BranchAndBound::soundCap(int depth, const Node& node, const Sums& most) const
+{
+    if (m_goalSum.soundLimit() == GoalSum::SoundLimit::Zero) {
+        return 0; // the negative of a spare load or of free slots
+    }
+    // Neither use may pass the output by more than the verdict lets pass; once the legs are
+    // chosen the two uses differ by a known amount, and the larger one caps both.
+    std::int64_t otherLarger = 0;
+    if (depth > m_space.levelOf(LegsSelector)) {
+        const std::int64_t moveOverRest = node.sums[MoveUseField] - node.sums[RestUseField];
+        otherLarger = std::max<std::int64_t>(0, m_goalSum.field() == RestUseField ? moveOverRest : -moveOverRest);
+    }
+    return most[GeneratorField] - m_figures.leastSoundSurplus() - otherLarger;
+}
+
+bool BranchAndBound::priceBound(int depth, const Node& node, const Sums& least, std::int64_t& price)
+{
+    price = least[PriceField];
+    const std::int64_t spent = node.sums[PriceField];
+    // A sound machine carries enough mass for its thrust (unless it has none at all).
+    if (m_space.massesNonNegative() && node.sums[MassField] >= 1) {
+        const std::int64_t need = m_figures.leastSoundMass(least[ThrustField]) - node.sums[MassField];
+        if (need > least[MassField] - node.sums[MassField]) {
+            const std::int64_t rest = priceTable(*node.domains, kMassTable).leastPrice(depth, need);
+            if (rest >= PriceTable::kUnreachable) {
+                return false;
+            }
+            price = std::max(price, spent + rest);
+        }
+    }
+    // A machine still in the race reaches the goal number of the last machine kept.
+    if (m_goalSum.usable() && m_found.size() == m_top && !windowTable(*node.domains)) {
+        const double value = m_found.back().machine.value;
+        const std::int64_t need = m_goalSum.threshold(value, node.effects)
+            - m_goalSum.sign() * node.sums[static_cast<std::size_t>(m_goalSum.field())];
+        const std::int64_t rest = priceTable(*node.domains, kGoalTable).leastPrice(depth, need);
+        if (rest >= PriceTable::kUnreachable) {
+            return false;
+        }
+        price = std::max(price, spent + rest);
+    }
+    return true;
+}
+
+const PriceTable& BranchAndBound::priceTable(const ClassDomains& domains, int which) const
+{
+    auto& table = domains.priceTables[static_cast<std::size_t>(which)];
+    if (!table) {
+        table = which == kMassTable
+            ? std::make_unique<PriceTable>(m_space, domains.allowed, MassField, 1)
+            : std::make_unique<PriceTable>(m_space, domains.allowed, m_goalSum.field(), m_goalSum.sign());
+    }
+    return *table;
+}
+
+const WindowTable* BranchAndBound::windowTable(const ClassDomains& domains) const
+{
+    if (m_goalSum.soundLimit() == GoalSum::SoundLimit::None) {
+        return nullptr;
+    }
+    if (!domains.windowTried) {
+        domains.windowTried = true;
+        domains.windowTable = WindowTable::build(m_space, domains.allowed, m_goalSum.field(), m_goalSum.sign());
+    }
+    return domains.windowTable.get();
+}
+
+} // namespace rivet::search

@@ -1,0 +1,238 @@
+#include "optimiser/BranchAndBound.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace rivet::search {
+
+namespace {
+
+constexpr std::uint64_t kCheckInEvery = 1024;
+
+Tick tickOf(int value)
+{
+    return value != 0 ? Tick::On : Tick::Off;
+}
+
+} // namespace
+
+bool better(const Key& a, const Key& b)
+{
+    if (a.goal != b.goal) {
+        return a.goal > b.goal;
+    }
+    if (a.price != b.price) {
+        return a.price < b.price;
+    }
+    if (a.positions != b.positions) {
+        return a.positions < b.positions;
+    }
+    return a.options < b.options;
+}
+
+BranchAndBound::BranchAndBound(const PartsTable& table, const OptimiserRequest& request, SearchControl* control)
+    : m_table(table)
+    , m_request(request)
+    , m_control(control)
+    , m_top(static_cast<std::size_t>(std::max(1, request.top)))
+    , m_space(table, request)
+    , m_domains(m_space)
+    , m_goalSum(request.goalFigure, request.direction)
+    , m_children(static_cast<std::size_t>(m_space.levelCount()))
+{
+}
+
+OptimiserResult BranchAndBound::run()
+{
+    Node root;
+    root.sums = m_space.base();
+    root.positions = m_request.start.positions;
+    root.options = m_space.baseOptionBits();
+    root.effects = m_space.baseEffects();
+    root.domains = &m_domains.open();
+    m_total = m_domains.total();
+    if (m_control) {
+        m_control->report(0, m_total);
+    }
+    m_stopped = m_control && m_control->cancelled();
+    Key key;
+    if (m_stopped) {
+        // cancelled before it began
+    } else if (bound(0, root, key)) {
+        visit(0, root);
+    } else {
+        m_bounded = m_total;
+    }
+    if (m_control) {
+        m_control->report(m_examined + m_bounded, m_total);
+    }
+    OptimiserResult result;
+    for (const Found& found : m_found) {
+        result.machines.push_back(found.machine);
+    }
+    result.examined = m_examined;
+    result.boundedAway = m_bounded;
+    result.cancelled = m_stopped;
+    return result;
+}
+
+void BranchAndBound::visit(int depth, const Node& node)
+{
+    checkIn();
+    if (m_stopped) {
+        return;
+    }
+    const Level& level = m_space.levels()[static_cast<std::size_t>(depth)];
+    const bool last = depth + 1 == m_space.levelCount();
+    const bool left = depth == m_space.leftLevel();
+    auto& children = m_children[static_cast<std::size_t>(depth)];
+    children.clear();
+    for (int choice : node.domains->allowed[static_cast<std::size_t>(depth)]) {
+        if (left) {
+            const Choice& right = m_space.levels()[static_cast<std::size_t>(m_space.rightLevel())]
+                                      .choices[static_cast<std::size_t>(node.right)];
+            if (!pairStands(node.domains->rules, right, level.choices[static_cast<std::size_t>(choice)])) {
+                continue;
+            }
+        }
+        Child child {childOf(depth, node, choice), {}};
+        if (last) {
+            evaluate(child.node);
+            continue;
+        }
+        if (!bound(depth + 1, child.node, child.key) || beaten(child.key)) {
+            m_bounded += completions(depth + 1, child.node);
+            continue;
+        }
+        children.push_back(child);
+    }
+    std::sort(children.begin(), children.end(), [](const Child& a, const Child& b) { return better(a.key, b.key); });
+    for (const Child& child : children) {
+        if (m_stopped) {
+            return;
+        }
+        // The machines found below the earlier children may have raised the bar.
+        if (beaten(child.key)) {
+            m_bounded += completions(depth + 1, child.node);
+            continue;
+        }
+        visit(depth + 1, child.node);
+    }
+}
+
+BranchAndBound::Node BranchAndBound::childOf(int depth, const Node& node, int choice)
+{
+    const Level& level = m_space.levels()[static_cast<std::size_t>(depth)];
+    const Choice& c = level.choices[static_cast<std::size_t>(choice)];
+    Node child = node;
+    for (std::size_t f = 0; f < kFieldCount; ++f) {
+        child.sums[f] += c.sums[f];
+    }
+    if (level.selector != 0) {
+        child.positions[static_cast<std::size_t>(level.selector - 1)] = c.value;
+        if (level.selector == LegsSelector) {
+            child.legs = choice;
+        } else if (level.selector == ArmsSelector) {
+            child.arms = choice;
+            const Choice& legs = m_space.levels()[0].choices[static_cast<std::size_t>(child.legs)];
+            child.domains = &m_domains.of(legs, c);
+        } else if (level.selector == RightBackSelector) {
+            child.right = choice;
+        }
+        return child;
+    }
+    if (c.value != 0) {
+        child.options = static_cast<std::uint16_t>(child.options | (1u << (level.option - 1)));
+    }
+    switch (level.option) {
+    case kStabiliserOption:
+        child.effects.stabiliser = tickOf(c.value);
+        break;
+    case kShellScreenOption:
+        child.effects.shellScreen = tickOf(c.value);
+        break;
+    case kBeamScreenOption:
+        child.effects.beamScreen = tickOf(c.value);
+        break;
+    case kStabiliserReOption:
+        child.effects.stabiliserRe = tickOf(c.value);
+        break;
+    default:
+        break;
+    }
+    return child;
+}
+
+std::uint64_t BranchAndBound::completions(int depth, const Node& node)
+{
+    if (depth >= m_space.levelCount()) {
+        return 1;
+    }
+    if (depth >= 2) {
+        return m_domains.completions(*node.domains, depth, node.right);
+    }
+    return depth == 1 ? m_domains.completionsAfterLegs(node.legs) : m_total;
+}
+
+void BranchAndBound::evaluate(const Node& node)
+{
+    ++m_examined;
+    Selection selection = m_request.start;
+    selection.positions = node.positions;
+    for (int n = 1; n <= kOptionCount; ++n) {
+        selection.setOption(n, (node.options >> (n - 1)) & 1u);
+    }
+    if (!isProposable(m_table, selection)) {
+        return; // the domains only offer proposable machines; the evaluation decides alone
+    }
+    const MachineTotals totals = computeTotals(m_table, selection);
+    if (!isSound(totals)) {
+        return;
+    }
+    for (const Requirement& requirement : m_request.requirements) {
+        const std::optional<double> number = figureNumber(totals, requirement.figure);
+        if (!number
+            || (requirement.kind == Requirement::Kind::AtLeast ? *number < requirement.value
+                                                               : *number > requirement.value)) {
+            return;
+        }
+    }
+    const std::optional<double> value = figureNumber(totals, m_request.goalFigure);
+    if (!value) {
+        return;
+    }
+    const Key key {oriented(*value), totals.totalPrice, selection.positions, node.options};
+    if (!beaten(key)) {
+        offer(key, {selection, totals, *value});
+    }
+}
+
+bool BranchAndBound::beaten(const Key& key) const
+{
+    return m_found.size() == m_top && !better(key, m_found.back().key);
+}
+
+void BranchAndBound::offer(const Key& key, const ProposedMachine& machine)
+{
+    const auto place = std::find_if(m_found.begin(), m_found.end(), [&](const Found& f) { return better(key, f.key); });
+    m_found.insert(place, {key, machine});
+    if (m_found.size() > m_top) {
+        m_found.pop_back();
+    }
+}
+
+double BranchAndBound::oriented(double value) const
+{
+    return m_request.direction == Direction::Higher ? value : -value;
+}
+
+void BranchAndBound::checkIn()
+{
+    if (++m_visits % kCheckInEvery != 0 || !m_control) {
+        return;
+    }
+    m_control->report(m_examined + m_bounded, m_total);
+    m_stopped = m_control->cancelled();
+}
+
+} // namespace rivet::search

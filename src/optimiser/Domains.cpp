@@ -1,0 +1,159 @@
+#include "optimiser/Domains.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace rivet::search {
+
+bool admits(const RuleClass& rules, const Level& level, const Choice& choice)
+{
+    // A rule that resets a selector to NO EQUIP leaves only position 0 standing: a selector
+    // without an item (-1) would change too.
+    switch (level.selector) {
+    case BoosterSelector:
+        return !rules.caterpillar || choice.value == 0;
+    case ArmWeaponSelector:
+        if (rules.weaponArms) {
+            return choice.value == 0;
+        }
+        return !(rules.forbidsKarasawa && choice.traits.karasawa);
+    case BladeSelector:
+        return !rules.weaponArms || choice.value == 0;
+    default:
+        return true;
+    }
+}
+
+bool pairStands(const RuleClass& rules, const Choice& right, const Choice& left)
+{
+    if ((right.traits.twoSlot && left.value != 0) || (left.traits.twoSlot && right.value != 0)) {
+        return false;
+    }
+    // ANKS-1A46J arms clear both back weapons unless one of them carries the D mark.
+    if (rules.anks && !right.traits.dMark && !left.traits.dMark) {
+        return right.value == 0 && left.value == 0;
+    }
+    return true;
+}
+
+Domains::Domains(const SearchSpace& space)
+    : m_space(space)
+{
+    build(m_open, false);
+}
+
+const ClassDomains& Domains::of(const Choice& legs, const Choice& arms)
+{
+    RuleClass rules;
+    rules.caterpillar = legs.traits.caterpillar;
+    rules.forbidsKarasawa = legs.traits.forbidsKarasawa;
+    rules.weaponArms = arms.traits.weaponArms;
+    rules.anks = arms.traits.anks;
+    auto& slot = m_classes[static_cast<std::size_t>(rules.index())];
+    if (!slot) {
+        slot = std::make_unique<ClassDomains>();
+        slot->rules = rules;
+        build(*slot, true);
+    }
+    return *slot;
+}
+
+void Domains::build(ClassDomains& d, bool filtered) const
+{
+    const auto& levels = m_space.levels();
+    const int n = m_space.levelCount();
+    d.allowed.assign(static_cast<std::size_t>(n), {});
+    d.leastValue.assign(static_cast<std::size_t>(n), 0);
+    for (int l = 0; l < n; ++l) {
+        const Level& level = levels[static_cast<std::size_t>(l)];
+        int leastValue = std::numeric_limits<int>::max();
+        for (int i = 0; i < static_cast<int>(level.choices.size()); ++i) {
+            const Choice& choice = level.choices[static_cast<std::size_t>(i)];
+            if (!filtered || admits(d.rules, level, choice)) {
+                d.allowed[static_cast<std::size_t>(l)].push_back(i);
+                leastValue = std::min(leastValue, choice.value);
+            }
+        }
+        d.empty = d.empty || d.allowed[static_cast<std::size_t>(l)].empty();
+        d.leastValue[static_cast<std::size_t>(l)] = leastValue;
+    }
+
+    d.least.assign(static_cast<std::size_t>(n + 1), Sums {});
+    d.most.assign(static_cast<std::size_t>(n + 1), Sums {});
+    d.suffixProduct.assign(static_cast<std::size_t>(n + 1), 1);
+    const int right = m_space.rightLevel();
+    const int left = m_space.leftLevel();
+    for (int l = n - 1; l >= 0; --l) {
+        const auto& indices = d.allowed[static_cast<std::size_t>(l)];
+        const auto& choices = levels[static_cast<std::size_t>(l)].choices;
+        for (int f = 0; f < kFieldCount; ++f) {
+            std::int64_t low = 0;
+            std::int64_t high = 0;
+            for (std::size_t k = 0; k < indices.size(); ++k) {
+                const std::int64_t v = choices[static_cast<std::size_t>(indices[k])].sums[static_cast<std::size_t>(f)];
+                low = k == 0 ? v : std::min(low, v);
+                high = k == 0 ? v : std::max(high, v);
+            }
+            d.least[static_cast<std::size_t>(l)][static_cast<std::size_t>(f)]
+                = d.least[static_cast<std::size_t>(l + 1)][static_cast<std::size_t>(f)] + low;
+            d.most[static_cast<std::size_t>(l)][static_cast<std::size_t>(f)]
+                = d.most[static_cast<std::size_t>(l + 1)][static_cast<std::size_t>(f)] + high;
+        }
+        const std::uint64_t factor = (l == right || l == left) ? 1 : indices.size();
+        d.suffixProduct[static_cast<std::size_t>(l)] = d.suffixProduct[static_cast<std::size_t>(l + 1)] * factor;
+    }
+
+    const auto& rightChoices = levels[static_cast<std::size_t>(right)].choices;
+    const auto& leftChoices = levels[static_cast<std::size_t>(left)].choices;
+    d.leftCounts.assign(rightChoices.size(), 0);
+    d.pairCount = 0;
+    if (!filtered) {
+        return; // the open domains are never counted
+    }
+    for (int r : d.allowed[static_cast<std::size_t>(right)]) {
+        std::uint64_t count = 0;
+        for (int l : d.allowed[static_cast<std::size_t>(left)]) {
+            count += pairStands(d.rules, rightChoices[static_cast<std::size_t>(r)],
+                                leftChoices[static_cast<std::size_t>(l)])
+                ? 1
+                : 0;
+        }
+        d.leftCounts[static_cast<std::size_t>(r)] = count;
+        d.pairCount += count;
+    }
+}
+
+std::uint64_t Domains::completions(const ClassDomains& d, int depth, int rightChoice) const
+{
+    if (d.empty) {
+        return 0;
+    }
+    std::uint64_t backs = 1;
+    if (m_space.rightLevel() >= depth) {
+        backs = d.pairCount;
+    } else if (m_space.leftLevel() >= depth) {
+        backs = d.leftCounts[static_cast<std::size_t>(rightChoice)];
+    }
+    return d.suffixProduct[static_cast<std::size_t>(depth)] * backs;
+}
+
+std::uint64_t Domains::completionsAfterLegs(int legsChoice)
+{
+    const Choice& legs = m_space.levels()[0].choices[static_cast<std::size_t>(legsChoice)];
+    std::uint64_t count = 0;
+    for (const Choice& arms : m_space.levels()[1].choices) {
+        count += completions(of(legs, arms), 2, -1);
+    }
+    return count;
+}
+
+std::uint64_t Domains::total()
+{
+    std::uint64_t count = 0;
+    for (int legs = 0; legs < static_cast<int>(m_space.levels()[0].choices.size()); ++legs) {
+        count += completionsAfterLegs(legs);
+    }
+    return count;
+}
+
+} // namespace rivet::search

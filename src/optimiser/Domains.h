@@ -1,0 +1,77 @@
+#pragma once
+
+#include "optimiser/PriceTable.h"
+#include "optimiser/SearchSpace.h"
+#include "optimiser/WindowTable.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace rivet::search {
+
+// What the rules allow elsewhere once the legs and the arms are chosen.
+struct RuleClass
+{
+    bool caterpillar = false;
+    bool forbidsKarasawa = false;
+    bool weaponArms = false;
+    bool anks = false;
+
+    int index() const
+    {
+        return (caterpillar ? 1 : 0) | (forbidsKarasawa ? 2 : 0) | (weaponArms ? 4 : 0) | (anks ? 8 : 0);
+    }
+};
+
+// Whether the rules leave a choice of a booster, arm weapon or blade level standing.
+bool admits(const RuleClass& rules, const Level& level, const Choice& choice);
+// Whether the rules and the pairing leave these two back weapons standing together.
+bool pairStands(const RuleClass& rules, const Choice& right, const Choice& left);
+
+// The choices each level may take under one rule class, and what the levels from a depth on
+// can add to each sum at least and at most. The left back weapon's list ignores the right
+// one (the pair is checked when the left is chosen); the sums stay valid bounds.
+struct ClassDomains
+{
+    RuleClass rules;
+    std::vector<std::vector<int>> allowed; // per level: indices into its choices
+    std::vector<Sums> least; // per depth 0..levelCount
+    std::vector<Sums> most;
+    std::vector<int> leastValue; // per level: the smallest position (or tick) it may take
+    std::vector<std::uint64_t> suffixProduct; // per depth: machines of the levels from there on, backs apart
+    std::vector<std::uint64_t> leftCounts; // per right choice: left choices that stand with it
+    std::uint64_t pairCount = 0; // (right, left) pairs that stand
+    bool empty = false; // some level has nothing left
+
+    // Tables of the least price that reaches a sum, built when first asked for.
+    mutable std::array<std::unique_ptr<PriceTable>, 2> priceTables;
+    mutable std::unique_ptr<WindowTable> windowTable;
+    mutable bool windowTried = false;
+};
+
+class Domains
+{
+public:
+    explicit Domains(const SearchSpace& space);
+
+    // Before the legs and arms are chosen: every choice of every level.
+    const ClassDomains& open() const { return m_open; }
+    const ClassDomains& of(const Choice& legs, const Choice& arms);
+
+    // The machines below a node at this depth: for depth >= 2 under its class, with the right
+    // back weapon's choice when it is decided; for depth 1 (legs chosen) summed over the arms.
+    std::uint64_t completions(const ClassDomains& domains, int depth, int rightChoice) const;
+    std::uint64_t completionsAfterLegs(int legsChoice);
+    std::uint64_t total();
+
+private:
+    void build(ClassDomains& domains, bool filtered) const;
+
+    const SearchSpace& m_space;
+    ClassDomains m_open;
+    std::array<std::unique_ptr<ClassDomains>, 16> m_classes;
+};
+
+} // namespace rivet::search

@@ -1,0 +1,260 @@
+#include "optimiser/FigureBounds.h"
+
+#include "evaluation/MachineTotals.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace rivet::search {
+
+namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+bool mayBe(Tick tick, bool on)
+{
+    return tick == Tick::Open || (tick == Tick::On) == on;
+}
+
+// A machine whose only figures are these boost figures: sound exactly when they are.
+bool boostSound(const BoostFigures& figures)
+{
+    MachineTotals totals;
+    totals.groundBoostSpeed = figures.groundSpeed;
+    totals.riseBoostSpeed = figures.riseSpeed;
+    totals.riseBoostAcceleration = figures.riseAcceleration;
+    return isSound(totals);
+}
+
+double pick(const BoostFigures& figures, int index)
+{
+    return index == 12 ? figures.groundSpeed : index == 13 ? figures.riseSpeed : figures.riseAcceleration;
+}
+
+BoostFigures boostAt(std::int64_t thrust, std::int64_t mass)
+{
+    return boostFiguresOf(static_cast<std::int32_t>(thrust), static_cast<std::int32_t>(mass));
+}
+
+double groundSpeedAt(std::int64_t thrust, std::int64_t mass)
+{
+    return groundBoostSpeedOf(static_cast<std::int32_t>(thrust), static_cast<std::int32_t>(mass));
+}
+
+// The defence total after a screen that may or may not be fitted, least and most.
+std::pair<std::int64_t, std::int64_t> screenedRange(std::int64_t least, std::int64_t most, Tick screen)
+{
+    std::int64_t low = std::numeric_limits<std::int64_t>::max();
+    std::int64_t high = std::numeric_limits<std::int64_t>::min();
+    for (bool on : {false, true}) {
+        if (mayBe(screen, on)) {
+            low = std::min(low, screenedDefence(least, on));
+            high = std::max(high, screenedDefence(most, on));
+        }
+    }
+    return {low, high};
+}
+
+Interval coefficientRange(bool shell, std::int64_t least, std::int64_t most, Tick screen)
+{
+    const auto [low, high] = screenedRange(least, most, screen);
+    const auto coefficient = [shell](std::int64_t total) {
+        const auto t = static_cast<std::int32_t>(total);
+        return static_cast<double>(shell ? shellCoefficientOf(t) : beamCoefficientOf(t));
+    };
+    return {coefficient(high), coefficient(low), false}; // more defence, smaller coefficient
+}
+
+// AP × 96 / coefficient: for a coefficient of one sign it is monotonic in each, so its extremes
+// lie at the ends of AP and at the ends of each sign's stretch of coefficients (0 has no number).
+Interval durabilityRange(const Interval& ap, const Interval& coefficient)
+{
+    const auto c0 = static_cast<std::int64_t>(coefficient.low);
+    const auto c1 = static_cast<std::int64_t>(coefficient.high);
+    std::int64_t corners[4];
+    int count = 0;
+    for (std::int64_t c : {c0, c1, std::int64_t {-1}, std::int64_t {1}}) {
+        if (c != 0 && c >= c0 && c <= c1) {
+            corners[count++] = c;
+        }
+    }
+    Interval result {kInfinity, -kInfinity, count == 0};
+    for (int i = 0; i < count; ++i) {
+        for (double a : {ap.low, ap.high}) {
+            const auto d = durabilityOf(static_cast<std::int32_t>(a), static_cast<std::int32_t>(corners[i]));
+            result.low = std::min(result.low, static_cast<double>(*d));
+            result.high = std::max(result.high, static_cast<double>(*d));
+        }
+    }
+    return result;
+}
+
+// Thrust / mass over the box of both: least at the lowest thrust with the mass that favours it
+// least, most likewise; machines with a mass of 0 have no boost figures.
+Interval boostRange(int index, const Sums& least, const Sums& most)
+{
+    const std::int64_t t0 = least[ThrustField];
+    const std::int64_t t1 = most[ThrustField];
+    if (least[MassField] < 0) {
+        return {-kInfinity, kInfinity, false};
+    }
+    const std::int64_t m0 = std::max<std::int64_t>(least[MassField], 1);
+    const std::int64_t m1 = most[MassField];
+    if (m1 < m0) {
+        return {0, 0, true};
+    }
+    const BoostFigures low = boostAt(t0, t0 >= 0 ? m1 : m0);
+    const BoostFigures high = boostAt(t1, t1 >= 0 ? m0 : m1);
+    return {pick(low, index), pick(high, index), false};
+}
+
+} // namespace
+
+std::pair<int, int> stabiliserBonusRange(const Effects& effects)
+{
+    int low = std::numeric_limits<int>::max();
+    int high = std::numeric_limits<int>::min();
+    for (bool stabiliser : {false, true}) {
+        for (bool stabiliserRe : {false, true}) {
+            if (mayBe(effects.stabiliser, stabiliser) && mayBe(effects.stabiliserRe, stabiliserRe)) {
+                // The two bonuses never add up: the first stabiliser's wins.
+                const int bonus = stabiliser ? 800 : stabiliserRe ? 1600 : 0;
+                low = std::min(low, bonus);
+                high = std::max(high, bonus);
+            }
+        }
+    }
+    return {low, high};
+}
+
+FigureBounds::FigureBounds()
+{
+    MachineTotals totals;
+    std::int64_t surplus = 0;
+    while (surplus > -100000) {
+        totals.restEnergyUse = static_cast<std::int32_t>(-(surplus - 1));
+        totals.moveEnergyUse = totals.restEnergyUse;
+        if (!isSound(totals)) {
+            break;
+        }
+        --surplus;
+    }
+    m_leastSoundSurplus = surplus;
+
+    // Boost figures are multiples of 0.1; the rising ones follow from the ground speed and
+    // never fall as it grows, so the sound ones end at one ground speed: a machine's boost
+    // figures are sound exactly when its ground speed is at most this one.
+    for (int tenths = 10000; tenths > -10000; --tenths) {
+        const BoostFigures figures = boostFiguresFromGroundSpeed(static_cast<double>(tenths) / 10.0);
+        if (boostSound(figures)) {
+            m_groundCeiling = figures.groundSpeed;
+            m_riseCeiling = figures.riseSpeed;
+            m_accelerationCeiling = figures.riseAcceleration;
+            break;
+        }
+    }
+}
+
+Interval FigureBounds::figure(int index, const Sums& least, const Sums& most, const Effects& effects) const
+{
+    const auto plain = [&](Field f) {
+        return Interval {static_cast<double>(least[f]), static_cast<double>(most[f]), false};
+    };
+    switch (index) {
+    case 0:
+        return plain(ApField);
+    case 1:
+        return plain(PriceField);
+    case 2:
+        return plain(WeightField);
+    case 3:
+        return plain(LoadSlackField);
+    case 4:
+        return plain(CoreSlackField);
+    case 5:
+        return plain(SlotSlackField);
+    case 6:
+        return plain(RestUseField);
+    case 7:
+        return plain(MoveUseField);
+    case 8:
+        return coefficientRange(true, least[ShellField], most[ShellField], effects.shellScreen);
+    case 9:
+        return coefficientRange(false, least[BeamField], most[BeamField], effects.beamScreen);
+    case 10:
+        return durabilityRange(plain(ApField),
+                               coefficientRange(true, least[ShellField], most[ShellField], effects.shellScreen));
+    case 11:
+        return durabilityRange(plain(ApField),
+                               coefficientRange(false, least[BeamField], most[BeamField], effects.beamScreen));
+    case 12:
+    case 13:
+    case 14:
+        return boostRange(index, least, most);
+    case 15: {
+        const auto [low, high] = stabiliserBonusRange(effects);
+        return {static_cast<double>(least[StabilityField] + low), static_cast<double>(most[StabilityField] + high),
+                false};
+    }
+    default:
+        return {0, 0, true};
+    }
+}
+
+bool FigureBounds::maySound(const Sums& least, const Sums& most) const
+{
+    if (most[LoadSlackField] < 0 || most[CoreSlackField] < 0 || most[SlotSlackField] < 0
+        || most[RestSlackField] < m_leastSoundSurplus || most[MoveSlackField] < m_leastSoundSurplus) {
+        return false;
+    }
+    // With every machine's mass positive, the slowest one must stay below the limits.
+    if (least[MassField] >= 1) {
+        const std::int64_t t0 = least[ThrustField];
+        return groundSpeedAt(t0, t0 >= 0 ? most[MassField] : least[MassField]) <= m_groundCeiling;
+    }
+    return true;
+}
+
+double FigureBounds::soundCeiling(int index, double high) const
+{
+    switch (index) {
+    case 12:
+        return std::min(high, m_groundCeiling);
+    case 13:
+        return std::min(high, m_riseCeiling);
+    case 14:
+        return std::min(high, m_accelerationCeiling);
+    default:
+        return high;
+    }
+}
+
+std::int64_t FigureBounds::leastSoundMass(std::int64_t thrust) const
+{
+    if (thrust <= 0) {
+        return 0;
+    }
+    const auto known = m_leastMass.find(thrust);
+    if (known != m_leastMass.end()) {
+        return known->second;
+    }
+    // Sound once the mass is large enough: the figures never rise as the mass grows.
+    std::int64_t low = 1;
+    std::int64_t high = std::numeric_limits<std::int32_t>::max();
+    if (groundSpeedAt(thrust, high) > m_groundCeiling) {
+        m_leastMass.emplace(thrust, high + 1);
+        return high + 1;
+    }
+    while (low < high) {
+        const std::int64_t middle = low + (high - low) / 2;
+        if (groundSpeedAt(thrust, middle) <= m_groundCeiling) {
+            high = middle;
+        } else {
+            low = middle + 1;
+        }
+    }
+    m_leastMass.emplace(thrust, low);
+    return low;
+}
+
+} // namespace rivet::search

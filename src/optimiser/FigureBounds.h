@@ -1,0 +1,49 @@
+#pragma once
+
+#include "optimiser/SearchSpace.h"
+
+#include <cstdint>
+#include <map>
+
+namespace rivet::search {
+
+// The numbers a figure can take over a set of machines; empty when none of them has one.
+struct Interval
+{
+    double low = 0;
+    double high = 0;
+    bool empty = false;
+};
+
+// Bounds on the figures of every machine whose sums lie between `least` and `most`. Each
+// figure is a monotonic function of one sum (or of two: the durabilities of AP and a
+// coefficient, the boost figures of thrust and mass), so its extremes lie on the corners.
+class FigureBounds
+{
+public:
+    FigureBounds();
+
+    Interval figure(int index, const Sums& least, const Sums& most, const Effects& effects) const;
+    // False when no machine between the sums can be sound.
+    bool maySound(const Sums& least, const Sums& most) const;
+    // The highest number a sound machine shows for figure ed<index + 1>: the boost figures
+    // stop below their warning limits; the others have no such ceiling.
+    double soundCeiling(int index, double high) const;
+    // The least boost mass a sound machine with at least this thrust can have, unless its mass
+    // is 0 (a machine with nothing to move has no boost figures and no warnings).
+    std::int64_t leastSoundMass(std::int64_t thrust) const;
+    // The least generator surplus over the energy used that is not judged short of output.
+    std::int64_t leastSoundSurplus() const { return m_leastSoundSurplus; }
+
+private:
+    std::int64_t m_leastSoundSurplus = 0; // energy surplus not yet judged short of output
+    double m_groundCeiling = 0;
+    double m_riseCeiling = 0;
+    double m_accelerationCeiling = 0;
+    mutable std::map<std::int64_t, std::int64_t> m_leastMass;
+};
+
+// The stabiliser bonus a machine can get under these effect ticks, least and most.
+std::pair<int, int> stabiliserBonusRange(const Effects& effects);
+
+} // namespace rivet::search

@@ -1,0 +1,103 @@
+#include "optimiser/GoalSum.h"
+
+#include "evaluation/MachineTotals.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace rivet::search {
+
+namespace {
+
+constexpr std::int64_t kReach = (std::int64_t {1} << 31) - 2; // the totals are 32-bit
+
+// The first x in [-kReach, kReach] where a predicate that turns from false to true once is
+// true; kReach + 1 when it never is.
+template <typename Predicate> std::int64_t firstTrue(Predicate predicate)
+{
+    std::int64_t low = -kReach;
+    std::int64_t high = kReach + 1;
+    while (low < high) {
+        const std::int64_t middle = low + (high - low) / 2;
+        if (predicate(middle)) {
+            high = middle;
+        } else {
+            low = middle + 1;
+        }
+    }
+    return low;
+}
+
+} // namespace
+
+GoalSum::GoalSum(int goalFigure, Direction direction)
+    : m_goal(goalFigure)
+    , m_direction(direction)
+{
+    static constexpr Field kLinear[8] = {ApField,        PriceField,     WeightField,  LoadSlackField,
+                                         CoreSlackField, SlotSlackField, RestUseField, MoveUseField};
+    const bool higher = direction == Direction::Higher;
+    if (goalFigure >= 0 && goalFigure < 8 && goalFigure != 1) { // the price is the tie-break itself
+        m_usable = true;
+        m_field = kLinear[goalFigure];
+        m_sign = higher ? 1 : -1;
+        if (!higher && (goalFigure == 3 || goalFigure == 4 || goalFigure == 5)) {
+            m_soundLimit = SoundLimit::Zero;
+        } else if (higher && (goalFigure == 6 || goalFigure == 7)) {
+            m_soundLimit = SoundLimit::GeneratorOutput;
+        }
+    } else if (goalFigure == 8 || goalFigure == 9) {
+        // A smaller coefficient needs more defence.
+        m_usable = true;
+        m_field = goalFigure == 8 ? ShellField : BeamField;
+        m_sign = higher ? -1 : 1;
+    }
+}
+
+std::int64_t GoalSum::threshold(double value, const Effects& effects) const
+{
+    if (m_goal == 8 || m_goal == 9) {
+        return defenceThreshold(value, m_goal == 8 ? effects.shellScreen : effects.beamScreen);
+    }
+    const auto v = static_cast<std::int64_t>(std::llround(value));
+    return m_sign * v;
+}
+
+std::int64_t GoalSum::defenceThreshold(double value, Tick screen) const
+{
+    const auto key = std::make_tuple(value, screen);
+    const auto known = m_known.find(key);
+    if (known != m_known.end()) {
+        return known->second;
+    }
+    const bool shell = m_goal == 8;
+    const auto coefficient = [shell](std::int64_t total) {
+        const auto t = static_cast<std::int32_t>(total);
+        return static_cast<double>(shell ? shellCoefficientOf(t) : beamCoefficientOf(t));
+    };
+    const bool lower = m_direction == Direction::Lower;
+    std::int64_t result = 0;
+    bool first = true;
+    for (bool on : {false, true}) {
+        if (screen != Tick::Open && (screen == Tick::On) != on) {
+            continue;
+        }
+        std::int64_t raw = 0;
+        if (lower) {
+            // coefficient <= value: the screened total reaches some least total.
+            const std::int64_t total = firstTrue([&](std::int64_t s) { return coefficient(s) <= value; });
+            raw = firstTrue([&](std::int64_t x) { return screenedDefence(x, on) >= total; });
+        } else {
+            // coefficient >= value: the screened total stays at or below some greatest total.
+            const std::int64_t total = firstTrue([&](std::int64_t s) { return coefficient(s) < value; }) - 1;
+            raw = -(firstTrue([&](std::int64_t x) { return screenedDefence(x, on) > total; }) - 1);
+        }
+        // Under an open screen either may hold: the weaker need.
+        result = first ? raw : std::min(result, raw);
+        first = false;
+    }
+    m_known.emplace(key, result);
+    return result;
+}
+
+} // namespace rivet::search

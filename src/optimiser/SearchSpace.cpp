@@ -1,0 +1,259 @@
+#include "optimiser/SearchSpace.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace rivet::search {
+
+namespace {
+
+bool carriesEnergy(int selector)
+{
+    return selector != LegsSelector && selector != GeneratorSelector;
+}
+
+bool onCore(int selector)
+{
+    return selector == ArmsSelector || selector == BladeSelector || selector == ArmWeaponSelector;
+}
+
+bool bodyPart(int selector)
+{
+    return selector == HeadSelector || selector == CoreSelector || selector == ArmsSelector || selector == LegsSelector;
+}
+
+char codeAt(const std::string& code, std::size_t position)
+{
+    return position <= code.size() ? code[position - 1] : '\0';
+}
+
+// What a part on selector cb<selector> adds to each sum, as the evaluation counts it.
+Sums sumsOf(const Part& part, int selector)
+{
+    Sums s {};
+    s[PriceField] = part.price;
+    s[WeightField] = part.weight;
+    if (bodyPart(selector)) {
+        s[ApField] = part.ap;
+        s[ShellField] = part.shellDefence;
+        s[BeamField] = part.beamDefence;
+    }
+    if (selector == LegsSelector) {
+        s[LoadSlackField] = part.loadCapacity;
+        s[RestUseField] = part.restEnergy;
+        s[MoveUseField] = part.moveEnergy;
+        s[StabilityField] = part.stability;
+        // Caterpillar legs drive themselves; the rules leave them no booster.
+        s[ThrustField] = codeAt(part.legType, 1) == 'C' ? 10000 : 0;
+    } else {
+        s[LoadSlackField] = -std::int64_t {part.weight};
+    }
+    if (selector == CoreSelector) {
+        s[CoreSlackField] = part.loadCapacity;
+        s[SlotSlackField] = part.slots;
+    } else if (onCore(selector)) {
+        s[CoreSlackField] = -std::int64_t {part.weight};
+    }
+    if (carriesEnergy(selector)) {
+        s[RestUseField] = part.energy;
+        s[MoveUseField] = part.energy;
+    }
+    if (selector == GeneratorSelector) {
+        s[GeneratorField] = part.genOutput;
+        s[RestSlackField] = part.genOutput;
+        s[MoveSlackField] = part.genOutput;
+    } else {
+        s[RestSlackField] = -s[RestUseField];
+        s[MoveSlackField] = -s[MoveUseField];
+        s[MassField] = part.weight;
+    }
+    if (selector == BoosterSelector) {
+        s[ThrustField] = part.boost;
+    }
+    return s;
+}
+
+RuleTraits traitsOf(const Part& part, int selector, int position)
+{
+    RuleTraits t;
+    const char legKind = codeAt(part.legType, 1);
+    switch (selector) {
+    case LegsSelector:
+        t.caterpillar = legKind == 'C';
+        t.forbidsKarasawa = legKind == 'F' || legKind == 'C' || part.name == "LN-SSVR";
+        break;
+    case ArmsSelector:
+        t.weaponArms = position >= 10;
+        // The rule reads the selector's text, which a selector without an item does not have.
+        t.anks = position >= 0 && part.name == "ANKS-1A46J";
+        break;
+    case ArmWeaponSelector:
+        t.karasawa = part.name == "WG-1-KARASAWA";
+        break;
+    case RightBackSelector:
+    case LeftBackSelector:
+        t.twoSlot = codeAt(part.shoulder, 1) == '2';
+        t.dMark = codeAt(part.shoulder, 2) == 'D';
+        break;
+    default:
+        break;
+    }
+    return t;
+}
+
+Tick tickOf(bool ticked)
+{
+    return ticked ? Tick::On : Tick::Off;
+}
+
+} // namespace
+
+std::vector<int> goalOptions(int goalFigure)
+{
+    switch (goalFigure) {
+    case 8: // shell defence coefficient and durability
+    case 10:
+        return {kShellScreenOption};
+    case 9:
+    case 11:
+        return {kBeamScreenOption};
+    case 15:
+        return {kStabiliserOption, kStabiliserReOption};
+    default:
+        return {};
+    }
+}
+
+std::array<int, kSelectorCount> selectorOrder(int goalFigure)
+{
+    switch (goalFigure) {
+    case 12: // the boost figures: thrust first, then what makes up the mass
+    case 13:
+    case 14:
+        return {LegsSelector,      ArmsSelector,     BoosterSelector, GeneratorSelector,
+                RightBackSelector, LeftBackSelector, CoreSelector,    ArmWeaponSelector,
+                HeadSelector,      BladeSelector,    FcsSelector};
+    case 0: // AP, defence and durability come from the body parts
+    case 8:
+    case 9:
+    case 10:
+    case 11:
+        return {LegsSelector,      ArmsSelector,      CoreSelector,     HeadSelector,
+                GeneratorSelector, RightBackSelector, LeftBackSelector, ArmWeaponSelector,
+                BoosterSelector,   BladeSelector,     FcsSelector};
+    default:
+        return {LegsSelector,    ArmsSelector,      CoreSelector,     GeneratorSelector,
+                BoosterSelector, RightBackSelector, LeftBackSelector, ArmWeaponSelector,
+                HeadSelector,    BladeSelector,     FcsSelector};
+    }
+}
+
+SearchSpace::SearchSpace(const PartsTable& table, const OptimiserRequest& request)
+{
+    m_baseEffects.stabiliser = tickOf(request.start.option(kStabiliserOption));
+    m_baseEffects.shellScreen = tickOf(request.start.option(kShellScreenOption));
+    m_baseEffects.beamScreen = tickOf(request.start.option(kBeamScreenOption));
+    m_baseEffects.stabiliserRe = tickOf(request.start.option(kStabiliserReOption));
+    const auto selectors = selectorOrder(request.goalFigure);
+    addSelectorLevel(table, request, selectors[0]);
+    addSelectorLevel(table, request, selectors[1]);
+    // Options that move the goal are decided next to the legs: the bounds then know them early.
+    const std::vector<int> early = goalOptions(request.goalFigure);
+    for (int n : early) {
+        addOption(table, request, n);
+    }
+    for (std::size_t i = 2; i < selectors.size(); ++i) {
+        addSelectorLevel(table, request, selectors[i]);
+    }
+    for (int n = 1; n <= kOptionCount; ++n) {
+        if (std::find(early.begin(), early.end(), n) == early.end()) {
+            addOption(table, request, n);
+        }
+    }
+    checkRanges();
+}
+
+void SearchSpace::addSelectorLevel(const PartsTable& table, const OptimiserRequest& request, int selector)
+{
+    Level level;
+    level.selector = selector;
+    std::vector<int> positions;
+    if (request.kept[static_cast<std::size_t>(selector - 1)]) {
+        positions.push_back(request.start.position(selector));
+    } else {
+        // Every item the window's selector offers, NO EQUIP included.
+        const int count = table.itemCount(slotOfSelector(selector));
+        for (int item = 0; item < count; ++item) {
+            positions.push_back(item);
+        }
+    }
+    for (int position : positions) {
+        Selection probe;
+        probe.setPosition(selector, position);
+        const Part& part = selectedPart(table, probe, selector);
+        level.choices.push_back({position, sumsOf(part, selector), traitsOf(part, selector, position)});
+        m_massesNonNegative = m_massesNonNegative && part.weight >= 0;
+    }
+    m_levelOfSelector[static_cast<std::size_t>(selector - 1)] = static_cast<int>(m_levels.size());
+    m_levels.push_back(std::move(level));
+}
+
+void SearchSpace::addOption(const PartsTable& table, const OptimiserRequest& request, int n)
+{
+    const Part* option = table.option(n);
+    // A box without a catalogue row is disabled in the window: it keeps its tick.
+    if (request.freeOptions && option) {
+        Level level;
+        level.option = n;
+        Sums on {};
+        on[PriceField] = option->price;
+        on[SlotSlackField] = -std::int64_t {option->slots};
+        level.choices.push_back({0, Sums {}, {}});
+        level.choices.push_back({1, on, {}});
+        m_levels.push_back(std::move(level));
+        Effects& effects = m_baseEffects;
+        Tick* tick = n == kStabiliserOption ? &effects.stabiliser
+            : n == kShellScreenOption       ? &effects.shellScreen
+            : n == kBeamScreenOption        ? &effects.beamScreen
+            : n == kStabiliserReOption      ? &effects.stabiliserRe
+                                            : nullptr;
+        if (tick) {
+            *tick = Tick::Open;
+        }
+        return;
+    }
+    if (!request.start.option(n)) {
+        return;
+    }
+    m_baseOptionBits = static_cast<std::uint16_t>(m_baseOptionBits | (1u << (n - 1)));
+    if (option) {
+        m_base[PriceField] += option->price;
+        m_base[SlotSlackField] -= option->slots;
+    }
+}
+
+void SearchSpace::checkRanges()
+{
+    // The evaluation sums in 32 bits; far beyond catalogue sizes it would wrap where these
+    // 64-bit sums do not, and the bounds would no longer hold. A 15 % screen is allowed for.
+    constexpr std::int64_t kLimit = std::numeric_limits<std::int32_t>::max() / 2;
+    for (int f = 0; f < kFieldCount; ++f) {
+        std::int64_t low = m_base[static_cast<std::size_t>(f)];
+        std::int64_t high = low;
+        for (const Level& level : m_levels) {
+            std::int64_t least = std::numeric_limits<std::int64_t>::max();
+            std::int64_t most = std::numeric_limits<std::int64_t>::min();
+            for (const Choice& choice : level.choices) {
+                least = std::min(least, choice.sums[static_cast<std::size_t>(f)]);
+                most = std::max(most, choice.sums[static_cast<std::size_t>(f)]);
+            }
+            if (!level.choices.empty()) {
+                low += least;
+                high += most;
+            }
+        }
+        m_sumsExact = m_sumsExact && low > -kLimit && high < kLimit;
+    }
+}
+
+} // namespace rivet::search

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "optimiser/Optimiser.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace rivet::search {
+
+// The sums the figures are made of. Every choice adds its share to each; a machine's sums
+// are those of its choices plus the fixed share of the options that are not searched.
+enum Field : int {
+    ApField,
+    PriceField,
+    WeightField,
+    LoadSlackField, // spare load: the legs' capacity less the weight they carry
+    CoreSlackField, // core spare load
+    SlotSlackField, // free option slots
+    RestUseField,
+    MoveUseField,
+    RestSlackField, // generator output less the energy used at rest
+    MoveSlackField,
+    ShellField, // shell defence before a screen option
+    BeamField,
+    StabilityField, // the legs' stability, without the stabiliser options
+    ThrustField,
+    MassField, // boost mass: everything but the generator
+    GeneratorField, // generator output
+    kFieldCount
+};
+using Sums = std::array<std::int64_t, kFieldCount>;
+
+// Options with effects beyond price and slots, by their box number.
+inline constexpr int kStabiliserOption = 4;
+inline constexpr int kShellScreenOption = 8;
+inline constexpr int kBeamScreenOption = 9;
+inline constexpr int kStabiliserReOption = 13;
+
+// What the assembly rules and the back-weapon pairing read of a choice.
+struct RuleTraits
+{
+    bool caterpillar = false; // legs
+    bool forbidsKarasawa = false; // legs
+    bool weaponArms = false; // arms
+    bool anks = false; // arms
+    bool karasawa = false; // arm weapon
+    bool twoSlot = false; // back weapon
+    bool dMark = false; // back weapon
+};
+
+// One item a level may take: a selector position, or an option box off (0) or on (1).
+struct Choice
+{
+    int value = 0;
+    Sums sums {};
+    RuleTraits traits;
+};
+
+struct Level
+{
+    int selector = 0; // 1..11, 0 for an option box
+    int option = 0; // 1..13 for an option box
+    std::vector<Choice> choices;
+};
+
+// Each effect option is off, on, or not yet decided.
+enum class Tick : std::uint8_t { Off, On, Open };
+struct Effects
+{
+    Tick stabiliser = Tick::Off;
+    Tick shellScreen = Tick::Off;
+    Tick beamScreen = Tick::Off;
+    Tick stabiliserRe = Tick::Off;
+};
+
+// The levels of the search in branching order (legs and arms always first, then the options
+// that move the goal, the other selectors with the right back weapon before the left, the
+// other options), with what every choice adds and what the options not searched add.
+class SearchSpace
+{
+public:
+    SearchSpace(const PartsTable& table, const OptimiserRequest& request);
+
+    const std::vector<Level>& levels() const { return m_levels; }
+    int levelCount() const { return static_cast<int>(m_levels.size()); }
+    // Level of selector cb<selector>.
+    int levelOf(int selector) const { return m_levelOfSelector[static_cast<std::size_t>(selector - 1)]; }
+    int rightLevel() const { return levelOf(RightBackSelector); }
+    int leftLevel() const { return levelOf(LeftBackSelector); }
+    // What the options that are not searched add, and their effects (searched ones Open).
+    const Sums& base() const { return m_base; }
+    const Effects& baseEffects() const { return m_baseEffects; }
+    // The option ticks that are not searched, as bits (option 1 the lowest).
+    std::uint16_t baseOptionBits() const { return m_baseOptionBits; }
+    // False when some weight is negative: the mass-based bounds then stay off.
+    bool massesNonNegative() const { return m_massesNonNegative; }
+    // False when the sums could leave 32 bits, where the evaluation wraps: no bound is trusted.
+    bool sumsExact() const { return m_sumsExact; }
+
+private:
+    void addSelectorLevel(const PartsTable& table, const OptimiserRequest& request, int selector);
+    void addOption(const PartsTable& table, const OptimiserRequest& request, int n);
+    void checkRanges();
+
+    std::vector<Level> m_levels;
+    std::array<int, kSelectorCount> m_levelOfSelector {};
+    Sums m_base {};
+    Effects m_baseEffects;
+    std::uint16_t m_baseOptionBits = 0;
+    bool m_massesNonNegative = true;
+    bool m_sumsExact = true;
+};
+
+// The branching order of the selectors for a goal: legs and arms first (they decide what the
+// rules allow elsewhere), then the selectors that move the goal most.
+std::array<int, kSelectorCount> selectorOrder(int goalFigure);
+// The option boxes whose effects move the goal.
+std::vector<int> goalOptions(int goalFigure);
+
+} // namespace rivet::search
