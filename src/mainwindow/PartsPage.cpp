@@ -5,7 +5,6 @@
 
 #include "widgets/QuietControls.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -288,9 +287,12 @@ void PartsPage::showFigures(const rivet::Assembly& assembly)
         const rivet::FigureText& figure = figures[static_cast<std::size_t>(i)];
         QLabel* value = m_figureLabels[static_cast<std::size_t>(i)];
         value->setText(QString::fromStdString(figure.text));
-        QPalette palette = value->palette();
-        palette.setColor(QPalette::WindowText,
-                         figure.warning ? warningColor() : QApplication::palette().color(QPalette::WindowText));
+        // Only a warning sets a colour of its own; any other figure takes the desktop's text
+        // colour, also after the desktop changes its palette (a dark theme).
+        QPalette palette;
+        if (figure.warning) {
+            palette.setColor(QPalette::WindowText, warningColor());
+        }
         value->setPalette(palette);
         if (QLabel* verdict = m_verdictLabels[static_cast<std::size_t>(i)]) {
             verdict->setText(QString::fromStdString(figure.verdict.value_or("")));

@@ -125,12 +125,14 @@ void ColorGrid::paintCell(QPainter& painter, int column, int row)
     }
     painter.fillRect(rect, palette().color(background));
     if (header) {
-        painter.setPen(palette().color(QPalette::Light));
-        painter.drawLine(rect.topLeft(), rect.topRight());
-        painter.drawLine(rect.topLeft(), rect.bottomLeft());
-        painter.setPen(palette().color(QPalette::Dark));
-        painter.drawLine(rect.bottomLeft(), rect.bottomRight());
-        painter.drawLine(rect.topRight(), rect.bottomRight());
+        // One-pixel bevel lines filled as rectangles: a stroked line would straddle two
+        // device pixels on a high-density screen and spill out of the cell.
+        const QColor light = palette().color(QPalette::Light);
+        const QColor dark = palette().color(QPalette::Dark);
+        painter.fillRect(rect.left(), rect.top(), rect.width(), 1, light);
+        painter.fillRect(rect.left(), rect.top(), 1, rect.height(), light);
+        painter.fillRect(rect.left(), rect.bottom(), rect.width(), 1, dark);
+        painter.fillRect(rect.right(), rect.top(), 1, rect.height(), dark);
     }
     painter.setPen(palette().color(foreground));
     painter.drawText(rect.adjusted(2, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(text));
@@ -147,12 +149,20 @@ void ColorGrid::paintSwatch(QPainter& painter, const QRect& rect, const QColor& 
     const int top = rect.top();
     const int right = rect.left() + rect.width(); // exclusive, as the cell's own edges
     const int bottom = rect.top() + rect.height();
-    painter.setPen(QPen(inverse, 1));
-    painter.setBrush(color);
-    // The outline covers (left+1, top+1) up to, not including, (right-1, bottom-1).
-    painter.drawRect(left + 1, top + 1, right - left - 3, bottom - top - 3);
+    // The outline runs from (left+1, top+1) up to, not including, (right-1, bottom-1): four
+    // one-pixel rectangles, which cover whole device pixels at any pixel density.
+    const int outlineWidth = right - left - 2;
+    const int outlineHeight = bottom - top - 2;
+    painter.fillRect(left + 1, top + 1, outlineWidth, 1, inverse);
+    painter.fillRect(left + 1, bottom - 2, outlineWidth, 1, inverse);
+    painter.fillRect(left + 1, top + 1, 1, outlineHeight, inverse);
+    painter.fillRect(right - 2, top + 1, 1, outlineHeight, inverse);
+    // The corner triangle (left, top), (right-40, top), (left, bottom-10) with its one-pixel
+    // edge, filled as one shape reaching a pixel further right and down: the same pixels on
+    // a plain screen, and no edge spilling out of the cell on a high-density one.
+    const QPoint corner[3] = {{left, top}, {right - 39, top}, {left, bottom - 9}};
+    painter.setPen(Qt::NoPen);
     painter.setBrush(inverse);
-    const QPoint corner[3] = {{left, top}, {right - 40, top}, {left, bottom - 10}};
     painter.drawPolygon(corner, 3);
     painter.setBrush(Qt::NoBrush);
 }

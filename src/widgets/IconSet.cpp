@@ -1,5 +1,7 @@
 #include "widgets/IconSet.h"
 
+#include "widgets/PaintedIcon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -93,26 +95,9 @@ void drawImage(QPainter& p, Image image)
     }
 }
 
-} // namespace
-
-QIcon toolImage(Image image)
+// The application icon on a 32 × 32 grid.
+void drawApplicationIcon(QPainter& p)
 {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    drawImage(painter, image);
-    painter.end();
-    return QIcon(pixmap);
-}
-
-QPixmap applicationPixmap(int size)
-{
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 32.0, size / 32.0);
     // An armour plate with bevelled corners...
     QPolygonF plate({QPointF(7, 2), QPointF(25, 2), QPointF(30, 7), QPointF(30, 25), QPointF(25, 30), QPointF(7, 30),
                      QPointF(2, 25), QPointF(2, 7)});
@@ -132,17 +117,23 @@ QPixmap applicationPixmap(int size)
     for (QPointF at : {QPointF(8, 8), QPointF(24, 8), QPointF(8, 24), QPointF(24, 24)}) {
         p.drawEllipse(at, 2.2, 2.2);
     }
-    p.end();
-    return pixmap;
+}
+
+} // namespace
+
+QIcon toolImage(Image image)
+{
+    return PaintedIcon::make(16, [image](QPainter& p) { drawImage(p, image); });
+}
+
+QPixmap applicationPixmap(int size)
+{
+    return PaintedIcon::render(32, drawApplicationIcon, size);
 }
 
 QIcon applicationIcon()
 {
-    QIcon icon;
-    for (int size : {16, 32, 64}) {
-        icon.addPixmap(applicationPixmap(size));
-    }
-    return icon;
+    return PaintedIcon::make(32, drawApplicationIcon);
 }
 
 } // namespace IconSet

@@ -3,6 +3,7 @@
 #include "widgets/Dialogs.h"
 #include "widgets/Fonts.h"
 #include "widgets/IconSet.h"
+#include "widgets/PaintedIcon.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -24,13 +25,10 @@ constexpr int kLineStep = 24;
 // The OK picture of the button: a green tick.
 QIcon tickIcon()
 {
-    QPixmap tick(24, 24);
-    tick.fill(Qt::transparent);
-    QPainter painter(&tick);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0, 128, 0), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPolyline(QPolygon({QPoint(4, 13), QPoint(10, 19), QPoint(20, 5)}));
-    return QIcon(tick);
+    return PaintedIcon::make(24, [](QPainter& painter) {
+        painter.setPen(QPen(QColor(0, 128, 0), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(QPolygon({QPoint(4, 13), QPoint(10, 19), QPoint(20, 5)}));
+    });
 }
 
 } // namespace
@@ -99,13 +97,16 @@ void AboutDialog::fillTexts()
         label->adjustSize();
     }
 
-    // The application's 32 × 32 icon stretched to 96 × 96, square pixels and all.
+    // The application's 32 × 32 icon stretched to 96 × 96, square pixels and all: each of
+    // its pixels becomes a sharp block, also on a high-density screen.
     const QIcon applicationIcon = QApplication::windowIcon();
-    QPixmap small = applicationIcon.isNull() ? QPixmap() : applicationIcon.pixmap(32, 32);
+    QPixmap small = applicationIcon.isNull() ? QPixmap() : applicationIcon.pixmap(QSize(32, 32), 1.0);
     if (small.isNull()) {
         small = IconSet::applicationPixmap(32);
     }
-    QPixmap big(96, 96);
+    const qreal ratio = devicePixelRatioF();
+    QPixmap big(QSize(96, 96) * ratio);
+    big.setDevicePixelRatio(ratio);
     big.fill(Qt::transparent);
     QPainter painter(&big);
     painter.drawPixmap(QRect(0, 0, 96, 96), small.scaled(32, 32));

@@ -57,11 +57,11 @@ DamageCalculatorWindow::DamageCalculatorWindow(QWidget* parent)
             auto* item = new QTableWidgetItem;
             if (isFixed(column, row)) {
                 item->setFlags(Qt::ItemIsEnabled);
-                item->setBackground(palette().button());
             }
             m_grid->setItem(row, column, item);
         }
     }
+    shadeFixedCells();
     auto* delegate = new LiveEditDelegate(m_grid);
     m_grid->setItemDelegate(delegate);
     connect(delegate, &LiveEditDelegate::textEdited, this, &DamageCalculatorWindow::editCellText);
@@ -161,6 +161,28 @@ void DamageCalculatorWindow::showDamage()
             ->setText(QString::fromStdString(m_table.cell(rivet::DamageTable::Damage, row)));
     }
     m_showing = false;
+}
+
+// The header row and marker column in the colour of buttons, following the desktop's palette.
+void DamageCalculatorWindow::shadeFixedCells()
+{
+    m_showing = true; // not an edit of the cells
+    for (int row = 0; row < rivet::DamageTable::kRows; ++row) {
+        for (int column = 0; column < rivet::DamageTable::kColumns; ++column) {
+            if (isFixed(column, row)) {
+                m_grid->item(row, column)->setBackground(palette().button());
+            }
+        }
+    }
+    m_showing = false;
+}
+
+void DamageCalculatorWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_grid) {
+        shadeFixedCells();
+    }
 }
 
 bool DamageCalculatorWindow::eventFilter(QObject* watched, QEvent* event)

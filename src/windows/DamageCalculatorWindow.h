@@ -35,11 +35,13 @@ public:
     void editCellText(int column, int row, const QString& text);
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showTable();
     void showDamage();
+    void shadeFixedCells();
     void itemEdited(int column, int row);
 
     QLabel* m_formula = nullptr;

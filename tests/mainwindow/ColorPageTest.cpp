@@ -92,6 +92,40 @@ private Q_SLOTS:
         QCOMPARE(child<QSlider>(form.get(), "tbL7")->minimum(), -100);
     }
 
+    void currentCellStaysMarkedWithinItsCellOnADenseDarkScreen()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        ColorGrid* sgColor = grid(*form);
+        const QPalette dark(QColor(53, 53, 53));
+        sgColor->setPalette(dark);
+        QImage screen(sgColor->size() * 2, QImage::Format_RGB32);
+        screen.setDevicePixelRatio(2);
+        sgColor->render(&screen);
+        const auto at = [&](int x, int y) { return screen.pixelColor(x, y); }; // device pixels
+
+        const QRect cell = sgColor->cellRect(1, 1);
+        const int left = 2 * cell.left();
+        const int right = 2 * (cell.left() + cell.width());
+        const int top = 2 * cell.top();
+        const int middle = top + cell.height();
+        const QColor swatch(128, 144, 112);
+        const QColor outline(127, 111, 143);
+        // The one-pixel outline one pixel inside the cell: two device pixels, swatch around.
+        QCOMPARE(at(left + 1, middle), swatch);
+        QCOMPARE(at(left + 2, middle), outline);
+        QCOMPARE(at(left + 3, middle), outline);
+        QCOMPARE(at(left + 4, middle), swatch);
+        QCOMPARE(at(right - 4, middle), outline);
+        QCOMPARE(at(right - 3, middle), outline);
+        QCOMPARE(at(right - 2, middle), swatch);
+        // The corner triangle stays inside the cell: the grid lines around it keep their colour.
+        QCOMPARE(at(left, top), outline);
+        QCOMPARE(at(left - 1, top + 1).rgb(), dark.color(QPalette::Mid).rgb());
+        QCOMPARE(at(left + 1, top - 1).rgb(), dark.color(QPalette::Mid).rgb());
+    }
+
     void anyMouseButtonSelectsAColorCell()
     {
         TempHome home;

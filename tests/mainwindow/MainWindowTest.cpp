@@ -6,15 +6,18 @@
 #include "support/TempHome.h"
 #include "support/WindowLookup.h"
 #include "windows/AuxiliaryWindows.h"
+#include "windows/DamageCalculatorWindow.h"
 #include "windows/PartsListWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <memory>
 
 using namespace rivet::test;
@@ -220,6 +223,30 @@ private Q_SLOTS:
         Q_EMIT form->auxiliaryWindows().partsList()->partPicked(4, 1);
         QCOMPARE(labelText(form.get(), "ed1"), QString("8431"));
         QCOMPARE(selector(*form, 4)->currentText(), QString("LN-1001"));
+    }
+
+    void windowsFollowADesktopTurningDark()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = startMainWindow();
+        chooseItem(selector(*form, 7), selector(*form, 7)->findText("B-PT000"));
+        chooseItem(selector(*form, 4), selector(*form, 4)->findText("LF-205-SF"));
+        QVERIFY(isRed(form.get(), "ed13"));
+        auto* damageGrid = child<QTableWidget>(form->auxiliaryWindows().damageCalculator(), "G");
+
+        const QPalette light = QApplication::palette();
+        const QPalette dark(QColor(53, 53, 53));
+        QApplication::setPalette(dark);
+        QCoreApplication::processEvents();
+        const bool redStays = isRed(form.get(), "ed13");
+        const QColor figure = child<QLabel>(form.get(), "ed1")->palette().color(QPalette::WindowText);
+        const QColor header = damageGrid->item(0, 1)->background().color();
+        QApplication::setPalette(light);
+
+        QVERIFY(redStays);
+        QCOMPARE(figure, dark.color(QPalette::WindowText));
+        QCOMPARE(header, dark.color(QPalette::Button));
     }
 };
 

@@ -84,6 +84,15 @@ private Q_SLOTS:
             QCOMPARE(action->toolTip(), QString(e.hint));
             QCOMPARE(action->property("imageIndex").isValid() ? action->property("imageIndex").toInt() : -1, e.image);
             QCOMPARE(action->icon().isNull(), e.image < 0);
+            if (e.image >= 0) {
+                // Drawn anew for a screen of twice the density, greyed ones too: not a
+                // 16-pixel picture stretched.
+                for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
+                    const QPixmap dense = action->icon().pixmap(QSize(16, 16), 2.0, mode);
+                    QCOMPARE(dense.size(), QSize(32, 32));
+                    QCOMPARE(dense.devicePixelRatio(), 2.0);
+                }
+            }
         }
     }
 

@@ -121,7 +121,7 @@ private Q_SLOTS:
         QCOMPARE(labelText(planner.about, "lastupdate"), QString("00/05/31"));
         QCOMPARE(labelText(planner.about, "version"), QString("1.36"));
         QCOMPARE(child<QPushButton>(planner.about, "BitBtn1")->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(child<QLabel>(planner.about, "bigicon")->pixmap().size(), QSize(96, 96));
+        QCOMPARE(child<QLabel>(planner.about, "bigicon")->pixmap().deviceIndependentSize(), QSizeF(96, 96));
     }
 
     void theToolsStillWorkWhenTheCatalogueFailed()
