@@ -64,6 +64,11 @@ void MainWindow::reevaluate()
 
 void MainWindow::choosePart(int selector, int item)
 {
+    // The selector reports every choice, also of the item it already shows: that changes
+    // nothing, so neither the pairing nor the evaluation runs.
+    if (item == m_assembly->position(selector)) {
+        return;
+    }
     m_assembly->setPositionFromCode(selector, item);
     // A two-slot back weapon stands alone: changing one side may empty the other.
     if (selector == rivet::RightBackSelector) {

@@ -171,6 +171,10 @@ private Q_SLOTS:
         chooseItem(left, left->findText("WM-S40/1"));
         QCOMPARE(right->currentIndex(), 0);
         chooseItem(left, left->findText("WX-S800/2"));
+        // A pick in the parts list runs no pairing: a weapon on the right beside the
+        // two-slot one; then choosing NO EQUIP on the right empties the left.
+        Q_EMIT form->auxiliaryWindows().partsList()->partPicked(10, right->findText("WM-S40/1"));
+        QCOMPARE(left->currentText(), QString("WX-S800/2"));
         chooseItem(right, 0);
         QCOMPARE(left->currentIndex(), 0);
     }
