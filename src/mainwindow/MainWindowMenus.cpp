@@ -118,6 +118,11 @@ void MainWindow::buildMenus()
         button->setMenu(menu);
         button->setPopupMode(QToolButton::MenuButtonPopup);
     }
+    // A right click on the HTML button drops its template menu as well.
+    QWidget* htmlButton = m_toolBar->widgetForAction(acHtmloutput);
+    htmlButton->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(htmlButton, &QWidget::customContextMenuRequested, mnHtmltype,
+            [this, htmlButton](const QPoint& at) { mnHtmltype->popup(htmlButton->mapToGlobal(at)); });
     m_toolBar->addSeparator();
     m_toolBar->addAction(acDamageform);
     m_toolBar->addAction(acPrintform);
