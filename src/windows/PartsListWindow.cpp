@@ -46,8 +46,10 @@ PartsListWindow::PartsListWindow(QWidget* parent)
         header->setTextElideMode(Qt::ElideNone);
         header->setHighlightSections(false);
         header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        header->setMinimumSectionSize(kRowHeight);
     }
+    // Rows are 16 pixels high; a fitted column may be as narrow as an empty one.
+    m_grid->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    m_grid->horizontalHeader()->setMinimumSectionSize(kTextAllowance);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_grid->horizontalHeader()->setFixedHeight(kRowHeight + 1);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

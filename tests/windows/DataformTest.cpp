@@ -54,6 +54,9 @@ private Q_SLOTS:
         QCOMPARE(planner.dataform->cellText(1, 0), QString("価格"));
         QCOMPARE(planner.dataform->columnCount(), 10);
         QVERIFY(planner.dataform->cellText(9, 0).isEmpty());
+        // Fitted: the widest text + 7 pixels, so the two empty columns are 7 pixels wide.
+        QCOMPARE(grid(planner)->columnWidth(7), 7);
+        QCOMPARE(grid(planner)->columnWidth(8), 7);
     }
 
     void pressingARowPicksThePartAndRecomputesAtOnce()
