@@ -250,6 +250,13 @@ private Q_SLOTS:
         dialogs.printAnswers << true;
         action(*form, "acPrintform")->trigger();
         QCOMPARE(dialogs.errors, QStringList {"デフォルト プリンタが存在しません"});
+        // A printer that takes no page is reported, not passed over.
+        desktop.hasPrinter = true;
+        desktop.printerWorks = false;
+        dialogs.printAnswers << true;
+        action(*form, "acPrintform")->trigger();
+        QCOMPARE(dialogs.errors.size(), 2);
+        QCOMPARE(dialogs.errors.last(), QString("印刷できませんでした"));
     }
 };
 
