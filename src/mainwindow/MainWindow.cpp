@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -106,8 +107,19 @@ void MainWindow::refuseWork()
          {acOpenfile, acSave, acSaveas, acTextoutput, acHtmloutput, acDamageform, acPrintform, m_copyToClipboard}) {
         action->setEnabled(false);
     }
-    statusBar()->showMessage(
+    // A notice of its own in the status bar, not a status message: a message is cut at the
+    // window's edge and goes as soon as a menu item shows its hint there.
+    auto* notice = new QLabel(
         "部品データを読み込めなかったため、作業できません。data フォルダのファイルを直して再起動してください。");
+    notice->setObjectName("lbRefusal");
+    notice->setWordWrap(true);
+    notice->setContentsMargins(2, 0, 6, 0);
+    // The window keeps its width and grows by the notice's wrapped lines.
+    const int heightWithoutNotice = height();
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(false);
+    bar->addPermanentWidget(notice, 1);
+    setFixedHeight(heightWithoutNotice + bar->heightForWidth(width()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <memory>
 
@@ -112,6 +113,15 @@ private Q_SLOTS:
         QCOMPARE(selector(*form, 3)->count(), 20); // slots before the failing one are filled
         QCOMPARE(selector(*form, 5)->count(), 0);
         QVERIFY(child<QAction>(form.get(), "acCloseform")->isEnabled());
+        // The explanation stays whole, wrapped within the window, also when a menu item has
+        // shown its hint in the status bar.
+        auto* notice = form->findChild<QLabel*>("lbRefusal");
+        QVERIFY(notice);
+        form->statusBar()->showMessage("ファイルを開く");
+        QVERIFY(notice->isVisible());
+        QVERIFY(notice->text().endsWith("再起動してください。"));
+        QVERIFY(notice->height() >= notice->heightForWidth(notice->width()));
+        QVERIFY(form->rect().contains(QRect(notice->mapTo(form.get(), QPoint(0, 0)), notice->size())));
     }
 
     void pickingLegsRecomputesAndColorsTheBoostFigure()
