@@ -114,12 +114,26 @@ void MainWindow::refuseWork()
     notice->setObjectName("lbRefusal");
     notice->setWordWrap(true);
     notice->setContentsMargins(2, 0, 6, 0);
+    statusBar()->addPermanentWidget(notice, 1);
     // The window keeps its width and grows by the notice's wrapped lines.
-    const int heightWithoutNotice = height();
+    fitStatusBar();
+}
+
+void MainWindow::fitStatusBar()
+{
     QStatusBar* bar = statusBar();
-    bar->setSizeGripEnabled(false);
-    bar->addPermanentWidget(notice, 1);
-    setFixedHeight(heightWithoutNotice + bar->heightForWidth(width()));
+    if (m_heightWithoutStatusBar == 0) {
+        m_heightWithoutStatusBar = height();
+        bar->setSizeGripEnabled(false);
+    }
+    const int barHeight = bar->hasHeightForWidth() ? bar->heightForWidth(width()) : bar->sizeHint().height();
+    setFixedHeight(m_heightWithoutStatusBar + barHeight);
+}
+
+void MainWindow::showStatus(const QString& text)
+{
+    fitStatusBar();
+    statusBar()->showMessage(text);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

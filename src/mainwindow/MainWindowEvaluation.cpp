@@ -22,6 +22,9 @@ void MainWindow::connectPartsPage()
     });
     connect(m_partsPage, &PartsPage::memoEdited, this,
             [this](const QString& text) { guarded([&] { m_assembly->setMemo(text.toStdString()); }); });
+    connect(m_partsPage, &PartsPage::characterRefused, this, [this](const QString& character) {
+        showStatus(QString("「%1」は Shift-JIS で書けない文字です").arg(character));
+    });
     connect(m_partsPage, &PartsPage::nameNoticeRequested, this,
             [this] { Dialogs::current().showMessage(this, "８文字以内"); });
     connect(m_partsPage, &PartsPage::partsListRequested, this,

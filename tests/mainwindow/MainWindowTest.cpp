@@ -10,6 +10,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -223,6 +225,57 @@ private Q_SLOTS:
         QTest::mouseClick(child<QPushButton>(form.get(), "Button1"), Qt::LeftButton);
         QCOMPARE(dialogs.messages, QStringList {"８文字以内"});
         QCOMPARE(name->text().size(), 20); // names are never cut
+    }
+
+    void savedFieldsRefuseWhatShiftJisCannotWrite()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = startMainWindow();
+        form->assembly().setModified(false);
+        form->assembly().setCurrentFile("/tmp/x.asm");
+        const auto status = [&form] { return form->statusBar()->currentMessage(); };
+
+        // Typed alone, the refused character changes nothing at all.
+        QLineEdit* name = child<QLineEdit>(form.get(), "acname");
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString("ä"), Qt::NoModifier);
+        QCOMPARE(name->text(), QString("へっぽこ１号"));
+        QCOMPARE(status(), QString("「ä」は Shift-JIS で書けない文字です"));
+        QVERIFY(!child<QAction>(form.get(), "acSave")->isEnabled());
+        QCOMPARE(form->assembly().currentFile(), std::string("/tmp/x.asm"));
+
+        // A paste brings the rest of its text, the cursor after it.
+        QLineEdit* pilot = child<QLineEdit>(form.get(), "pname");
+        pilot->setCursorPosition(2);
+        QApplication::clipboard()->setText("x😀y");
+        QTest::keyClick(pilot, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(pilot->text(), QString("へっxyぽこレイブン"));
+        QCOMPARE(pilot->cursorPosition(), 4);
+        QCOMPARE(form->assembly().text(rivet::TextField::PilotName), std::string("へっxyぽこレイブン"));
+        QCOMPARE(status(), QString("「😀」は Shift-JIS で書けない文字です"));
+
+        // An input method's text is checked as well; what Shift-JIS holds passes untouched.
+        QLineEdit* emblem = child<QLineEdit>(form.get(), "emblem");
+        emblem->setFocus();
+        QInputMethodEvent composed;
+        composed.setCommitString("é①");
+        QApplication::sendEvent(emblem, &composed);
+        QCOMPARE(emblem->text(), QString("none.gif①"));
+        QTest::sendKeyEvent(QTest::Click, child<QLineEdit>(form.get(), "acpic"), Qt::Key_unknown, QString("～"),
+                            Qt::NoModifier);
+        QCOMPARE(form->assembly().text(rivet::TextField::MachinePicture), std::string("none.gif～"));
+
+        // The description: the paste loses its emoji, and one undo takes back the whole paste.
+        QPlainTextEdit* memo = child<QPlainTextEdit>(form.get(), "acmemo");
+        memo->moveCursor(QTextCursor::End);
+        QApplication::clipboard()->setText("\n行🙂だ\u00A0よ");
+        QTest::keyClick(memo, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(memo->toPlainText(), QString("初期機体？\nデフォルト？\n行だ よ"));
+        QCOMPARE(form->assembly().memo(), std::string("初期機体？\nデフォルト？\n行だ よ"));
+        QCOMPARE(status(), QString("「🙂」は Shift-JIS で書けない文字です"));
+        QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(memo->toPlainText(), QString("初期機体？\nデフォルト？"));
+        QVERIFY(dialogs.errors.isEmpty());
     }
 
     void pickFromThePartsListRunsTheEvaluationSynchronously()
