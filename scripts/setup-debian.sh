@@ -2,8 +2,10 @@
 # Installs the Debian 12 packages Rivet Tool needs to build, test and run, when missing.
 set -euo pipefail
 
+# fonts-ipafont-gothic: the windows' Japanese monospaced font; qt6-translations-l10n: Qt's own
+# texts (file dialogs, standard buttons) in Japanese.
 packages=(build-essential cmake pkg-config qt6-base-dev libgtest-dev googletest libbenchmark-dev
-          fonts-ipafont-gothic)
+          fonts-ipafont-gothic qt6-translations-l10n)
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

@@ -3,6 +3,7 @@
 #include "mainwindow/MainWindow.h"
 #include "widgets/AppStyle.h"
 #include "widgets/FirstPaintProbe.h"
+#include "widgets/QtTranslation.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(rivet::kApplicationTitle));
     applyAppStyle(application);
+    useJapaneseQtTexts();
 
     // Closing the main window ends the program; the windows it opened close with it.
     MainWindow mainWindow(QApplication::arguments().mid(1));
