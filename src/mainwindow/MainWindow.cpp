@@ -48,7 +48,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::guarded(const std::function<void()>& handler)
 {
     runGuarded(this, handler);
-    refreshControls();
+    runGuarded(this, [this] { refreshControls(); });
 }
 
 void MainWindow::startUp(const QStringList& arguments)
@@ -78,10 +78,12 @@ void MainWindow::startUp(const QStringList& arguments)
             m_assembly->logic().rangeChange();
         });
     }
-    if (!catalogueReady()) {
-        refuseWork();
-    }
-    refreshControls();
+    runGuarded(this, [this] {
+        if (!catalogueReady()) {
+            refuseWork();
+        }
+        refreshControls();
+    });
 }
 
 void MainWindow::openCommandLineFile(const QStringList& arguments)
@@ -139,8 +141,9 @@ void MainWindow::showStatus(const QString& text)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     saveSettings();
-    // The other windows go with the main window, and with them the program.
-    m_windows->closeAll();
+    // The other windows go with the main window, and with them the program; nothing stops
+    // the closing.
+    runGuarded(this, [this] { m_windows->closeAll(); });
     event->accept();
 }
 

@@ -67,23 +67,29 @@ private:
 std::vector<std::pair<int, int>> unwritableCharacters(QStringView text, bool lineBreaksAllowed)
 {
     std::vector<std::pair<int, int>> found;
-    // Most text is writable: one conversion tells.
-    QString checked = text.toString();
-    if (lineBreaksAllowed) {
-        for (QChar& c : checked) {
-            c = isDocumentBreak(c.unicode()) ? QChar(u' ') : c;
+    // Called as the player types: when the converter cannot be had, nothing is refused here
+    // and the check when the file is written reports it.
+    try {
+        // Most text is writable: one conversion tells.
+        QString checked = text.toString();
+        if (lineBreaksAllowed) {
+            for (QChar& c : checked) {
+                c = isDocumentBreak(c.unicode()) ? QChar(u' ') : c;
+            }
         }
-    }
-    if (rivet::sjis::encode(checked.toStdString())) {
-        return found;
-    }
-    for (qsizetype i = 0; i < checked.size();) {
-        const qsizetype length
-            = checked[i].isHighSurrogate() && i + 1 < checked.size() && checked[i + 1].isLowSurrogate() ? 2 : 1;
-        if (!isWritable(QStringView(checked).mid(i, length))) {
-            found.emplace_back(static_cast<int>(i), static_cast<int>(length));
+        if (rivet::sjis::encode(checked.toStdString())) {
+            return found;
         }
-        i += length;
+        for (qsizetype i = 0; i < checked.size();) {
+            const qsizetype length
+                = checked[i].isHighSurrogate() && i + 1 < checked.size() && checked[i + 1].isLowSurrogate() ? 2 : 1;
+            if (!isWritable(QStringView(checked).mid(i, length))) {
+                found.emplace_back(static_cast<int>(i), static_cast<int>(length));
+            }
+            i += length;
+        }
+    } catch (...) {
+        found.clear();
     }
     return found;
 }

@@ -2,6 +2,7 @@
 
 #include "catalogue/PartsListing.h"
 #include "widgets/Fonts.h"
+#include "widgets/Guarded.h"
 
 #include <QAbstractButton>
 #include <QHeaderView>
@@ -179,11 +180,13 @@ QString PartsListWindow::cellText(int column, int row) const
 
 void PartsListWindow::pressRow(int row)
 {
-    setWindowTitle(QString::number(row));
-    if (m_target < 1 || row < 1) {
-        return;
-    }
-    Q_EMIT partPicked(m_target, row - 1);
+    // An entry point from Qt's events: whatever stops it is shown in the error box.
+    runGuarded(this, [&] {
+        setWindowTitle(QString::number(row));
+        if (m_target >= 1 && row >= 1) {
+            Q_EMIT partPicked(m_target, row - 1);
+        }
+    });
 }
 
 bool PartsListWindow::eventFilter(QObject* watched, QEvent* event)

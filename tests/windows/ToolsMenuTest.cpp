@@ -6,6 +6,7 @@
 #include "support/Bytes.h"
 #include "support/WindowLookup.h"
 #include "windows/AboutDialog.h"
+#include "windows/DamageCalculatorWindow.h"
 #include "windows/PartsListWindow.h"
 
 #include <QAction>
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <cstdlib>
+#include <new>
+#include <stdexcept>
 
 using namespace rivet::test;
 
@@ -145,6 +148,32 @@ private Q_SLOTS:
         associate(planner);
         QCOMPARE(planner.dialogs.informations, QStringList {kDone});
         QCOMPARE(planner.dialogs.errors.size(), 1);
+    }
+
+    void whateverStopsAnAuxiliaryWindowsHandlerIsShown()
+    {
+        PlannerWindows planner;
+        // The damage calculator: a cell it does not have.
+        planner.dform->editCellText(99, 1, "5");
+        QCOMPARE(planner.dialogs.errors.size(), 1);
+        // The parts-list viewer: a pick whose receiver fails with something not of the planner.
+        QObject::connect(planner.dataform, &PartsListWindow::partPicked, this,
+                         [](int, int) { throw std::runtime_error("receiver failed"); });
+        planner.asmForm->showPartsList(child<QPushButton>(planner.asmForm.get(), "bb01"));
+        planner.dataform->pressRow(2);
+        QCOMPARE(planner.dialogs.errors.last(), QString("receiver failed"));
+        // The about dialog: a message box that cannot be shown.
+        struct RefusingMessages : ScriptedDialogs
+        {
+            void showMessage(QWidget*, const QString&) override { throw std::bad_alloc(); }
+        };
+        {
+            RefusingMessages refusing;
+            QTest::mouseDClick(child<QLabel>(planner.about, "bigicon"), Qt::LeftButton);
+            QCOMPARE(refusing.errors, QStringList {"メモリが足りません"});
+        }
+        Dialogs::install(&planner.dialogs);
+        QCOMPARE(planner.dialogs.errors.size(), 2);
     }
 
     void doubleClickingTheBigIconShowsAMessage()
