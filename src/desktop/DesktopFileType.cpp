@@ -163,6 +163,9 @@ std::string desktopEntryText(const std::string& program, const std::string& mime
            "Exec="
         + entryValue(execLine(program))
         + "\n"
+          "Icon="
+        + std::string(kIconName)
+        + "\n"
           "MimeType="
         + entryValue(mimeType)
         + ";\n"

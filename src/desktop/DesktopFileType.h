@@ -9,6 +9,8 @@ namespace rivet::desktop {
 
 // The desktop entry's file name, which mimeapps.list names as the default application.
 inline constexpr const char* kDesktopEntryName = "rivet-tool.desktop";
+// The application icon's name in the icon theme (installed as hicolor/NxN/apps/rivet-tool.png).
+inline constexpr const char* kIconName = "rivet-tool";
 
 // The MIME type a file type of the shell is known by on the desktop:
 // "application/x-" + lower-case file type + "-" + extension ("application/x-zubrivet-asm").
@@ -24,7 +26,7 @@ std::string execLine(const std::string& program);
 // The program of a shell open command "program \"%1\"" (the program itself not quoted).
 std::string programOfOpenCommand(const std::string& command);
 
-// A desktop entry for the program that opens mimeType.
+// A desktop entry for the program that opens mimeType, with the application icon.
 std::string desktopEntryText(const std::string& program, const std::string& mimeType);
 
 // mimeapps.list with desktopEntry as the default application of mimeType in the section

@@ -10,6 +10,7 @@
 #include <memory>
 
 class AuxiliaryWindows;
+class BackgroundPrograms;
 class ColorAndPilotPage;
 class PartsPage;
 class QAction;
@@ -97,6 +98,7 @@ private:
     ColorAndPilotPage* m_colorAndPilotPage = nullptr;
     AuxiliaryWindows* m_windows = nullptr;
     int m_heightWithoutStatusBar = 0; // 0 while there is no status bar
+    BackgroundPrograms* m_desktopCaches = nullptr; // rebuilding the desktop's caches
 
     QToolBar* m_toolBar = nullptr;
     QAction* acOpenfile = nullptr;
