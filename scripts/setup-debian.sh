@@ -3,9 +3,10 @@
 set -euo pipefail
 
 # fonts-ipafont-gothic: the windows' Japanese monospaced font; qt6-translations-l10n: Qt's own
-# texts (file dialogs, standard buttons) in Japanese.
+# texts (file dialogs, standard buttons) in Japanese; shared-mime-info and desktop-file-utils:
+# the caches "関連付け" rebuilds.
 packages=(build-essential cmake pkg-config qt6-base-dev libgtest-dev googletest libbenchmark-dev
-          fonts-ipafont-gothic qt6-translations-l10n)
+          fonts-ipafont-gothic qt6-translations-l10n shared-mime-info desktop-file-utils)
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
