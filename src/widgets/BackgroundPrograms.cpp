@@ -35,12 +35,3 @@ bool BackgroundPrograms::startIfInstalled(const QString& program, const QStringL
     process->start(path, arguments);
     return true;
 }
-
-int BackgroundPrograms::running() const
-{
-    int count = 0;
-    for (const QProcess* process : findChildren<QProcess*>(QString(), Qt::FindDirectChildrenOnly)) {
-        count += process->state() != QProcess::NotRunning ? 1 : 0;
-    }
-    return count;
-}

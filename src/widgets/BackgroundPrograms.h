@@ -16,8 +16,6 @@ public:
 
     // Starts program, found through PATH, with its arguments; false when it is not installed.
     bool startIfInstalled(const QString& program, const QStringList& arguments);
-    // How many of the programs started are still running.
-    int running() const;
 
 Q_SIGNALS:
     void failed(const QString& message);

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QValidator>
@@ -27,9 +26,9 @@ bool isDocumentBreak(char16_t c)
     return c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == QChar::Nbsp;
 }
 
-// The field's own check: typing, pasting, dropping and input methods all pass through it
-// before the field's text changes, and it takes the unwritable characters out of the text.
-// It reports through the field's textEdited, which follows every change it made.
+// The field's own check: whatever typing, pasting, dropping or an input method puts into the
+// field passes through it before the field reports the change, and it takes the unwritable
+// characters out. The field's textEdited, which follows every change it made, reports them.
 class ShiftJisValidator : public QValidator
 {
 public:
