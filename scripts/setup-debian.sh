@@ -2,6 +2,9 @@
 # Installs the Debian 12 packages Rivet Tool needs to build, test and run, when missing.
 set -euo pipefail
 
+# fonts-ipafont-gothic: the windows' Japanese monospaced font; qt6-translations-l10n: Qt's own
+# texts (file dialogs, standard buttons) in Japanese; shared-mime-info and desktop-file-utils:
+# the caches "関連付け" rebuilds.
 packages=(build-essential cmake pkg-config qt6-base-dev libgtest-dev googletest libbenchmark-dev
           fonts-ipafont-gothic qt6-translations-l10n bash-completion
           # The Debian package and the checks a distribution runs on it (scripts/check-package.sh)

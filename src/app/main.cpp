@@ -4,6 +4,7 @@
 #include "startup/ProgramInformation.h"
 #include "widgets/AppStyle.h"
 #include "widgets/FirstPaintProbe.h"
+#include "widgets/Guarded.h"
 #include "widgets/QtTranslation.h"
 
 #include <QApplication>
@@ -18,12 +19,17 @@ int main(int argc, char* argv[])
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(rivet::kApplicationTitle));
-    installQtJapanese(application);
     applyAppStyle(application);
+    useJapaneseQtTexts();
 
-    // Closing the main window ends the program; the windows it opened close with it.
-    MainWindow mainWindow(QApplication::arguments().mid(1));
-    probeFirstPaint(&mainWindow);
-    mainWindow.show();
-    return QApplication::exec();
+    // Closing the main window ends the program; the windows it opened close with it. Every
+    // handler shows its own failures; whatever might still get here is shown all the same.
+    int exitCode = 1;
+    runGuarded(nullptr, [&] {
+        MainWindow mainWindow(QApplication::arguments().mid(1));
+        probeFirstPaint(&mainWindow);
+        mainWindow.show();
+        exitCode = QApplication::exec();
+    });
+    return exitCode;
 }

@@ -9,6 +9,7 @@
 #include "mainwindow/MainWindow.h"
 #include "widgets/AppStyle.h"
 #include "widgets/IconSet.h"
+#include "widgets/QtTranslation.h"
 #include "windows/AboutDialog.h"
 #include "windows/AuxiliaryWindows.h"
 #include "windows/ComparisonWindow.h"
@@ -124,6 +125,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     applyAppStyle(application);
+    useJapaneseQtTexts();
     if (argc == 4 && QString(argv[1]) == "--icon") {
         return IconSet::applicationPixmap(QString(argv[3]).toInt()).save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     }

@@ -22,7 +22,7 @@ bool needsQuotes(const std::string& item)
 
 } // namespace
 
-std::vector<std::string> splitCommaText(std::string_view text)
+std::vector<std::string> splitCommaText(std::string_view text, std::size_t maxItems)
 {
     // UTF-8 never puts a byte below 0x80 inside a multi-byte character, so scanning bytes
     // is scanning whole characters.
@@ -35,7 +35,7 @@ std::vector<std::string> splitCommaText(std::string_view text)
         }
     };
     skipBlanks();
-    while (i < n) {
+    while (i < n && items.size() < maxItems) {
         std::string item;
         if (text[i] == '"') {
             ++i;

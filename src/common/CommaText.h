@@ -10,8 +10,9 @@ namespace rivet {
 
 // Splits a comma text into its items. Blanks (codes 1..32) around items and commas are
 // skipped; a double-quoted item may hold blanks, commas and doubled quotes; an unquoted item
-// ends at the next blank or comma.
-std::vector<std::string> splitCommaText(std::string_view text);
+// ends at the next blank or comma. At most maxItems items are taken; the rest of the text is
+// not looked at.
+std::vector<std::string> splitCommaText(std::string_view text, std::size_t maxItems = std::string::npos);
 
 // The catalogue's name for the same split.
 inline std::vector<std::string> splitCatalogueLine(std::string_view line)

@@ -5,16 +5,10 @@
 #include "desktop/DesktopFileType.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <pwd.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace rivet {
 
@@ -88,49 +82,6 @@ void writeFile(const std::string& path, const std::string& text)
 {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     writeFileAtomically(path, text, registryFailureMessage());
-}
-
-// The program's path when it can be run, found through PATH; empty when it cannot.
-std::string findProgram(const std::string& name)
-{
-    const char* path = std::getenv("PATH");
-    std::string folders = path ? path : "/usr/bin:/bin";
-    std::size_t start = 0;
-    while (start <= folders.size()) {
-        const std::size_t colon = std::min(folders.find(':', start), folders.size());
-        const std::string folder = folders.substr(start, colon - start);
-        if (!folder.empty()) {
-            const std::string candidate = folder + "/" + name;
-            if (::access(candidate.c_str(), X_OK) == 0) {
-                return candidate;
-            }
-        }
-        start = colon + 1;
-    }
-    return {};
-}
-
-// Rebuilds the desktop's cache of MIME types so the new package takes effect at once. A
-// desktop without shared-mime-info reads packages some other way or not at all; either way
-// there is nothing to report, so a missing or failing program is passed over.
-void updateMimeDatabase(const std::string& mimeFolder)
-{
-    const std::string program = findProgram("update-mime-database");
-    if (program.empty()) {
-        return;
-    }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    std::string argument = mimeFolder;
-    char* arguments[] = {const_cast<char*>(program.c_str()), argument.data(), nullptr};
-    pid_t child = 0;
-    if (::posix_spawn(&child, program.c_str(), &actions, nullptr, arguments, environ) == 0) {
-        int status = 0;
-        while (::waitpid(child, &status, 0) < 0 && errno == EINTR) { }
-    }
-    posix_spawn_file_actions_destroy(&actions);
 }
 
 } // namespace
@@ -209,7 +160,15 @@ void DesktopRegistry::save(const Values& values) const
     writeFile(registryFile(), text);
 }
 
-void DesktopRegistry::mirrorAsmFileType(const Values& values) const
+void DesktopRegistry::refreshLater(const std::string& program, const std::string& folder)
+{
+    const CacheRefresh refresh {program, folder};
+    if (std::find(m_cacheRefreshes.begin(), m_cacheRefreshes.end(), refresh) == m_cacheRefreshes.end()) {
+        m_cacheRefreshes.push_back(refresh);
+    }
+}
+
+void DesktopRegistry::mirrorAsmFileType(const Values& values)
 {
     const auto value = [&values](const std::string& key) {
         const auto found = values.find(key);
@@ -225,7 +184,7 @@ void DesktopRegistry::mirrorAsmFileType(const Values& values) const
     const std::string package = desktop::mimePackageText(mimeType, extension, description);
     if (readIfPresent(mimePackageFile()) != package) {
         writeFile(mimePackageFile(), package);
-        updateMimeDatabase(m_folders.dataHome + "/mime");
+        refreshLater("update-mime-database", m_folders.dataHome + "/mime");
     }
 
     const std::string command = value(fileType + "\\shell\\open\\command");
@@ -233,6 +192,7 @@ void DesktopRegistry::mirrorAsmFileType(const Values& values) const
         return;
     }
     writeFile(desktopEntryFile(), desktop::desktopEntryText(desktop::programOfOpenCommand(command), mimeType));
+    refreshLater("update-desktop-database", m_folders.dataHome + "/applications");
     writeFile(mimeappsFile(),
               desktop::withDefaultApplication(readIfPresent(mimeappsFile()), mimeType, desktop::kDesktopEntryName));
 }

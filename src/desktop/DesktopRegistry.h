@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace rivet {
 
@@ -11,9 +12,19 @@ namespace rivet {
 // an INI-style file of our own (dataHome/rivet-tool/registry.ini), and the ".asm" file type
 // they describe is mirrored into the desktop's own records after every write: a
 // shared-mime-info package, a desktop entry and the default application in mimeapps.list.
+// The desktop reads some of these records through caches that programs rebuild; which ones
+// are due is left to the caller to run (cacheRefreshes), since they take a while.
 class DesktopRegistry : public Registry
 {
 public:
+    // A program that rebuilds one of the desktop's caches from the records in a folder.
+    struct CacheRefresh
+    {
+        std::string program; // found through PATH; a desktop without it needs no refresh
+        std::string folder;
+        bool operator==(const CacheRefresh& other) const { return program == other.program && folder == other.folder; }
+    };
+
     // The XDG base folders, each without a trailing "/".
     struct Folders
     {
@@ -33,13 +44,21 @@ public:
     std::string desktopEntryFile() const;
     std::string mimeappsFile() const;
 
+    // The caches the records written so far need rebuilt, in the order to run them:
+    // update-mime-database on the MIME folder after its package changed,
+    // update-desktop-database on the applications folder after the desktop entry was
+    // written (the registered applications of a type come from its mimeinfo.cache).
+    const std::vector<CacheRefresh>& cacheRefreshes() const { return m_cacheRefreshes; }
+
 private:
     using Values = std::map<std::string, std::string>;
     Values load() const;
     void save(const Values& values) const;
-    void mirrorAsmFileType(const Values& values) const;
+    void mirrorAsmFileType(const Values& values);
+    void refreshLater(const std::string& program, const std::string& folder);
 
     Folders m_folders;
+    std::vector<CacheRefresh> m_cacheRefreshes;
 };
 
 } // namespace rivet

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -48,7 +49,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::guarded(const std::function<void()>& handler)
 {
     runGuarded(this, handler);
-    refreshControls();
+    runGuarded(this, [this] { refreshControls(); });
 }
 
 void MainWindow::startUp(const QStringList& arguments)
@@ -78,10 +79,12 @@ void MainWindow::startUp(const QStringList& arguments)
             m_assembly->logic().rangeChange();
         });
     }
-    if (!catalogueReady()) {
-        refuseWork();
-    }
-    refreshControls();
+    runGuarded(this, [this] {
+        if (!catalogueReady()) {
+            refuseWork();
+        }
+        refreshControls();
+    });
 }
 
 void MainWindow::openCommandLineFile(const QStringList& arguments)
@@ -107,15 +110,41 @@ void MainWindow::refuseWork()
                             m_copyToClipboard, acCompare}) {
         action->setEnabled(false);
     }
-    statusBar()->showMessage(
+    // A notice of its own in the status bar, not a status message: a message is cut at the
+    // window's edge and goes as soon as a menu item shows its hint there.
+    auto* notice = new QLabel(
         "部品データを読み込めなかったため、作業できません。data フォルダのファイルを直して再起動してください。");
+    notice->setObjectName("lbRefusal");
+    notice->setWordWrap(true);
+    notice->setContentsMargins(2, 0, 6, 0);
+    statusBar()->addPermanentWidget(notice, 1);
+    // The window keeps its width and grows by the notice's wrapped lines.
+    fitStatusBar();
+}
+
+void MainWindow::fitStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    if (m_heightWithoutStatusBar == 0) {
+        m_heightWithoutStatusBar = height();
+        bar->setSizeGripEnabled(false);
+    }
+    const int barHeight = bar->hasHeightForWidth() ? bar->heightForWidth(width()) : bar->sizeHint().height();
+    setFixedHeight(m_heightWithoutStatusBar + barHeight);
+}
+
+void MainWindow::showStatus(const QString& text)
+{
+    fitStatusBar();
+    statusBar()->showMessage(text);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     saveSettings();
-    // The other windows go with the main window, and with them the program.
-    m_windows->closeAll();
+    // The other windows go with the main window, and with them the program; nothing stops
+    // the closing.
+    runGuarded(this, [this] { m_windows->closeAll(); });
     event->accept();
 }
 

@@ -11,6 +11,7 @@
 #include <memory>
 
 class AuxiliaryWindows;
+class BackgroundPrograms;
 class ColorAndPilotPage;
 class PartsPage;
 class PreviewPopup;
@@ -73,6 +74,10 @@ private:
     void startUp(const QStringList& arguments);
     void openCommandLineFile(const QStringList& arguments);
     void refuseWork();
+    // The status bar is made when there is first something to say in it; the window, of
+    // fixed size, grows by its height.
+    void fitStatusBar();
+    void showStatus(const QString& text);
     void saveSettings();
 
     // What the player did on the parts page and in the parts-list viewer.
@@ -105,6 +110,8 @@ private:
     PartsPage* m_partsPage = nullptr;
     ColorAndPilotPage* m_colorAndPilotPage = nullptr;
     AuxiliaryWindows* m_windows = nullptr;
+    int m_heightWithoutStatusBar = 0; // 0 while there is no status bar
+    BackgroundPrograms* m_desktopCaches = nullptr; // rebuilding the desktop's caches
 
     QToolBar* m_toolBar = nullptr;
     QAction* acOpenfile = nullptr;

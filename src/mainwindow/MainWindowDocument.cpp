@@ -159,7 +159,12 @@ void MainWindow::print()
     // The client area: everything below the menu bar, as it is displayed now.
     const int top = menuBar()->isVisible() ? menuBar()->height() : 0;
     const QImage image = grab(QRect(0, top, width(), height() - top)).toImage();
-    if (DesktopServices::current().printImage(image) == DesktopServices::PrintResult::NoDefaultPrinter) {
+    switch (DesktopServices::current().printImage(image)) {
+    case DesktopServices::PrintResult::Printed:
+        break;
+    case DesktopServices::PrintResult::NoDefaultPrinter:
         throw rivet::Failure("デフォルト プリンタが存在しません");
+    case DesktopServices::PrintResult::Failed:
+        throw rivet::Failure("印刷できませんでした");
     }
 }

@@ -6,6 +6,7 @@
 #include "mainwindow/ColorAndPilotPage.h"
 #include "mainwindow/PartsPage.h"
 #include "widgets/Dialogs.h"
+#include "widgets/Guarded.h"
 #include "windows/AuxiliaryWindows.h"
 
 #include <QAction>
@@ -22,8 +23,11 @@ void MainWindow::connectPartsPage()
     });
     connect(m_partsPage, &PartsPage::memoEdited, this,
             [this](const QString& text) { guarded([&] { m_assembly->setMemo(text.toStdString()); }); });
+    connect(m_partsPage, &PartsPage::characterRefused, this, [this](const QString& character) {
+        runGuarded(this, [&] { showStatus(QString("「%1」は Shift-JIS で書けない文字です").arg(character)); });
+    });
     connect(m_partsPage, &PartsPage::nameNoticeRequested, this,
-            [this] { Dialogs::current().showMessage(this, "８文字以内"); });
+            [this] { runGuarded(this, [this] { Dialogs::current().showMessage(this, "８文字以内"); }); });
     connect(m_partsPage, &PartsPage::partsListRequested, this,
             [this](QPushButton* button) { guarded([&] { showPartsList(button); }); });
     // Direct: the figures are recomputed before the viewer's press returns.
@@ -64,6 +68,11 @@ void MainWindow::reevaluate()
 
 void MainWindow::choosePart(int selector, int item)
 {
+    // The selector reports every choice, also of the item it already shows: that changes
+    // nothing, so neither the pairing nor the evaluation runs.
+    if (item == m_assembly->position(selector)) {
+        return;
+    }
     m_assembly->setPositionFromCode(selector, item);
     // A two-slot back weapon stands alone: changing one side may empty the other.
     if (selector == rivet::RightBackSelector) {

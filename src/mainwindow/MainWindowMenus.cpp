@@ -1,6 +1,7 @@
 // The actions, the main menu, the tool bar and the two template menus of the main window.
 #include "mainwindow/MainWindow.h"
 
+#include "widgets/Guarded.h"
 #include "widgets/IconSet.h"
 
 #include <QActionGroup>
@@ -121,6 +122,12 @@ void MainWindow::buildMenus()
         button->setMenu(menu);
         button->setPopupMode(QToolButton::MenuButtonPopup);
     }
+    // A right click on the HTML button drops its template menu as well.
+    QWidget* htmlButton = m_toolBar->widgetForAction(acHtmloutput);
+    htmlButton->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(htmlButton, &QWidget::customContextMenuRequested, mnHtmltype, [this, htmlButton](const QPoint& at) {
+        runGuarded(this, [&] { mnHtmltype->popup(htmlButton->mapToGlobal(at)); });
+    });
     m_toolBar->addSeparator();
     m_toolBar->addAction(acDamageform);
     m_toolBar->addAction(acPrintform);

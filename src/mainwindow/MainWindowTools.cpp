@@ -5,7 +5,9 @@
 #include "desktop/DesktopRegistry.h"
 #include "desktop/FileAssociation.h"
 #include "mainwindow/PartsPage.h"
+#include "widgets/BackgroundPrograms.h"
 #include "widgets/Dialogs.h"
+#include "widgets/Guarded.h"
 #include "windows/AboutDialog.h"
 #include "windows/AuxiliaryWindows.h"
 #include "windows/DamageCalculatorWindow.h"
@@ -59,7 +61,27 @@ void MainWindow::registerFileType()
         return;
     }
     rivet::DesktopRegistry registry;
-    rivet::associateAsmFiles(registry, rivet::Paths::executablePath());
+    // The desktop's caches are rebuilt for whatever was written, also when a later value
+    // failed; the programs run on their own and the window does not wait for them.
+    const auto refreshCaches = [this, &registry] {
+        if (!m_desktopCaches) {
+            m_desktopCaches = new BackgroundPrograms(this);
+            connect(m_desktopCaches, &BackgroundPrograms::failed, this, [this](const QString& message) {
+                runGuarded(this, [&] { Dialogs::current().showError(this, message); });
+            });
+        }
+        for (const auto& refresh : registry.cacheRefreshes()) {
+            m_desktopCaches->startIfInstalled(QString::fromStdString(refresh.program),
+                                              {QString::fromStdString(refresh.folder)});
+        }
+    };
+    try {
+        rivet::associateAsmFiles(registry, rivet::Paths::executablePath());
+    } catch (...) {
+        refreshCaches();
+        throw;
+    }
+    refreshCaches();
     Dialogs::current().showInformation(this, kAssociationDone);
 }
 

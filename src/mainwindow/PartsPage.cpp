@@ -4,6 +4,7 @@
 #include "mainwindow/PartsPage.h"
 
 #include "widgets/QuietControls.h"
+#include "widgets/ShiftJisInput.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -180,6 +181,15 @@ void PartsPage::buildDescription(QWidget* panel)
 
 void PartsPage::connectControls()
 {
+    // Everything these fields hold is saved in Shift-JIS: what it cannot write is refused as
+    // it is typed, before the fields report their edits.
+    m_inputFilter = new ShiftJisInputFilter(this);
+    for (QLineEdit* edit : {m_machineName, m_pilotName, m_emblem, m_picture}) {
+        m_inputFilter->watch(edit);
+    }
+    m_inputFilter->watch(m_memo);
+    connect(m_inputFilter, &ShiftJisInputFilter::refused, this, &PartsPage::characterRefused);
+
     // Bound to the player's choice, not to the index: setting an item from code raises nothing.
     for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
         connect(m_selectors[static_cast<std::size_t>(selector - 1)], &QComboBox::activated, this,

@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class ShiftJisInputFilter;
 
 // The page "機体構成": names, the eleven slot selectors with their catalogue buttons and the
 // thirteen option boxes on the left; the sixteen figures with their verdicts, the description
@@ -59,6 +60,9 @@ Q_SIGNALS:
     // The list closed.
     void previewEnded();
 
+    // A character Shift-JIS cannot write was left out of what the player typed or pasted.
+    void characterRefused(const QString& character);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -77,6 +81,7 @@ private:
     QLineEdit* m_emblem = nullptr;
     QLineEdit* m_picture = nullptr;
     QPlainTextEdit* m_memo = nullptr;
+    ShiftJisInputFilter* m_inputFilter = nullptr; // keeps the saved fields writable
     QPushButton* m_machineNameButton = nullptr;
     QPushButton* m_pilotNameButton = nullptr;
     std::array<QComboBox*, rivet::kSelectorCount> m_selectors {};

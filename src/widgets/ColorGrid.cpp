@@ -181,6 +181,7 @@ void ColorGrid::mousePressEvent(QMouseEvent* event)
 
 void ColorGrid::keyPressEvent(QKeyEvent* event)
 {
+    m_pressedKeys.insert(event->key());
     if (m_handlers.keyDown) {
         m_handlers.keyDown(event->key(), isCtrlOnly(event));
     }
@@ -228,8 +229,19 @@ void ColorGrid::keyPressEvent(QKeyEvent* event)
 
 void ColorGrid::keyReleaseEvent(QKeyEvent* event)
 {
-    Q_UNUSED(event);
+    // A release whose press went elsewhere (the Enter or Esc that closed a message box) is no
+    // key stroke in the grid: reloading the cell then could bring the same box back for ever.
+    if (!m_pressedKeys.remove(event->key())) {
+        return;
+    }
     if (m_handlers.keyUp) {
         m_handlers.keyUp();
     }
+}
+
+void ColorGrid::focusOutEvent(QFocusEvent* event)
+{
+    // Keys held when the focus goes are released elsewhere.
+    m_pressedKeys.clear();
+    QFrame::focusOutEvent(event);
 }

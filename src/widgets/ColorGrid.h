@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QSet>
 
 #include <functional>
 
@@ -30,7 +31,7 @@ public:
         // Cursor keys, Home, End, Page Up and Page Down: the cell they lead to, maybe off the
         // colour cells (the editor keeps the current cell within them).
         std::function<void(int column, int row)> move;
-        // Every key release.
+        // Every key release whose press the grid received.
         std::function<void()> keyUp;
     };
 
@@ -50,6 +51,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void paintCell(QPainter& painter, int column, int row);
@@ -57,4 +59,6 @@ private:
 
     const rivet::ColorEditor* m_editor = nullptr;
     Handlers m_handlers;
+    // Keys pressed while the grid had the focus and not yet released.
+    QSet<int> m_pressedKeys;
 };

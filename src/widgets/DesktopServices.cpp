@@ -30,10 +30,13 @@ DesktopServices::PrintResult QtDesktopServices::printImage(const QImage& image)
         return PrintResult::NoDefaultPrinter;
     }
     QPrinter printer(info, QPrinter::HighResolution);
-    QPainter painter(&printer);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return PrintResult::Failed; // the printer refused the job (offline, no rights, ...)
+    }
     const double scale = printer.resolution() / 96.0;
     painter.scale(scale, scale);
     painter.drawImage(0, 0, image);
-    painter.end();
-    return PrintResult::Printed;
+    const bool sent = painter.end();
+    return sent && printer.printerState() != QPrinter::Error ? PrintResult::Printed : PrintResult::Failed;
 }

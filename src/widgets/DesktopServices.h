@@ -11,7 +11,8 @@ class QImage;
 class DesktopServices : public Replaceable<DesktopServices>
 {
 public:
-    enum class PrintResult { Printed, NoDefaultPrinter };
+    // Failed: there is a default printer, but the page could not be put on it.
+    enum class PrintResult { Printed, NoDefaultPrinter, Failed };
 
     virtual ~DesktopServices() = default;
     // False when the clipboard cannot be opened.

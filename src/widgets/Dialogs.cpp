@@ -66,6 +66,9 @@ QStringList qtFilters(const QString& filter)
 std::optional<QString> QtDialogs::askFileName(QWidget* parent, const FileRequest& request)
 {
     QFileDialog dialog(parent, request.title, request.folder);
+    // Qt's own dialog speaks the Japanese the program loaded; a desktop's own dialog would
+    // speak the desktop's language.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     const QStringList filters = qtFilters(request.filter);

@@ -1,15 +1,23 @@
 #include "widgets/QtTranslation.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QTranslator>
 
-void installQtJapanese(QApplication& application)
+bool useJapaneseQtTexts()
 {
-    auto* translator = new QTranslator(&application);
-    if (translator->load("qt_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(translator);
-    } else {
-        delete translator;
+    // The translator belongs to the application and goes with it.
+    static QPointer<QTranslator> installed;
+    if (installed) {
+        return true;
     }
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        || !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return false;
+    }
+    installed = translator;
+    return true;
 }

@@ -1,8 +1,7 @@
 #pragma once
 
-class QApplication;
-
-// Puts Qt's own texts (the file dialogs, the standard buttons, the edit fields' context menus)
-// into Japanese like the rest of the window. Without Qt's translations installed they stay
-// as Qt ships them.
-void installQtJapanese(QApplication& application);
+// Qt's own texts in Japanese, whatever the machine's locale: the buttons and labels of the
+// file dialogs, the replace question, the standard buttons of message boxes, the edit fields'
+// context menus. Installs Qt's translation once (it needs a QCoreApplication); false when
+// the translation is not installed, and Qt then speaks English.
+bool useJapaneseQtTexts();

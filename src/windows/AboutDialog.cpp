@@ -2,6 +2,7 @@
 
 #include "widgets/Dialogs.h"
 #include "widgets/Fonts.h"
+#include "widgets/Guarded.h"
 #include "widgets/IconSet.h"
 #include "widgets/PaintedIcon.h"
 
@@ -116,7 +117,7 @@ void AboutDialog::fillTexts()
 
 void AboutDialog::thankThePlayer()
 {
-    Dialogs::current().showMessage(this, "ZubRivet をご利用いただきありがとうございます");
+    runGuarded(this, [this] { Dialogs::current().showMessage(this, "ZubRivet をご利用いただきありがとうございます"); });
 }
 
 bool AboutDialog::eventFilter(QObject* watched, QEvent* event)

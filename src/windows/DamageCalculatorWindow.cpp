@@ -1,7 +1,7 @@
 #include "windows/DamageCalculatorWindow.h"
 
 #include "widgets/Fonts.h"
-
+#include "widgets/Guarded.h"
 #include "widgets/LiveEditDelegate.h"
 
 #include <QApplication>
@@ -111,35 +111,44 @@ void DamageCalculatorWindow::fillFromAssembly(const std::string& shellFigure, co
     activateWindow();
 }
 
+// The handlers below are entry points from Qt's events: whatever stops one is shown in the
+// error box and the calculator goes on.
+
 void DamageCalculatorWindow::pressCell(int column, int row)
 {
-    // Only the attack and coefficient columns open for typing by a click.
-    m_grid->setEditTriggers(column == rivet::DamageTable::Attack || column == rivet::DamageTable::Coefficient
-                                ? kTyping
-                                : QAbstractItemView::NoEditTriggers);
-    if (row >= 1 && column == rivet::DamageTable::Type) {
-        m_table.toggleType(row);
-    }
-    if (row >= 1 && column == rivet::DamageTable::Bonus) {
-        m_table.toggleBonus(row);
-    }
-    m_table.recomputeDamage();
-    showTable();
+    runGuarded(this, [&] {
+        // Only the attack and coefficient columns open for typing by a click.
+        m_grid->setEditTriggers(column == rivet::DamageTable::Attack || column == rivet::DamageTable::Coefficient
+                                    ? kTyping
+                                    : QAbstractItemView::NoEditTriggers);
+        if (row >= 1 && column == rivet::DamageTable::Type) {
+            m_table.toggleType(row);
+        }
+        if (row >= 1 && column == rivet::DamageTable::Bonus) {
+            m_table.toggleBonus(row);
+        }
+        m_table.recomputeDamage();
+        showTable();
+    });
 }
 
 void DamageCalculatorWindow::editCellText(int column, int row, const QString& text)
 {
-    m_table.setCell(column, row, text.toStdString());
-    m_table.recomputeDamage();
-    showDamage();
+    runGuarded(this, [&] {
+        m_table.setCell(column, row, text.toStdString());
+        m_table.recomputeDamage();
+        showDamage();
+    });
 }
 
 // The editor has closed and written its text into the cell.
 void DamageCalculatorWindow::itemEdited(int column, int row)
 {
-    m_table.setCell(column, row, m_grid->item(row, column)->text().toStdString());
-    m_table.recomputeDamage();
-    showDamage();
+    runGuarded(this, [&] {
+        m_table.setCell(column, row, m_grid->item(row, column)->text().toStdString());
+        m_table.recomputeDamage();
+        showDamage();
+    });
 }
 
 void DamageCalculatorWindow::showTable()

@@ -2,6 +2,7 @@
 
 #include "catalogue/PartsListing.h"
 #include "widgets/Fonts.h"
+#include "widgets/Guarded.h"
 
 #include <QAbstractButton>
 #include <QHeaderView>
@@ -46,8 +47,10 @@ PartsListWindow::PartsListWindow(QWidget* parent)
         header->setTextElideMode(Qt::ElideNone);
         header->setHighlightSections(false);
         header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        header->setMinimumSectionSize(kRowHeight);
     }
+    // Rows are 16 pixels high; a fitted column may be as narrow as an empty one.
+    m_grid->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    m_grid->horizontalHeader()->setMinimumSectionSize(kTextAllowance);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_grid->horizontalHeader()->setFixedHeight(kRowHeight + 1);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -181,13 +184,15 @@ QString PartsListWindow::cellText(int column, int row) const
 
 void PartsListWindow::pressRow(int row)
 {
-    setWindowTitle(QString::number(row));
-    if (m_target < 1 || row < 1) {
-        return;
-    }
-    // The pick makes the row's part the machine's: there is nothing left to preview.
-    hoverRow(-1, QPoint());
-    Q_EMIT partPicked(m_target, row - 1);
+    // An entry point from Qt's events: whatever stops it is shown in the error box.
+    runGuarded(this, [&] {
+        setWindowTitle(QString::number(row));
+        if (m_target >= 1 && row >= 1) {
+            // The pick makes the row's part the machine's: there is nothing left to preview.
+            hoverRow(-1, QPoint());
+            Q_EMIT partPicked(m_target, row - 1);
+        }
+    });
 }
 
 void PartsListWindow::hoverRow(int row, const QPoint& at)

@@ -80,3 +80,24 @@ TEST(PartsListing, aMissingFileFailsWithTheIoMessage)
         EXPECT_STREQ(failure.what(), "I/O エラー (21)");
     }
 }
+
+TEST(PartsListing, aListingAtTheLimitsLoadsAndOneBeyondFails)
+{
+    rivet::test::TempHome home;
+    const auto lines = [](int headerItems, int parts) {
+        std::string text = "#t\r\n#name";
+        for (int i = 1; i < headerItems; ++i) {
+            text += ",h";
+        }
+        text += "\r\n";
+        for (int i = 0; i < parts; ++i) {
+            text += "P\r\n";
+        }
+        return text;
+    };
+    const rivet::PartsListing widest = rivet::loadPartsListing(writeCatalogue(home, lines(254, 1022)));
+    EXPECT_EQ(widest.columnCount, rivet::kMaxListingColumns);
+    EXPECT_EQ(widest.rows.size(), static_cast<std::size_t>(rivet::kMaxListingRows));
+    EXPECT_THROW(rivet::loadPartsListing(writeCatalogue(home, lines(255, 0))), rivet::Failure);
+    EXPECT_THROW(rivet::loadPartsListing(writeCatalogue(home, lines(1, 1023))), rivet::Failure);
+}

@@ -87,6 +87,12 @@ TEST(DesktopRegistry, keepsTheValuesAndMirrorsThemOntoTheDesktop)
     const std::string entry = rivet::test::readBytes(home.path() + "data/applications/rivet-tool.desktop");
     EXPECT_TRUE(contains(entry, "\nExec=/opt/rivet/rivet %f\n")) << entry;
     EXPECT_TRUE(contains(entry, "\nMimeType=application/x-zubrivet-asm;\n")) << entry;
+    EXPECT_TRUE(contains(entry, "\nIcon=rivet-tool\n")) << entry;
+    // The caches the desktop reads these records through are due for rebuilding.
+    using Refresh = rivet::DesktopRegistry::CacheRefresh;
+    EXPECT_EQ(registry.cacheRefreshes(),
+              (std::vector<Refresh> {{"update-mime-database", home.path() + "data/mime"},
+                                     {"update-desktop-database", home.path() + "data/applications"}}));
 
     const std::string mimeapps = rivet::test::readBytes(home.path() + "config/mimeapps.list");
     EXPECT_EQ(mimeapps, "[Default Applications]\napplication/x-zubrivet-asm=rivet-tool.desktop\n");

@@ -189,6 +189,24 @@ private Q_SLOTS:
         QCOMPARE(labelText(form.get(), "lbLineColor"), QString("323628/162012/182412/121812"));
     }
 
+    void aKeyReleaseWithoutItsPressLeavesTheCellAlone()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        ColorGrid* sgColor = grid(*form);
+        // A hand-edited cell that is no colour code: reloading it shows the conversion error.
+        form->assembly().colors().setRegionRow(1, "HEAD,ab,162012,182412,121812");
+        // The Enter that dismissed that error box was pressed in the box; its release alone
+        // reaches the grid and must not bring the box back.
+        QTest::keyRelease(sgColor, Qt::Key_Return);
+        QTest::keyRelease(sgColor, Qt::Key_Escape);
+        QVERIFY(dialogs.errors.isEmpty());
+        // A whole key stroke in the grid still reloads the cell.
+        QTest::keyClick(sgColor, Qt::Key_Shift);
+        QCOMPARE(dialogs.errors, QStringList {"'ab' は整数ではありません"});
+    }
+
     void movingASliderRewritesFieldCellAndSummary()
     {
         TempHome home;

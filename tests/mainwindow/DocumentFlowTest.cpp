@@ -112,6 +112,31 @@ private Q_SLOTS:
         QCOMPARE(form->windowTitle(), qs(path));
     }
 
+    void reChoosingTheShownItemChangesNothing()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = startMainWindow();
+        // A two-slot weapon on both sides: loading leaves the pair in place.
+        QComboBox* right = child<QComboBox>(form.get(), "cb10");
+        QComboBox* left = child<QComboBox>(form.get(), "cb11");
+        const int twoSlot = right->findText("WX-S800-GF");
+        const std::string path = home.garageDir() + "pair.asm";
+        writeBytes(path, sjisFile({"[asm]", "bwpr=" + std::to_string(twoSlot), "bwpl=" + std::to_string(twoSlot)}));
+        dialogs.fileNames << qs(path);
+        action(*form, "acOpenfile")->trigger();
+        QCOMPARE(left->currentIndex(), twoSlot);
+        QVERIFY(!action(*form, "acSave")->isEnabled());
+
+        QComboBox* head = child<QComboBox>(form.get(), "cb1");
+        chooseItem(head, head->currentIndex());
+        QVERIFY(!action(*form, "acSave")->isEnabled());
+        chooseItem(right, twoSlot);
+        QCOMPARE(left->currentIndex(), twoSlot);
+        QVERIFY(!action(*form, "acSave")->isEnabled());
+        QCOMPARE(form->assembly().currentFile(), path);
+    }
+
     void commandLineOpensAnExistingFileAndIgnoresAMissingOne()
     {
         TempHome home;
@@ -225,6 +250,13 @@ private Q_SLOTS:
         dialogs.printAnswers << true;
         action(*form, "acPrintform")->trigger();
         QCOMPARE(dialogs.errors, QStringList {"デフォルト プリンタが存在しません"});
+        // A printer that takes no page is reported, not passed over.
+        desktop.hasPrinter = true;
+        desktop.printerWorks = false;
+        dialogs.printAnswers << true;
+        action(*form, "acPrintform")->trigger();
+        QCOMPARE(dialogs.errors.size(), 2);
+        QCOMPARE(dialogs.errors.last(), QString("印刷できませんでした"));
     }
 };
 

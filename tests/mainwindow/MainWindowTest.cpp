@@ -12,10 +12,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <memory>
@@ -115,6 +118,15 @@ private Q_SLOTS:
         QCOMPARE(selector(*form, 3)->count(), 20); // slots before the failing one are filled
         QCOMPARE(selector(*form, 5)->count(), 0);
         QVERIFY(child<QAction>(form.get(), "acCloseform")->isEnabled());
+        // The explanation stays whole, wrapped within the window, also when a menu item has
+        // shown its hint in the status bar.
+        auto* notice = form->findChild<QLabel*>("lbRefusal");
+        QVERIFY(notice);
+        form->statusBar()->showMessage("ファイルを開く");
+        QVERIFY(notice->isVisible());
+        QVERIFY(notice->text().endsWith("再起動してください。"));
+        QVERIFY(notice->height() >= notice->heightForWidth(notice->width()));
+        QVERIFY(form->rect().contains(QRect(notice->mapTo(form.get(), QPoint(0, 0)), notice->size())));
     }
 
     void pickingLegsRecomputesAndColorsTheBoostFigure()
@@ -174,6 +186,10 @@ private Q_SLOTS:
         chooseItem(left, left->findText("WM-S40/1"));
         QCOMPARE(right->currentIndex(), 0);
         chooseItem(left, left->findText("WX-S800/2"));
+        // A pick in the parts list runs no pairing: a weapon on the right beside the
+        // two-slot one; then choosing NO EQUIP on the right empties the left.
+        Q_EMIT form->auxiliaryWindows().partsList()->partPicked(10, right->findText("WM-S40/1"));
+        QCOMPARE(left->currentText(), QString("WX-S800/2"));
         chooseItem(right, 0);
         QCOMPARE(left->currentIndex(), 0);
     }
@@ -212,6 +228,57 @@ private Q_SLOTS:
         QTest::mouseClick(child<QPushButton>(form.get(), "Button1"), Qt::LeftButton);
         QCOMPARE(dialogs.messages, QStringList {"８文字以内"});
         QCOMPARE(name->text().size(), 20); // names are never cut
+    }
+
+    void savedFieldsRefuseWhatShiftJisCannotWrite()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = startMainWindow();
+        form->assembly().setModified(false);
+        form->assembly().setCurrentFile("/tmp/x.asm");
+        const auto status = [&form] { return form->statusBar()->currentMessage(); };
+
+        // Typed alone, the refused character changes nothing at all.
+        QLineEdit* name = child<QLineEdit>(form.get(), "acname");
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString("ä"), Qt::NoModifier);
+        QCOMPARE(name->text(), QString("へっぽこ１号"));
+        QCOMPARE(status(), QString("「ä」は Shift-JIS で書けない文字です"));
+        QVERIFY(!child<QAction>(form.get(), "acSave")->isEnabled());
+        QCOMPARE(form->assembly().currentFile(), std::string("/tmp/x.asm"));
+
+        // A paste brings the rest of its text, the cursor after it.
+        QLineEdit* pilot = child<QLineEdit>(form.get(), "pname");
+        pilot->setCursorPosition(2);
+        QApplication::clipboard()->setText("x😀y");
+        QTest::keyClick(pilot, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(pilot->text(), QString("へっxyぽこレイブン"));
+        QCOMPARE(pilot->cursorPosition(), 4);
+        QCOMPARE(form->assembly().text(rivet::TextField::PilotName), std::string("へっxyぽこレイブン"));
+        QCOMPARE(status(), QString("「😀」は Shift-JIS で書けない文字です"));
+
+        // An input method's text is checked as well; what Shift-JIS holds passes untouched.
+        QLineEdit* emblem = child<QLineEdit>(form.get(), "emblem");
+        emblem->setFocus();
+        QInputMethodEvent composed;
+        composed.setCommitString("é①");
+        QApplication::sendEvent(emblem, &composed);
+        QCOMPARE(emblem->text(), QString("none.gif①"));
+        QTest::sendKeyEvent(QTest::Click, child<QLineEdit>(form.get(), "acpic"), Qt::Key_unknown, QString("～"),
+                            Qt::NoModifier);
+        QCOMPARE(form->assembly().text(rivet::TextField::MachinePicture), std::string("none.gif～"));
+
+        // The description: the paste loses its emoji, and one undo takes back the whole paste.
+        QPlainTextEdit* memo = child<QPlainTextEdit>(form.get(), "acmemo");
+        memo->moveCursor(QTextCursor::End);
+        QApplication::clipboard()->setText("\n行🙂だ\u00A0よ");
+        QTest::keyClick(memo, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(memo->toPlainText(), QString("初期機体？\nデフォルト？\n行だ よ"));
+        QCOMPARE(form->assembly().memo(), std::string("初期機体？\nデフォルト？\n行だ よ"));
+        QCOMPARE(status(), QString("「🙂」は Shift-JIS で書けない文字です"));
+        QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(memo->toPlainText(), QString("初期機体？\nデフォルト？"));
+        QVERIFY(dialogs.errors.isEmpty());
     }
 
     void pickFromThePartsListRunsTheEvaluationSynchronously()

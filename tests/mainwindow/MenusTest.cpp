@@ -5,7 +5,9 @@
 #include "support/WindowLookup.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -112,6 +114,26 @@ private Q_SLOTS:
         QCOMPARE(text->menu(), child<QMenu>(&form, "mnTextType"));
         QCOMPARE(text->popupMode(), QToolButton::MenuButtonPopup);
         QCOMPARE(child<QToolButton>(&form, "tbHtmloutput")->menu(), child<QMenu>(&form, "mnHtmltype"));
+    }
+
+    void rightClickOnTheHtmlButtonDropsItsTemplateMenu()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        MainWindow form({});
+        form.show();
+        const auto rightClick = [&form](const char* button) {
+            QWidget* pressed = child<QToolButton>(&form, button);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4), pressed->mapToGlobal(QPoint(4, 4)));
+            QApplication::sendEvent(pressed, &event);
+        };
+        QMenu* html = child<QMenu>(&form, "mnHtmltype");
+        rightClick("tbHtmloutput");
+        QTRY_VERIFY(html->isVisible());
+        html->close();
+        // The text button's menu drops from its arrow only.
+        rightClick("tbTextoutput");
+        QVERIFY(!child<QMenu>(&form, "mnTextType")->isVisible());
     }
 
     void saveIsDisabledInMenuAndToolBarWhileUnmodified()

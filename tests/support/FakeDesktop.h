@@ -28,12 +28,16 @@ public:
         if (!hasPrinter) {
             return PrintResult::NoDefaultPrinter;
         }
+        if (!printerWorks) {
+            return PrintResult::Failed;
+        }
         printed << image;
         return PrintResult::Printed;
     }
 
     bool clipboardWorks = true;
     bool hasPrinter = true;
+    bool printerWorks = true; // false: the printer is there but the page cannot be put on it
     QString clipboard;
     QList<QImage> printed;
 };

@@ -5,6 +5,7 @@
 #include "support/WindowLookup.h"
 #include "windows/PartsListWindow.h"
 
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
@@ -54,6 +55,9 @@ private Q_SLOTS:
         QCOMPARE(planner.dataform->cellText(1, 0), QString("価格"));
         QCOMPARE(planner.dataform->columnCount(), 10);
         QVERIFY(planner.dataform->cellText(9, 0).isEmpty());
+        // Fitted: the widest text + 7 pixels, so the two empty columns are 7 pixels wide.
+        QCOMPARE(grid(planner)->columnWidth(7), 7);
+        QCOMPARE(grid(planner)->columnWidth(8), 7);
     }
 
     void pressingARowPicksThePartAndRecomputesAtOnce()
@@ -163,6 +167,42 @@ private Q_SLOTS:
         // A row the file has is still a selector item, and picks it.
         pressRow(planner, 3);
         QCOMPARE(selector(planner, 4)->currentIndex(), 2);
+    }
+
+    void anOversizedFileIsRefusedAtOnce_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        // A header line of commas just under the 16 MiB a file may have: a cell per comma in
+        // every row, each measured.
+        QTest::newRow("commas") << QByteArray::fromStdString(sjisFile({"#脚", std::string(16 * 1024 * 1024 - 16, ',')}))
+                                << QString(" は大きすぎます (部品一覧は 256 KiB まで)");
+        QTest::newRow("columns") << QByteArray::fromStdString(sjisFile({"#脚", std::string(255, ',')}))
+                                 << QString(" は列が多すぎます (256 列まで)");
+        QTest::newRow("one long cell") << QByteArray::fromStdString(
+            sjisFile({"#脚", "#名前," + std::string(300 * 1024, 'a')}))
+                                       << QString(" は大きすぎます (部品一覧は 256 KiB まで)");
+        std::vector<std::string> manyParts = {"#脚", "#名前,価格"};
+        for (int i = 0; i < 1023; ++i) {
+            manyParts.push_back("LN-" + std::to_string(i) + ",1");
+        }
+        QTest::newRow("rows") << QByteArray::fromStdString(sjisFile(manyParts))
+                              << QString(" は行が多すぎます (1024 行まで)");
+    }
+
+    void anOversizedFileIsRefusedAtOnce()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        PlannerWindows planner;
+        rivet::test::writeBytes(home(planner) + "data/leg.dat", bytes.toStdString());
+        QElapsedTimer clock;
+        clock.start();
+        open(planner, "bb04");
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(planner.dialogs.errors,
+                 QStringList {"ファイル " + QString::fromStdString(home(planner)) + "data/leg.dat" + message});
+        QVERIFY(!planner.dataform->isVisible());
     }
 
 private:

@@ -6,13 +6,19 @@
 #include "support/Bytes.h"
 #include "support/WindowLookup.h"
 #include "windows/AboutDialog.h"
+#include "windows/DamageCalculatorWindow.h"
 #include "windows/PartsListWindow.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdlib>
+#include <map>
+#include <new>
+#include <stdexcept>
+#include <sys/stat.h>
 
 using namespace rivet::test;
 
@@ -43,6 +49,30 @@ public:
 
     std::string data;
     std::string config;
+};
+
+// The desktop's cache programs replaced by scripts in a folder put first on PATH while the
+// object lives; each script notes its argument in a file of its name + ".ran".
+class FakeCachePrograms
+{
+public:
+    FakeCachePrograms(const std::string& home, const std::map<std::string, std::string>& bodies)
+        : folder(home + "bin/")
+        , m_path(std::getenv("PATH") ? std::getenv("PATH") : "")
+    {
+        rivet::ensureFolder(folder);
+        for (const auto& [program, body] : bodies) {
+            writeBytes(folder + program, "#!/bin/sh\necho \"$1\" > \"$0.ran\"\n" + body + "\n");
+            ::chmod((folder + program).c_str(), 0755);
+        }
+        ::setenv("PATH", (folder + ":" + m_path).c_str(), 1);
+    }
+    ~FakeCachePrograms() { ::setenv("PATH", m_path.c_str(), 1); }
+
+    std::string folder;
+
+private:
+    std::string m_path;
 };
 
 } // namespace
@@ -89,6 +119,25 @@ private Q_SLOTS:
         associate(planner);
         QCOMPARE(planner.dialogs.informations, (QStringList {kDone, kDone}));
         QVERIFY(planner.dialogs.errors.isEmpty());
+    }
+
+    void theDesktopCachesAreRebuiltWithoutWaitingAndTheirFailureIsReported()
+    {
+        PlannerWindows planner;
+        const DesktopFolders desktop(planner.home.path());
+        const FakeCachePrograms programs(
+            planner.home.path(), {{"update-mime-database", "sleep 1; exit 3"}, {"update-desktop-database", "exit 0"}});
+        planner.dialogs.answers = QStringList {"はい(&Y)"};
+        QElapsedTimer clock;
+        clock.start();
+        associate(planner);
+        QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(planner.dialogs.informations, QStringList {kDone});
+        QVERIFY(planner.dialogs.errors.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(planner.dialogs.errors,
+                                  QStringList {"「update-mime-database」が失敗しました (終了コード 3)"}, 10000);
+        QCOMPARE(readBytes(programs.folder + "update-mime-database.ran"), desktop.data + "/mime\n");
+        QCOMPARE(readBytes(programs.folder + "update-desktop-database.ran"), desktop.data + "/applications\n");
     }
 
     void aFailedRegistrationIsReportedWithoutTheSuccessNotice()
@@ -145,6 +194,32 @@ private Q_SLOTS:
         associate(planner);
         QCOMPARE(planner.dialogs.informations, QStringList {kDone});
         QCOMPARE(planner.dialogs.errors.size(), 1);
+    }
+
+    void whateverStopsAnAuxiliaryWindowsHandlerIsShown()
+    {
+        PlannerWindows planner;
+        // The damage calculator: a cell it does not have.
+        planner.dform->editCellText(99, 1, "5");
+        QCOMPARE(planner.dialogs.errors.size(), 1);
+        // The parts-list viewer: a pick whose receiver fails with something not of the planner.
+        QObject::connect(planner.dataform, &PartsListWindow::partPicked, this,
+                         [](int, int) { throw std::runtime_error("receiver failed"); });
+        planner.asmForm->showPartsList(child<QPushButton>(planner.asmForm.get(), "bb01"));
+        planner.dataform->pressRow(2);
+        QCOMPARE(planner.dialogs.errors.last(), QString("receiver failed"));
+        // The about dialog: a message box that cannot be shown.
+        struct RefusingMessages : ScriptedDialogs
+        {
+            void showMessage(QWidget*, const QString&) override { throw std::bad_alloc(); }
+        };
+        {
+            RefusingMessages refusing;
+            QTest::mouseDClick(child<QLabel>(planner.about, "bigicon"), Qt::LeftButton);
+            QCOMPARE(refusing.errors, QStringList {"メモリが足りません"});
+        }
+        Dialogs::install(&planner.dialogs);
+        QCOMPARE(planner.dialogs.errors.size(), 2);
     }
 
     void doubleClickingTheBigIconShowsAMessage()
