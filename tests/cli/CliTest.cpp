@@ -3,6 +3,7 @@
 #include "cli/Command.h"
 #include "common/Failure.h"
 #include "common/Version.h"
+#include "robustness/BadInput.h"
 #include "support/Bytes.h"
 #include "support/TempHome.h"
 
@@ -20,21 +21,6 @@
 using namespace rivet::test;
 
 namespace {
-
-struct Result
-{
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result runCli(const std::vector<std::string>& arguments)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = rivet::cli::run(arguments, out, err);
-    return {code, out.str(), err.str()};
-}
 
 // The real program with its output captured; the exit code is returned.
 int runProgram(const std::string& commandLine, std::string& output)
@@ -77,21 +63,21 @@ TEST_F(Cli, usageErrorsExitTwo)
 
 TEST_F(Cli, helpAndVersionGoToStandardOutput)
 {
-    const Result help = runCli({"--help"});
+    const CliResult help = runCli({"--help"});
     EXPECT_EQ(help.code, 0);
     EXPECT_EQ(help.err, "");
     for (const char* line : {"usage: rivet-cli COMMAND", "\n  check ", "\n  eval ", "\n  export ", "--version"}) {
         EXPECT_NE(help.out.find(line), std::string::npos) << line;
     }
     EXPECT_EQ(runCli({"-h"}).out, help.out);
-    const Result version = runCli({"--version"});
+    const CliResult version = runCli({"--version"});
     EXPECT_EQ(version.code, 0);
     EXPECT_EQ(version.out, std::string("rivet-cli ") + rivet::kProgramVersion + "\n");
 }
 
 TEST_F(Cli, checkStartsUpAsTheWindowDoes)
 {
-    const Result result = runCli({"check"});
+    const CliResult result = runCli({"check"});
     EXPECT_NE(result.out.find("leg.dat\t29"), std::string::npos);
     EXPECT_NE(result.out.find("longlist\t1"), std::string::npos);
     std::remove((home.dataDir() + "fcs.dat").c_str());
@@ -102,7 +88,7 @@ TEST_F(Cli, checkStartsUpAsTheWindowDoes)
 TEST_F(Cli, aCatalogueFailurePrintsTheErrorBoxMessage)
 {
     writeBytes(home.dataDir() + "head.dat", sjisFile({"#頭", "#x", "\"HD\",1.5,1,1,1,1,1,\"x\""}));
-    const Result result = runCli({"check"});
+    const CliResult result = runCli({"check"});
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.err, "'1.5' は整数ではありません.\n");
 }
@@ -110,7 +96,7 @@ TEST_F(Cli, aCatalogueFailurePrintsTheErrorBoxMessage)
 TEST_F(Cli, evalJsonHasTheWindowsFigures)
 {
     const std::string path = asm_("a.asm", {"[asm]", "leg=1", "bwpl=0", "opt4=1", "opt8=1", "opt9=1", "opt13=1"});
-    const Result result = runCli({"eval", "--json", path});
+    const CliResult result = runCli({"eval", "--json", path});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out.find("{\"file\": \"" + path
                               + "\", \"selectors\": [{\"name\": \"cb1\", \"position\": 1, "
@@ -132,7 +118,7 @@ TEST_F(Cli, evalJsonHasTheWindowsFigures)
 TEST_F(Cli, evalAppliesTheRulesButNotThePairing)
 {
     const std::string path = asm_("r.asm", {"[asm]", "leg=6", "armwp=15", "bwpr=35", "bwpl=34", "head=99"});
-    const Result result = runCli({"eval", "--json", path});
+    const CliResult result = runCli({"eval", "--json", path});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_NE(result.out.find("{\"name\": \"cb8\", \"position\": 0"), std::string::npos) << "LN-SSVR drops KARASAWA";
     EXPECT_NE(result.out.find("{\"name\": \"cb10\", \"position\": 35"), std::string::npos);
@@ -142,7 +128,7 @@ TEST_F(Cli, evalAppliesTheRulesButNotThePairing)
 
 TEST_F(Cli, evalOfAMissingFileFails)
 {
-    const Result result = runCli({"eval", home.garageDir() + "none.asm"});
+    const CliResult result = runCli({"eval", home.garageDir() + "none.asm"});
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.err, "ファイルが見つかりません.\n");
 }
@@ -156,12 +142,12 @@ TEST_F(Cli, exportWritesTheWindowsReportBytes)
               std::string::npos);
     EXPECT_NE(report.find(sjisBytes("機体名      ：へっぽこ１号   \r\n")), std::string::npos);
 
-    const Result html = runCli({"export", "--format", "html", path, "-o", "-"});
+    const CliResult html = runCli({"export", "--format", "html", path, "-o", "-"});
     ASSERT_EQ(html.code, 0);
     EXPECT_NE(html.out.find("<td bgcolor=#809070></td>"), std::string::npos);
     EXPECT_EQ(html.out.find("#version"), std::string::npos);
 
-    const Result missing = runCli({"export", "--format", "html", "--template", "3", path});
+    const CliResult missing = runCli({"export", "--format", "html", "--template", "3", path});
     EXPECT_EQ(missing.code, 1);
     EXPECT_EQ(missing.err, "テンプレート" + home.dataDir() + "template3.htmはありません。\n");
 }

@@ -1,5 +1,6 @@
 // rivet-cli compare and preview, in-process on the factory catalogue.
 #include "cli/Command.h"
+#include "robustness/BadInput.h"
 #include "support/Bytes.h"
 #include "support/TempHome.h"
 
@@ -10,21 +11,6 @@
 using namespace rivet::test;
 
 namespace {
-
-struct Result
-{
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result runCli(const std::vector<std::string>& arguments)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = rivet::cli::run(arguments, out, err);
-    return {code, out.str(), err.str()};
-}
 
 std::size_t count(const std::string& text, const std::string& what)
 {
@@ -56,7 +42,7 @@ protected:
 
 TEST_F(CompareCli, compareJsonGivesBothTextsTheDifferenceAndTheBetterMachine)
 {
-    const Result result = runCli({"compare", "--json", first, startup});
+    const CliResult result = runCli({"compare", "--json", first, startup});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out.find("{\"base\": \"" + first + "\", \"other\": \"" + startup
                               + "\", \"figures\": [{\"name\": \"ed1\", \"caption\": \"AP\", \"base\": \"8431\", "
@@ -76,7 +62,7 @@ TEST_F(CompareCli, compareJsonGivesBothTextsTheDifferenceAndTheBetterMachine)
                               "{\"name\": \"cb11\", \"base\": \"NO EQUIP\", \"other\": \"RXA-01WE\"}]}\n";
     EXPECT_EQ(result.out.substr(result.out.size() - parts.size()), parts);
 
-    const Result table = runCli({"compare", first, startup});
+    const CliResult table = runCli({"compare", first, startup});
     ASSERT_EQ(table.code, 0);
     EXPECT_NE(table.out.find("  AP                ：        8431        8231        -200  base\n"), std::string::npos);
     EXPECT_NE(table.out.find("  cb4   脚            LN-1001 → LN-1001-PX-0\n"), std::string::npos);
@@ -84,7 +70,7 @@ TEST_F(CompareCli, compareJsonGivesBothTextsTheDifferenceAndTheBetterMachine)
 
 TEST_F(CompareCli, previewJsonListsEveryItemAsChoosingItWouldLeaveTheMachine)
 {
-    const Result result = runCli({"preview", "--json", first, "cb4"});
+    const CliResult result = runCli({"preview", "--json", first, "cb4"});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out.find("{\"file\": \"" + first
                               + "\", \"selector\": \"cb4\", \"items\": [{\"position\": 0, \"text\": \"NO EQUIP\", "
@@ -109,7 +95,7 @@ TEST_F(CompareCli, previewJsonListsEveryItemAsChoosingItWouldLeaveTheMachine)
     EXPECT_EQ(result.out.substr(result.out.size() - 3), "]}\n");
     EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 1);
 
-    const Result back = runCli({"preview", "--json", startup, "cb10"});
+    const CliResult back = runCli({"preview", "--json", startup, "cb10"});
     ASSERT_EQ(back.code, 0) << back.err;
     // A two-slot weapon chosen on the right empties the left side (RXA-01WE at 41).
     const std::size_t twoSlot = back.out.find("\"text\": \"WX-S800-GF\"");
@@ -122,10 +108,10 @@ TEST_F(CompareCli, failuresAndUsage)
     EXPECT_EQ(runCli({"compare", first}).code, 2);
     EXPECT_EQ(runCli({"compare", "--html", first, startup}).code, 2);
     EXPECT_EQ(runCli({"preview", first}).code, 2);
-    const Result badSelector = runCli({"preview", first, "cb12"});
+    const CliResult badSelector = runCli({"preview", first, "cb12"});
     EXPECT_EQ(badSelector.code, 2);
     EXPECT_NE(badSelector.err.find("usage: rivet-cli preview"), std::string::npos);
-    const Result missing = runCli({"compare", first, home.garageDir() + "none.asm"});
+    const CliResult missing = runCli({"compare", first, home.garageDir() + "none.asm"});
     EXPECT_EQ(missing.code, 1);
     EXPECT_EQ(missing.err, "ファイルが見つかりません.\n");
     EXPECT_TRUE(missing.out.empty());
