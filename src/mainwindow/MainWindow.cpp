@@ -40,10 +40,16 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     connectColorAndPilotPage();
     connectActions();
     connectPreviews();
+    connectOptimiser();
     startUp(arguments);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The other windows read the parts table, the optimiser's search on a thread of its own:
+    // they go before the workspace that holds it.
+    m_windows->destroyAll();
+}
 
 void MainWindow::guarded(const std::function<void()>& handler)
 {
@@ -104,7 +110,7 @@ void MainWindow::refuseWork()
 {
     m_pages->setEnabled(false);
     for (QAction* action : {acOpenfile, acSave, acSaveas, acTextoutput, acHtmloutput, acDamageform, acPrintform,
-                            m_copyToClipboard, acCompare}) {
+                            m_copyToClipboard, acCompare, acOptimise}) {
         action->setEnabled(false);
     }
     statusBar()->showMessage(
