@@ -14,13 +14,16 @@
 #include "windows/AuxiliaryWindows.h"
 #include "windows/ComparisonWindow.h"
 #include "windows/DamageCalculatorWindow.h"
+#include "windows/OptimiserDialog.h"
 #include "windows/PartsListWindow.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
@@ -214,6 +217,25 @@ int main(int argc, char* argv[])
         }
         QApplication::processEvents();
         asmForm.auxiliaryWindows().comparison(asmForm.assembly().table())->grab().save(prefix + "comparison.png");
+    }
+
+    // The optimiser: the fastest ground boost on the same frame for at most 300000, its ten best.
+    if (auto* optimise = asmForm.findChild<QAction*>("acOptimise")) {
+        optimise->trigger();
+        OptimiserDialog* dialog = asmForm.auxiliaryWindows().optimiser(asmForm.assembly().table());
+        dialog->findChild<QComboBox*>("cbGoal")->setCurrentIndex(12);
+        for (const char* kept : {"chkKeep1", "chkKeep2", "chkKeep3", "chkKeep4"}) {
+            dialog->findChild<QCheckBox*>(kept)->setChecked(true);
+        }
+        dialog->findChild<QPushButton*>("btAddRequirement")->click();
+        auto* requirements = dialog->findChild<QTableWidget*>("twRequirements");
+        qobject_cast<QDoubleSpinBox*>(requirements->cellWidget(0, 2))->setValue(300000);
+        dialog->findChild<QPushButton*>("btSearch")->click();
+        while (dialog->searching()) {
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        QApplication::processEvents();
+        dialog->grab().save(prefix + "optimiser.png");
     }
     return 0;
 }

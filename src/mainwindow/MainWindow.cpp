@@ -41,10 +41,16 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     connectColorAndPilotPage();
     connectActions();
     connectPreviews();
+    connectOptimiser();
     startUp(arguments);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The other windows read the parts table, the optimiser's search on a thread of its own:
+    // they go before the workspace that holds it.
+    m_windows->destroyAll();
+}
 
 void MainWindow::guarded(const std::function<void()>& handler)
 {
@@ -107,7 +113,7 @@ void MainWindow::refuseWork()
 {
     m_pages->setEnabled(false);
     for (QAction* action : {acOpenfile, acSave, acSaveas, acTextoutput, acHtmloutput, acDamageform, acPrintform,
-                            m_copyToClipboard, acCompare}) {
+                            m_copyToClipboard, acCompare, acOptimise}) {
         action->setEnabled(false);
     }
     // A notice of its own in the status bar, not a status message: a message is cut at the

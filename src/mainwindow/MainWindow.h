@@ -59,6 +59,8 @@ public:
     void showAbout();
     // The comparison window, with the current machine as its base the first time.
     void showComparison();
+    // The optimiser's dialog "自動構成", following the current machine.
+    void showOptimiser();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -70,6 +72,8 @@ private:
     void connectActions();
     // The previews of a choice and the comparison window (MainWindowPreview.cpp).
     void connectPreviews();
+    // The optimiser's dialog and its proposals (MainWindowOptimiser.cpp).
+    void connectOptimiser();
 
     void startUp(const QStringList& arguments);
     void openCommandLineFile(const QStringList& arguments);
@@ -91,6 +95,8 @@ private:
     // beside the document without touching it.
     void pinComparisonBase();
     void compareWithFile();
+    // A machine the optimiser proposed, put in as if the player had chosen its parts.
+    void applyProposal(const rivet::Selection& proposal);
 
     // The shared save dialog: asks for the document's name; false when cancelled.
     bool askFileName(const QString& filter, const QString& title);
@@ -125,6 +131,7 @@ private:
     QAction* acRegext = nullptr;
     QAction* acVersion = nullptr;
     QAction* acCompare = nullptr;
+    QAction* acOptimise = nullptr;
     PreviewPopup* m_previewPopup = nullptr;
     QAction* m_copyToClipboard = nullptr;
     QAction* mnLongList = nullptr;

@@ -91,6 +91,8 @@ void MainWindow::buildMenus()
     toolMenu->addSeparator();
     acCompare = makeAction(this, "acCompare", "ツール", "比較", "機体を並べて比較");
     toolMenu->addAction(acCompare);
+    acOptimise = makeAction(this, "acOptimise", "ツール", "自動構成…", "条件に合う最良の機体を探す");
+    toolMenu->addAction(acOptimise);
 
     QMenu* helpMenu = menuBar()->addMenu("ヘルプ");
     helpMenu->setObjectName("mnHelp");

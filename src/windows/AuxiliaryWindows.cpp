@@ -3,6 +3,7 @@
 #include "windows/AboutDialog.h"
 #include "windows/ComparisonWindow.h"
 #include "windows/DamageCalculatorWindow.h"
+#include "windows/OptimiserDialog.h"
 #include "windows/PartsListWindow.h"
 
 AuxiliaryWindows::AuxiliaryWindows(QWidget* owner)
@@ -49,19 +50,46 @@ ComparisonWindow* AuxiliaryWindows::comparison(const rivet::PartsTable& table)
     return m_comparison;
 }
 
+OptimiserDialog* AuxiliaryWindows::optimiser(const rivet::PartsTable& table)
+{
+    if (!m_optimiser) {
+        m_optimiser = new OptimiserDialog(table, m_owner);
+        connect(m_optimiser, &OptimiserDialog::machineChosen, this, &AuxiliaryWindows::optimiserMachineChosen);
+    }
+    return m_optimiser;
+}
+
 void AuxiliaryWindows::showMachine(const rivet::MachineEvaluation& machine)
 {
     if (m_comparison) {
         m_comparison->showCurrentMachine(machine);
     }
+    if (m_optimiser) {
+        m_optimiser->showCurrentMachine(machine);
+    }
+}
+
+QList<QWidget*> AuxiliaryWindows::madeSoFar() const
+{
+    QList<QWidget*> windows;
+    for (QWidget* window :
+         {static_cast<QWidget*>(m_partsList), static_cast<QWidget*>(m_damageCalculator), static_cast<QWidget*>(m_about),
+          static_cast<QWidget*>(m_comparison), static_cast<QWidget*>(m_optimiser)}) {
+        if (window) {
+            windows << window;
+        }
+    }
+    return windows;
 }
 
 void AuxiliaryWindows::closeAll()
 {
-    for (QWidget* window : {static_cast<QWidget*>(m_partsList), static_cast<QWidget*>(m_damageCalculator),
-                            static_cast<QWidget*>(m_about), static_cast<QWidget*>(m_comparison)}) {
-        if (window) {
-            window->close();
-        }
+    for (QWidget* window : madeSoFar()) {
+        window->close();
     }
+}
+
+void AuxiliaryWindows::destroyAll()
+{
+    qDeleteAll(madeSoFar());
 }

@@ -3,12 +3,14 @@
 #include "catalogue/PartsTable.h"
 #include "evaluation/MachineEvaluation.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 
 class AboutDialog;
 class ComparisonWindow;
 class DamageCalculatorWindow;
+class OptimiserDialog;
 class PartsListWindow;
 class QWidget;
 
@@ -26,12 +28,16 @@ public:
     DamageCalculatorWindow* damageCalculator();
     AboutDialog* about();
     ComparisonWindow* comparison(const rivet::PartsTable& table);
+    OptimiserDialog* optimiser(const rivet::PartsTable& table);
 
     // The machine after an evaluation, for the windows that follow it.
     void showMachine(const rivet::MachineEvaluation& machine);
 
     // Closes the windows made so far.
     void closeAll();
+    // Destroys them, a running search first stopped and waited for: the owner calls it before
+    // the parts table they read goes.
+    void destroyAll();
 
 Q_SIGNALS:
     // A part picked in the parts-list viewer: item `item` of selector cb<selector>.
@@ -42,11 +48,16 @@ Q_SIGNALS:
     // The comparison window asks for its base: a copy of the current machine, or a file.
     void comparisonPinRequested();
     void comparisonFileRequested();
+    // "適用" in the optimiser: the proposed machine is to become the one being worked on.
+    void optimiserMachineChosen(const rivet::Selection& selection);
 
 private:
+    QList<QWidget*> madeSoFar() const;
+
     QWidget* m_owner;
     QPointer<PartsListWindow> m_partsList;
     QPointer<DamageCalculatorWindow> m_damageCalculator;
     QPointer<AboutDialog> m_about;
     QPointer<ComparisonWindow> m_comparison;
+    QPointer<OptimiserDialog> m_optimiser;
 };

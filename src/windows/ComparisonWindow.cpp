@@ -1,5 +1,7 @@
 #include "windows/ComparisonWindow.h"
 
+#include "windows/DifferenceColors.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -12,30 +14,6 @@ namespace {
 
 constexpr int kRowHeight = 18;
 enum FigureColumn { Caption, Base, Current, Difference };
-
-QColor betterColor()
-{
-    return QColor(0, 128, 0);
-}
-
-QColor worseColor()
-{
-    return QColor(204, 0, 0);
-}
-
-// Green where the current machine is the better one, red where the base is.
-QColor differenceColor(rivet::Better better, const QColor& normal)
-{
-    switch (better) {
-    case rivet::Better::Other:
-        return betterColor();
-    case rivet::Better::Base:
-        return worseColor();
-    case rivet::Better::Neither:
-        break;
-    }
-    return normal;
-}
 
 QTableWidget* table(const char* name, const QStringList& headers, QWidget* parent)
 {
@@ -177,8 +155,8 @@ void ComparisonWindow::showFigures(const rivet::MachineComparison& comparison)
     for (int i = 0; i < rivet::kFigureCount; ++i) {
         const rivet::FigureComparison& figure = comparison.figures[static_cast<std::size_t>(i)];
         // A figure over its limit is red here as on the main window.
-        setCell(m_figures, i, Base, figure.base, figure.baseWarning ? worseColor() : normal, Qt::AlignRight);
-        setCell(m_figures, i, Current, figure.other, figure.otherWarning ? worseColor() : normal, Qt::AlignRight);
+        setCell(m_figures, i, Base, figure.base, figure.baseWarning ? worseColor(normal) : normal, Qt::AlignRight);
+        setCell(m_figures, i, Current, figure.other, figure.otherWarning ? worseColor(normal) : normal, Qt::AlignRight);
         setCell(m_figures, i, Difference, rivet::differenceText(figure.difference),
                 differenceColor(figure.better, normal), Qt::AlignRight);
     }

@@ -48,7 +48,8 @@ private Q_SLOTS:
                  (QStringList {"acOpenfile", "acSave", "acSaveas", "-", "acTextoutput", "acHtmloutput", "-",
                                "acCloseform"}));
         QCOMPARE(entries(top[1]->menu()),
-                 (QStringList {"N8", "acDamageform", "acPrintform", "acRegext", "-", "mnLongList", "-", "acCompare"}));
+                 (QStringList {"N8", "acDamageform", "acPrintform", "acRegext", "-", "mnLongList", "-", "acCompare",
+                               "acOptimise"}));
         QCOMPARE(entries(top[2]->menu()), QStringList {"acVersion"});
         QCOMPARE(entries(child<QMenu>(&form, "mnTextType")), (QStringList {"MenuItem1", "MenuItem2", "MenuItem3"}));
         QCOMPARE(entries(child<QMenu>(&form, "mnHtmltype")), (QStringList {"N9", "N10", "N11"}));
@@ -78,6 +79,7 @@ private Q_SLOTS:
             {"acRegext", "ツール", "関連付け", "関連付け登録", -1},
             {"acVersion", "ヘルプ", "バージョン情報", "バージョン情報", -1},
             {"acCompare", "ツール", "比較", "機体を並べて比較", -1},
+            {"acOptimise", "ツール", "自動構成…", "条件に合う最良の機体を探す", -1},
         };
         for (const auto& e : expected) {
             const QAction* action = child<QAction>(&form, e.name);
