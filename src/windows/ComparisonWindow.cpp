@@ -1,5 +1,7 @@
 #include "windows/ComparisonWindow.h"
 
+#include "widgets/FigureTable.h"
+
 #include "windows/DifferenceColors.h"
 
 #include <QHBoxLayout>
@@ -12,22 +14,13 @@
 
 namespace {
 
-constexpr int kRowHeight = 18;
 enum FigureColumn { Caption, Base, Current, Difference };
 
 QTableWidget* table(const char* name, const QStringList& headers, QWidget* parent)
 {
-    auto* grid = new QTableWidget(0, static_cast<int>(headers.size()), parent);
-    grid->setObjectName(name);
-    grid->setHorizontalHeaderLabels(headers);
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    grid->horizontalHeader()->setHighlightSections(false);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QTableWidget* grid = figureTable(name, headers, parent);
     grid->setSelectionMode(QAbstractItemView::NoSelection);
     grid->setFocusPolicy(Qt::NoFocus);
-    grid->setWordWrap(false);
     return grid;
 }
 
@@ -73,8 +66,7 @@ ComparisonWindow::ComparisonWindow(const rivet::PartsTable& table, QWidget* pare
     m_figures->setColumnWidth(Current, 92);
     m_figures->horizontalHeader()->setStretchLastSection(true);
     m_figures->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_figures->setFixedHeight(m_figures->horizontalHeader()->sizeHint().height() + rivet::kFigureCount * kRowHeight
-                              + 2 * m_figures->frameWidth());
+    m_figures->setFixedHeight(figureTableHeight(m_figures, rivet::kFigureCount));
 
     m_partsHeading = new QLabel("部品の違い", this);
     m_partsHeading->setObjectName("lbParts");

@@ -2,6 +2,7 @@
 
 #include "common/Numbers.h"
 #include "comparison/MachineComparison.h"
+#include "widgets/FigureTable.h"
 #include "windows/DifferenceColors.h"
 
 #include <QEvent>
@@ -14,27 +15,12 @@
 
 namespace {
 
-constexpr int kRowHeight = 18;
 enum ResultColumn { Rank, GoalValue, GoalDifference, Price, ChangedParts };
 enum DetailColumn { Caption, Current, Proposed, Difference };
 
 QString text(const std::string& utf8)
 {
     return QString::fromStdString(utf8);
-}
-
-QTableWidget* grid(const char* name, const QStringList& headers, QWidget* parent)
-{
-    auto* grid = new QTableWidget(0, static_cast<int>(headers.size()), parent);
-    grid->setObjectName(name);
-    grid->setHorizontalHeaderLabels(headers);
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    grid->horizontalHeader()->setHighlightSections(false);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setWordWrap(false);
-    return grid;
 }
 
 void setCell(QTableWidget* grid, int row, int column, const QString& text, const QColor& color,
@@ -89,7 +75,7 @@ ProposalView::ProposalView(const rivet::PartsTable& table, QWidget* parent)
     : QWidget(parent)
     , m_table(table)
 {
-    m_results = grid("twResults", {"順位", "目標値", "差", "価格", "変わる部品"}, this);
+    m_results = figureTable("twResults", {"順位", "目標値", "差", "価格", "変わる部品"}, this);
     m_results->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_results->setSelectionMode(QAbstractItemView::SingleSelection);
     m_results->setColumnWidth(Rank, 40);
@@ -106,7 +92,7 @@ ProposalView::ProposalView(const rivet::PartsTable& table, QWidget* parent)
 
     m_detailHeading = new QLabel(this);
     m_detailHeading->setObjectName("lbDetail");
-    m_detail = grid("twDetail", {"項目", "現在", "候補", "差"}, this);
+    m_detail = figureTable("twDetail", {"項目", "現在", "候補", "差"}, this);
     m_detail->setSelectionMode(QAbstractItemView::NoSelection);
     m_detail->setFocusPolicy(Qt::NoFocus);
     m_detail->setRowCount(rivet::kFigureCount);
@@ -117,9 +103,8 @@ ProposalView::ProposalView(const rivet::PartsTable& table, QWidget* parent)
     m_detail->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_detail->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_detail->setFixedSize(132 + 2 * 84 + 70 + 2 * m_detail->frameWidth(),
-                           m_detail->horizontalHeader()->sizeHint().height() + rivet::kFigureCount * kRowHeight
-                               + 2 * m_detail->frameWidth());
-    m_detailParts = grid("twDetailParts", {"部位", "現在", "候補"}, this);
+                           figureTableHeight(m_detail, rivet::kFigureCount));
+    m_detailParts = figureTable("twDetailParts", {"部位", "現在", "候補"}, this);
     m_detailParts->setSelectionMode(QAbstractItemView::NoSelection);
     m_detailParts->setFocusPolicy(Qt::NoFocus);
     m_detailParts->setColumnWidth(0, 84);
