@@ -1,6 +1,7 @@
 #include "cli/Arguments.h"
 
 #include "catalogue/PartsTable.h"
+#include "evaluation/FigureTexts.h"
 
 namespace rivet::cli {
 
@@ -27,6 +28,16 @@ std::optional<int> selectorNumber(const std::string& name)
         }
     }
     return std::nullopt;
+}
+
+int figureIndexOf(const std::string& name)
+{
+    for (int i = 0; i < kFigureCount; ++i) {
+        if (name == figureLabelName(i)) {
+            return i;
+        }
+    }
+    return -1;
 }
 
 } // namespace rivet::cli

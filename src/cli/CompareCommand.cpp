@@ -2,11 +2,11 @@
 
 #include "cli/Arguments.h"
 #include "cli/Json.h"
+#include "cli/MachineOutput.h"
 #include "cli/OpenedAssembly.h"
 #include "common/ShiftJis.h"
 #include "comparison/MachineComparison.h"
 
-#include <algorithm>
 #include <ostream>
 
 namespace rivet::cli {
@@ -50,11 +50,6 @@ void writeJson(std::ostream& out, const std::string& basePath, const std::string
         first = false;
     }
     out << "]}\n";
-}
-
-std::string rightAligned(const std::string& text, int width)
-{
-    return std::string(static_cast<std::size_t>(std::max(0, width - sjis::byteWidth(text))), ' ') + text;
 }
 
 void writeTable(std::ostream& out, const std::string& basePath, const std::string& otherPath,

@@ -1,5 +1,6 @@
 #include "cli/EvalCommand.h"
 
+#include "cli/Arguments.h"
 #include "cli/MachineOutput.h"
 #include "cli/OpenedAssembly.h"
 
@@ -9,26 +10,15 @@ namespace rivet::cli {
 
 int EvalCommand::execute(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
-    bool json = false;
-    std::vector<std::string> files;
-    for (const auto& argument : arguments) {
-        if (argument == "--json") {
-            json = true;
-        } else if (!argument.empty() && argument[0] == '-' && argument != "-") {
-            err << "usage: rivet-cli " << synopsis() << "\n";
-            return kExitUsage;
-        } else {
-            files.push_back(argument);
-        }
-    }
-    if (files.empty()) {
+    const auto parsed = parseJsonArguments(arguments);
+    if (!parsed || parsed->names.empty()) {
         err << "usage: rivet-cli " << synopsis() << "\n";
         return kExitUsage;
     }
     auto workspace = startWorkspace();
-    for (const auto& path : files) {
+    for (const auto& path : parsed->names) {
         auto assembly = openAsTheWindowDoes(*workspace, path);
-        if (json) {
+        if (parsed->json) {
             out << machineJson(path, *assembly) << "\n";
         } else {
             writeMachineTable(out, path, *assembly);

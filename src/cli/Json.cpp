@@ -36,6 +36,16 @@ std::string jsonString(const std::string& text)
     return out + "\"";
 }
 
+std::string jsonStringOrNull(const std::optional<std::string>& text)
+{
+    return text ? jsonString(*text) : std::string("null");
+}
+
+std::string jsonBool(bool value)
+{
+    return value ? "true" : "false";
+}
+
 std::string jsonNumber(const std::optional<double>& value)
 {
     return value ? formatGeneral(*value) : std::string("null");

@@ -25,11 +25,16 @@ std::string optionCaption(const Assembly& assembly, int n)
 
 } // namespace
 
+std::string rightAligned(const std::string& text, int width)
+{
+    return std::string(static_cast<std::size_t>(std::max(0, width - sjis::byteWidth(text))), ' ') + text;
+}
+
 std::string machineJson(const std::optional<std::string>& file, const Assembly& assembly,
                         const std::string& moreMembers)
 {
     std::ostringstream out;
-    out << "{\"file\": " << (file ? jsonString(*file) : std::string("null")) << ", \"selectors\": [";
+    out << "{\"file\": " << jsonStringOrNull(file) << ", \"selectors\": [";
     for (int selector = 1; selector <= kSelectorCount; ++selector) {
         out << (selector > 1 ? ", " : "") << "{\"name\": \"cb" << selector
             << "\", \"position\": " << assembly.position(selector)
@@ -38,7 +43,7 @@ std::string machineJson(const std::optional<std::string>& file, const Assembly& 
     out << "], \"options\": [";
     for (int n = 1; n <= kOptionCount; ++n) {
         out << (n > 1 ? ", " : "") << "{\"name\": \"" << optionBoxName(n)
-            << "\", \"checked\": " << (assembly.option(n) ? "true" : "false")
+            << "\", \"checked\": " << jsonBool(assembly.option(n))
             << ", \"caption\": " << jsonString(optionCaption(assembly, n)) << "}";
     }
     out << "], \"figures\": [";
@@ -46,8 +51,8 @@ std::string machineJson(const std::optional<std::string>& file, const Assembly& 
     for (int i = 0; i < kFigureCount; ++i) {
         const FigureText& figure = figures[static_cast<std::size_t>(i)];
         out << (i > 0 ? ", " : "") << "{\"name\": \"" << figureLabelName(i)
-            << "\", \"text\": " << jsonString(figure.text) << ", \"warning\": " << (figure.warning ? "true" : "false")
-            << ", \"verdict\": " << (figure.verdict ? jsonString(*figure.verdict) : std::string("null")) << "}";
+            << "\", \"text\": " << jsonString(figure.text) << ", \"warning\": " << jsonBool(figure.warning)
+            << ", \"verdict\": " << jsonStringOrNull(figure.verdict) << "}";
     }
     out << "]" << moreMembers << "}";
     return out.str();
@@ -68,9 +73,8 @@ void writeMachineTable(std::ostream& out, const std::string& heading, const Asse
     out << "  options" << (options.empty() ? " -" : options) << "\n";
     for (int i = 0; i < kFigureCount; ++i) {
         const FigureText& figure = assembly.figures()[static_cast<std::size_t>(i)];
-        out << "  " << paddedFigureCaption(i)
-            << std::string(static_cast<std::size_t>(std::max(0, 12 - sjis::byteWidth(figure.text))), ' ') << figure.text
-            << (figure.warning ? " !" : "  ") << " " << figure.verdict.value_or("") << "\n";
+        out << "  " << paddedFigureCaption(i) << rightAligned(figure.text, 12) << (figure.warning ? " !" : "  ") << " "
+            << figure.verdict.value_or("") << "\n";
     }
 }
 

@@ -14,6 +14,10 @@ namespace rivet::cli {
 std::string machineJson(const std::optional<std::string>& file, const Assembly& assembly,
                         const std::string& moreMembers = std::string());
 
+// The text with blanks before it up to the given Shift-JIS width, as the tables line up
+// their numbers; never cut.
+std::string rightAligned(const std::string& text, int width);
+
 // One machine as a readable table: a heading line, the parts, the options and the figures.
 void writeMachineTable(std::ostream& out, const std::string& heading, const Assembly& assembly);
 

@@ -1,7 +1,7 @@
 #include "cli/OptimiseArguments.h"
 
+#include "cli/Arguments.h"
 #include "common/Numbers.h"
-#include "evaluation/FigureTexts.h"
 
 #include <charconv>
 #include <cmath>
@@ -24,17 +24,6 @@ std::vector<std::string> splitCommas(const std::string& text)
         }
         start = comma + 1;
     }
-}
-
-// "cb1".."cb11" as the selector number 1..11; 0 for any other name.
-int selectorOf(const std::string& name)
-{
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
-        if (name == "cb" + std::to_string(selector)) {
-            return selector;
-        }
-    }
-    return 0;
 }
 
 std::optional<double> parseNumber(const std::string& text)
@@ -86,11 +75,11 @@ std::string parseGoal(const std::string& text, OptimiseArguments& parsed)
 std::string parseKeep(const std::string& text, OptimiseArguments& parsed)
 {
     for (const std::string& name : splitCommas(text)) {
-        const int selector = selectorOf(name);
-        if (selector == 0) {
+        const std::optional<int> selector = selectorNumber(name);
+        if (!selector) {
             return "unknown selector '" + name + "' (cb1..cb11)";
         }
-        parsed.kept[static_cast<std::size_t>(selector - 1)] = true;
+        parsed.kept[static_cast<std::size_t>(*selector - 1)] = true;
     }
     return {};
 }
@@ -149,16 +138,6 @@ std::string parseOne(const std::vector<std::string>& arguments, std::size_t& i, 
 }
 
 } // namespace
-
-int figureIndexOf(const std::string& name)
-{
-    for (int i = 0; i < kFigureCount; ++i) {
-        if (name == figureLabelName(i)) {
-            return i;
-        }
-    }
-    return -1;
-}
 
 ParsedArguments parseOptimiseArguments(const std::vector<std::string>& arguments)
 {

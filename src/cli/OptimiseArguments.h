@@ -30,7 +30,4 @@ struct ParsedArguments
 };
 ParsedArguments parseOptimiseArguments(const std::vector<std::string>& arguments);
 
-// The figure named "ed1".."ed16" as its index 0..15; -1 for any other name.
-int figureIndexOf(const std::string& name);
-
 } // namespace rivet::cli

@@ -22,7 +22,7 @@ void writeJsonItem(std::ostream& out, const ChoicePreview& preview, const std::s
         const auto index = static_cast<std::size_t>(i);
         const FigureText& figure = preview.machine.figures[index];
         out << (i > 0 ? ", " : "") << "{\"name\": \"" << figureLabelName(i)
-            << "\", \"text\": " << jsonString(figure.text) << ", \"warning\": " << (figure.warning ? "true" : "false")
+            << "\", \"text\": " << jsonString(figure.text) << ", \"warning\": " << jsonBool(figure.warning)
             << ", \"difference\": " << jsonNumber(preview.comparison.figures[index].difference) << "}";
     }
     out << "]}";
