@@ -1,14 +1,10 @@
 // rivet-cli, run in-process on temporary folders, and once or twice as the real program.
-#include "TestPaths.h"
+#include "StartedHome.h"
 #include "cli/Command.h"
 #include "common/Failure.h"
 #include "common/Version.h"
-#include "robustness/BadInput.h"
-#include "support/Bytes.h"
-#include "support/TempHome.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -16,37 +12,13 @@
 #include <new>
 #include <sstream>
 #include <stdexcept>
-#include <sys/wait.h>
 
 using namespace rivet::test;
 
 namespace {
 
-// The real program with its output captured; the exit code is returned.
-int runProgram(const std::string& commandLine, std::string& output)
+class Cli : public StartedHome
 {
-    FILE* pipe = ::popen((std::string(RIVET_BIN_DIR) + "rivet-cli " + commandLine + " 2>&1").c_str(), "r");
-    std::array<char, 4096> buffer {};
-    output.clear();
-    std::size_t got = 0;
-    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
-        output.append(buffer.data(), got);
-    }
-    const int status = ::pclose(pipe);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-class Cli : public ::testing::Test
-{
-protected:
-    Cli() { EXPECT_EQ(runCli({"check"}).code, 0); }
-    std::string asm_(const std::string& name, const std::vector<std::string>& lines)
-    {
-        const std::string path = home.garageDir() + name;
-        writeBytes(path, sjisFile(lines));
-        return path;
-    }
-    TempHome home;
 };
 
 } // namespace
@@ -95,7 +67,7 @@ TEST_F(Cli, aCatalogueFailurePrintsTheErrorBoxMessage)
 
 TEST_F(Cli, evalJsonHasTheWindowsFigures)
 {
-    const std::string path = asm_("a.asm", {"[asm]", "leg=1", "bwpl=0", "opt4=1", "opt8=1", "opt9=1", "opt13=1"});
+    const std::string path = garageFile("a.asm", {"[asm]", "leg=1", "bwpl=0", "opt4=1", "opt8=1", "opt9=1", "opt13=1"});
     const CliResult result = runCli({"eval", "--json", path});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out.find("{\"file\": \"" + path
@@ -117,7 +89,7 @@ TEST_F(Cli, evalJsonHasTheWindowsFigures)
 
 TEST_F(Cli, evalAppliesTheRulesButNotThePairing)
 {
-    const std::string path = asm_("r.asm", {"[asm]", "leg=6", "armwp=15", "bwpr=35", "bwpl=34", "head=99"});
+    const std::string path = garageFile("r.asm", {"[asm]", "leg=6", "armwp=15", "bwpr=35", "bwpl=34", "head=99"});
     const CliResult result = runCli({"eval", "--json", path});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_NE(result.out.find("{\"name\": \"cb8\", \"position\": 0"), std::string::npos) << "LN-SSVR drops KARASAWA";
@@ -135,7 +107,7 @@ TEST_F(Cli, evalOfAMissingFileFails)
 
 TEST_F(Cli, exportWritesTheWindowsReportBytes)
 {
-    const std::string path = asm_("e.asm", {"[asm]", "ACname=へっぽこ１号", "leg=1", "bwpl=0"});
+    const std::string path = garageFile("e.asm", {"[asm]", "ACname=へっぽこ１号", "leg=1", "bwpl=0"});
     ASSERT_EQ(runCli({"export", "--format", "text", path}).code, 0);
     const std::string report = readBytes(home.garageDir() + "e.txt");
     EXPECT_NE(report.find(sjisBytes("頭          ：HD-01-SRVT       | AP                ：8431       \r\n")),
@@ -154,12 +126,12 @@ TEST_F(Cli, exportWritesTheWindowsReportBytes)
 
 TEST_F(Cli, theRealProgramWritesShiftJisAndExitCodes)
 {
-    const std::string path = asm_("p.asm", {"[asm]", "ACname=テスト", "leg=1", "bwpl=0"});
-    std::string output;
-    EXPECT_EQ(runProgram("export --format text " + path + " -o -", output), 0);
-    EXPECT_EQ(output.find(sjisBytes("パイロット名：gaga")), 0u);
-    EXPECT_EQ(runProgram("eval " + home.garageDir() + "missing.asm", output), 1);
-    EXPECT_EQ(runProgram("", output), 2);
+    const std::string path = garageFile("p.asm", {"[asm]", "ACname=テスト", "leg=1", "bwpl=0"});
+    const CliResult exported = runProgram("export --format text " + path + " -o -");
+    EXPECT_EQ(exported.code, 0);
+    EXPECT_EQ(exported.out.find(sjisBytes("パイロット名：gaga")), 0u);
+    EXPECT_EQ(runProgram("eval " + home.garageDir() + "missing.asm").code, 1);
+    EXPECT_EQ(runProgram("").code, 2);
 }
 
 TEST(CliCommands, anythingACommandThrowsEndsAsAMessageAndExitCode1)

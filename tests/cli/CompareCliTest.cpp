@@ -1,12 +1,8 @@
 // rivet-cli compare and preview, in-process on the factory catalogue.
-#include "cli/Command.h"
-#include "robustness/BadInput.h"
-#include "support/Bytes.h"
-#include "support/TempHome.h"
+#include "StartedHome.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <sstream>
 
 using namespace rivet::test;
 
@@ -21,21 +17,12 @@ std::size_t count(const std::string& text, const std::string& what)
     return found;
 }
 
-class CompareCli : public ::testing::Test
+class CompareCli : public StartedHome
 {
 protected:
-    CompareCli()
-    {
-        EXPECT_EQ(runCli({"check"}).code, 0);
-        // The first machine of the evaluation's reference cases, and the start-up machine.
-        first = home.garageDir() + "first.asm";
-        writeBytes(first, sjisFile({"[asm]", "leg=1", "bwpl=0"}));
-        startup = home.garageDir() + "startup.asm";
-        writeBytes(startup, sjisFile({"[asm]", "leg=4", "bwpl=41"}));
-    }
-    TempHome home;
-    std::string first;
-    std::string startup;
+    // The first machine of the evaluation's reference cases, and the start-up machine.
+    const std::string first = garageFile("first.asm", {"[asm]", "leg=1", "bwpl=0"});
+    const std::string startup = garageFile("startup.asm", {"[asm]", "leg=4", "bwpl=41"});
 };
 
 } // namespace

@@ -1,7 +1,6 @@
 // "rivet-cli optimise" in-process on the factory catalogue.
-#include "robustness/BadInput.h"
+#include "StartedHome.h"
 #include "support/Bytes.h"
-#include "support/TempHome.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +16,8 @@ std::string partsAndFigures(const std::string& json, std::size_t from = 0)
     return start == std::string::npos || end == std::string::npos ? std::string() : json.substr(start, end + 2 - start);
 }
 
-class OptimiseCli : public ::testing::Test
+class OptimiseCli : public StartedHome
 {
-protected:
-    OptimiseCli() { EXPECT_EQ(runCli({"check"}).code, 0); } // the folders and default files
-    TempHome home;
 };
 
 TEST_F(OptimiseCli, jsonListsTheBestMachinesWithTheirGoalNumbers)
@@ -42,8 +38,7 @@ TEST_F(OptimiseCli, jsonListsTheBestMachinesWithTheirGoalNumbers)
 
 TEST_F(OptimiseCli, savesTheBestMachineWithTheStartsNamesForEvalToReadBack)
 {
-    const std::string start = home.garageDir() + "start.asm";
-    writeBytes(start, sjisFile({"[asm]", "ACname=テスト機", "leg=1", "opt4=1"}));
+    const std::string start = garageFile("start.asm", {"[asm]", "ACname=テスト機", "leg=1", "opt4=1"});
     const std::string saved = home.garageDir() + "best.asm";
     const CliResult best = runCli(
         {"optimise", "--goal", "ed1", "--keep", "cb4,cb9", "--require", "ed2<=300000", "--json", "-o", saved, start});
@@ -53,6 +48,7 @@ TEST_F(OptimiseCli, savesTheBestMachineWithTheStartsNamesForEvalToReadBack)
 
     const CliResult reread = runCli({"eval", "--json", saved});
     ASSERT_EQ(reread.code, 0) << reread.err;
+    ASSERT_NE(partsAndFigures(best.out), "") << "the machine's parts and figures are found";
     EXPECT_EQ(partsAndFigures(reread.out), partsAndFigures(best.out));
     EXPECT_NE(readBytes(saved).find(sjisBytes("ACname=テスト機")), std::string::npos);
 
