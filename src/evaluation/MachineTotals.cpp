@@ -6,12 +6,6 @@ namespace rivet {
 
 namespace {
 
-// Options with effects, by their position among the option boxes.
-constexpr int kStabiliser = 4; // SP-ABS
-constexpr int kShellScreen = 8; // SP-S/SCR
-constexpr int kBeamScreen = 9; // SP-E/SCR
-constexpr int kStabiliserRe = 13; // SP-ABS/Re
-
 // Sums of catalogue-sized values cannot leave 32 bits; the arithmetic runs in 64 bits and
 // wraps back like the game's own 32-bit sums would, rather than overflowing undefined.
 std::int32_t narrow(std::int64_t value)
@@ -68,12 +62,12 @@ MachineTotals computeTotals(const PartsTable& table, const Selection& selection)
 
     const std::int64_t shell
         = std::int64_t {head.shellDefence} + core.shellDefence + arms.shellDefence + legs.shellDefence;
-    t.shellDefenceTotal = narrow(screenedDefence(shell, selection.option(kShellScreen)));
+    t.shellDefenceTotal = narrow(screenedDefence(shell, selection.option(kShellScreenOption)));
     t.shellCoefficient = shellCoefficientOf(t.shellDefenceTotal);
     t.shellDurability = durabilityOf(t.totalAp, t.shellCoefficient);
 
     const std::int64_t beam = std::int64_t {head.beamDefence} + core.beamDefence + arms.beamDefence + legs.beamDefence;
-    t.beamDefenceTotal = narrow(screenedDefence(beam, selection.option(kBeamScreen)));
+    t.beamDefenceTotal = narrow(screenedDefence(beam, selection.option(kBeamScreenOption)));
     t.beamCoefficient = beamCoefficientOf(t.beamDefenceTotal);
     t.beamDurability = durabilityOf(t.totalAp, t.beamCoefficient);
 
@@ -116,14 +110,15 @@ MachineTotals computeTotals(const PartsTable& table, const Selection& selection)
     t.riseBoostSpeed = boost.riseSpeed;
     t.riseBoostAcceleration = boost.riseAcceleration;
 
-    std::int64_t stability = legs.stability;
-    if (selection.option(kStabiliser)) {
-        stability += 800;
-    } else if (selection.option(kStabiliserRe)) {
-        stability += 1600;
-    }
-    t.totalStability = narrow(stability);
+    t.totalStability
+        = narrow(std::int64_t {legs.stability}
+                 + stabiliserBonus(selection.option(kStabiliserOption), selection.option(kStabiliserReOption)));
     return t;
+}
+
+std::int32_t stabiliserBonus(bool stabiliser, bool stabiliserRe)
+{
+    return stabiliser ? 800 : stabiliserRe ? 1600 : 0;
 }
 
 // q = thrust × 22 / mass held as a double, ground speed from the exact q × 10; the rising

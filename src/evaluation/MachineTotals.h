@@ -41,6 +41,12 @@ struct MachineTotals
     std::int32_t totalStability = 0;
 };
 
+// The option boxes whose parts change a figure beyond the price and the slots.
+inline constexpr int kStabiliserOption = 4; // SP-ABS
+inline constexpr int kShellScreenOption = 8; // SP-S/SCR
+inline constexpr int kBeamScreenOption = 9; // SP-E/SCR
+inline constexpr int kStabiliserReOption = 13; // SP-ABS/Re
+
 // The figures of the selection; a pure function of the parts table and the selection.
 MachineTotals computeTotals(const PartsTable& table, const Selection& selection);
 
@@ -51,6 +57,9 @@ std::int64_t screenedDefence(std::int64_t sum, bool screened);
 std::int32_t shellCoefficientOf(std::int32_t shellDefenceTotal);
 std::int32_t beamCoefficientOf(std::int32_t beamDefenceTotal);
 std::optional<std::int32_t> durabilityOf(std::int32_t ap, std::int32_t coefficient);
+
+// The stability the stabiliser options add. The two bonuses never add up: SP-ABS's wins.
+std::int32_t stabiliserBonus(bool stabiliser, bool stabiliserRe);
 
 // The three boost figures, multiples of 0.1.
 struct BoostFigures

@@ -9,11 +9,6 @@ namespace {
 
 constexpr std::uint64_t kCheckInEvery = 1024;
 
-Tick tickOf(int value)
-{
-    return value != 0 ? Tick::On : Tick::Off;
-}
-
 } // namespace
 
 bool better(const Key& a, const Key& b)
@@ -133,7 +128,6 @@ BranchAndBound::Node BranchAndBound::childOf(int depth, const Node& node, int ch
         if (level.selector == LegsSelector) {
             child.legs = choice;
         } else if (level.selector == ArmsSelector) {
-            child.arms = choice;
             const Choice& legs = m_space.levels()[0].choices[static_cast<std::size_t>(child.legs)];
             child.domains = &m_domains.of(legs, c);
         } else if (level.selector == RightBackSelector) {
@@ -144,21 +138,8 @@ BranchAndBound::Node BranchAndBound::childOf(int depth, const Node& node, int ch
     if (c.value != 0) {
         child.options = static_cast<std::uint16_t>(child.options | (1u << (level.option - 1)));
     }
-    switch (level.option) {
-    case kStabiliserOption:
-        child.effects.stabiliser = tickOf(c.value);
-        break;
-    case kShellScreenOption:
-        child.effects.shellScreen = tickOf(c.value);
-        break;
-    case kBeamScreenOption:
-        child.effects.beamScreen = tickOf(c.value);
-        break;
-    case kStabiliserReOption:
-        child.effects.stabiliserRe = tickOf(c.value);
-        break;
-    default:
-        break;
+    if (Tick* tick = child.effects.of(level.option)) {
+        *tick = tickOf(c.value != 0);
     }
     return child;
 }

@@ -43,7 +43,6 @@ private:
         Effects effects;
         const ClassDomains* domains = nullptr;
         int legs = -1;
-        int arms = -1;
         int right = -1;
     };
     struct Child

@@ -11,11 +11,6 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-bool mayBe(Tick tick, bool on)
-{
-    return tick == Tick::Open || (tick == Tick::On) == on;
-}
-
 // A machine whose only figures are these boost figures: sound exactly when they are.
 bool boostSound(const BoostFigures& figures)
 {
@@ -58,11 +53,8 @@ std::pair<std::int64_t, std::int64_t> screenedRange(std::int64_t least, std::int
 Interval coefficientRange(bool shell, std::int64_t least, std::int64_t most, Tick screen)
 {
     const auto [low, high] = screenedRange(least, most, screen);
-    const auto coefficient = [shell](std::int64_t total) {
-        const auto t = static_cast<std::int32_t>(total);
-        return static_cast<double>(shell ? shellCoefficientOf(t) : beamCoefficientOf(t));
-    };
-    return {coefficient(high), coefficient(low), false}; // more defence, smaller coefficient
+    // More defence, a smaller coefficient.
+    return {defenceCoefficient(shell, high), defenceCoefficient(shell, low), false};
 }
 
 // AP × 96 / coefficient: for a coefficient of one sign it is monotonic in each, so its extremes
@@ -108,8 +100,7 @@ Interval boostRange(int index, const Sums& least, const Sums& most)
     return {pick(low, index), pick(high, index), false};
 }
 
-} // namespace
-
+// The stabiliser bonus a machine can get under these effect ticks, least and most.
 std::pair<int, int> stabiliserBonusRange(const Effects& effects)
 {
     int low = std::numeric_limits<int>::max();
@@ -117,14 +108,21 @@ std::pair<int, int> stabiliserBonusRange(const Effects& effects)
     for (bool stabiliser : {false, true}) {
         for (bool stabiliserRe : {false, true}) {
             if (mayBe(effects.stabiliser, stabiliser) && mayBe(effects.stabiliserRe, stabiliserRe)) {
-                // The two bonuses never add up: the first stabiliser's wins.
-                const int bonus = stabiliser ? 800 : stabiliserRe ? 1600 : 0;
+                const int bonus = stabiliserBonus(stabiliser, stabiliserRe);
                 low = std::min(low, bonus);
                 high = std::max(high, bonus);
             }
         }
     }
     return {low, high};
+}
+
+} // namespace
+
+double defenceCoefficient(bool shell, std::int64_t total)
+{
+    const auto t = static_cast<std::int32_t>(total);
+    return static_cast<double>(shell ? shellCoefficientOf(t) : beamCoefficientOf(t));
 }
 
 FigureBounds::FigureBounds()

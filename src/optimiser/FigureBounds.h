@@ -43,7 +43,7 @@ private:
     mutable std::map<std::int64_t, std::int64_t> m_leastMass;
 };
 
-// The stabiliser bonus a machine can get under these effect ticks, least and most.
-std::pair<int, int> stabiliserBonusRange(const Effects& effects);
+// The shell (or beam) defence coefficient of a defence total.
+double defenceCoefficient(bool shell, std::int64_t total);
 
 } // namespace rivet::search

@@ -1,6 +1,7 @@
 #include "optimiser/GoalSum.h"
 
 #include "evaluation/MachineTotals.h"
+#include "optimiser/FigureBounds.h"
 
 #include <algorithm>
 #include <cmath>
@@ -71,15 +72,12 @@ std::int64_t GoalSum::defenceThreshold(double value, Tick screen) const
         return known->second;
     }
     const bool shell = m_goal == 8;
-    const auto coefficient = [shell](std::int64_t total) {
-        const auto t = static_cast<std::int32_t>(total);
-        return static_cast<double>(shell ? shellCoefficientOf(t) : beamCoefficientOf(t));
-    };
+    const auto coefficient = [shell](std::int64_t total) { return defenceCoefficient(shell, total); };
     const bool lower = m_direction == Direction::Lower;
     std::int64_t result = 0;
     bool first = true;
     for (bool on : {false, true}) {
-        if (screen != Tick::Open && (screen == Tick::On) != on) {
+        if (!mayBe(screen, on)) {
             continue;
         }
         std::int64_t raw = 0;

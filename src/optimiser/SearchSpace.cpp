@@ -101,13 +101,7 @@ RuleTraits traitsOf(const Part& part, int selector, int position)
     return t;
 }
 
-Tick tickOf(bool ticked)
-{
-    return ticked ? Tick::On : Tick::Off;
-}
-
-} // namespace
-
+// The option boxes whose effects move the goal.
 std::vector<int> goalOptions(int goalFigure)
 {
     switch (goalFigure) {
@@ -124,6 +118,8 @@ std::vector<int> goalOptions(int goalFigure)
     }
 }
 
+// The branching order of the selectors for a goal: legs and arms first (they decide what the
+// rules allow elsewhere), then the selectors that move the goal most.
 std::array<int, kSelectorCount> selectorOrder(int goalFigure)
 {
     switch (goalFigure) {
@@ -148,12 +144,31 @@ std::array<int, kSelectorCount> selectorOrder(int goalFigure)
     }
 }
 
+} // namespace
+
+Tick* Effects::of(int option)
+{
+    switch (option) {
+    case kStabiliserOption:
+        return &stabiliser;
+    case kShellScreenOption:
+        return &shellScreen;
+    case kBeamScreenOption:
+        return &beamScreen;
+    case kStabiliserReOption:
+        return &stabiliserRe;
+    default:
+        return nullptr;
+    }
+}
+
 SearchSpace::SearchSpace(const PartsTable& table, const OptimiserRequest& request)
 {
-    m_baseEffects.stabiliser = tickOf(request.start.option(kStabiliserOption));
-    m_baseEffects.shellScreen = tickOf(request.start.option(kShellScreenOption));
-    m_baseEffects.beamScreen = tickOf(request.start.option(kBeamScreenOption));
-    m_baseEffects.stabiliserRe = tickOf(request.start.option(kStabiliserReOption));
+    for (int n = 1; n <= kOptionCount; ++n) {
+        if (Tick* tick = m_baseEffects.of(n)) {
+            *tick = tickOf(request.start.option(n));
+        }
+    }
     const auto selectors = selectorOrder(request.goalFigure);
     addSelectorLevel(table, request, selectors[0]);
     addSelectorLevel(table, request, selectors[1]);
@@ -211,13 +226,7 @@ void SearchSpace::addOption(const PartsTable& table, const OptimiserRequest& req
         level.choices.push_back({0, Sums {}, {}});
         level.choices.push_back({1, on, {}});
         m_levels.push_back(std::move(level));
-        Effects& effects = m_baseEffects;
-        Tick* tick = n == kStabiliserOption ? &effects.stabiliser
-            : n == kShellScreenOption       ? &effects.shellScreen
-            : n == kBeamScreenOption        ? &effects.beamScreen
-            : n == kStabiliserReOption      ? &effects.stabiliserRe
-                                            : nullptr;
-        if (tick) {
+        if (Tick* tick = m_baseEffects.of(n)) {
             *tick = Tick::Open;
         }
         return;

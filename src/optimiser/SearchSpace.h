@@ -31,12 +31,6 @@ enum Field : int {
 };
 using Sums = std::array<std::int64_t, kFieldCount>;
 
-// Options with effects beyond price and slots, by their box number.
-inline constexpr int kStabiliserOption = 4;
-inline constexpr int kShellScreenOption = 8;
-inline constexpr int kBeamScreenOption = 9;
-inline constexpr int kStabiliserReOption = 13;
-
 // What the assembly rules and the back-weapon pairing read of a choice.
 struct RuleTraits
 {
@@ -66,12 +60,25 @@ struct Level
 
 // Each effect option is off, on, or not yet decided.
 enum class Tick : std::uint8_t { Off, On, Open };
+inline Tick tickOf(bool ticked)
+{
+    return ticked ? Tick::On : Tick::Off;
+}
+// Whether an option under this tick may be on (or off).
+inline bool mayBe(Tick tick, bool on)
+{
+    return tick == Tick::Open || (tick == Tick::On) == on;
+}
+
 struct Effects
 {
     Tick stabiliser = Tick::Off;
     Tick shellScreen = Tick::Off;
     Tick beamScreen = Tick::Off;
     Tick stabiliserRe = Tick::Off;
+
+    // The tick of option box n; nullptr for a box without effects.
+    Tick* of(int option);
 };
 
 // The levels of the search in branching order (legs and arms always first, then the options
@@ -111,11 +118,5 @@ private:
     bool m_massesNonNegative = true;
     bool m_sumsExact = true;
 };
-
-// The branching order of the selectors for a goal: legs and arms first (they decide what the
-// rules allow elsewhere), then the selectors that move the goal most.
-std::array<int, kSelectorCount> selectorOrder(int goalFigure);
-// The option boxes whose effects move the goal.
-std::vector<int> goalOptions(int goalFigure);
 
 } // namespace rivet::search
