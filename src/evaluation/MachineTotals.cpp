@@ -1,6 +1,7 @@
 #include "evaluation/MachineTotals.h"
 
 #include "common/Numbers.h"
+#include "evaluation/PartTraits.h"
 
 namespace rivet {
 
@@ -103,8 +104,7 @@ MachineTotals computeTotals(const PartsTable& table, const Selection& selection)
     t.usedSlots = narrow(usedSlots);
     t.freeSlots = narrow(std::int64_t {t.coreSlots} - t.usedSlots);
 
-    // Caterpillar legs move on their own drive, whatever booster is fitted.
-    t.thrust = (!legs.legType.empty() && legs.legType[0] == 'C') ? 10000 : booster.boost;
+    t.thrust = isCaterpillar(legs) ? kCaterpillarThrust : booster.boost;
     const BoostFigures boost = boostFiguresOf(t.thrust, t.boostMass);
     t.groundBoostSpeed = boost.groundSpeed;
     t.riseBoostSpeed = boost.riseSpeed;

@@ -1,6 +1,7 @@
 #include "optimiser/Optimiser.h"
 
 #include "evaluation/AssemblyRules.h"
+#include "evaluation/PartTraits.h"
 #include "evaluation/Verdicts.h"
 #include "optimiser/BranchAndBound.h"
 
@@ -12,8 +13,7 @@ namespace {
 
 bool holdsTwoSlotWeapon(const PartsTable& table, const Selection& selection, int selector)
 {
-    const std::string& shoulder = selectedPart(table, selection, selector).shoulder;
-    return !shoulder.empty() && shoulder[0] == '2';
+    return isTwoSlotWeapon(selectedPart(table, selection, selector));
 }
 
 bool shortOfOutput(std::int32_t surplus, std::int32_t fullScale)

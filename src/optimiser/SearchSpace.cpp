@@ -1,5 +1,7 @@
 #include "optimiser/SearchSpace.h"
 
+#include "evaluation/PartTraits.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -22,11 +24,6 @@ bool bodyPart(int selector)
     return selector == HeadSelector || selector == CoreSelector || selector == ArmsSelector || selector == LegsSelector;
 }
 
-char codeAt(const std::string& code, std::size_t position)
-{
-    return position <= code.size() ? code[position - 1] : '\0';
-}
-
 // What a part on selector cb<selector> adds to each sum, as the evaluation counts it.
 Sums sumsOf(const Part& part, int selector)
 {
@@ -44,7 +41,7 @@ Sums sumsOf(const Part& part, int selector)
         s[MoveUseField] = part.moveEnergy;
         s[StabilityField] = part.stability;
         // Caterpillar legs drive themselves; the rules leave them no booster.
-        s[ThrustField] = codeAt(part.legType, 1) == 'C' ? 10000 : 0;
+        s[ThrustField] = isCaterpillar(part) ? kCaterpillarThrust : 0;
     } else {
         s[LoadSlackField] = -std::int64_t {part.weight};
     }
@@ -76,24 +73,22 @@ Sums sumsOf(const Part& part, int selector)
 RuleTraits traitsOf(const Part& part, int selector, int position)
 {
     RuleTraits t;
-    const char legKind = codeAt(part.legType, 1);
     switch (selector) {
     case LegsSelector:
-        t.caterpillar = legKind == 'C';
-        t.forbidsKarasawa = legKind == 'F' || legKind == 'C' || part.name == "LN-SSVR";
+        t.caterpillar = isCaterpillar(part);
+        t.forbidsKarasawa = forbidsKarasawa(part);
         break;
     case ArmsSelector:
-        t.weaponArms = position >= 10;
-        // The rule reads the selector's text, which a selector without an item does not have.
-        t.anks = position >= 0 && part.name == "ANKS-1A46J";
+        t.weaponArms = isWeaponArms(position);
+        t.anks = isAnksArms(part, position);
         break;
     case ArmWeaponSelector:
-        t.karasawa = part.name == "WG-1-KARASAWA";
+        t.karasawa = isKarasawa(part);
         break;
     case RightBackSelector:
     case LeftBackSelector:
-        t.twoSlot = codeAt(part.shoulder, 1) == '2';
-        t.dMark = codeAt(part.shoulder, 2) == 'D';
+        t.twoSlot = isTwoSlotWeapon(part);
+        t.dMark = hasDMark(part);
         break;
     default:
         break;
