@@ -1,6 +1,5 @@
 #include "startup/Paths.h"
 
-#include "common/ErrorText.h"
 #include "common/Failure.h"
 #include "common/HomeFolder.h"
 
