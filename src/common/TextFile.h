@@ -40,12 +40,12 @@ std::vector<std::string> readTextLines(const std::string& path);
 // Every line followed by CR LF.
 std::string joinCrLf(const std::vector<std::string>& lines);
 
-// Writes through a temporary file beside the target and renames it over the target, so a
-// failed write leaves the old file as it was. Fails with failureMessage.
 // Creates a new file holding bytes; false, writing nothing, when the file already exists. A
 // failure removes what was written and fails with the I/O message.
 bool createNewFile(const std::string& path, std::string_view bytes);
 
+// Writes through a temporary file beside the target and renames it over the target, so a
+// failed write leaves the old file as it was. Fails with failureMessage.
 void writeFileAtomically(const std::string& path, std::string_view bytes, const std::string& failureMessage);
 
 // Encodes the lines to Shift-JIS with CR LF after each and writes them atomically.

@@ -1,14 +1,12 @@
 #include "desktop/DesktopRegistry.h"
 
 #include "common/Failure.h"
+#include "common/HomeFolder.h"
 #include "common/TextFile.h"
 #include "desktop/DesktopFileType.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <pwd.h>
-#include <unistd.h>
 
 namespace rivet {
 
@@ -18,21 +16,18 @@ const char* const kValueName = "@="; // the default (unnamed) value of a key
 
 std::string homeFolder()
 {
-    if (const char* home = std::getenv("HOME"); home && *home) {
-        return home;
+    std::string home = environmentValue("HOME");
+    if (home.empty()) {
+        home = accountHomeFolder();
     }
-    if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir) {
-        return user->pw_dir;
-    }
-    return ".";
+    return home.empty() ? std::string(".") : home;
 }
 
 // An XDG base folder: the variable when it holds an absolute path (relative ones are to be
 // ignored), otherwise the home folder with the fallback below it.
 std::string baseFolder(const char* variable, const char* fallback)
 {
-    if (const char* value = std::getenv(variable); value && value[0] == '/') {
-        std::string folder = value;
+    if (std::string folder = environmentValue(variable); !folder.empty() && folder.front() == '/') {
         while (folder.size() > 1 && folder.back() == '/') {
             folder.pop_back();
         }

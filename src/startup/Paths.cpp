@@ -1,15 +1,11 @@
 #include "startup/Paths.h"
 
-#include "common/ErrorText.h"
 #include "common/Failure.h"
+#include "common/HomeFolder.h"
 
-#include <cerrno>
 #include <climits>
-#include <cstdlib>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace rivet {
 
@@ -23,32 +19,11 @@ std::string withSlash(std::string folder)
     return folder;
 }
 
-// The home folder of the account the program runs under, from the password database; empty
-// when the account has none.
-std::string accountHomeFolder()
-{
-    long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
-    std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
-    passwd entry {};
-    passwd* found = nullptr;
-    while (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == ERANGE
-           && buffer.size() < (1u << 20)) {
-        buffer.resize(buffer.size() * 2);
-    }
-    return found && found->pw_dir ? std::string(found->pw_dir) : std::string();
-}
-
-std::string environment(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value ? std::string(value) : std::string();
-}
-
 std::string userDataFolder()
 {
-    const std::string home = environment("HOME");
+    const std::string home = environmentValue("HOME");
     const std::string base
-        = playerDataFolder(environment("XDG_DATA_HOME"), home, home.empty() ? accountHomeFolder() : "");
+        = playerDataFolder(environmentValue("XDG_DATA_HOME"), home, home.empty() ? accountHomeFolder() : "");
     // Create the chain of folders; the start-up reports it if the last one still is missing.
     for (std::size_t at = base.find('/', 1); at != std::string::npos; at = base.find('/', at + 1)) {
         ::mkdir(base.substr(0, at).c_str(), 0755);
@@ -73,8 +48,7 @@ bool isProgramsFolder(const std::string& folder)
 
 Paths Paths::forExecutable(const std::string& executablePath)
 {
-    const char* home = std::getenv("RIVET_HOME");
-    if (home && *home) {
+    if (const std::string home = environmentValue("RIVET_HOME"); !home.empty()) {
         return inFolder(home);
     }
     const std::size_t slash = executablePath.find_last_of('/');

@@ -6,8 +6,8 @@ namespace rivet {
 
 // The folders the tool works in. exeDir is the program's folder, or RIVET_HOME when that
 // environment variable is set (for both programs and all tests); every folder ends in "/".
-// An installed program whose folder the player cannot write in works in
-// playerDataFolder() instead (~/.local/share/rivet-tool/).
+// An installed program (in a system's folder of programs, or in one the player cannot write
+// in) works in playerDataFolder() instead (~/.local/share/rivet-tool/).
 struct Paths
 {
     std::string exeDir;

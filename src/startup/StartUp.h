@@ -27,7 +27,8 @@ struct Workspace
 // fails (rivet::Failure); what was prepared before it stays in the workspace.
 void startUp(Workspace& workspace, const Paths& paths);
 
-// Start-up in the program's own folders (RIVET_HOME, or beside the program).
+// Start-up in the program's own folders (Paths::forExecutable: RIVET_HOME, beside the
+// program, or the player's data folder of an installed one).
 std::unique_ptr<Workspace> startWorkspace();
 
 } // namespace rivet

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QStringView>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QValidator>
@@ -13,6 +14,7 @@
 #include <limits>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -24,6 +26,39 @@ bool isWritable(QStringView character)
 bool isDocumentBreak(char16_t c)
 {
     return c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == QChar::Nbsp;
+}
+
+// Characters of text that Shift-JIS cannot write, as (position, length) in UTF-16 units, in
+// order. lineBreaksAllowed: the paragraph and line separators and the no-break space of a
+// text document count as writable (its plain text turns them into line breaks and blanks).
+std::vector<std::pair<int, int>> unwritableCharacters(QStringView text, bool lineBreaksAllowed = false)
+{
+    std::vector<std::pair<int, int>> found;
+    // Called as the player types: when the converter cannot be had, nothing is refused here
+    // and the check when the file is written reports it.
+    try {
+        // Most text is writable: one conversion tells.
+        QString checked = text.toString();
+        if (lineBreaksAllowed) {
+            for (QChar& c : checked) {
+                c = isDocumentBreak(c.unicode()) ? QChar(u' ') : c;
+            }
+        }
+        if (rivet::sjis::encode(checked.toStdString())) {
+            return found;
+        }
+        for (qsizetype i = 0; i < checked.size();) {
+            const qsizetype length
+                = checked[i].isHighSurrogate() && i + 1 < checked.size() && checked[i + 1].isLowSurrogate() ? 2 : 1;
+            if (!isWritable(QStringView(checked).mid(i, length))) {
+                found.emplace_back(static_cast<int>(i), static_cast<int>(length));
+            }
+            i += length;
+        }
+    } catch (...) {
+        found.clear();
+    }
+    return found;
 }
 
 // The field's own check: whatever typing, pasting, dropping or an input method puts into the
@@ -62,36 +97,6 @@ private:
 };
 
 } // namespace
-
-std::vector<std::pair<int, int>> unwritableCharacters(QStringView text, bool lineBreaksAllowed)
-{
-    std::vector<std::pair<int, int>> found;
-    // Called as the player types: when the converter cannot be had, nothing is refused here
-    // and the check when the file is written reports it.
-    try {
-        // Most text is writable: one conversion tells.
-        QString checked = text.toString();
-        if (lineBreaksAllowed) {
-            for (QChar& c : checked) {
-                c = isDocumentBreak(c.unicode()) ? QChar(u' ') : c;
-            }
-        }
-        if (rivet::sjis::encode(checked.toStdString())) {
-            return found;
-        }
-        for (qsizetype i = 0; i < checked.size();) {
-            const qsizetype length
-                = checked[i].isHighSurrogate() && i + 1 < checked.size() && checked[i + 1].isLowSurrogate() ? 2 : 1;
-            if (!isWritable(QStringView(checked).mid(i, length))) {
-                found.emplace_back(static_cast<int>(i), static_cast<int>(length));
-            }
-            i += length;
-        }
-    } catch (...) {
-        found.clear();
-    }
-    return found;
-}
 
 ShiftJisInputFilter::ShiftJisInputFilter(QObject* parent)
     : QObject(parent)

@@ -2,18 +2,9 @@
 
 #include <QObject>
 #include <QString>
-#include <QStringView>
-
-#include <utility>
-#include <vector>
 
 class QLineEdit;
 class QPlainTextEdit;
-
-// Characters of text that Shift-JIS cannot write, as (position, length) in UTF-16 units, in
-// order. lineBreaksAllowed: the paragraph and line separators and the no-break space of a
-// text document count as writable (its plain text turns them into line breaks and blanks).
-std::vector<std::pair<int, int>> unwritableCharacters(QStringView text, bool lineBreaksAllowed = false);
 
 // Keeps the characters Shift-JIS cannot write out of the text fields an assembly file stores:
 // whatever the player types, pastes or drops arrives without them, and refused() names the

@@ -100,17 +100,12 @@ void AboutDialog::fillTexts()
 
     // The application's 32 × 32 icon stretched to 96 × 96, square pixels and all: each of
     // its pixels becomes a sharp block, also on a high-density screen.
-    const QIcon applicationIcon = QApplication::windowIcon();
-    QPixmap small = applicationIcon.isNull() ? QPixmap() : applicationIcon.pixmap(QSize(32, 32), 1.0);
-    if (small.isNull()) {
-        small = IconSet::applicationPixmap(32);
-    }
     const qreal ratio = devicePixelRatioF();
     QPixmap big(QSize(96, 96) * ratio);
     big.setDevicePixelRatio(ratio);
     big.fill(Qt::transparent);
     QPainter painter(&big);
-    painter.drawPixmap(QRect(0, 0, 96, 96), small.scaled(32, 32));
+    painter.drawPixmap(QRect(0, 0, 96, 96), IconSet::applicationPixmap(32));
     painter.end();
     m_bigIcon->setPixmap(big);
 }

@@ -214,13 +214,8 @@ bool PartsListWindow::eventFilter(QObject* watched, QEvent* event)
         return handleKeyPress(event);
     }
     trackHover(watched, event);
-    if (watched == m_grid->viewport() && isPress(event)) {
-        const int modelRow = m_grid->rowAt(static_cast<QMouseEvent*>(event)->position().toPoint().y());
-        pressRow(modelRow < 0 ? -1 : modelRow + 1);
-    } else if (watched == m_grid->verticalHeader()->viewport() && isPress(event)) {
-        const int modelRow
-            = m_grid->verticalHeader()->logicalIndexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-        pressRow(modelRow < 0 ? -1 : modelRow + 1);
+    if (isRowArea(watched) && isPress(event)) {
+        pressRow(rowUnder(watched, static_cast<QMouseEvent*>(event)->position().toPoint()));
     } else if (watched == m_grid->horizontalHeader()->viewport() && isPress(event)) {
         pressRow(0);
     } else if (m_cornerText && watched == m_cornerText->parent()) {
@@ -237,9 +232,7 @@ bool PartsListWindow::eventFilter(QObject* watched, QEvent* event)
 // The pointer moving over, or leaving, the rows or the part names.
 void PartsListWindow::trackHover(QObject* watched, QEvent* event)
 {
-    const bool rows = watched == m_grid->viewport();
-    const bool names = watched == m_grid->verticalHeader()->viewport();
-    if (!rows && !names) {
+    if (!isRowArea(watched)) {
         return;
     }
     if (event->type() == QEvent::Leave) {
@@ -250,9 +243,21 @@ void PartsListWindow::trackHover(QObject* watched, QEvent* event)
         return;
     }
     const auto* move = static_cast<QMouseEvent*>(event);
-    const QPoint at = move->position().toPoint();
-    const int modelRow = rows ? m_grid->rowAt(at.y()) : m_grid->verticalHeader()->logicalIndexAt(at);
-    hoverRow(modelRow < 0 ? -1 : modelRow + 1, move->globalPosition().toPoint());
+    hoverRow(rowUnder(watched, move->position().toPoint()), move->globalPosition().toPoint());
+}
+
+// The part rows and the part names beside them: a press there picks, a rest previews.
+bool PartsListWindow::isRowArea(const QObject* area) const
+{
+    return area == m_grid->viewport() || area == m_grid->verticalHeader()->viewport();
+}
+
+// The row under a point of a row area; -1 below the last row.
+int PartsListWindow::rowUnder(const QObject* area, const QPoint& at) const
+{
+    const int modelRow
+        = area == m_grid->viewport() ? m_grid->rowAt(at.y()) : m_grid->verticalHeader()->logicalIndexAt(at);
+    return modelRow < 0 ? -1 : modelRow + 1;
 }
 
 // The window sees the keys before its grid: Esc closes (hides) it.

@@ -66,6 +66,8 @@ private:
     void watchGridEvents();
     bool handleKeyPress(QEvent* event);
     void trackHover(QObject* watched, QEvent* event);
+    bool isRowArea(const QObject* area) const;
+    int rowUnder(const QObject* area, const QPoint& at) const;
 
     QTableWidget* m_grid = nullptr;
     QStatusBar* m_statusBar = nullptr;
