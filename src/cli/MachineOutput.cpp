@@ -12,11 +12,6 @@ namespace rivet::cli {
 
 namespace {
 
-std::string optionBoxName(int n)
-{
-    return n == 1 ? "Chk1" : "chk" + std::to_string(n);
-}
-
 std::string optionCaption(const Assembly& assembly, int n)
 {
     const Part* option = assembly.table().option(n);

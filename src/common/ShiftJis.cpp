@@ -135,9 +135,14 @@ std::string encodeOrFail(std::string_view utf8)
     std::string bad;
     auto encoded = encode(utf8, &bad);
     if (!encoded) {
-        throw Failure(formatText("「%s」は Shift-JIS で書けない文字です", bad.c_str()));
+        throw Failure(unwritableCharacterMessage(bad));
     }
     return *encoded;
+}
+
+std::string unwritableCharacterMessage(std::string_view character)
+{
+    return "「" + std::string(character) + "」は Shift-JIS で書けない文字です";
 }
 
 int byteWidth(std::string_view utf8)

@@ -19,6 +19,9 @@ std::optional<std::string> encode(std::string_view utf8, std::string* badCharact
 // Like encode, but fails with a message naming the character that Shift-JIS cannot hold.
 std::string encodeOrFail(std::string_view utf8);
 
+// "「X」は Shift-JIS で書けない文字です": what the player is told about such a character.
+std::string unwritableCharacterMessage(std::string_view character);
+
 // Width of a text as reports count it: its length in Shift-JIS bytes, so a full-width
 // character counts 2 and a half-width one 1. A character without a code counts 2.
 int byteWidth(std::string_view utf8);

@@ -127,6 +127,11 @@ const char* verdictLabelName(int index)
     return names[index];
 }
 
+std::string optionBoxName(int n)
+{
+    return n == 1 ? "Chk1" : "chk" + std::to_string(n);
+}
+
 std::string optionMark(bool ticked)
 {
     return ticked ? "■" : "□";

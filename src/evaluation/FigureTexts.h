@@ -34,6 +34,10 @@ std::string paddedFigureCaption(int index);
 const char* figureLabelName(int index);
 const char* verdictLabelName(int index);
 
+// Name of option box n (1..13): "Chk1", then "chk2".."chk13", as the window has always
+// named them.
+std::string optionBoxName(int n);
+
 // Mark of an option box in reports: "■" ticked, "□" not.
 std::string optionMark(bool ticked);
 

@@ -3,6 +3,7 @@
 // description, colours and pilot settings go to the assembly the same way.
 #include "mainwindow/MainWindow.h"
 
+#include "common/ShiftJis.h"
 #include "mainwindow/ColorAndPilotPage.h"
 #include "mainwindow/PartsPage.h"
 #include "widgets/Dialogs.h"
@@ -24,7 +25,9 @@ void MainWindow::connectPartsPage()
     connect(m_partsPage, &PartsPage::memoEdited, this,
             [this](const QString& text) { guarded([&] { m_assembly->setMemo(text.toStdString()); }); });
     connect(m_partsPage, &PartsPage::characterRefused, this, [this](const QString& character) {
-        runGuarded(this, [&] { showStatus(QString("「%1」は Shift-JIS で書けない文字です").arg(character)); });
+        runGuarded(this, [&] {
+            showStatus(QString::fromStdString(rivet::sjis::unwritableCharacterMessage(character.toStdString())));
+        });
     });
     connect(m_partsPage, &PartsPage::nameNoticeRequested, this,
             [this] { runGuarded(this, [this] { Dialogs::current().showMessage(this, "８文字以内"); }); });

@@ -123,7 +123,7 @@ void PartsPage::buildSlots(QWidget* panel)
     const int optionsY = firstSlotY + 12 * kRowStep;
     for (int n = 1; n <= rivet::kOptionCount; ++n) {
         auto* box = new QCheckBox(panel);
-        box->setObjectName(n == 1 ? QString("Chk1") : QString("chk%1").arg(n));
+        box->setObjectName(QString::fromStdString(rivet::optionBoxName(n)));
         const int row = (n - 1) / 3;
         const int column = (n - 1) % 3;
         box->setGeometry(8 + column * 88, optionsY + row * 19, 86, 19);
