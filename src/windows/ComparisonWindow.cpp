@@ -2,7 +2,7 @@
 
 #include "widgets/FigureTable.h"
 
-#include "windows/DifferenceColors.h"
+#include "widgets/DifferenceColors.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -2,8 +2,8 @@
 
 #include "common/Numbers.h"
 #include "comparison/MachineComparison.h"
+#include "widgets/DifferenceColors.h"
 #include "widgets/FigureTable.h"
-#include "windows/DifferenceColors.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -58,15 +58,6 @@ Changes changesOf(const rivet::MachineComparison& comparison)
                 + text(rivet::optionMark(option.other) + option.name);
     }
     return changes;
-}
-
-// Green where the proposal comes closer to the goal than the current machine, red where not.
-QColor goalColor(const std::optional<double>& difference, rivet::Direction direction, const QColor& normal)
-{
-    if (!difference || *difference == 0) {
-        return normal;
-    }
-    return (*difference > 0) == (direction == rivet::Direction::Higher) ? betterColor(normal) : worseColor(normal);
 }
 
 } // namespace
@@ -193,8 +184,10 @@ void ProposalView::showRow(int row, const rivet::MachineEvaluation& proposal, do
     const Changes changes = changesOf(comparison);
     setCell(m_results, row, Rank, QString::number(row + 1), normal, Qt::AlignRight);
     setCell(m_results, row, GoalValue, text(rivet::formatGeneral(value)), normal, Qt::AlignRight);
-    setCell(m_results, row, GoalDifference, text(rivet::differenceText(comparison.figures[goal].difference)),
-            goalColor(comparison.figures[goal].difference, m_direction, normal), Qt::AlignRight);
+    // Green where the proposal comes closer to the goal than the current machine, red where not.
+    const std::optional<double> goalDifference = comparison.figures[goal].difference;
+    setCell(m_results, row, GoalDifference, text(rivet::differenceText(goalDifference)),
+            differenceColor(rivet::favouredBy(goalDifference, m_direction), normal), Qt::AlignRight);
     setCell(m_results, row, Price, text(proposal.figures[1].text), normal, Qt::AlignRight);
     setCell(m_results, row, ChangedParts, changes.brief.isEmpty() ? "（現在の機体と同じ）" : changes.brief.join("、"),
             normal);
