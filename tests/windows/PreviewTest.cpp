@@ -124,6 +124,16 @@ private Q_SLOTS:
         QCOMPARE(cell(window, "twFigures", 0, 2), QString("8431"));
         QCOMPARE(cell(window, "twFigures", 0, 3), QString("+200"));
         QCOMPARE(child<QTableWidget>(window, "twFigures")->item(0, 3)->foreground().color(), QColor(0, 128, 0));
+        // The desktop turning dark recolours the table, captions and differences alike.
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Text, QColor(239, 240, 241));
+        QApplication::setPalette(dark);
+        auto* figures = child<QTableWidget>(window, "twFigures");
+        QTRY_COMPARE(figures->item(0, 0)->foreground().color(), QColor(239, 240, 241));
+        QCOMPARE(figures->item(0, 3)->foreground().color(), QColor(112, 208, 112));
+        QApplication::setPalette(light);
+        QTRY_COMPARE(figures->item(0, 3)->foreground().color(), QColor(0, 128, 0));
         QCOMPARE(cell(window, "twParts", 0, 0), QString("脚"));
         QCOMPARE(cell(window, "twParts", 1, 2), QString("NO EQUIP"));
 
