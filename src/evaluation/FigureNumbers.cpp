@@ -106,12 +106,16 @@ std::optional<double> figureDifference(int index, std::optional<double> base, st
 
 Better betterOf(int index, std::optional<double> base, std::optional<double> other)
 {
-    const std::optional<double> difference = figureDifference(index, base, other);
+    return favouredBy(figureDifference(index, base, other), betterDirection(index));
+}
+
+Better favouredBy(std::optional<double> difference, Direction direction)
+{
     if (!difference || *difference == 0) {
         return Better::Neither;
     }
     const bool otherHigher = *difference > 0;
-    return otherHigher == (betterDirection(index) == Direction::Higher) ? Better::Other : Better::Base;
+    return otherHigher == (direction == Direction::Higher) ? Better::Other : Better::Base;
 }
 
 } // namespace rivet

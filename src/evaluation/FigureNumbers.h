@@ -31,6 +31,11 @@ std::optional<double> figureDifference(int index, std::optional<double> base, st
 // The machine the figure favours; Neither when the numbers are equal or either is missing.
 Better betterOf(int index, std::optional<double> base, std::optional<double> other);
 
+// The machine a difference other − base favours when the figure counts as better in
+// `direction` (which a search's goal may turn against the figure's own); Neither without a
+// difference.
+Better favouredBy(std::optional<double> difference, Direction direction);
+
 // True for the figures written with a decimal point (the three boost figures).
 bool isDecimalFigure(int index);
 

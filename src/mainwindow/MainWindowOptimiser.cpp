@@ -20,7 +20,6 @@ void MainWindow::showOptimiser()
         return;
     }
     OptimiserDialog* dialog = m_windows->optimiser(m_workspace.table);
-    dialog->showCurrentMachine(m_assembly->evaluation());
     dialog->show();
     dialog->raise();
     dialog->activateWindow();

@@ -114,8 +114,8 @@ void MainWindow::showComparison()
     if (!catalogueReady()) {
         return;
     }
+    // Made now or earlier, the window already holds the machine refreshControls() last showed.
     ComparisonWindow* window = m_windows->comparison(m_workspace.table);
-    window->showCurrentMachine(m_assembly->evaluation());
     if (!window->hasBase()) {
         pinComparisonBase();
     }

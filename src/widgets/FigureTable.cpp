@@ -21,3 +21,16 @@ int figureTableHeight(const QTableWidget* table, int rows)
 {
     return table->horizontalHeader()->sizeHint().height() + rows * kFigureTableRowHeight + 2 * table->frameWidth();
 }
+
+void setFigureCell(QTableWidget* table, int row, int column, const QString& text, const QColor& color,
+                   Qt::Alignment alignment)
+{
+    QTableWidgetItem* item = table->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        table->setItem(row, column, item);
+    }
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    item->setText(text);
+    item->setForeground(color);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QStringList>
 
 class QTableWidget;
@@ -12,3 +13,7 @@ QTableWidget* figureTable(const char* name, const QStringList& headers, QWidget*
 
 // The height that shows the header and exactly `rows` rows, without a scroll bar.
 int figureTableHeight(const QTableWidget* table, int rows);
+
+// Writes a cell of such a table in the colour given; the cell is made when first written.
+void setFigureCell(QTableWidget* table, int row, int column, const QString& text, const QColor& color,
+                   Qt::Alignment alignment = Qt::AlignLeft);

@@ -1,8 +1,12 @@
 #include "widgets/PreviewPopup.h"
 
+#include "widgets/DifferenceColors.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace {
 
@@ -15,9 +19,9 @@ QColor toneColor(PreviewPopup::Tone tone, const QColor& normal)
 {
     switch (tone) {
     case PreviewPopup::Tone::Better:
-        return QColor(0, 128, 0);
+        return betterColor(normal);
     case PreviewPopup::Tone::Worse:
-        return QColor(204, 0, 0);
+        return worseColor(normal);
     case PreviewPopup::Tone::Neutral:
         break;
     }

@@ -46,6 +46,9 @@ ComparisonWindow* AuxiliaryWindows::comparison(const rivet::PartsTable& table)
         m_comparison = new ComparisonWindow(table, m_owner);
         connect(m_comparison, &ComparisonWindow::pinCurrentRequested, this, &AuxiliaryWindows::comparisonPinRequested);
         connect(m_comparison, &ComparisonWindow::baseFileRequested, this, &AuxiliaryWindows::comparisonFileRequested);
+        if (m_machine) {
+            m_comparison->showCurrentMachine(*m_machine);
+        }
     }
     return m_comparison;
 }
@@ -55,12 +58,16 @@ OptimiserDialog* AuxiliaryWindows::optimiser(const rivet::PartsTable& table)
     if (!m_optimiser) {
         m_optimiser = new OptimiserDialog(table, m_owner);
         connect(m_optimiser, &OptimiserDialog::machineChosen, this, &AuxiliaryWindows::optimiserMachineChosen);
+        if (m_machine) {
+            m_optimiser->showCurrentMachine(*m_machine);
+        }
     }
     return m_optimiser;
 }
 
 void AuxiliaryWindows::showMachine(const rivet::MachineEvaluation& machine)
 {
+    m_machine = machine;
     if (m_comparison) {
         m_comparison->showCurrentMachine(machine);
     }

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <optional>
+
 class AboutDialog;
 class ComparisonWindow;
 class DamageCalculatorWindow;
@@ -30,7 +32,8 @@ public:
     ComparisonWindow* comparison(const rivet::PartsTable& table);
     OptimiserDialog* optimiser(const rivet::PartsTable& table);
 
-    // The machine after an evaluation, for the windows that follow it.
+    // The machine after an evaluation, for the windows that follow it; a window made later
+    // starts from the last one shown.
     void showMachine(const rivet::MachineEvaluation& machine);
 
     // Closes the windows made so far.
@@ -55,6 +58,7 @@ private:
     QList<QWidget*> madeSoFar() const;
 
     QWidget* m_owner;
+    std::optional<rivet::MachineEvaluation> m_machine;
     QPointer<PartsListWindow> m_partsList;
     QPointer<DamageCalculatorWindow> m_damageCalculator;
     QPointer<AboutDialog> m_about;

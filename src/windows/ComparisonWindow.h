@@ -38,11 +38,10 @@ Q_SIGNALS:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void refresh();
-    void showFigures(const rivet::MachineComparison& comparison);
-    void showParts(const rivet::MachineComparison& comparison);
 
     const rivet::PartsTable& m_table;
     std::optional<rivet::MachineEvaluation> m_base;

@@ -19,7 +19,8 @@ public:
     explicit OptimiserSearch(QObject* parent = nullptr);
     ~OptimiserSearch() override;
 
-    // Starts a search; there must be none running.
+    // Starts a search; one still running is cancelled and waited for first, and its result
+    // dropped.
     void start(const rivet::PartsTable& table, const rivet::OptimiserRequest& request);
     // Asks the running search to stop; finished() follows with a cancelled result.
     void cancel();

@@ -2,8 +2,9 @@
 
 #include "common/Numbers.h"
 #include "comparison/MachineComparison.h"
+#include "widgets/DifferenceColors.h"
 #include "widgets/FigureTable.h"
-#include "windows/DifferenceColors.h"
+#include "windows/ComparisonTables.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -21,19 +22,6 @@ enum DetailColumn { Caption, Current, Proposed, Difference };
 QString text(const std::string& utf8)
 {
     return QString::fromStdString(utf8);
-}
-
-void setCell(QTableWidget* grid, int row, int column, const QString& text, const QColor& color,
-             Qt::Alignment alignment = Qt::AlignLeft)
-{
-    QTableWidgetItem* item = grid->item(row, column);
-    if (!item) {
-        item = new QTableWidgetItem;
-        grid->setItem(row, column, item);
-    }
-    item->setTextAlignment(alignment | Qt::AlignVCenter);
-    item->setText(text);
-    item->setForeground(color);
 }
 
 // What applying the machine would change, short for the list ("脚→LN-3001、+SP-ABS") and
@@ -60,15 +48,6 @@ Changes changesOf(const rivet::MachineComparison& comparison)
     return changes;
 }
 
-// Green where the proposal comes closer to the goal than the current machine, red where not.
-QColor goalColor(const std::optional<double>& difference, rivet::Direction direction, const QColor& normal)
-{
-    if (!difference || *difference == 0) {
-        return normal;
-    }
-    return (*difference > 0) == (direction == rivet::Direction::Higher) ? betterColor(normal) : worseColor(normal);
-}
-
 } // namespace
 
 ProposalView::ProposalView(const rivet::PartsTable& table, QWidget* parent)
@@ -92,10 +71,7 @@ ProposalView::ProposalView(const rivet::PartsTable& table, QWidget* parent)
 
     m_detailHeading = new QLabel(this);
     m_detailHeading->setObjectName("lbDetail");
-    m_detail = figureTable("twDetail", {"項目", "現在", "候補", "差"}, this);
-    m_detail->setSelectionMode(QAbstractItemView::NoSelection);
-    m_detail->setFocusPolicy(Qt::NoFocus);
-    m_detail->setRowCount(rivet::kFigureCount);
+    m_detail = comparisonTable("twDetail", {"項目", "現在", "候補", "差"}, this);
     m_detail->setColumnWidth(Caption, 132);
     m_detail->setColumnWidth(Current, 84);
     m_detail->setColumnWidth(Proposed, 84);
@@ -104,9 +80,7 @@ ProposalView::ProposalView(const rivet::PartsTable& table, QWidget* parent)
     m_detail->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_detail->setFixedSize(132 + 2 * 84 + 70 + 2 * m_detail->frameWidth(),
                            figureTableHeight(m_detail, rivet::kFigureCount));
-    m_detailParts = figureTable("twDetailParts", {"部位", "現在", "候補"}, this);
-    m_detailParts->setSelectionMode(QAbstractItemView::NoSelection);
-    m_detailParts->setFocusPolicy(Qt::NoFocus);
+    m_detailParts = comparisonTable("twDetailParts", {"部位", "現在", "候補"}, this);
     m_detailParts->setColumnWidth(0, 84);
     m_detailParts->setColumnWidth(1, 110);
     m_detailParts->setMinimumWidth(84 + 2 * 110 + 2 * m_detailParts->frameWidth());
@@ -191,13 +165,15 @@ void ProposalView::showRow(int row, const rivet::MachineEvaluation& proposal, do
     const rivet::MachineComparison comparison = rivet::compareMachines(m_table, *m_current, proposal);
     const auto goal = static_cast<std::size_t>(m_goalFigure);
     const Changes changes = changesOf(comparison);
-    setCell(m_results, row, Rank, QString::number(row + 1), normal, Qt::AlignRight);
-    setCell(m_results, row, GoalValue, text(rivet::formatGeneral(value)), normal, Qt::AlignRight);
-    setCell(m_results, row, GoalDifference, text(rivet::differenceText(comparison.figures[goal].difference)),
-            goalColor(comparison.figures[goal].difference, m_direction, normal), Qt::AlignRight);
-    setCell(m_results, row, Price, text(proposal.figures[1].text), normal, Qt::AlignRight);
-    setCell(m_results, row, ChangedParts, changes.brief.isEmpty() ? "（現在の機体と同じ）" : changes.brief.join("、"),
-            normal);
+    setFigureCell(m_results, row, Rank, QString::number(row + 1), normal, Qt::AlignRight);
+    setFigureCell(m_results, row, GoalValue, text(rivet::formatGeneral(value)), normal, Qt::AlignRight);
+    // Green where the proposal comes closer to the goal than the current machine, red where not.
+    const std::optional<double> goalDifference = comparison.figures[goal].difference;
+    setFigureCell(m_results, row, GoalDifference, text(rivet::differenceText(goalDifference)),
+                  differenceColor(rivet::favouredBy(goalDifference, m_direction), normal), Qt::AlignRight);
+    setFigureCell(m_results, row, Price, text(proposal.figures[1].text), normal, Qt::AlignRight);
+    setFigureCell(m_results, row, ChangedParts,
+                  changes.brief.isEmpty() ? "（現在の機体と同じ）" : changes.brief.join("、"), normal);
     const QString hint = changes.full.isEmpty() ? "現在の機体と同じです" : changes.full.join("\n");
     for (int column = Rank; column <= ChangedParts; ++column) {
         m_results->item(row, column)->setToolTip(hint);
@@ -206,7 +182,6 @@ void ProposalView::showRow(int row, const rivet::MachineEvaluation& proposal, do
 
 void ProposalView::showDetail()
 {
-    const QColor normal = palette().color(QPalette::Text);
     const QList<QTableWidgetItem*> selected = m_results->selectedItems();
     const int row = selected.isEmpty() ? -1 : selected.first()->row();
     m_detailHeading->setText(row < 0 ? "候補を選ぶと、現在の機体との違いをここに表示します"
@@ -215,44 +190,7 @@ void ProposalView::showDetail()
     if (row >= 0 && m_current) {
         comparison = rivet::compareMachines(m_table, *m_current, m_proposals.at(static_cast<std::size_t>(row)));
     }
-    showChangedParts(comparison);
-    for (int i = 0; i < rivet::kFigureCount; ++i) {
-        setCell(m_detail, i, Caption, QString::fromUtf8(rivet::figureCaption(i)), normal);
-        if (!comparison) {
-            for (int column : {Current, Proposed, Difference}) {
-                setCell(m_detail, i, column, QString(), normal, Qt::AlignRight);
-            }
-            continue;
-        }
-        const rivet::FigureComparison& figure = comparison->figures[static_cast<std::size_t>(i)];
-        setCell(m_detail, i, Current, text(figure.base), figure.baseWarning ? worseColor(normal) : normal,
-                Qt::AlignRight);
-        setCell(m_detail, i, Proposed, text(figure.other), figure.otherWarning ? worseColor(normal) : normal,
-                Qt::AlignRight);
-        setCell(m_detail, i, Difference, text(rivet::differenceText(figure.difference)),
-                differenceColor(figure.better, normal), Qt::AlignRight);
-    }
-}
-
-void ProposalView::showChangedParts(const std::optional<rivet::MachineComparison>& comparison)
-{
     const QColor normal = palette().color(QPalette::Text);
-    m_detailParts->setRowCount(comparison ? static_cast<int>(comparison->parts.size() + comparison->options.size())
-                                          : 0);
-    if (!comparison) {
-        return;
-    }
-    int row = 0;
-    for (const rivet::PartDifference& part : comparison->parts) {
-        setCell(m_detailParts, row, 0, QString::fromUtf8(rivet::selectorCaption(part.selector)), normal);
-        setCell(m_detailParts, row, 1, text(part.base), normal);
-        setCell(m_detailParts, row, 2, text(part.other), normal);
-        ++row;
-    }
-    for (const rivet::OptionDifference& option : comparison->options) {
-        setCell(m_detailParts, row, 0, "オプション", normal);
-        setCell(m_detailParts, row, 1, text(rivet::optionMark(option.base) + option.name), normal);
-        setCell(m_detailParts, row, 2, text(rivet::optionMark(option.other) + option.name), normal);
-        ++row;
-    }
+    showFigureComparison(m_detail, comparison ? &*comparison : nullptr, normal);
+    showPartDifferences(m_detailParts, comparison ? &*comparison : nullptr, normal);
 }

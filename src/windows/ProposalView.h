@@ -15,8 +15,8 @@ class QTableWidget;
 // The machines a search proposes, best first: rank, goal value and its difference, price and
 // the parts that would change (twResults); below, the sixteen figures of the chosen row beside
 // those of the current machine with the differences (twDetail), and the parts that differ
-// (twDetailParts). Everything is compared with
-// the machine being worked on, so it follows every evaluation.
+// (twDetailParts). Everything is compared with the machine being worked on, so it follows
+// every evaluation.
 class ProposalView : public QWidget
 {
     Q_OBJECT
@@ -43,7 +43,6 @@ private:
     void refresh();
     void showRow(int row, const rivet::MachineEvaluation& proposal, double value);
     void showDetail();
-    void showChangedParts(const std::optional<rivet::MachineComparison>& comparison);
 
     const rivet::PartsTable& m_table;
     std::optional<rivet::MachineEvaluation> m_current;

@@ -47,6 +47,15 @@ TEST(FigureNumbers, differencesAndDirectionsFollowEachFiguresSense)
     }
 }
 
+TEST(FigureNumbers, aSearchGoalMayCountAFigureTheOtherWayRound)
+{
+    // Looking for the heaviest machine, the lighter proposal is the worse one.
+    EXPECT_EQ(favouredBy(-136, betterDirection(2)), Better::Other);
+    EXPECT_EQ(favouredBy(-136, Direction::Higher), Better::Base);
+    EXPECT_EQ(favouredBy(0, Direction::Higher), Better::Neither);
+    EXPECT_EQ(favouredBy(std::nullopt, Direction::Lower), Better::Neither);
+}
+
 TEST(FigureNumbers, groundSpeedIsTheComputedOneAndEmptyMachinesHaveNoBoostNumbers)
 {
     // Four-legged legs show their code ("26"), but the number is the computed speed.

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QTableWidget>
 #include <QTest>
 #include <QWidget>
 
@@ -47,6 +48,13 @@ inline void chooseItem(QComboBox* box, int index)
 inline QString labelText(QObject* window, const char* name)
 {
     return child<QLabel>(window, name)->text();
+}
+
+// The text of a cell of the table of that objectName; empty where nothing was written.
+inline QString cellText(QObject* window, const char* table, int row, int column)
+{
+    const QTableWidgetItem* item = child<QTableWidget>(window, table)->item(row, column);
+    return item ? item->text() : QString();
 }
 
 // True when the label is drawn in the warning colour.

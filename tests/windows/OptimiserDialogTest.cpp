@@ -29,12 +29,6 @@ void press(QWidget* window, const char* button)
     QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
 }
 
-QString cell(QWidget* window, const char* table, int row, int column)
-{
-    const QTableWidgetItem* item = child<QTableWidget>(window, table)->item(row, column);
-    return item ? item->text() : QString();
-}
-
 } // namespace
 
 class OptimiserDialogTest : public QObject
@@ -76,12 +70,12 @@ private Q_SLOTS:
         QTRY_VERIFY(!dialog->searching());
         QCOMPARE(child<QTableWidget>(dialog, "twResults")->rowCount(), 10);
         QVERIFY(labelText(dialog, "lbSearchStatus").contains("通りを調べました"));
-        QCOMPARE(cell(dialog, "twResults", 0, 1),
+        QCOMPARE(cellText(dialog, "twResults", 0, 1),
                  QString::fromStdString(rivet::formatGeneral(expected.machines[0].value)));
-        QCOMPARE(cell(dialog, "twResults", 9, 1),
+        QCOMPARE(cellText(dialog, "twResults", 9, 1),
                  QString::fromStdString(rivet::formatGeneral(expected.machines[9].value)));
-        QVERIFY(cell(dialog, "twResults", 0, 4).contains("→"));
-        QVERIFY(!cell(dialog, "twResults", 0, 4).contains("脚→")); // kept
+        QVERIFY(cellText(dialog, "twResults", 0, 4).contains("→"));
+        QVERIFY(!cellText(dialog, "twResults", 0, 4).contains("脚→")); // kept
 
         // The first is chosen; applying it puts in every part and option as proposed.
         QVERIFY(child<QPushButton>(dialog, "btApply")->isEnabled());
@@ -106,8 +100,8 @@ private Q_SLOTS:
         QCOMPARE(form->assembly().currentFile(), file);
         QCOMPARE(form->windowTitle(), QString::fromStdString(file));
         // The list now compares with the applied machine.
-        QCOMPARE(cell(dialog, "twResults", 0, 4), QString("（現在の機体と同じ）"));
-        QCOMPARE(cell(dialog, "twResults", 0, 2), QString("0"));
+        QCOMPARE(cellText(dialog, "twResults", 0, 4), QString("（現在の機体と同じ）"));
+        QCOMPARE(cellText(dialog, "twResults", 0, 2), QString("0"));
     }
 
     void aSearchStopsOnCancelAndOnClosing()

@@ -27,12 +27,6 @@ QComboBox* selector(PlannerWindows& planner, const char* name)
     return child<QComboBox>(planner.asmForm.get(), name);
 }
 
-QString cell(QWidget* window, const char* table, int row, int column)
-{
-    const QTableWidgetItem* item = child<QTableWidget>(window, table)->item(row, column);
-    return item ? item->text() : QString();
-}
-
 } // namespace
 
 class PreviewTest : public QObject
@@ -112,20 +106,30 @@ private Q_SLOTS:
         auto* window = child<QWidget>(form, "ComparisonWindow");
         QVERIFY(window->isVisible());
         QVERIFY(labelText(window, "lbBase").startsWith("基準：へっぽこ１号"));
-        QCOMPARE(cell(window, "twFigures", 0, 1), QString("8231"));
-        QCOMPARE(cell(window, "twFigures", 0, 3), QString("0"));
+        QCOMPARE(cellText(window, "twFigures", 0, 1), QString("8231"));
+        QCOMPARE(cellText(window, "twFigures", 0, 3), QString("0"));
 
         // The first reference machine opened as the document.
         const std::string first = planner.home.garageDir() + "first.asm";
         writeBytes(first, sjisFile({"[asm]", "leg=1", "bwpl=0"}));
         planner.dialogs.fileNames << QString::fromStdString(first);
         child<QAction>(form, "acOpenfile")->trigger();
-        QCOMPARE(cell(window, "twFigures", 0, 1), QString("8231"));
-        QCOMPARE(cell(window, "twFigures", 0, 2), QString("8431"));
-        QCOMPARE(cell(window, "twFigures", 0, 3), QString("+200"));
+        QCOMPARE(cellText(window, "twFigures", 0, 1), QString("8231"));
+        QCOMPARE(cellText(window, "twFigures", 0, 2), QString("8431"));
+        QCOMPARE(cellText(window, "twFigures", 0, 3), QString("+200"));
         QCOMPARE(child<QTableWidget>(window, "twFigures")->item(0, 3)->foreground().color(), QColor(0, 128, 0));
-        QCOMPARE(cell(window, "twParts", 0, 0), QString("脚"));
-        QCOMPARE(cell(window, "twParts", 1, 2), QString("NO EQUIP"));
+        // The desktop turning dark recolours the table, captions and differences alike.
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Text, QColor(239, 240, 241));
+        QApplication::setPalette(dark);
+        auto* figures = child<QTableWidget>(window, "twFigures");
+        QTRY_COMPARE(figures->item(0, 0)->foreground().color(), QColor(239, 240, 241));
+        QCOMPARE(figures->item(0, 3)->foreground().color(), QColor(112, 208, 112));
+        QApplication::setPalette(light);
+        QTRY_COMPARE(figures->item(0, 3)->foreground().color(), QColor(0, 128, 0));
+        QCOMPARE(cellText(window, "twParts", 0, 0), QString("脚"));
+        QCOMPARE(cellText(window, "twParts", 1, 2), QString("NO EQUIP"));
 
         // Another file as the base: the document keeps its file and its saved state.
         const std::string other = planner.home.garageDir() + "other.asm";
@@ -133,9 +137,9 @@ private Q_SLOTS:
         planner.dialogs.fileNames << QString::fromStdString(other);
         QTest::mouseClick(child<QPushButton>(window, "btCompareFile"), Qt::LeftButton);
         QCOMPARE(labelText(window, "lbBase"), "基準：" + QString::fromStdString(other));
-        QCOMPARE(cell(window, "twFigures", 15, 1), QString("1818"));
-        QCOMPARE(cell(window, "twFigures", 15, 3), QString("-800"));
-        QCOMPARE(cell(window, "twParts", 0, 1), QString("■SP-ABS"));
+        QCOMPARE(cellText(window, "twFigures", 15, 1), QString("1818"));
+        QCOMPARE(cellText(window, "twFigures", 15, 3), QString("-800"));
+        QCOMPARE(cellText(window, "twParts", 0, 1), QString("■SP-ABS"));
         QCOMPARE(form->windowTitle(), QString::fromStdString(first));
         QCOMPARE(form->assembly().currentFile(), first);
         QVERIFY(!child<QAction>(form, "acSave")->isEnabled());
