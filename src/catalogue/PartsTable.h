@@ -80,6 +80,8 @@ inline int slotOfSelector(int number)
 {
     return kSelectorSlots.at(static_cast<std::size_t>(number - 1));
 }
+// The caption of the catalogue button beside selector cb<selector>: "頭", "コア" ... "左肩武器".
+const char* selectorCaption(int selector);
 
 // The program-wide table of parts: filled once at start, read-only afterwards. Entry k of a
 // slot group is item k of the slot's selector.

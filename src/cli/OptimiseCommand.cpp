@@ -20,12 +20,7 @@ constexpr const char* kNoMachine = "条件を満たす機体がありません";
 // The proposed parts and options put into an assembly, as if the player had chosen them.
 void takeMachine(Assembly& assembly, const ProposedMachine& machine)
 {
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
-        assembly.setPositionFromCode(selector, machine.selection.position(selector));
-    }
-    for (int n = 1; n <= kOptionCount; ++n) {
-        assembly.setOptionFromCode(n, machine.selection.option(n));
-    }
+    assembly.setSelectionFromCode(machine.selection);
     assembly.change();
 }
 

@@ -41,14 +41,6 @@ MachineComparison compareMachines(const PartsTable& table, const MachineEvaluati
     return comparison;
 }
 
-const char* selectorCaption(int selector)
-{
-    static const char* const captions[kSelectorCount] = {
-        "頭", "コア", "腕", "脚", "ジェネレータ", "ＦＣＳ", "ブースター", "腕武器", "ブレード", "右肩武器", "左肩武器",
-    };
-    return captions[selector - 1];
-}
-
 std::string differenceText(const std::optional<double>& difference)
 {
     if (!difference) {

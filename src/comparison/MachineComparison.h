@@ -50,9 +50,6 @@ struct MachineComparison
 MachineComparison compareMachines(const PartsTable& table, const MachineEvaluation& base,
                                   const MachineEvaluation& other);
 
-// The caption of the catalogue button beside selector cb<selector>: "頭", "コア" ... "左肩武器".
-const char* selectorCaption(int selector);
-
 // A difference as the tool writes it: "+8600", "-0.9", "0"; empty for none.
 std::string differenceText(const std::optional<double>& difference);
 

@@ -68,6 +68,16 @@ std::string Assembly::itemText(int selector) const
     return selectorItemText(m_table, m_selection, selector);
 }
 
+void Assembly::setSelectionFromCode(const Selection& selection)
+{
+    for (int selector = 1; selector <= kSelectorCount; ++selector) {
+        setPositionFromCode(selector, selection.position(selector));
+    }
+    for (int n = 1; n <= kOptionCount; ++n) {
+        setOptionFromCode(n, selection.option(n));
+    }
+}
+
 void Assembly::tickOption(int n, bool ticked)
 {
     if (m_selection.option(n) == ticked) {

@@ -47,6 +47,8 @@ public:
     bool option(int n) const { return m_selection.option(n); }
     // Ticks or clears option box n without an event.
     void setOptionFromCode(int n, bool ticked) { m_selection.setOption(n, ticked); }
+    // Sets every selector and option box from code: no change event, no rule, no pairing.
+    void setSelectionFromCode(const Selection& selection);
     // Ticks or clears option box n as its click does: a change of state runs the evaluation.
     void tickOption(int n, bool ticked);
     // After the player changed one back-weapon selector: a two-slot weapon empties the other.

@@ -33,11 +33,6 @@ void MainWindow::applyProposal(const rivet::Selection& proposal)
     // Every selector and option from code, then the one evaluation a choice ends in: the
     // machine counts as modified, while its file and the caption stay as they are. The rules
     // and the back-weapon pairing leave a proposed machine as it is, so it shows as proposed.
-    for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
-        m_assembly->setPositionFromCode(selector, proposal.position(selector));
-    }
-    for (int n = 1; n <= rivet::kOptionCount; ++n) {
-        m_assembly->setOptionFromCode(n, proposal.option(n));
-    }
+    m_assembly->setSelectionFromCode(proposal);
     reevaluate();
 }

@@ -25,28 +25,6 @@ constexpr int kFigureStep = 17;
 constexpr int kCaptionWidth = 120;
 constexpr int kValueWidth = 65;
 
-struct SlotRow
-{
-    const char* caption;
-    int slot; // the tag: slot number of the button's catalogue
-};
-
-// Buttons bb01..bb12 in name order.
-const SlotRow kSlotRows[12] = {
-    {"頭", rivet::HeadSlot},
-    {"コア", rivet::CoreSlot},
-    {"腕", rivet::ArmsSlot},
-    {"脚", rivet::LegsSlot},
-    {"ジェネレータ", rivet::GeneratorSlot},
-    {"ＦＣＳ", rivet::FcsSlot},
-    {"ブースター", rivet::BoosterSlot},
-    {"腕武器", rivet::ArmWeaponSlot},
-    {"ブレード", rivet::BladeSlot},
-    {"右肩武器", rivet::BackWeaponSlot},
-    {"左肩武器", rivet::BackWeaponSlot},
-    {"Option", rivet::OptionSlot},
-};
-
 // Drop-down lengths of cb1..cb11 with the long list on, and with it off.
 constexpr int kLongListLengths[rivet::kSelectorCount] = {40, 40, 40, 40, 40, 40, 40, 40, 40, 20, 20};
 constexpr int kShortListLength = 5;
@@ -106,9 +84,12 @@ void PartsPage::buildSlots(QWidget* panel)
     for (int i = 0; i < 12; ++i) {
         const int y = firstSlotY + i * kRowStep;
         const QString name = "bb" + twoDigits(i + 1);
-        QPushButton* slotButton
-            = button(name.toLatin1().constData(), kSlotRows[i].caption, panel, QRect(4, y, kButtonWidth, 20));
-        slotButton->setProperty("tag", kSlotRows[i].slot);
+        // bb01..bb11 stand beside cb1..cb11 and list their slots; bb12 lists the options.
+        const bool options = i == rivet::kSelectorCount;
+        const QString caption = options ? QString("Option") : QString::fromUtf8(rivet::selectorCaption(i + 1));
+        QPushButton* slotButton = button(name.toLatin1().constData(), caption, panel, QRect(4, y, kButtonWidth, 20));
+        // The tag is the slot whose catalogue file the button lists.
+        slotButton->setProperty("tag", options ? rivet::OptionSlot : rivet::slotOfSelector(i + 1));
         m_slotButtons[static_cast<std::size_t>(i)] = slotButton;
         if (i < rivet::kSelectorCount) {
             auto* selector = new QComboBox(panel);
