@@ -67,20 +67,23 @@ std::array<FigureText, kFigureCount> figureTexts(const MachineTotals& t, const P
     f[3] = judged(pair(t.spareLoad, t.legLoadCapacity), loadVerdict(t.spareLoad), true);
     f[4] = judged(pair(t.coreSpareLoad, t.coreLoadCapacity), loadVerdict(t.coreSpareLoad), true);
     f[5] = judged(pair(t.freeSlots, t.coreSlots), slotVerdict(t.coreSlots, t.usedSlots), true);
-    f[6] = judged(pair(t.restEnergyUse, t.generatorOutput),
-                  energyVerdict(static_cast<std::int32_t>(std::int64_t {t.generatorOutput} - t.restEnergyUse), 383),
-                  false);
-    f[7] = judged(pair(t.moveEnergyUse, t.generatorOutput),
-                  energyVerdict(static_cast<std::int32_t>(std::int64_t {t.generatorOutput} - t.moveEnergyUse), 191),
-                  false);
+    f[6] = judged(
+        pair(t.restEnergyUse, t.generatorOutput),
+        energyVerdict(static_cast<std::int32_t>(std::int64_t {t.generatorOutput} - t.restEnergyUse), kRestEnergyScale),
+        false);
+    f[7] = judged(
+        pair(t.moveEnergyUse, t.generatorOutput),
+        energyVerdict(static_cast<std::int32_t>(std::int64_t {t.generatorOutput} - t.moveEnergyUse), kMoveEnergyScale),
+        false);
     f[8] = judged(pair(t.shellCoefficient, t.shellDefenceTotal), shellVerdict(t.shellCoefficient), false);
     f[9] = judged(pair(t.beamCoefficient, t.beamDefenceTotal), beamVerdict(t.beamCoefficient), false);
     f[10] = plain(durabilityText(t.shellDurability));
     f[11] = plain(durabilityText(t.beamDurability));
     f[12] = judged(legSpeedText(legs.legType).value_or(formatGeneral(t.groundBoostSpeed)),
-                   boostVerdict(t.groundBoostSpeed, 63), true);
-    f[13] = judged(formatGeneral(t.riseBoostSpeed), boostVerdict(t.riseBoostSpeed, 49), true);
-    f[14] = judged(formatGeneral(t.riseBoostAcceleration), boostVerdict(t.riseBoostAcceleration, 63), true);
+                   boostVerdict(t.groundBoostSpeed, kGroundBoostLimit), true);
+    f[13] = judged(formatGeneral(t.riseBoostSpeed), boostVerdict(t.riseBoostSpeed, kRiseSpeedLimit), true);
+    f[14] = judged(formatGeneral(t.riseBoostAcceleration),
+                   boostVerdict(t.riseBoostAcceleration, kRiseAccelerationLimit), true);
     f[15] = plain(std::to_string(t.totalStability));
     return f;
 }

@@ -70,10 +70,13 @@ bool isSound(const MachineTotals& t)
     // The warnings and energy verdicts the window shows for ed4..ed8 and ed13..ed15.
     return !loadVerdict(t.spareLoad).warning && !loadVerdict(t.coreSpareLoad).warning
         && !slotVerdict(t.coreSlots, t.usedSlots).warning
-        && !shortOfOutput(static_cast<std::int32_t>(std::int64_t {t.generatorOutput} - t.restEnergyUse), 383)
-        && !shortOfOutput(static_cast<std::int32_t>(std::int64_t {t.generatorOutput} - t.moveEnergyUse), 191)
-        && !boostVerdict(t.groundBoostSpeed, 63).warning && !boostVerdict(t.riseBoostSpeed, 49).warning
-        && !boostVerdict(t.riseBoostAcceleration, 63).warning;
+        && !shortOfOutput(static_cast<std::int32_t>(std::int64_t {t.generatorOutput} - t.restEnergyUse),
+                          kRestEnergyScale)
+        && !shortOfOutput(static_cast<std::int32_t>(std::int64_t {t.generatorOutput} - t.moveEnergyUse),
+                          kMoveEnergyScale)
+        && !boostVerdict(t.groundBoostSpeed, kGroundBoostLimit).warning
+        && !boostVerdict(t.riseBoostSpeed, kRiseSpeedLimit).warning
+        && !boostVerdict(t.riseBoostAcceleration, kRiseAccelerationLimit).warning;
 }
 
 } // namespace rivet
