@@ -2,7 +2,7 @@
 
 #include "widgets/ColorGrid.h"
 #include "widgets/DigitKeyFilter.h"
-#include "widgets/QuietControls.h"
+#include "widgets/PageControls.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // the right.
 #include "mainwindow/PartsPage.h"
 
-#include "widgets/QuietControls.h"
+#include "widgets/PageControls.h"
 #include "widgets/ShiftJisInput.h"
 
 #include <QCheckBox>

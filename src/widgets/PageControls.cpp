@@ -1,4 +1,4 @@
-#include "widgets/QuietControls.h"
+#include "widgets/PageControls.h"
 
 #include <QFrame>
 #include <QLineEdit>

@@ -7,6 +7,8 @@ class QLineEdit;
 class QSlider;
 class QWidget;
 
+// Pieces the pages of the main window share.
+
 // Showing the model in the controls: a control is written only when its value differs, and
 // without raising the change events that stand for the player's edits.
 void showTextQuietly(QLineEdit* field, const QString& text);
