@@ -3,9 +3,10 @@
 #include "cli/Arguments.h"
 #include "cli/Json.h"
 #include "cli/MachineOutput.h"
-#include "cli/OpenedAssembly.h"
 #include "common/ShiftJis.h"
 #include "comparison/MachineComparison.h"
+#include "document/DocumentService.h"
+#include "startup/StartUp.h"
 
 #include <ostream>
 
@@ -84,8 +85,8 @@ int CompareCommand::execute(const std::vector<std::string>& arguments, std::ostr
     const std::string& basePath = parsed->names[0];
     const std::string& otherPath = parsed->names[1];
     auto workspace = startWorkspace();
-    const auto base = openAsTheWindowDoes(*workspace, basePath);
-    const auto other = openAsTheWindowDoes(*workspace, otherPath);
+    const auto base = openAsTheWindowDoes(workspace->table, basePath);
+    const auto other = openAsTheWindowDoes(workspace->table, otherPath);
     const MachineComparison comparison = compareMachines(workspace->table, base->evaluation(), other->evaluation());
     if (parsed->json) {
         writeJson(out, basePath, otherPath, comparison);

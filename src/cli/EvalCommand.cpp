@@ -2,7 +2,8 @@
 
 #include "cli/Arguments.h"
 #include "cli/MachineOutput.h"
-#include "cli/OpenedAssembly.h"
+#include "document/DocumentService.h"
+#include "startup/StartUp.h"
 
 #include <ostream>
 
@@ -17,11 +18,11 @@ int EvalCommand::execute(const std::vector<std::string>& arguments, std::ostream
     }
     auto workspace = startWorkspace();
     for (const auto& path : parsed->names) {
-        auto assembly = openAsTheWindowDoes(*workspace, path);
+        auto document = openAsTheWindowDoes(workspace->table, path);
         if (parsed->json) {
-            out << machineJson(path, *assembly) << "\n";
+            out << machineJson(path, *document) << "\n";
         } else {
-            writeMachineTable(out, path, *assembly);
+            writeMachineTable(out, path, *document);
         }
     }
     return kExitOk;

@@ -1,7 +1,7 @@
 #include "cli/ExportCommand.h"
 
-#include "cli/OpenedAssembly.h"
 #include "document/DocumentService.h"
+#include "startup/StartUp.h"
 
 #include <optional>
 #include <ostream>
@@ -62,14 +62,14 @@ int ExportCommand::execute(const std::vector<std::string>& arguments, std::ostre
         return kExitUsage;
     }
     auto workspace = startWorkspace();
-    auto assembly = openAsTheWindowDoes(*workspace, options->file);
+    auto document = openAsTheWindowDoes(workspace->table, options->file);
     const std::string& dataDir = workspace->paths.dataDir;
     const std::string target = options->output.value_or(reportPath(options->file, options->kind));
     std::optional<std::string> notice;
     if (target != "-") {
-        notice = exportReport(*assembly, dataDir, options->kind, options->templateNumber, target);
+        notice = exportReport(*document, dataDir, options->kind, options->templateNumber, target);
     } else if (!(notice = missingTemplate(dataDir, options->kind, options->templateNumber))) {
-        out << buildReport(*assembly, dataDir, options->kind, options->templateNumber);
+        out << buildReport(*document, dataDir, options->kind, options->templateNumber);
         out.flush();
         return out ? kExitOk : kExitFailure;
     }

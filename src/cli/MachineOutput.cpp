@@ -12,9 +12,9 @@ namespace rivet::cli {
 
 namespace {
 
-std::string optionCaption(const Assembly& assembly, int n)
+std::string optionCaption(const MachineDocument& document, int n)
 {
-    const Part* option = assembly.table().option(n);
+    const Part* option = document.table().option(n);
     return option ? option->name : std::string();
 }
 
@@ -25,24 +25,24 @@ std::string rightAligned(const std::string& text, int width)
     return std::string(static_cast<std::size_t>(std::max(0, width - sjis::byteWidth(text))), ' ') + text;
 }
 
-std::string machineJson(const std::optional<std::string>& file, const Assembly& assembly,
+std::string machineJson(const std::optional<std::string>& file, const MachineDocument& document,
                         const std::string& moreMembers)
 {
     std::ostringstream out;
     out << "{\"file\": " << jsonStringOrNull(file) << ", \"selectors\": [";
     for (int selector = 1; selector <= kSelectorCount; ++selector) {
         out << (selector > 1 ? ", " : "") << "{\"name\": \"cb" << selector
-            << "\", \"position\": " << assembly.position(selector)
-            << ", \"text\": " << jsonString(assembly.itemText(selector)) << "}";
+            << "\", \"position\": " << document.position(selector)
+            << ", \"text\": " << jsonString(document.itemText(selector)) << "}";
     }
     out << "], \"options\": [";
     for (int n = 1; n <= kOptionCount; ++n) {
         out << (n > 1 ? ", " : "") << "{\"name\": \"" << optionBoxName(n)
-            << "\", \"checked\": " << jsonBool(assembly.option(n))
-            << ", \"caption\": " << jsonString(optionCaption(assembly, n)) << "}";
+            << "\", \"checked\": " << jsonBool(document.option(n))
+            << ", \"caption\": " << jsonString(optionCaption(document, n)) << "}";
     }
     out << "], \"figures\": [";
-    const auto& figures = assembly.figures();
+    const auto& figures = document.evaluation().figures;
     for (int i = 0; i < kFigureCount; ++i) {
         const FigureText& figure = figures[static_cast<std::size_t>(i)];
         out << (i > 0 ? ", " : "") << "{\"name\": \"" << figureLabelName(i)
@@ -53,21 +53,21 @@ std::string machineJson(const std::optional<std::string>& file, const Assembly& 
     return out.str();
 }
 
-void writeMachineTable(std::ostream& out, const std::string& heading, const Assembly& assembly)
+void writeMachineTable(std::ostream& out, const std::string& heading, const MachineDocument& document)
 {
     out << heading << "\n";
     for (int selector = 1; selector <= kSelectorCount; ++selector) {
-        out << "  cb" << selector << (selector < 10 ? " " : "") << "  " << assembly.itemText(selector) << "\n";
+        out << "  cb" << selector << (selector < 10 ? " " : "") << "  " << document.itemText(selector) << "\n";
     }
     std::string options;
     for (int n = 1; n <= kOptionCount; ++n) {
-        if (assembly.option(n)) {
-            options += " " + optionCaption(assembly, n);
+        if (document.option(n)) {
+            options += " " + optionCaption(document, n);
         }
     }
     out << "  options" << (options.empty() ? " -" : options) << "\n";
     for (int i = 0; i < kFigureCount; ++i) {
-        const FigureText& figure = assembly.figures()[static_cast<std::size_t>(i)];
+        const FigureText& figure = document.evaluation().figures[static_cast<std::size_t>(i)];
         out << "  " << paddedFigureCaption(i) << rightAligned(figure.text, 12) << (figure.warning ? " !" : "  ") << " "
             << figure.verdict.value_or("") << "\n";
     }

@@ -1,12 +1,13 @@
 #include "cli/OptimiseCommand.h"
 
 #include "cli/MachineOutput.h"
-#include "cli/OpenedAssembly.h"
 #include "cli/OptimiseArguments.h"
 #include "common/ErrorText.h"
 #include "common/Numbers.h"
 #include "document/AssemblyFile.h"
+#include "document/DocumentService.h"
 #include "evaluation/FigureTexts.h"
+#include "startup/StartUp.h"
 
 #include <chrono>
 #include <ostream>
@@ -17,11 +18,10 @@ namespace {
 
 constexpr const char* kNoMachine = "条件を満たす機体がありません";
 
-// The proposed parts and options put into an assembly, as if the player had chosen them.
-void takeMachine(Assembly& assembly, const ProposedMachine& machine)
+// The proposed parts and options put into a machine, as if the player had chosen them.
+void takeMachine(MachineDocument& document, const ProposedMachine& machine)
 {
-    assembly.setSelectionFromCode(machine.selection);
-    assembly.change();
+    document.setSelection(machine.selection);
 }
 
 struct Report
@@ -42,10 +42,10 @@ void writeJson(std::ostream& out, const PartsTable& table, const Report& report)
         << directionName(report.request.direction) << "\"}, \"machines\": [";
     bool first = true;
     for (const ProposedMachine& machine : report.result.machines) {
-        Assembly assembly(table);
-        takeMachine(assembly, machine);
+        MachineDocument document(table);
+        takeMachine(document, machine);
         out << (first ? "\n" : ",\n")
-            << machineJson(std::nullopt, assembly, ", \"value\": " + formatGeneral(machine.value));
+            << machineJson(std::nullopt, document, ", \"value\": " + formatGeneral(machine.value));
         first = false;
     }
     out << "\n], \"candidates\": " << report.result.candidates() << ", \"examined\": " << report.result.examined
@@ -60,9 +60,9 @@ void writeList(std::ostream& out, const PartsTable& table, const Report& report)
         << directionName(report.request.direction) << ")\n";
     int rank = 0;
     for (const ProposedMachine& machine : report.result.machines) {
-        Assembly assembly(table);
-        takeMachine(assembly, machine);
-        writeMachineTable(out, "#" + std::to_string(++rank) + "  " + formatGeneral(machine.value), assembly);
+        MachineDocument document(table);
+        takeMachine(document, machine);
+        writeMachineTable(out, "#" + std::to_string(++rank) + "  " + formatGeneral(machine.value), document);
     }
     out << "候補 " << report.result.candidates() << " 件 (評価 " << report.result.examined << " 件, 枝刈り "
         << report.result.boundedAway << " 件)  " << formatText("%.3f", report.seconds) << " 秒\n";
@@ -79,10 +79,11 @@ int OptimiseCommand::execute(const std::vector<std::string>& arguments, std::ost
     }
     const OptimiseArguments& given = parsed.arguments;
     auto workspace = startWorkspace();
-    auto assembly = given.file ? openAsTheWindowDoes(*workspace, *given.file) : startAsTheWindowDoes(*workspace);
+    auto document
+        = given.file ? openAsTheWindowDoes(workspace->table, *given.file) : startAsTheWindowDoes(workspace->table);
 
     OptimiserRequest request;
-    request.start = assembly->selection();
+    request.start = document->machine().selection;
     request.goalFigure = given.goalFigure;
     request.direction = given.direction.value_or(betterDirection(given.goalFigure));
     request.kept = given.kept;
@@ -98,8 +99,8 @@ int OptimiseCommand::execute(const std::vector<std::string>& arguments, std::ost
     }
     if (given.output) {
         // The start's names, colours, pilot settings and description stay with the best machine.
-        takeMachine(*assembly, result.machines.front());
-        saveAssembly(*assembly, *given.output);
+        takeMachine(*document, result.machines.front());
+        saveAssembly(document->machine(), *given.output);
     }
     const Report report {request, result, elapsed.count()};
     if (given.json) {

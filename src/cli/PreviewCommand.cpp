@@ -2,8 +2,9 @@
 
 #include "cli/Arguments.h"
 #include "cli/Json.h"
-#include "cli/OpenedAssembly.h"
 #include "comparison/ChoicePreview.h"
+#include "document/DocumentService.h"
+#include "startup/StartUp.h"
 
 #include <ostream>
 
@@ -60,10 +61,10 @@ int PreviewCommand::execute(const std::vector<std::string>& arguments, std::ostr
     }
     const std::string& path = parsed->names[0];
     auto workspace = startWorkspace();
-    const auto assembly = openAsTheWindowDoes(*workspace, path);
+    const auto document = openAsTheWindowDoes(workspace->table, path);
     const std::vector<std::string> texts = workspace->table.selectorItems(slotOfSelector(*selector));
     const std::vector<ChoicePreview> previews
-        = previewList(workspace->table, assembly->evaluation(), *selector, ChoiceWay::Selector);
+        = previewList(workspace->table, document->evaluation(), *selector, ChoiceWay::Selector);
     if (parsed->json) {
         out << "{\"file\": " << jsonString(path) << ", \"selector\": \"cb" << *selector << "\", \"items\": [";
     } else {
