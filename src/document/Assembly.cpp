@@ -53,24 +53,24 @@ void Assembly::swapState(Assembly& other) noexcept
     m_logic.swapState(other.m_logic);
 }
 
-void Assembly::setPositionFromCode(int selector, int item)
+void Assembly::setPositionFromCode(Selector selector, int item)
 {
     m_selection.setPosition(selector, item >= 0 && item < itemCount(selector) ? item : -1);
 }
 
-int Assembly::itemCount(int selector) const
+int Assembly::itemCount(Selector selector) const
 {
     return m_table.itemCount(slotOfSelector(selector));
 }
 
-std::string Assembly::itemText(int selector) const
+std::string Assembly::itemText(Selector selector) const
 {
     return selectorItemText(m_table, m_selection, selector);
 }
 
 void Assembly::setSelectionFromCode(const Selection& selection)
 {
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
+    for (Selector selector : allSelectors()) {
         setPositionFromCode(selector, selection.position(selector));
     }
     for (int n = 1; n <= kOptionCount; ++n) {
@@ -146,7 +146,7 @@ MachineEvaluation Assembly::evaluation() const
     return {m_selection, m_totals, m_figures};
 }
 
-std::string Assembly::selectorHint(int selector) const
+std::string Assembly::selectorHint(Selector selector) const
 {
     return selectedPart(m_table, m_selection, selector).description;
 }

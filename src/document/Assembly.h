@@ -37,13 +37,13 @@ public:
 
     // --- parts and options
     const Selection& selection() const { return m_selection; }
-    int position(int selector) const { return m_selection.position(selector); }
+    int position(Selector selector) const { return m_selection.position(selector); }
     // Sets a selector's item from code: no change event. A position the selector does not
     // offer leaves it without an item (-1).
-    void setPositionFromCode(int selector, int item);
-    int itemCount(int selector) const;
+    void setPositionFromCode(Selector selector, int item);
+    int itemCount(Selector selector) const;
     // The text the selector shows: "NO EQUIP" at 0, a part name, "" without an item.
-    std::string itemText(int selector) const;
+    std::string itemText(Selector selector) const;
     bool option(int n) const { return m_selection.option(n); }
     // Ticks or clears option box n without an event.
     void setOptionFromCode(int n, bool ticked) { m_selection.setOption(n, ticked); }
@@ -74,11 +74,11 @@ public:
     // the selection, the figures are computed and the assembly counts as modified.
     void change();
     const MachineTotals& totals() const { return m_totals; }
-    const std::array<FigureText, kFigureCount>& figures() const { return m_figures; }
+    const PerFigure<FigureText>& figures() const { return m_figures; }
     // The machine as the last evaluation left it, for previews and comparisons.
     MachineEvaluation evaluation() const;
     // Hint of a selector: the description of its part ("no" for NO EQUIP).
-    std::string selectorHint(int selector) const;
+    std::string selectorHint(Selector selector) const;
 
     // --- colours and pilot settings; their edits mark the assembly modified
     ColorEditor& colors() { return m_colors; }
@@ -94,7 +94,7 @@ private:
     bool m_modified = false;
     std::string m_currentFile = "none";
     MachineTotals m_totals;
-    std::array<FigureText, kFigureCount> m_figures;
+    PerFigure<FigureText> m_figures;
     ColorEditor m_colors;
     PilotLogic m_logic;
 };

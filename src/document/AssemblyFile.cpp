@@ -10,7 +10,7 @@ namespace rivet {
 namespace {
 
 // Keys of the eleven selectors, cb1..cb11.
-const char* const kSelectorKeys[kSelectorCount]
+constexpr std::array<const char*, kSelectorCount> kSelectorKeys
     = {"head", "core", "arm", "leg", "gene", "fcs", "boost", "armwp", "blade", "bwpr", "bwpl"};
 const char* const kFactoryColors = ",323628,162012,182412,121812";
 constexpr int kMemoKeys = 11; // a file's description is read from keys "0".."10"
@@ -39,8 +39,8 @@ std::string saveAssembly(Assembly& assembly, const std::string& fileName)
     }
     ini.writeString("asm", "ACname", assembly.text(TextField::MachineName));
     ini.writeString("asm", "Pilotname", assembly.text(TextField::PilotName));
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
-        ini.writeInteger("asm", kSelectorKeys[selector - 1], assembly.position(selector));
+    for (Selector selector : allSelectors()) {
+        ini.writeInteger("asm", kSelectorKeys[selectorIndex(selector)], assembly.position(selector));
     }
     for (int n = 1; n <= kOptionCount; ++n) {
         ini.writeString("asm", "opt" + std::to_string(n), assembly.option(n) ? "1" : "0");
@@ -74,8 +74,8 @@ void readAssemblyFile(Assembly& assembly, const std::string& fileName)
     const IniFile ini = IniFile::load(fileName);
     assembly.setText(TextField::MachineName, ini.readString("asm", "ACname", "default"));
     assembly.setText(TextField::PilotName, ini.readString("asm", "Pilotname", "gaga"));
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
-        assembly.setPositionFromCode(selector, ini.readInteger("asm", kSelectorKeys[selector - 1], 1));
+    for (Selector selector : allSelectors()) {
+        assembly.setPositionFromCode(selector, ini.readInteger("asm", kSelectorKeys[selectorIndex(selector)], 1));
     }
     for (int n = 1; n <= kOptionCount; ++n) {
         assembly.tickOption(n, ini.readInteger("asm", "opt" + std::to_string(n), 0) != 0);

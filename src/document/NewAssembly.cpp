@@ -6,9 +6,9 @@ namespace rivet {
 
 void applyInitialSelection(Assembly& assembly)
 {
-    static constexpr int kInitialItems[kSelectorCount] = {1, 1, 1, 4, 1, 1, 1, 1, 1, 1, 41};
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
-        assembly.setPositionFromCode(selector, kInitialItems[selector - 1]);
+    static constexpr std::array<int, kSelectorCount> kInitialItems = {1, 1, 1, 4, 1, 1, 1, 1, 1, 1, 41};
+    for (Selector selector : allSelectors()) {
+        assembly.setPositionFromCode(selector, kInitialItems[selectorIndex(selector)]);
     }
 }
 

@@ -49,7 +49,7 @@ std::vector<std::string> gatherReportValues(const Assembly& assembly, ReportKind
     values.reserve(kPlaceholderCount);
     values.push_back(padded(assembly.text(TextField::MachineName), kNameWidth));
     values.push_back(padded(assembly.text(TextField::PilotName), kNameWidth));
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
+    for (Selector selector : allSelectors()) {
         values.push_back(padded(assembly.itemText(selector), kNameWidth));
     }
     for (int n = 1; n <= kOptionCount; ++n) {

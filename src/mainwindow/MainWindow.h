@@ -85,12 +85,12 @@ private:
     void saveSettings();
 
     // What the player did on the parts page and in the parts-list viewer.
-    void choosePart(int selector, int item);
-    void pickPartFromList(int selector, int item);
+    void choosePart(rivet::Selector selector, int item);
+    void pickPartFromList(rivet::Selector selector, int item);
     void tickOption(int n, bool ticked);
 
     // What choosing item `item` of cb<selector> would change, in the popup beside anchor.
-    void showChoicePreview(int selector, int item, rivet::ChoiceWay way, const QRect& anchor);
+    void showChoicePreview(rivet::Selector selector, int item, rivet::ChoiceWay way, const QRect& anchor);
     // The comparison's base: a copy of the current machine, or the machine of a file opened
     // beside the document without touching it.
     void pinComparisonBase();

@@ -16,7 +16,7 @@
 void MainWindow::connectPartsPage()
 {
     connect(m_partsPage, &PartsPage::partChosen, this,
-            [this](int selector, int item) { guarded([&] { choosePart(selector, item); }); });
+            [this](rivet::Selector selector, int item) { guarded([&] { choosePart(selector, item); }); });
     connect(m_partsPage, &PartsPage::optionClicked, this,
             [this](int n, bool ticked) { guarded([&] { tickOption(n, ticked); }); });
     connect(m_partsPage, &PartsPage::textEdited, this, [this](rivet::TextField field, const QString& text) {
@@ -36,7 +36,8 @@ void MainWindow::connectPartsPage()
     // Direct: the figures are recomputed before the viewer's press returns.
     connect(
         m_windows, &AuxiliaryWindows::partPicked, this,
-        [this](int selector, int item) { guarded([&] { pickPartFromList(selector, item); }); }, Qt::DirectConnection);
+        [this](rivet::Selector selector, int item) { guarded([&] { pickPartFromList(selector, item); }); },
+        Qt::DirectConnection);
 }
 
 void MainWindow::connectColorAndPilotPage()
@@ -69,7 +70,7 @@ void MainWindow::reevaluate()
     acSave->setEnabled(true);
 }
 
-void MainWindow::choosePart(int selector, int item)
+void MainWindow::choosePart(rivet::Selector selector, int item)
 {
     // The selector reports every choice, also of the item it already shows: that changes
     // nothing, so neither the pairing nor the evaluation runs.
@@ -86,7 +87,7 @@ void MainWindow::choosePart(int selector, int item)
     reevaluate();
 }
 
-void MainWindow::pickPartFromList(int selector, int item)
+void MainWindow::pickPartFromList(rivet::Selector selector, int item)
 {
     if (!catalogueReady() || item >= m_assembly->itemCount(selector)) {
         return;

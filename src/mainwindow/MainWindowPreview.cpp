@@ -49,10 +49,10 @@ PreviewPopup::Content popupContent(const rivet::ChoicePreview& preview, const QS
         return content;
     }
     content.title = itemText + " を選ぶと";
-    for (int i = 0; i < rivet::kFigureCount; ++i) {
-        const rivet::FigureComparison& figure = preview.comparison.figures[static_cast<std::size_t>(i)];
+    for (rivet::Figure f : rivet::allFigures()) {
+        const rivet::FigureComparison& figure = preview.comparison.figures[f];
         if (figure.base != figure.other) {
-            content.figures.push_back({rivet::figureCaption(i), text(figure.base), text(figure.other),
+            content.figures.push_back({rivet::describe(f).caption, text(figure.base), text(figure.other),
                                        text(rivet::differenceText(figure.difference)), tone(figure.better)});
         }
     }
@@ -72,14 +72,16 @@ PreviewPopup::Content popupContent(const rivet::ChoicePreview& preview, const QS
 void MainWindow::connectPreviews()
 {
     m_previewPopup = new PreviewPopup(this);
-    connect(m_partsPage, &PartsPage::previewRequested, this, [this](int selector, int item, const QRect& anchor) {
-        showChoicePreview(selector, item, rivet::ChoiceWay::Selector, anchor);
-    });
+    connect(m_partsPage, &PartsPage::previewRequested, this,
+            [this](rivet::Selector selector, int item, const QRect& anchor) {
+                showChoicePreview(selector, item, rivet::ChoiceWay::Selector, anchor);
+            });
     connect(m_partsPage, &PartsPage::previewEnded, m_previewPopup, &QWidget::hide);
     // In the viewer the popup stands below and right of the pointer, clear of it.
-    connect(m_windows, &AuxiliaryWindows::partHovered, this, [this](int selector, int item, const QPoint& at) {
-        showChoicePreview(selector, item, rivet::ChoiceWay::PartsList, QRect(at + QPoint(0, 18), QSize(12, 1)));
-    });
+    connect(m_windows, &AuxiliaryWindows::partHovered, this,
+            [this](rivet::Selector selector, int item, const QPoint& at) {
+                showChoicePreview(selector, item, rivet::ChoiceWay::PartsList, QRect(at + QPoint(0, 18), QSize(12, 1)));
+            });
     connect(m_windows, &AuxiliaryWindows::partHoverEnded, m_previewPopup, &QWidget::hide);
 
     connect(acCompare, &QAction::triggered, this, [this] { guarded([this] { showComparison(); }); });
@@ -89,7 +91,7 @@ void MainWindow::connectPreviews()
             [this] { guarded([this] { compareWithFile(); }); });
 }
 
-void MainWindow::showChoicePreview(int selector, int item, rivet::ChoiceWay way, const QRect& anchor)
+void MainWindow::showChoicePreview(rivet::Selector selector, int item, rivet::ChoiceWay way, const QRect& anchor)
 {
     // An item the catalogue no longer has (the viewer's file changed since start) cannot be
     // picked; there is nothing to preview.

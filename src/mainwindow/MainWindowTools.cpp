@@ -37,10 +37,11 @@ void MainWindow::showPartsList(QPushButton* button)
     PartsListWindow* list = m_windows->partsList();
     list->loadCatalogueFile(m_workspace.paths.dataDir + rivet::slotFileNames.at(static_cast<std::size_t>(slot)));
     if (number >= kOptionButton) {
-        list->setTarget(0);
+        list->setTarget(std::nullopt);
     } else {
-        list->setTarget(number);
-        list->selectRow(m_assembly->position(number) + 1);
+        const rivet::Selector selector = rivet::selectorAt(static_cast<std::size_t>(number - 1));
+        list->setTarget(selector);
+        list->selectRow(m_assembly->position(selector) + 1);
     }
     list->show();
     list->raise();
@@ -50,8 +51,9 @@ void MainWindow::showPartsList(QPushButton* button)
 void MainWindow::showDamageCalculator()
 {
     // The calculator starts from the figures as the window shows them: "coefficient/total".
-    m_windows->damageCalculator()->fillFromAssembly(m_partsPage->figureText(8).toStdString(),
-                                                    m_partsPage->figureText(9).toStdString());
+    m_windows->damageCalculator()->fillFromAssembly(
+        m_partsPage->figureText(rivet::Figure::ShellCoefficient).toStdString(),
+        m_partsPage->figureText(rivet::Figure::BeamCoefficient).toStdString());
 }
 
 void MainWindow::registerFileType()

@@ -87,7 +87,7 @@ const std::vector<std::string> kNewFile = {
 
 TEST_F(AssemblyFile, aNewFileHoldsEveryKeyInOrder)
 {
-    assembly.setPositionFromCode(11, 0);
+    assembly.setPositionFromCode(LeftBackSelector, 0);
     assembly.setOptionFromCode(2, true);
     assembly.setOptionFromCode(11, true);
     const std::string written = saveAssembly(assembly, home.garageDir() + "machine.txt");
@@ -100,7 +100,7 @@ TEST_F(AssemblyFile, saveThenOpenReproducesTheAssembly)
 {
     assembly.setText(TextField::MachineName, "とても長い機体の名前は二十文字もあります");
     assembly.setText(TextField::PilotName, "  blanks  ");
-    assembly.setPositionFromCode(4, 6);
+    assembly.setPositionFromCode(LegsSelector, 6);
     assembly.setOptionFromCode(13, true);
     assembly.setMemo("one\n\ntwo\nthree");
     assembly.colors().setRegionRow(2, "CORE,010203,040506,070809,646464");
@@ -114,7 +114,7 @@ TEST_F(AssemblyFile, saveThenOpenReproducesTheAssembly)
     openAssembly(loaded, path);
     EXPECT_EQ(loaded.text(TextField::MachineName), "とても長い機体の名前は二十文字もあります");
     EXPECT_EQ(loaded.text(TextField::PilotName), "blanks") << "blanks at the ends are lost";
-    EXPECT_EQ(loaded.position(4), 6);
+    EXPECT_EQ(loaded.position(LegsSelector), 6);
     EXPECT_TRUE(loaded.option(13));
     EXPECT_EQ(loaded.memo(), "one\ntwo\nthree") << "empty memo lines are lost";
     EXPECT_EQ(loaded.colors().regionRowText(2), "CORE,010203,040506,070809,646464");
@@ -151,7 +151,7 @@ std::string stateOf(const Assembly& a)
          {TextField::MachineName, TextField::PilotName, TextField::Emblem, TextField::MachinePicture}) {
         state += a.text(field) + "\n";
     }
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
+    for (Selector selector : allSelectors()) {
         state += std::to_string(a.position(selector)) + " ";
     }
     for (int n = 1; n <= kOptionCount; ++n) {
@@ -218,7 +218,7 @@ TEST_F(AssemblyFile, missingOrNonIniFilesOpenAsDefaults)
         openAssembly(assembly, path);
         EXPECT_EQ(assembly.text(TextField::MachineName), "default");
         EXPECT_EQ(assembly.text(TextField::PilotName), "gaga");
-        for (int selector = 1; selector <= kSelectorCount; ++selector) {
+        for (Selector selector : allSelectors()) {
             EXPECT_EQ(assembly.position(selector), 1);
         }
         EXPECT_EQ(assembly.memo(), "");
@@ -241,9 +241,9 @@ TEST_F(AssemblyFile, valuesAreReadInTheDialect)
                          "11=lost"}));
     loadAssembly(assembly, path);
     EXPECT_EQ(assembly.text(TextField::MachineName), "  quoted  ");
-    EXPECT_EQ(assembly.position(4), 6);
+    EXPECT_EQ(assembly.position(LegsSelector), 6);
     EXPECT_TRUE(assembly.option(4));
-    EXPECT_EQ(assembly.position(10), -1) << "a stored position the catalogue does not have";
+    EXPECT_EQ(assembly.position(RightBackSelector), -1) << "a stored position the catalogue does not have";
     EXPECT_EQ(assembly.logic().value(1), 3);
     EXPECT_EQ(assembly.logic().displayText(1), "3");
     EXPECT_EQ(assembly.logic().value(7), -100);
@@ -256,7 +256,7 @@ TEST_F(AssemblyFile, valuesAreReadInTheDialect)
     EXPECT_EQ(assembly.colors().slider(Channel::Blue), 12);
     // No selector without an item makes the evaluation read outside its group.
     assembly.change();
-    EXPECT_EQ(assembly.itemText(10), "");
+    EXPECT_EQ(assembly.itemText(RightBackSelector), "");
 }
 
 TEST_F(AssemblyFile, savingUnderAnotherExtensionLeavesTheOpenedFileAlone)

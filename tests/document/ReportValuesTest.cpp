@@ -24,8 +24,8 @@ protected:
         writeDefaultFiles(home.dataDir());
         prepareNewAssembly(assembly);
         // The standard machine: legs LN-1001, nothing on the left back.
-        assembly.setPositionFromCode(4, positionOf(4, "LN-1001"));
-        assembly.setPositionFromCode(11, 0);
+        assembly.setPositionFromCode(LegsSelector, positionOf(LegsSelector, "LN-1001"));
+        assembly.setPositionFromCode(LeftBackSelector, 0);
         assembly.change();
         assembly.logic().rangeChange();
     }
