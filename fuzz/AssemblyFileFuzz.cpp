@@ -57,7 +57,7 @@ Document snapshot(const MachineDocument& a)
          {TextField::MachineName, TextField::PilotName, TextField::Emblem, TextField::MachinePicture}) {
         d.texts.push_back(m.text(field));
     }
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
+    for (Selector selector : allSelectors()) {
         d.positions.push_back(a.position(selector));
     }
     for (int n = 1; n <= kOptionCount; ++n) {

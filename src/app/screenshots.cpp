@@ -197,7 +197,7 @@ int main(int argc, char* argv[])
         QApplication::processEvents();
         auto* grid = partsList->findChild<QTableWidget*>("G");
         int row = 1;
-        while (row + 1 < partsList->rowCount() && partsList->cellText(0, row) != "WX-S800-GF") {
+        while (row + 1 < partsList->rowCount() && partsList->cellText(row, 0) != "WX-S800-GF") {
             ++row; // a two-slot weapon
         }
         grid->scrollTo(grid->model()->index(row - 1, 1), QAbstractItemView::PositionAtCenter);

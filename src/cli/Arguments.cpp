@@ -1,8 +1,5 @@
 #include "cli/Arguments.h"
 
-#include "catalogue/PartsTable.h"
-#include "evaluation/FigureTexts.h"
-
 namespace rivet::cli {
 
 std::optional<JsonArguments> parseJsonArguments(const std::vector<std::string>& arguments)
@@ -18,26 +15,6 @@ std::optional<JsonArguments> parseJsonArguments(const std::vector<std::string>& 
         }
     }
     return parsed;
-}
-
-std::optional<int> selectorNumber(const std::string& name)
-{
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
-        if (name == "cb" + std::to_string(selector)) {
-            return selector;
-        }
-    }
-    return std::nullopt;
-}
-
-int figureIndexOf(const std::string& name)
-{
-    for (int i = 0; i < kFigureCount; ++i) {
-        if (name == figureLabelName(i)) {
-            return i;
-        }
-    }
-    return -1;
 }
 
 } // namespace rivet::cli

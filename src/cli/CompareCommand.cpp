@@ -36,18 +36,18 @@ void writeJson(std::ostream& out, const std::string& basePath, const std::string
                const MachineComparison& comparison)
 {
     out << "{\"base\": " << jsonString(basePath) << ", \"other\": " << jsonString(otherPath) << ", \"figures\": [";
-    for (int i = 0; i < kFigureCount; ++i) {
-        const FigureComparison& figure = comparison.figures[static_cast<std::size_t>(i)];
-        out << (i > 0 ? ", " : "") << "{\"name\": \"" << figureLabelName(i)
-            << "\", \"caption\": " << jsonString(figureCaption(i)) << ", \"base\": " << jsonString(figure.base)
+    for (Figure f : allFigures()) {
+        const FigureComparison& figure = comparison.figures[f];
+        out << (f != Figure::Ap ? ", " : "") << "{\"name\": \"" << describe(f).labelName
+            << "\", \"caption\": " << jsonString(describe(f).caption) << ", \"base\": " << jsonString(figure.base)
             << ", \"other\": " << jsonString(figure.other) << ", \"difference\": " << jsonNumber(figure.difference)
             << ", \"better\": " << jsonBetter(figure.better) << "}";
     }
     out << "], \"parts\": [";
     bool first = true;
     for (const PartDifference& part : comparison.parts) {
-        out << (first ? "" : ", ") << "{\"name\": \"cb" << part.selector << "\", \"base\": " << jsonString(part.base)
-            << ", \"other\": " << jsonString(part.other) << "}";
+        out << (first ? "" : ", ") << "{\"name\": \"" << selectorName(part.selector)
+            << "\", \"base\": " << jsonString(part.base) << ", \"other\": " << jsonString(part.other) << "}";
         first = false;
     }
     out << "]}\n";
@@ -59,17 +59,16 @@ void writeTable(std::ostream& out, const std::string& basePath, const std::strin
     out << "base   " << basePath << "\nother  " << otherPath << "\n";
     out << "  " << std::string(20, ' ') << rightAligned("base", 12) << rightAligned("other", 12)
         << rightAligned("difference", 12) << "  better\n";
-    for (int i = 0; i < kFigureCount; ++i) {
-        const FigureComparison& figure = comparison.figures[static_cast<std::size_t>(i)];
+    for (Figure f : allFigures()) {
+        const FigureComparison& figure = comparison.figures[f];
         const std::string better = betterText(figure.better);
-        out << "  " << paddedFigureCaption(i) << rightAligned(figure.base, 12) << rightAligned(figure.other, 12)
+        out << "  " << paddedFigureCaption(f) << rightAligned(figure.base, 12) << rightAligned(figure.other, 12)
             << rightAligned(differenceText(figure.difference), 12) << (better.empty() ? "" : "  " + better) << "\n";
     }
     out << "parts" << (comparison.parts.empty() ? " -" : "") << "\n";
     for (const PartDifference& part : comparison.parts) {
-        const std::string name = "cb" + std::to_string(part.selector);
-        out << "  " << sjis::padRight(name, 6) << sjis::padRight(selectorCaption(part.selector), 14) << part.base
-            << " → " << part.other << "\n";
+        out << "  " << sjis::padRight(selectorName(part.selector), 6)
+            << sjis::padRight(selectorCaption(part.selector), 14) << part.base << " → " << part.other << "\n";
     }
 }
 

@@ -30,8 +30,8 @@ std::string machineJson(const std::optional<std::string>& file, const MachineDoc
 {
     std::ostringstream out;
     out << "{\"file\": " << jsonStringOrNull(file) << ", \"selectors\": [";
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
-        out << (selector > 1 ? ", " : "") << "{\"name\": \"cb" << selector
+    for (Selector selector : allSelectors()) {
+        out << (selector > 1 ? ", " : "") << "{\"name\": \"" << selectorName(selector)
             << "\", \"position\": " << document.position(selector)
             << ", \"text\": " << jsonString(document.itemText(selector)) << "}";
     }
@@ -43,9 +43,9 @@ std::string machineJson(const std::optional<std::string>& file, const MachineDoc
     }
     out << "], \"figures\": [";
     const auto& figures = document.evaluation().figures;
-    for (int i = 0; i < kFigureCount; ++i) {
-        const FigureText& figure = figures[static_cast<std::size_t>(i)];
-        out << (i > 0 ? ", " : "") << "{\"name\": \"" << figureLabelName(i)
+    for (Figure f : allFigures()) {
+        const FigureText& figure = figures[f];
+        out << (f != Figure::Ap ? ", " : "") << "{\"name\": \"" << describe(f).labelName
             << "\", \"text\": " << jsonString(figure.text) << ", \"warning\": " << jsonBool(figure.warning)
             << ", \"verdict\": " << jsonStringOrNull(figure.verdict) << "}";
     }
@@ -56,8 +56,8 @@ std::string machineJson(const std::optional<std::string>& file, const MachineDoc
 void writeMachineTable(std::ostream& out, const std::string& heading, const MachineDocument& document)
 {
     out << heading << "\n";
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
-        out << "  cb" << selector << (selector < 10 ? " " : "") << "  " << document.itemText(selector) << "\n";
+    for (Selector selector : allSelectors()) {
+        out << "  " << sjis::padRight(selectorName(selector), 4) << "  " << document.itemText(selector) << "\n";
     }
     std::string options;
     for (int n = 1; n <= kOptionCount; ++n) {
@@ -66,9 +66,9 @@ void writeMachineTable(std::ostream& out, const std::string& heading, const Mach
         }
     }
     out << "  options" << (options.empty() ? " -" : options) << "\n";
-    for (int i = 0; i < kFigureCount; ++i) {
-        const FigureText& figure = document.evaluation().figures[static_cast<std::size_t>(i)];
-        out << "  " << paddedFigureCaption(i) << rightAligned(figure.text, 12) << (figure.warning ? " !" : "  ") << " "
+    for (Figure f : allFigures()) {
+        const FigureText& figure = document.evaluation().figures[f];
+        out << "  " << paddedFigureCaption(f) << rightAligned(figure.text, 12) << (figure.warning ? " !" : "  ") << " "
             << figure.verdict.value_or("") << "\n";
     }
 }

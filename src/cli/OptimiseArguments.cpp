@@ -45,12 +45,12 @@ std::optional<Requirement> parseRequirement(const std::string& text)
         if (at == std::string::npos) {
             continue;
         }
-        const int figure = figureIndexOf(text.substr(0, at));
+        const std::optional<Figure> figure = figureNamed(text.substr(0, at));
         const std::optional<double> value = parseNumber(text.substr(at + 2));
-        if (figure < 0 || !value) {
+        if (!figure || !value) {
             return std::nullopt;
         }
-        return Requirement {figure, sign[0] == '>' ? Requirement::Kind::AtLeast : Requirement::Kind::AtMost, *value};
+        return Requirement {*figure, sign[0] == '>' ? Requirement::Kind::AtLeast : Requirement::Kind::AtMost, *value};
     }
     return std::nullopt;
 }
@@ -58,8 +58,8 @@ std::optional<Requirement> parseRequirement(const std::string& text)
 std::string parseGoal(const std::string& text, OptimiseArguments& parsed)
 {
     const std::size_t colon = text.find(':');
-    parsed.goalFigure = figureIndexOf(text.substr(0, colon));
-    if (parsed.goalFigure < 0) {
+    parsed.goalFigure = figureNamed(text.substr(0, colon));
+    if (!parsed.goalFigure) {
         return "unknown figure '" + text.substr(0, colon) + "' (ed1..ed16)";
     }
     if (colon != std::string::npos) {
@@ -75,11 +75,11 @@ std::string parseGoal(const std::string& text, OptimiseArguments& parsed)
 std::string parseKeep(const std::string& text, OptimiseArguments& parsed)
 {
     for (const std::string& name : splitCommas(text)) {
-        const std::optional<int> selector = selectorNumber(name);
+        const std::optional<Selector> selector = selectorNamed(name);
         if (!selector) {
             return "unknown selector '" + name + "' (cb1..cb11)";
         }
-        parsed.kept[static_cast<std::size_t>(*selector - 1)] = true;
+        parsed.kept[selectorIndex(*selector)] = true;
     }
     return {};
 }
@@ -145,7 +145,7 @@ ParsedArguments parseOptimiseArguments(const std::vector<std::string>& arguments
     for (std::size_t i = 0; i < arguments.size() && parsed.error.empty(); ++i) {
         parsed.error = parseOne(arguments, i, parsed.arguments);
     }
-    if (parsed.error.empty() && parsed.arguments.goalFigure < 0) {
+    if (parsed.error.empty() && !parsed.arguments.goalFigure) {
         parsed.error = "--goal is missing";
     }
     return parsed;

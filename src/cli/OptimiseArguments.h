@@ -11,7 +11,7 @@ namespace rivet::cli {
 // What "optimise" was asked on its command line.
 struct OptimiseArguments
 {
-    int goalFigure = -1;
+    std::optional<Figure> goalFigure;
     std::optional<Direction> direction; // the figure's better direction when not given
     std::array<bool, kSelectorCount> kept {};
     std::vector<Requirement> requirements;

@@ -38,7 +38,7 @@ const char* directionName(Direction direction)
 
 void writeJson(std::ostream& out, const PartsTable& table, const Report& report)
 {
-    out << "{\"goal\": {\"name\": \"" << figureLabelName(report.request.goalFigure) << "\", \"direction\": \""
+    out << "{\"goal\": {\"name\": \"" << describe(report.request.goalFigure).labelName << "\", \"direction\": \""
         << directionName(report.request.direction) << "\"}, \"machines\": [";
     bool first = true;
     for (const ProposedMachine& machine : report.result.machines) {
@@ -55,9 +55,8 @@ void writeJson(std::ostream& out, const PartsTable& table, const Report& report)
 
 void writeList(std::ostream& out, const PartsTable& table, const Report& report)
 {
-    const int goal = report.request.goalFigure;
-    out << "目標 " << figureLabelName(goal) << " " << figureCaption(goal) << " ("
-        << directionName(report.request.direction) << ")\n";
+    const FigureDescriptor& goal = describe(report.request.goalFigure);
+    out << "目標 " << goal.labelName << " " << goal.caption << " (" << directionName(report.request.direction) << ")\n";
     int rank = 0;
     for (const ProposedMachine& machine : report.result.machines) {
         MachineDocument document(table);
@@ -84,8 +83,8 @@ int OptimiseCommand::execute(const std::vector<std::string>& arguments, std::ost
 
     OptimiserRequest request;
     request.start = document->machine().selection;
-    request.goalFigure = given.goalFigure;
-    request.direction = given.direction.value_or(betterDirection(given.goalFigure));
+    request.goalFigure = *given.goalFigure;
+    request.direction = given.direction.value_or(describe(*given.goalFigure).better);
     request.kept = given.kept;
     request.requirements = given.requirements;
     request.freeOptions = given.freeOptions;

@@ -15,16 +15,15 @@ namespace {
 void writeJsonItem(std::ostream& out, const ChoicePreview& preview, const std::string& text)
 {
     out << "{\"position\": " << preview.item << ", \"text\": " << jsonString(text) << ", \"selectors\": [";
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
+    for (Selector selector : allSelectors()) {
         out << (selector > 1 ? ", " : "") << preview.machine.selection.position(selector);
     }
     out << "], \"figures\": [";
-    for (int i = 0; i < kFigureCount; ++i) {
-        const auto index = static_cast<std::size_t>(i);
-        const FigureText& figure = preview.machine.figures[index];
-        out << (i > 0 ? ", " : "") << "{\"name\": \"" << figureLabelName(i)
+    for (Figure f : allFigures()) {
+        const FigureText& figure = preview.machine.figures[f];
+        out << (f != Figure::Ap ? ", " : "") << "{\"name\": \"" << describe(f).labelName
             << "\", \"text\": " << jsonString(figure.text) << ", \"warning\": " << jsonBool(figure.warning)
-            << ", \"difference\": " << jsonNumber(preview.comparison.figures[index].difference) << "}";
+            << ", \"difference\": " << jsonNumber(preview.comparison.figures[f].difference) << "}";
     }
     out << "]}";
 }
@@ -36,11 +35,11 @@ void writeTableItem(std::ostream& out, const ChoicePreview& preview, const std::
         out << "      (no change)\n";
         return;
     }
-    for (int i = 0; i < kFigureCount; ++i) {
-        const FigureComparison& figure = preview.comparison.figures[static_cast<std::size_t>(i)];
+    for (Figure f : allFigures()) {
+        const FigureComparison& figure = preview.comparison.figures[f];
         if (figure.base != figure.other) {
             const std::string difference = differenceText(figure.difference);
-            out << "      " << paddedFigureCaption(i) << figure.base << " → " << figure.other
+            out << "      " << paddedFigureCaption(f) << figure.base << " → " << figure.other
                 << (difference.empty() ? "" : "  (" + difference + ")") << "\n";
         }
     }
@@ -54,7 +53,7 @@ void writeTableItem(std::ostream& out, const ChoicePreview& preview, const std::
 int PreviewCommand::execute(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
     const auto parsed = parseJsonArguments(arguments);
-    const auto selector = parsed && parsed->names.size() == 2 ? selectorNumber(parsed->names[1]) : std::nullopt;
+    const auto selector = parsed && parsed->names.size() == 2 ? selectorNamed(parsed->names[1]) : std::nullopt;
     if (!selector) {
         err << "usage: rivet-cli " << synopsis() << "\n";
         return kExitUsage;
@@ -66,9 +65,10 @@ int PreviewCommand::execute(const std::vector<std::string>& arguments, std::ostr
     const std::vector<ChoicePreview> previews
         = previewList(workspace->table, document->evaluation(), *selector, ChoiceWay::Selector);
     if (parsed->json) {
-        out << "{\"file\": " << jsonString(path) << ", \"selector\": \"cb" << *selector << "\", \"items\": [";
+        out << "{\"file\": " << jsonString(path) << ", \"selector\": \"" << selectorName(*selector)
+            << "\", \"items\": [";
     } else {
-        out << path << "  cb" << *selector << " (" << selectorCaption(*selector) << ")\n";
+        out << path << "  " << selectorName(*selector) << " (" << selectorCaption(*selector) << ")\n";
     }
     for (const ChoicePreview& preview : previews) {
         const std::string& text = texts.at(static_cast<std::size_t>(preview.item));

@@ -11,14 +11,14 @@ namespace rivet {
 namespace {
 
 // Keys of the eleven selectors, cb1..cb11.
-const char* const kSelectorKeys[kSelectorCount]
+constexpr std::array<const char*, kSelectorCount> kSelectorKeys
     = {"head", "core", "arm", "leg", "gene", "fcs", "boost", "armwp", "blade", "bwpr", "bwpl"};
 const char* const kFactoryColors = ",323628,162012,182412,121812";
 constexpr int kMemoKeys = 11; // a file's description is read from keys "0".."10"
 
 // The item a selector shows when set to `item` from code: none (-1) for a position it does
 // not offer.
-int offeredPosition(const PartsTable& table, int selector, int item)
+int offeredPosition(const PartsTable& table, Selector selector, int item)
 {
     return item >= 0 && item < table.itemCount(slotOfSelector(selector)) ? item : -1;
 }
@@ -47,8 +47,8 @@ std::string saveAssembly(const Machine& machine, const std::string& fileName)
     }
     ini.writeString("asm", "ACname", machine.machineName);
     ini.writeString("asm", "Pilotname", machine.pilotName);
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
-        ini.writeInteger("asm", kSelectorKeys[selector - 1], machine.selection.position(selector));
+    for (Selector selector : allSelectors()) {
+        ini.writeInteger("asm", kSelectorKeys[selectorIndex(selector)], machine.selection.position(selector));
     }
     for (int n = 1; n <= kOptionCount; ++n) {
         ini.writeString("asm", "opt" + std::to_string(n), machine.selection.option(n) ? "1" : "0");
@@ -75,8 +75,8 @@ void readAssemblyFile(const std::string& fileName, const PartsTable& table, Mach
     const IniFile ini = IniFile::load(fileName);
     machine.machineName = ini.readString("asm", "ACname", "default");
     machine.pilotName = ini.readString("asm", "Pilotname", "gaga");
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
-        const int stored = ini.readInteger("asm", kSelectorKeys[selector - 1], 1);
+    for (Selector selector : allSelectors()) {
+        const int stored = ini.readInteger("asm", kSelectorKeys[selectorIndex(selector)], 1);
         machine.selection.setPosition(selector, offeredPosition(table, selector, stored));
     }
     for (int n = 1; n <= kOptionCount; ++n) {

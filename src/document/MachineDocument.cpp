@@ -13,17 +13,17 @@ MachineDocument::MachineDocument(const PartsTable& table)
     m_savedCopy = m_machine;
 }
 
-std::string MachineDocument::itemText(int selector) const
+std::string MachineDocument::itemText(Selector selector) const
 {
     return selectorItemText(m_table, m_machine.selection, selector);
 }
 
-std::string MachineDocument::selectorHint(int selector) const
+std::string MachineDocument::selectorHint(Selector selector) const
 {
     return selectedPart(m_table, m_machine.selection, selector).description;
 }
 
-int MachineDocument::itemCount(int selector) const
+int MachineDocument::itemCount(Selector selector) const
 {
     return m_table.itemCount(slotOfSelector(selector));
 }
@@ -31,7 +31,7 @@ int MachineDocument::itemCount(int selector) const
 void MachineDocument::startNew()
 {
     Machine fresh;
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
+    for (Selector selector : allSelectors()) {
         const int item = initialSelection().position(selector);
         fresh.selection.setPosition(selector, item < itemCount(selector) ? item : -1);
     }
@@ -88,7 +88,7 @@ std::string MachineDocument::save()
     return written;
 }
 
-void MachineDocument::choosePart(int selector, int item)
+void MachineDocument::choosePart(Selector selector, int item)
 {
     // The selector reports every choice, also of the item it already shows: that changes
     // nothing, so neither the pairing nor the evaluation runs.
@@ -106,7 +106,7 @@ void MachineDocument::choosePart(int selector, int item)
     });
 }
 
-void MachineDocument::pickPart(int selector, int item)
+void MachineDocument::pickPart(Selector selector, int item)
 {
     if (item < 0 || item >= itemCount(selector)) {
         return;
@@ -123,7 +123,7 @@ void MachineDocument::tickOption(int n, bool ticked)
 void MachineDocument::setSelection(const Selection& selection)
 {
     change(ChangeKind::Parts, [&](Machine& machine) {
-        for (int selector = 1; selector <= kSelectorCount; ++selector) {
+        for (Selector selector : allSelectors()) {
             const int item = selection.position(selector);
             machine.selection.setPosition(selector, item >= 0 && item < itemCount(selector) ? item : -1);
         }

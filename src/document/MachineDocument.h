@@ -48,13 +48,13 @@ public:
     const Machine& savedCopy() const { return m_savedCopy; }
 
     // --- what the controls show
-    int position(int selector) const { return m_machine.selection.position(selector); }
+    int position(Selector selector) const { return m_machine.selection.position(selector); }
     bool option(int n) const { return m_machine.selection.option(n); }
     // The text selector cb<selector> shows: "NO EQUIP" at 0, a part name, "" without an item.
-    std::string itemText(int selector) const;
+    std::string itemText(Selector selector) const;
     // Hint of a selector: the description of its part ("no" for NO EQUIP).
-    std::string selectorHint(int selector) const;
-    int itemCount(int selector) const;
+    std::string selectorHint(Selector selector) const;
+    int itemCount(Selector selector) const;
 
     // Told after every change of the machine, its file or its saved state.
     void setListener(std::function<void()> listener) { m_listener = std::move(listener); }
@@ -79,9 +79,9 @@ public:
     // --- the player's changes, each one run through change()
     // A choice in selector cb<selector>: the same item changes nothing; a back weapon first
     // lets a two-slot weapon empty the other side.
-    void choosePart(int selector, int item);
+    void choosePart(Selector selector, int item);
     // A pick in the parts-list viewer: an item the selector does not offer changes nothing.
-    void pickPart(int selector, int item);
+    void pickPart(Selector selector, int item);
     void tickOption(int n, bool ticked);
     // Every selector and option at once (a proposal of the optimiser); no pairing.
     void setSelection(const Selection& selection);

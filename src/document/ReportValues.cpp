@@ -50,7 +50,7 @@ std::vector<std::string> gatherReportValues(const MachineDocument& document, Rep
     const Machine& machine = document.machine();
     values.push_back(padded(machine.machineName, kNameWidth));
     values.push_back(padded(machine.pilotName, kNameWidth));
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
+    for (Selector selector : allSelectors()) {
         values.push_back(padded(document.itemText(selector), kNameWidth));
     }
     for (int n = 1; n <= kOptionCount; ++n) {

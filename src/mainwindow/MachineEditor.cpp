@@ -75,7 +75,7 @@ void MachineEditor::setCaption(const QString& caption)
 void MachineEditor::connectPartsPage()
 {
     connect(m_partsPage, &PartsPage::partChosen, this,
-            [this](int selector, int item) { guarded([&] { m_document.choosePart(selector, item); }); });
+            [this](rivet::Selector selector, int item) { guarded([&] { m_document.choosePart(selector, item); }); });
     connect(m_partsPage, &PartsPage::optionClicked, this,
             [this](int n, bool ticked) { guarded([&] { m_document.tickOption(n, ticked); }); });
     connect(m_partsPage, &PartsPage::textEdited, this, [this](rivet::TextField field, const QString& text) {
@@ -93,7 +93,7 @@ void MachineEditor::connectPartsPage()
             [this] { runGuarded(this, [this] { Dialogs::current().showMessage(this, "８文字以内"); }); });
     connect(m_partsPage, &PartsPage::partsListRequested, this,
             [this](QPushButton* button) { guarded([&] { showPartsList(button); }); });
-    connect(m_partsPage, &PartsPage::previewRequested, this, [this](int selector, int item, const QRect& anchor) {
+    connect(m_partsPage, &PartsPage::previewRequested, this, [this](rivet::Selector selector, int item, const QRect& anchor) {
         showChoicePreview(selector, item, rivet::ChoiceWay::Selector, anchor);
     });
     connect(m_partsPage, &PartsPage::previewEnded, this, &MachineEditor::hideChoicePreview);

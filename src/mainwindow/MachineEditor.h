@@ -61,7 +61,7 @@ public:
     void showOptimiser();
 
     // What the auxiliary windows ask of the machine.
-    void pickPartFromList(int selector, int item);
+    void pickPartFromList(rivet::Selector selector, int item);
     // A machine the optimiser proposed, put in as if the player had chosen its parts.
     void applyProposal(const rivet::Selection& proposal);
     // The comparison's base: a copy of the current machine, or the machine of a file opened
@@ -69,7 +69,7 @@ public:
     void pinComparisonBase();
     void compareWithFile();
     // What choosing item `item` of cb<selector> would change, in the popup beside anchor.
-    void showChoicePreview(int selector, int item, rivet::ChoiceWay way, const QRect& anchor);
+    void showChoicePreview(rivet::Selector selector, int item, rivet::ChoiceWay way, const QRect& anchor);
     void hideChoicePreview();
 
 Q_SIGNALS:

@@ -43,10 +43,10 @@ PreviewPopup::Content popupContent(const rivet::ChoicePreview& preview, const QS
         return content;
     }
     content.title = itemText + " を選ぶと";
-    for (int i = 0; i < rivet::kFigureCount; ++i) {
-        const rivet::FigureComparison& figure = preview.comparison.figures[static_cast<std::size_t>(i)];
+    for (rivet::Figure f : rivet::allFigures()) {
+        const rivet::FigureComparison& figure = preview.comparison.figures[f];
         if (figure.base != figure.other) {
-            content.figures.push_back({rivet::figureCaption(i), text(figure.base), text(figure.other),
+            content.figures.push_back({rivet::describe(f).caption, text(figure.base), text(figure.other),
                                        text(rivet::differenceText(figure.difference)), tone(figure.better)});
         }
     }
@@ -63,7 +63,7 @@ PreviewPopup::Content popupContent(const rivet::ChoicePreview& preview, const QS
 
 } // namespace
 
-void MachineEditor::showChoicePreview(int selector, int item, rivet::ChoiceWay way, const QRect& anchor)
+void MachineEditor::showChoicePreview(rivet::Selector selector, int item, rivet::ChoiceWay way, const QRect& anchor)
 {
     // An item the catalogue no longer has (the viewer's file changed since start) cannot be
     // picked; there is nothing to preview.

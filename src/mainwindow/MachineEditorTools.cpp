@@ -13,9 +13,6 @@
 namespace {
 
 constexpr int kOptionButton = 12; // bb12: the option list has no selector
-// The two defence figures the damage calculator starts from, "coefficient/total": ed9, ed10.
-constexpr int kShellDefenceFigure = 8;
-constexpr int kBeamDefenceFigure = 9;
 
 template <typename Window> void bringToFront(Window* window)
 {
@@ -37,15 +34,16 @@ void MachineEditor::showPartsList(QPushButton* button)
     PartsListWindow* list = m_windows.partsList();
     list->loadCatalogueFile(m_workspace.paths.dataDir + rivet::slotFileNames.at(static_cast<std::size_t>(slot)));
     if (number >= kOptionButton) {
-        list->setTarget(0);
+        list->setTarget(std::nullopt);
     } else {
-        list->setTarget(number);
-        list->selectRow(m_document.position(number) + 1);
+        const rivet::Selector selector = rivet::selectorAt(static_cast<std::size_t>(number - 1));
+        list->setTarget(selector);
+        list->selectRow(m_document.position(selector) + 1);
     }
     bringToFront(list);
 }
 
-void MachineEditor::pickPartFromList(int selector, int item)
+void MachineEditor::pickPartFromList(rivet::Selector selector, int item)
 {
     if (catalogueReady()) {
         m_document.pickPart(selector, item);
@@ -54,8 +52,10 @@ void MachineEditor::pickPartFromList(int selector, int item)
 
 void MachineEditor::showDamageCalculator()
 {
+    // The calculator starts from the two defence figures, "coefficient/total".
     const auto& figures = m_document.evaluation().figures;
-    m_windows.damageCalculator()->fillFromAssembly(figures[kShellDefenceFigure].text, figures[kBeamDefenceFigure].text);
+    m_windows.damageCalculator()->fillFromAssembly(figures[rivet::Figure::ShellCoefficient].text,
+                                                   figures[rivet::Figure::BeamCoefficient].text);
 }
 
 void MachineEditor::showOptimiser()

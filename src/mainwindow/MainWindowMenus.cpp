@@ -186,10 +186,10 @@ void MainWindow::routeToEditor()
     // before the viewer's press returns.
     connect(
         m_windows, &AuxiliaryWindows::partPicked, this,
-        [=](int selector, int item) { runGuarded(this, [&] { editor->pickPartFromList(selector, item); }); },
+        [=](rivet::Selector selector, int item) { runGuarded(this, [&] { editor->pickPartFromList(selector, item); }); },
         Qt::DirectConnection);
     // In the viewer the popup stands below and right of the pointer, clear of it.
-    connect(m_windows, &AuxiliaryWindows::partHovered, this, [=](int selector, int item, const QPoint& at) {
+    connect(m_windows, &AuxiliaryWindows::partHovered, this, [=](rivet::Selector selector, int item, const QPoint& at) {
         editor->showChoicePreview(selector, item, rivet::ChoiceWay::PartsList, QRect(at + QPoint(0, 18), QSize(12, 1)));
     });
     connect(m_windows, &AuxiliaryWindows::partHoverEnded, editor, &MachineEditor::hideChoicePreview);

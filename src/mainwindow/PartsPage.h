@@ -41,8 +41,8 @@ public:
     void showMachine(const rivet::MachineDocument& document, bool withFigures);
 
 Q_SIGNALS:
-    // The player chose item `item` in selector cb<selector>.
-    void partChosen(int selector, int item);
+    // The player chose item `item` in the selector.
+    void partChosen(rivet::Selector selector, int item);
     void optionClicked(int n, bool ticked);
     void textEdited(rivet::TextField field, const QString& text);
     void memoEdited(const QString& text);
@@ -50,9 +50,9 @@ Q_SIGNALS:
     void nameNoticeRequested();
     // A catalogue button (bb01..bb12) was pressed.
     void partsListRequested(QPushButton* button);
-    // While a selector's list is open, item `item` of cb<selector> is highlighted (by the
-    // mouse or the keys); anchor is its line across the list, in global coordinates.
-    void previewRequested(int selector, int item, const QRect& anchor);
+    // While a selector's list is open, its item `item` is highlighted (by the mouse or the
+    // keys); anchor is its line across the list, in global coordinates.
+    void previewRequested(rivet::Selector selector, int item, const QRect& anchor);
     // The list closed.
     void previewEnded();
 
@@ -70,7 +70,7 @@ private:
     void connectControls();
     // The open lists of the selectors report their highlighted item (PartsPagePreview.cpp).
     void watchDropDowns();
-    void requestPreview(int selector, int item);
+    void requestPreview(rivet::Selector selector, int item);
     // The sixteen figures, their colours and verdicts, and the selectors' hints.
     void showFigures(const rivet::MachineDocument& document);
 
@@ -85,7 +85,7 @@ private:
     std::array<QComboBox*, rivet::kSelectorCount> m_selectors {};
     std::array<QCheckBox*, rivet::kOptionCount> m_optionBoxes {};
     std::array<QPushButton*, 12> m_slotButtons {};
-    std::array<QLabel*, rivet::kFigureCount> m_figureLabels {};
-    std::array<QLabel*, rivet::kFigureCount> m_verdictLabels {};
+    rivet::PerFigure<QLabel*> m_figureLabels {};
+    rivet::PerFigure<QLabel*> m_verdictLabels {};
     bool m_showing = false; // controls are being written from the machine
 };

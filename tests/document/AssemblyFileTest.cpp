@@ -94,7 +94,7 @@ const std::vector<std::string> kNewFile = {
 TEST_F(AssemblyFile, aNewFileHoldsEveryKeyInOrder)
 {
     edit([](Machine& machine) {
-        machine.selection.setPosition(11, 0);
+        machine.selection.setPosition(LeftBackSelector, 0);
         machine.selection.setOption(2, true);
         machine.selection.setOption(11, true);
     });
@@ -110,7 +110,7 @@ TEST_F(AssemblyFile, saveThenOpenReproducesTheAssembly)
     document.setText(TextField::MachineName, "とても長い機体の名前は二十文字もあります");
     document.setText(TextField::PilotName, "  blanks  ");
     edit([](Machine& machine) {
-        machine.selection.setPosition(4, 6);
+        machine.selection.setPosition(LegsSelector, 6);
         machine.selection.setOption(13, true);
         machine.colors.setRegionRow(2, "CORE,010203,040506,070809,646464");
     });
@@ -126,7 +126,7 @@ TEST_F(AssemblyFile, saveThenOpenReproducesTheAssembly)
     const Machine& machine = loaded.machine();
     EXPECT_EQ(machine.machineName, "とても長い機体の名前は二十文字もあります");
     EXPECT_EQ(machine.pilotName, "blanks") << "blanks at the ends are lost";
-    EXPECT_EQ(loaded.position(4), 6);
+    EXPECT_EQ(loaded.position(LegsSelector), 6);
     EXPECT_TRUE(loaded.option(13));
     EXPECT_EQ(machine.description, "one\ntwo\nthree") << "empty memo lines are lost";
     EXPECT_EQ(machine.colors.regionRowText(2), "CORE,010203,040506,070809,646464");
@@ -164,7 +164,7 @@ std::string stateOf(const MachineDocument& d)
          {TextField::MachineName, TextField::PilotName, TextField::Emblem, TextField::MachinePicture}) {
         state += m.text(field) + "\n";
     }
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
+    for (Selector selector : allSelectors()) {
         state += std::to_string(d.position(selector)) + " ";
     }
     for (int n = 1; n <= kOptionCount; ++n) {
@@ -230,7 +230,7 @@ TEST_F(AssemblyFile, missingOrNonIniFilesOpenAsDefaults)
         const Machine& machine = document.machine();
         EXPECT_EQ(machine.machineName, "default");
         EXPECT_EQ(machine.pilotName, "gaga");
-        for (int selector = 1; selector <= kSelectorCount; ++selector) {
+        for (Selector selector : allSelectors()) {
             EXPECT_EQ(document.position(selector), 1);
         }
         EXPECT_EQ(machine.description, "");
@@ -254,9 +254,9 @@ TEST_F(AssemblyFile, valuesAreReadInTheDialect)
     document.open(path);
     const Machine& machine = document.machine();
     EXPECT_EQ(machine.machineName, "  quoted  ");
-    EXPECT_EQ(document.position(4), 6);
+    EXPECT_EQ(document.position(LegsSelector), 6);
     EXPECT_TRUE(document.option(4));
-    EXPECT_EQ(document.position(10), -1) << "a stored position the catalogue does not have";
+    EXPECT_EQ(document.position(RightBackSelector), -1) << "a stored position the catalogue does not have";
     EXPECT_EQ(machine.pilot.value(1), 3);
     EXPECT_EQ(machine.pilot.displayText(1), "3");
     EXPECT_EQ(machine.pilot.value(7), -100);
@@ -268,7 +268,7 @@ TEST_F(AssemblyFile, valuesAreReadInTheDialect)
     EXPECT_EQ(document.colorEditor().slider(Channel::Green), 20);
     EXPECT_EQ(document.colorEditor().slider(Channel::Blue), 12);
     // No selector without an item makes the evaluation read outside its group.
-    EXPECT_EQ(document.itemText(10), "");
+    EXPECT_EQ(document.itemText(RightBackSelector), "");
 }
 
 TEST_F(AssemblyFile, savingUnderAnotherExtensionLeavesTheOpenedFileAlone)

@@ -24,8 +24,8 @@ protected:
         document.startNew();
         // The standard machine: legs LN-1001, nothing on the left back.
         document.change(ChangeKind::Parts, [](Machine& machine) {
-            machine.selection.setPosition(4, positionOf(4, "LN-1001"));
-            machine.selection.setPosition(11, 0);
+            machine.selection.setPosition(LegsSelector, positionOf(LegsSelector, "LN-1001"));
+            machine.selection.setPosition(LeftBackSelector, 0);
         });
     }
 

@@ -188,7 +188,7 @@ private Q_SLOTS:
         chooseItem(left, left->findText("WX-S800/2"));
         // A pick in the parts list runs no pairing: a weapon on the right beside the
         // two-slot one; then choosing NO EQUIP on the right empties the left.
-        Q_EMIT form->auxiliaryWindows().partsList()->partPicked(10, right->findText("WM-S40/1"));
+        Q_EMIT form->auxiliaryWindows().partsList()->partPicked(rivet::RightBackSelector, right->findText("WM-S40/1"));
         QCOMPARE(left->currentText(), QString("WX-S800/2"));
         chooseItem(right, 0);
         QCOMPARE(left->currentIndex(), 0);
@@ -286,7 +286,7 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         auto form = startMainWindow();
         QCOMPARE(labelText(form.get(), "ed1"), QString("8231"));
-        Q_EMIT form->auxiliaryWindows().partsList()->partPicked(4, 1);
+        Q_EMIT form->auxiliaryWindows().partsList()->partPicked(rivet::LegsSelector, 1);
         QCOMPARE(labelText(form.get(), "ed1"), QString("8431"));
         QCOMPARE(selector(*form, 4)->currentText(), QString("LN-1001"));
     }

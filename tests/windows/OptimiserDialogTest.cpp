@@ -82,18 +82,18 @@ private Q_SLOTS:
         press(dialog, "btApply");
         const rivet::Selection& proposal = expected.machines[0].selection;
         QVERIFY(documentOf(*form).machine().selection == proposal);
-        for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
-            const QByteArray name = "cb" + QByteArray::number(selector);
-            QCOMPARE(child<QComboBox>(form, name.constData())->currentIndex(), proposal.position(selector));
+        for (rivet::Selector selector : rivet::allSelectors()) {
+            QCOMPARE(child<QComboBox>(form, rivet::selectorName(selector).c_str())->currentIndex(),
+                     proposal.position(selector));
         }
         for (int n = 1; n <= rivet::kOptionCount; ++n) {
             const QByteArray name = n == 1 ? QByteArray("Chk1") : "chk" + QByteArray::number(n);
             QCOMPARE(child<QCheckBox>(form, name.constData())->isChecked(), proposal.option(n));
         }
         const rivet::MachineEvaluation shown = rivet::evaluateSelection(documentOf(*form).table(), proposal);
-        for (int i = 0; i < rivet::kFigureCount; ++i) {
-            QCOMPARE(labelText(form, rivet::figureLabelName(i)),
-                     QString::fromStdString(shown.figures[static_cast<std::size_t>(i)].text));
+        for (rivet::Figure figure : rivet::allFigures()) {
+            QCOMPARE(labelText(form, rivet::describe(figure).labelName),
+                     QString::fromStdString(shown.figures[figure].text));
         }
         // Modified, but still the same file under the same caption.
         QVERIFY(child<QAction>(form, "acSave")->isEnabled());

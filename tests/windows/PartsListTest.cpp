@@ -45,16 +45,16 @@ private Q_SLOTS:
         QVERIFY(planner.partsList->isVisible());
         QVERIFY(planner.dialogs.errors.isEmpty());
         QCOMPARE(planner.partsList->currentRow(), 3); // row 1 is NO EQUIP
-        QCOMPARE(planner.partsList->cellText(0, 3), selector(planner, 1)->itemText(2));
-        QCOMPARE(planner.partsList->cellText(0, 1), QString("NO EQUIP"));
-        QCOMPARE(planner.partsList->targetSelector(), 1);
+        QCOMPARE(planner.partsList->cellText(3, 0), selector(planner, 1)->itemText(2));
+        QCOMPARE(planner.partsList->cellText(1, 0), QString("NO EQUIP"));
+        QVERIFY(planner.partsList->targetSelector() == rivet::HeadSelector);
         QCOMPARE(planner.partsList->windowTitle(), QString("#頭"));
         QCOMPARE(planner.partsList->cellText(0, 0), QString("#パーツ名"));
         // One row per selector item below the header row, two columns more than headers.
         QCOMPARE(planner.partsList->rowCount(), selector(planner, 1)->count() + 1);
-        QCOMPARE(planner.partsList->cellText(1, 0), QString("価格"));
+        QCOMPARE(planner.partsList->cellText(0, 1), QString("価格"));
         QCOMPARE(planner.partsList->columnCount(), 10);
-        QVERIFY(planner.partsList->cellText(9, 0).isEmpty());
+        QVERIFY(planner.partsList->cellText(0, 9).isEmpty());
         // Fitted: the widest text + 7 pixels, so the two empty columns are 7 pixels wide.
         QCOMPARE(grid(planner)->columnWidth(7), 7);
         QCOMPARE(grid(planner)->columnWidth(8), 7);
@@ -110,10 +110,10 @@ private Q_SLOTS:
     {
         PlannerWindows planner;
         open(planner, "bb10");
-        QCOMPARE(planner.partsList->targetSelector(), 10);
+        QVERIFY(planner.partsList->targetSelector() == rivet::RightBackSelector);
         const QString caption = planner.partsList->windowTitle();
         open(planner, "bb11");
-        QCOMPARE(planner.partsList->targetSelector(), 11);
+        QVERIFY(planner.partsList->targetSelector() == rivet::LeftBackSelector);
         QCOMPARE(planner.partsList->windowTitle(), caption);
         QCOMPARE(planner.partsList->currentRow(), selector(planner, 11)->currentIndex() + 1);
         pressRow(planner, 2);
@@ -125,8 +125,8 @@ private Q_SLOTS:
         PlannerWindows planner;
         open(planner, "bb12");
         QVERIFY(planner.partsList->isVisible());
-        QCOMPARE(planner.partsList->targetSelector(), 0);
-        QCOMPARE(planner.partsList->cellText(0, 2), QString("SP-MAW"));
+        QVERIFY(!planner.partsList->targetSelector());
+        QCOMPARE(planner.partsList->cellText(2, 0), QString("SP-MAW"));
         const QString priceBefore = labelText(planner.mainWindow.get(), "ed2");
         pressRow(planner, 2);
         QCOMPARE(planner.partsList->windowTitle(), QString("2"));
@@ -143,7 +143,7 @@ private Q_SLOTS:
         // Reopening brings it back with the file read again.
         open(planner, "bb02");
         QVERIFY(planner.partsList->isVisible());
-        QCOMPARE(planner.partsList->targetSelector(), 2);
+        QVERIFY(planner.partsList->targetSelector() == rivet::CoreSelector);
     }
 
     void aMissingFileIsReportedAndNothingIsShown()

@@ -78,7 +78,7 @@ private Q_SLOTS:
         PlannerWindows planner;
         QTest::mouseClick(child<QPushButton>(planner.mainWindow.get(), "bb10"), Qt::LeftButton);
         int row = 1;
-        while (planner.partsList->cellText(0, row) != "WX-S800-GF") {
+        while (planner.partsList->cellText(row, 0) != "WX-S800-GF") {
             ++row;
         }
         // The pointer moving over the row (sent as the window system sends it).
