@@ -186,7 +186,9 @@ void MainWindow::routeToEditor()
     // before the viewer's press returns.
     connect(
         m_windows, &AuxiliaryWindows::partPicked, this,
-        [=](rivet::Selector selector, int item) { runGuarded(this, [&] { editor->pickPartFromList(selector, item); }); },
+        [=](rivet::Selector selector, int item) {
+            runGuarded(this, [&] { editor->pickPartFromList(selector, item); });
+        },
         Qt::DirectConnection);
     // In the viewer the popup stands below and right of the pointer, clear of it.
     connect(m_windows, &AuxiliaryWindows::partHovered, this, [=](rivet::Selector selector, int item, const QPoint& at) {
