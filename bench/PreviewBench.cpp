@@ -12,7 +12,7 @@ static void previewWholeList(benchmark::State& state)
     const auto selector = static_cast<rivet::Selector>(state.range(0));
     const rivet::MachineEvaluation current = rivet::evaluateSelection(table, BenchWorkspace::startupSelection());
     for (auto _ : state) {
-        auto previews = rivet::previewList(table, current, selector, rivet::ChoiceWay::Selector);
+        auto previews = rivet::previewList(table, current, selector);
         benchmark::DoNotOptimize(previews);
     }
     state.counters["items"] = table.itemCount(rivet::slotOfSelector(selector));
@@ -25,7 +25,7 @@ static void previewOneItem(benchmark::State& state)
     const rivet::PartsTable& table = BenchWorkspace::instance().workspace.table;
     const rivet::MachineEvaluation current = rivet::evaluateSelection(table, BenchWorkspace::startupSelection());
     for (auto _ : state) {
-        auto preview = rivet::previewChoice(table, current, rivet::RightBackSelector, 7, rivet::ChoiceWay::Selector);
+        auto preview = rivet::previewChoice(table, current, rivet::RightBackSelector, 7);
         benchmark::DoNotOptimize(preview);
     }
 }

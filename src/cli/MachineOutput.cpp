@@ -32,7 +32,7 @@ std::string machineJson(const std::optional<std::string>& file, const MachineDoc
     out << "{\"file\": " << jsonStringOrNull(file) << ", \"selectors\": [";
     for (Selector selector : allSelectors()) {
         out << (selector > 1 ? ", " : "") << "{\"name\": \"" << selectorName(selector)
-            << "\", \"position\": " << document.position(selector)
+            << "\", \"position\": " << document.shownPosition(selector)
             << ", \"text\": " << jsonString(document.itemText(selector)) << "}";
     }
     out << "], \"options\": [";

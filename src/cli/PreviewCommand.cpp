@@ -62,8 +62,7 @@ int PreviewCommand::execute(const std::vector<std::string>& arguments, std::ostr
     auto workspace = startWorkspace();
     const auto document = openAsTheWindowDoes(workspace->table, path);
     const std::vector<std::string> texts = workspace->table.selectorItems(slotOfSelector(*selector));
-    const std::vector<ChoicePreview> previews
-        = previewList(workspace->table, document->evaluation(), *selector, ChoiceWay::Selector);
+    const std::vector<ChoicePreview> previews = previewList(workspace->table, document->evaluation(), *selector);
     if (parsed->json) {
         out << "{\"file\": " << jsonString(path) << ", \"selector\": \"" << selectorName(*selector)
             << "\", \"items\": [";

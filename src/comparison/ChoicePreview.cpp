@@ -6,22 +6,6 @@
 
 namespace rivet {
 
-namespace {
-
-Selection chosen(const PartsTable& table, const Selection& current, Selector selector, int item, ChoiceWay way)
-{
-    Selection selection = current;
-    selection.setPosition(selector, item);
-    if (way == ChoiceWay::Selector && selector == RightBackSelector) {
-        selection = pairBackWeapons(table, selection, BackSide::Right);
-    } else if (way == ChoiceWay::Selector && selector == LeftBackSelector) {
-        selection = pairBackWeapons(table, selection, BackSide::Left);
-    }
-    return selection;
-}
-
-} // namespace
-
 bool ChoicePreview::changesNothing() const
 {
     return comparison.parts.empty()
@@ -30,15 +14,14 @@ bool ChoicePreview::changesNothing() const
         && comparison.options.empty();
 }
 
-ChoicePreview previewChoice(const PartsTable& table, const MachineEvaluation& current, Selector selector, int item,
-                            ChoiceWay way)
+ChoicePreview previewChoice(const PartsTable& table, const MachineEvaluation& current, Selector selector, int item)
 {
     ChoicePreview preview;
     preview.selector = selector;
     preview.item = item;
     const bool offered = item >= 0 && item < table.itemCount(slotOfSelector(selector));
     if (offered && item != current.selection.position(selector)) {
-        preview.machine = evaluateSelection(table, chosen(table, current.selection, selector, item, way));
+        preview.machine = evaluateSelection(table, choosePart(table, current.selection, selector, item));
     } else {
         preview.machine = current;
     }
@@ -52,14 +35,13 @@ ChoicePreview previewChoice(const PartsTable& table, const MachineEvaluation& cu
     return preview;
 }
 
-std::vector<ChoicePreview> previewList(const PartsTable& table, const MachineEvaluation& current, Selector selector,
-                                       ChoiceWay way)
+std::vector<ChoicePreview> previewList(const PartsTable& table, const MachineEvaluation& current, Selector selector)
 {
     const int count = table.itemCount(slotOfSelector(selector));
     std::vector<ChoicePreview> previews;
     previews.reserve(static_cast<std::size_t>(std::max(count, 0)));
     for (int item = 0; item < count; ++item) {
-        previews.push_back(previewChoice(table, current, selector, item, way));
+        previews.push_back(previewChoice(table, current, selector, item));
     }
     return previews;
 }

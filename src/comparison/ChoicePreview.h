@@ -7,11 +7,6 @@
 
 namespace rivet {
 
-// How the player chooses a part. In the slot's selector the two back-weapon selectors pair
-// their sides before the evaluation; a press in the parts-list viewer sets the selector from
-// code, so the pairing is left out and only the assembly rules apply.
-enum class ChoiceWay { Selector, PartsList };
-
 // What choosing one item would do to the current machine.
 struct ChoicePreview
 {
@@ -30,14 +25,12 @@ struct ChoicePreview
     bool equipped() const { return machine.selection.position(selector) == item; }
 };
 
-// Item `item` of the selector chosen in the current machine. The item the selector
-// already shows changes nothing, as the selector raises no change event for it; neither does
-// an item the list does not have.
-ChoicePreview previewChoice(const PartsTable& table, const MachineEvaluation& current, Selector selector, int item,
-                            ChoiceWay way);
+// Item `item` of the selector chosen in the current machine, in the selector or the
+// parts-list viewer alike (choosePart). The item the selector already shows changes nothing, as the selector raises no
+// change event for it; neither does an item the list does not have.
+ChoicePreview previewChoice(const PartsTable& table, const MachineEvaluation& current, Selector selector, int item);
 
 // Every item of the selector's list, in list order.
-std::vector<ChoicePreview> previewList(const PartsTable& table, const MachineEvaluation& current, Selector selector,
-                                       ChoiceWay way);
+std::vector<ChoicePreview> previewList(const PartsTable& table, const MachineEvaluation& current, Selector selector);
 
 } // namespace rivet

@@ -16,13 +16,6 @@ constexpr std::array<const char*, kSelectorCount> kSelectorKeys
 const char* const kFactoryColors = ",323628,162012,182412,121812";
 constexpr int kMemoKeys = 11; // a file's description is read from keys "0".."10"
 
-// The item a selector shows when set to `item` from code: none (-1) for a position it does
-// not offer.
-int offeredPosition(const PartsTable& table, Selector selector, int item)
-{
-    return item >= 0 && item < table.itemCount(slotOfSelector(selector)) ? item : -1;
-}
-
 } // namespace
 
 std::string replaceExtension(const std::string& path, const std::string& extension)
@@ -70,14 +63,15 @@ std::string saveAssembly(const Machine& machine, const std::string& fileName)
     return path;
 }
 
-void readAssemblyFile(const std::string& fileName, const PartsTable& table, Machine& machine, ColorEditor& colors)
+void readAssemblyFile(const std::string& fileName, Machine& machine, ColorEditor& colors)
 {
     const IniFile ini = IniFile::load(fileName);
     machine.machineName = ini.readString("asm", "ACname", "default");
     machine.pilotName = ini.readString("asm", "Pilotname", "gaga");
     for (Selector selector : allSelectors()) {
-        const int stored = ini.readInteger("asm", kSelectorKeys[selectorIndex(selector)], 1);
-        machine.selection.setPosition(selector, offeredPosition(table, selector, stored));
+        // Kept as the file holds it, also where the catalogue has no such part (the selector then
+        // shows no item), so the next save gives the file its parts back unchanged.
+        machine.selection.setPosition(selector, ini.readInteger("asm", kSelectorKeys[selectorIndex(selector)], 1));
     }
     for (int n = 1; n <= kOptionCount; ++n) {
         machine.selection.setOption(n, ini.readInteger("asm", "opt" + std::to_string(n), 0) != 0);

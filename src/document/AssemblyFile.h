@@ -5,7 +5,6 @@
 namespace rivet {
 
 class ColorEditor;
-class PartsTable;
 struct Machine;
 
 // The name with its extension replaced (a name without one gets it appended): "a/b.txt" and
@@ -22,10 +21,10 @@ std::string saveAssembly(const Machine& machine, const std::string& fileName);
 // take it: names, parts (without the back-weapon pairing or the rules), options, description,
 // colour rows (then the colour controls take the current cell, which may rewrite it),
 // pilot settings, picture files. Missing keys take their defaults; a file that does not
-// exist reads as all defaults. A position the catalogue does not offer leaves its selector
-// without an item. The file is read whole first; a failure on the way (a value that is not
+// exist reads as all defaults. A position the catalogue does not offer is kept as the file
+// holds it (its selector shows no item). The file is read whole first; a failure on the way (a value that is not
 // Shift-JIS, a damaged colour in the current cell) may leave the machine and the colour
 // controls half read, so callers read into copies.
-void readAssemblyFile(const std::string& fileName, const PartsTable& table, Machine& machine, ColorEditor& colors);
+void readAssemblyFile(const std::string& fileName, Machine& machine, ColorEditor& colors);
 
 } // namespace rivet

@@ -23,6 +23,11 @@ std::string MachineDocument::selectorHint(Selector selector) const
     return selectedPart(m_table, m_machine.selection, selector).description;
 }
 
+int MachineDocument::shownPosition(Selector selector) const
+{
+    return rivet::shownPosition(m_table, m_machine.selection, selector);
+}
+
 int MachineDocument::itemCount(Selector selector) const
 {
     return m_table.itemCount(slotOfSelector(selector));
@@ -64,7 +69,7 @@ void MachineDocument::load(const std::string& path)
 {
     Machine loaded = m_machine;
     ColorEditor colors = m_colorEditor;
-    readAssemblyFile(path, m_table, loaded, colors);
+    readAssemblyFile(path, loaded, colors);
     colors.takeSaveMark();
     m_machine = std::move(loaded);
     m_colorEditor = std::move(colors);
@@ -95,14 +100,9 @@ void MachineDocument::choosePart(Selector selector, int item)
     if (item == position(selector)) {
         return;
     }
+    // A two-slot back weapon stands alone: changing one side may empty the other.
     change(ChangeKind::Parts, [&](Machine& machine) {
-        machine.selection.setPosition(selector, item);
-        // A two-slot back weapon stands alone: changing one side may empty the other.
-        if (selector == RightBackSelector) {
-            machine.selection = pairBackWeapons(m_table, machine.selection, BackSide::Right);
-        } else if (selector == LeftBackSelector) {
-            machine.selection = pairBackWeapons(m_table, machine.selection, BackSide::Left);
-        }
+        machine.selection = rivet::choosePart(m_table, machine.selection, selector, item);
     });
 }
 
@@ -111,8 +111,14 @@ void MachineDocument::pickPart(Selector selector, int item)
     if (item < 0 || item >= itemCount(selector)) {
         return;
     }
-    // Set from code, so the selector's own handling (the back-weapon pairing) does not run.
-    change(ChangeKind::Parts, [&](Machine& machine) { machine.selection.setPosition(selector, item); });
+    // The viewer's press is the selector's choice, pairing included, so a two-slot weapon
+    // picked there empties the other side as the drop-down does. Its row of the part already
+    // chosen evaluates all the same, as the viewer has always asked for it.
+    if (item == position(selector)) {
+        change(ChangeKind::Parts, [](Machine&) {});
+    } else {
+        choosePart(selector, item);
+    }
 }
 
 void MachineDocument::tickOption(int n, bool ticked)

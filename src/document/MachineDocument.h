@@ -48,7 +48,10 @@ public:
     const Machine& savedCopy() const { return m_savedCopy; }
 
     // --- what the controls show
+    // The position as the machine keeps it (and saves it), and the item the selector shows:
+    // -1 for a position the catalogue does not offer.
     int position(Selector selector) const { return m_machine.selection.position(selector); }
+    int shownPosition(Selector selector) const;
     bool option(int n) const { return m_machine.selection.option(n); }
     // The text selector cb<selector> shows: "NO EQUIP" at 0, a part name, "" without an item.
     std::string itemText(Selector selector) const;
@@ -80,7 +83,8 @@ public:
     // A choice in selector cb<selector>: the same item changes nothing; a back weapon first
     // lets a two-slot weapon empty the other side.
     void choosePart(Selector selector, int item);
-    // A pick in the parts-list viewer: an item the selector does not offer changes nothing.
+    // A pick in the parts-list viewer, the same choice as in the selector (the pairing
+    // included); an item the selector does not offer changes nothing.
     void pickPart(Selector selector, int item);
     void tickOption(int n, bool ticked);
     // Every selector and option at once (a proposal of the optimiser); no pairing.

@@ -11,7 +11,7 @@ Selection applyAssemblyRules(const PartsTable& table, const Selection& selection
     const Part& armWeapon = selectedPart(table, selection, ArmWeaponSelector);
     const Part& rightBack = selectedPart(table, selection, RightBackSelector);
     const Part& leftBack = selectedPart(table, selection, LeftBackSelector);
-    const int armsPosition = selection.position(ArmsSelector);
+    const int armsPosition = shownPosition(table, selection, ArmsSelector);
 
     Selection corrected = selection;
     if (forbidsKarasawa(legs) && isKarasawa(armWeapon)) {
@@ -29,6 +29,19 @@ Selection applyAssemblyRules(const PartsTable& table, const Selection& selection
         corrected.setPosition(LeftBackSelector, 0);
     }
     return corrected;
+}
+
+Selection choosePart(const PartsTable& table, const Selection& selection, Selector selector, int item)
+{
+    Selection chosen = selection;
+    chosen.setPosition(selector, item);
+    if (selector == RightBackSelector) {
+        return pairBackWeapons(table, chosen, BackSide::Right);
+    }
+    if (selector == LeftBackSelector) {
+        return pairBackWeapons(table, chosen, BackSide::Left);
+    }
+    return chosen;
 }
 
 Selection pairBackWeapons(const PartsTable& table, const Selection& selection, BackSide changed)

@@ -19,4 +19,9 @@ enum class BackSide { Right, Left };
 // emptied if either side now holds a weapon whose mount code begins with "2".
 Selection pairBackWeapons(const PartsTable& table, const Selection& selection, BackSide changed);
 
+// The player's choice of item `item` for a selector, before the evaluation: the item put in
+// place and, for a back weapon, the pairing. The selector and the parts-list viewer choose
+// alike, so a two-slot weapon picked in the viewer empties the other side too.
+Selection choosePart(const PartsTable& table, const Selection& selection, Selector selector, int item);
+
 } // namespace rivet

@@ -15,7 +15,7 @@ MachineEvaluation evaluateSelection(const PartsTable& table, const Selection& se
 
 std::string selectorItemText(const PartsTable& table, const Selection& selection, Selector selector)
 {
-    if (selection.position(selector) < 0) {
+    if (shownPosition(table, selection, selector) < 0) {
         return {};
     }
     return selectedPart(table, selection, selector).name;

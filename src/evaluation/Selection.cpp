@@ -32,6 +32,21 @@ const Part& selectedPart(const PartsTable& table, const Selection& selection, Se
     return emptySlot(slot);
 }
 
+int shownPosition(const PartsTable& table, const Selection& selection, Selector selector)
+{
+    const int item = selection.position(selector);
+    return item >= 0 && item < table.itemCount(slotOfSelector(selector)) ? item : -1;
+}
+
+Selection shownSelection(const PartsTable& table, const Selection& selection)
+{
+    Selection shown = selection;
+    for (Selector selector : allSelectors()) {
+        shown.setPosition(selector, shownPosition(table, selection, selector));
+    }
+    return shown;
+}
+
 const Part* tickedOption(const PartsTable& table, const Selection& selection, int n)
 {
     if (!selection.option(n)) {

@@ -27,6 +27,13 @@ struct Selection
 // figure ever reads outside the group.
 const Part& selectedPart(const PartsTable& table, const Selection& selection, Selector selector);
 
+// The item the selector shows: its position, or -1 when the catalogue does not offer it (a
+// file saved with a longer catalogue, kept as the file held it until the player picks a part
+// there). Every rule and figure counts such a selector as its NO EQUIP entry.
+int shownPosition(const PartsTable& table, const Selection& selection, Selector selector);
+// The selection with every position the catalogue does not offer shown as -1.
+Selection shownSelection(const PartsTable& table, const Selection& selection);
+
 // Option n when its box is ticked and the catalogue has it; nullptr otherwise.
 const Part* tickedOption(const PartsTable& table, const Selection& selection, int n);
 

@@ -93,10 +93,9 @@ void MachineEditor::connectPartsPage()
             [this] { runGuarded(this, [this] { Dialogs::current().showMessage(this, "８文字以内"); }); });
     connect(m_partsPage, &PartsPage::partsListRequested, this,
             [this](QPushButton* button) { guarded([&] { showPartsList(button); }); });
-    connect(m_partsPage, &PartsPage::previewRequested, this,
-            [this](rivet::Selector selector, int item, const QRect& anchor) {
-                showChoicePreview(selector, item, rivet::ChoiceWay::Selector, anchor);
-            });
+    connect(
+        m_partsPage, &PartsPage::previewRequested, this,
+        [this](rivet::Selector selector, int item, const QRect& anchor) { showChoicePreview(selector, item, anchor); });
     connect(m_partsPage, &PartsPage::previewEnded, this, &MachineEditor::hideChoicePreview);
 }
 

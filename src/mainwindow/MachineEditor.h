@@ -69,7 +69,7 @@ public:
     void pinComparisonBase();
     void compareWithFile();
     // What choosing item `item` of cb<selector> would change, in the popup beside anchor.
-    void showChoicePreview(rivet::Selector selector, int item, rivet::ChoiceWay way, const QRect& anchor);
+    void showChoicePreview(rivet::Selector selector, int item, const QRect& anchor);
     void hideChoicePreview();
 
 Q_SIGNALS:

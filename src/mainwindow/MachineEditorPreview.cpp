@@ -63,7 +63,7 @@ PreviewPopup::Content popupContent(const rivet::ChoicePreview& preview, const QS
 
 } // namespace
 
-void MachineEditor::showChoicePreview(rivet::Selector selector, int item, rivet::ChoiceWay way, const QRect& anchor)
+void MachineEditor::showChoicePreview(rivet::Selector selector, int item, const QRect& anchor)
 {
     // An item the catalogue no longer has (the viewer's file changed since start) cannot be
     // picked; there is nothing to preview.
@@ -73,7 +73,7 @@ void MachineEditor::showChoicePreview(rivet::Selector selector, int item, rivet:
     }
     runGuarded(this, [&] {
         const rivet::MachineEvaluation& current = m_document.evaluation();
-        const rivet::ChoicePreview preview = rivet::previewChoice(m_workspace.table, current, selector, item, way);
+        const rivet::ChoicePreview preview = rivet::previewChoice(m_workspace.table, current, selector, item);
         rivet::Selection chosen = current.selection;
         chosen.setPosition(selector, item);
         const QString itemText = text(rivet::selectorItemText(m_workspace.table, chosen, selector));

@@ -38,7 +38,7 @@ void MachineEditor::showPartsList(QPushButton* button)
     } else {
         const rivet::Selector selector = rivet::selectorAt(static_cast<std::size_t>(number - 1));
         list->setTarget(selector);
-        list->selectRow(m_document.position(selector) + 1);
+        list->selectRow(m_document.shownPosition(selector) + 1);
     }
     bringToFront(list);
 }

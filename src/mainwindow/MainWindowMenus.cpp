@@ -192,7 +192,7 @@ void MainWindow::routeToEditor()
         Qt::DirectConnection);
     // In the viewer the popup stands below and right of the pointer, clear of it.
     connect(m_windows, &AuxiliaryWindows::partHovered, this, [=](rivet::Selector selector, int item, const QPoint& at) {
-        editor->showChoicePreview(selector, item, rivet::ChoiceWay::PartsList, QRect(at + QPoint(0, 18), QSize(12, 1)));
+        editor->showChoicePreview(selector, item, QRect(at + QPoint(0, 18), QSize(12, 1)));
     });
     connect(m_windows, &AuxiliaryWindows::partHoverEnded, editor, &MachineEditor::hideChoicePreview);
     connect(m_windows, &AuxiliaryWindows::comparisonPinRequested, this,

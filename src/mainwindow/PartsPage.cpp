@@ -251,7 +251,7 @@ void PartsPage::showMachine(const rivet::MachineDocument& document, bool withFig
     m_showing = true;
     for (rivet::Selector selector : rivet::allSelectors()) {
         QComboBox* box = m_selectors[rivet::selectorIndex(selector)];
-        const int position = machine.selection.position(selector);
+        const int position = document.shownPosition(selector);
         if (box->currentIndex() != position) {
             const QSignalBlocker blocker(box);
             box->setCurrentIndex(position);

@@ -40,7 +40,10 @@ void SearchControl::report(std::uint64_t covered, std::uint64_t total)
 
 OptimiserResult optimise(const PartsTable& table, const OptimiserRequest& request, SearchControl* control)
 {
-    search::BranchAndBound search(table, request, control);
+    // A position the catalogue does not offer stands for no part, as in the evaluation.
+    OptimiserRequest shown = request;
+    shown.start = shownSelection(table, request.start);
+    search::BranchAndBound search(table, shown, control);
     return search.run();
 }
 

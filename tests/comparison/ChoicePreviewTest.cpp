@@ -36,27 +36,17 @@ TEST(ChoicePreview, showsWhatTheRulesAndThePairingChangeAlongWithTheChoice)
         const char* what;
         Selector selector;
         std::string item;
-        ChoiceWay way;
         std::vector<Selector> alongWith;
     };
     const Case cases[] = {
-        {"caterpillar legs drop the booster", LegsSelector, "LC-UKI60", ChoiceWay::Selector, {BoosterSelector}},
-        {"a two-slot weapon empties the other side",
-         RightBackSelector,
-         "WX-S800-GF",
-         ChoiceWay::Selector,
-         {LeftBackSelector}},
-        {"a pick in the parts list sets from code: no pairing",
-         RightBackSelector,
-         "WX-S800-GF",
-         ChoiceWay::PartsList,
-         {}},
-        {"an ordinary weapon changes only its own side", LeftBackSelector, "WM-S40/1", ChoiceWay::Selector, {}},
+        {"caterpillar legs drop the booster", LegsSelector, "LC-UKI60", {BoosterSelector}},
+        {"a two-slot weapon empties the other side", RightBackSelector, "WX-S800-GF", {LeftBackSelector}},
+        {"an ordinary weapon changes only its own side", LeftBackSelector, "WM-S40/1", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const ChoicePreview preview
-            = previewChoice(factoryTable(), current, c.selector, positionOf(c.selector, c.item), c.way);
+            = previewChoice(factoryTable(), current, c.selector, positionOf(c.selector, c.item));
         EXPECT_EQ(changedSelectors(preview), c.alongWith);
         EXPECT_EQ(preview.machine.selection.position(c.selector), positionOf(c.selector, c.item));
         for (Selector selector : c.alongWith) {
@@ -68,7 +58,7 @@ TEST(ChoicePreview, showsWhatTheRulesAndThePairingChangeAlongWithTheChoice)
 
     // Four-legged legs do not carry the KARASAWA: choosing it takes the rifle shown off too.
     const ChoicePreview refused = previewChoice(factoryTable(), machine("LF-205-SF", "", ""), ArmWeaponSelector,
-                                                positionOf(ArmWeaponSelector, "WG-1-KARASAWA"), ChoiceWay::Selector);
+                                                positionOf(ArmWeaponSelector, "WG-1-KARASAWA"));
     EXPECT_FALSE(refused.equipped());
     EXPECT_EQ(changedSelectors(refused), std::vector<Selector> {ArmWeaponSelector});
     EXPECT_EQ(refused.comparison.parts.front().base, "WG-RF35");
@@ -76,7 +66,7 @@ TEST(ChoicePreview, showsWhatTheRulesAndThePairingChangeAlongWithTheChoice)
     // The caterpillars' figure shows their code, the difference the computed speed (33 with
     // the thrust 10000 against 39.7).
     const ChoicePreview tracks = previewChoice(factoryTable(), machine("LN-1001", "WM-S40/1", ""), LegsSelector,
-                                               positionOf(LegsSelector, "LC-UKI60"), ChoiceWay::Selector);
+                                               positionOf(LegsSelector, "LC-UKI60"));
     const FigureComparison& speed = tracks.comparison.figures[Figure::GroundBoostSpeed];
     EXPECT_EQ(speed.base, "39.7");
     EXPECT_EQ(speed.other, "07");
@@ -89,18 +79,18 @@ TEST(ChoicePreview, theItemAlreadyShownChangesNothing)
     // The file may hold two-slot weapons on both sides; choosing the one shown raises no change
     // event, so the pairing does not empty the other side.
     const MachineEvaluation current = machine("LN-1001", "WX-S800-GF", "WX-S800/2");
-    const ChoicePreview same = previewChoice(factoryTable(), current, RightBackSelector,
-                                             positionOf(RightBackSelector, "WX-S800-GF"), ChoiceWay::Selector);
+    const ChoicePreview same
+        = previewChoice(factoryTable(), current, RightBackSelector, positionOf(RightBackSelector, "WX-S800-GF"));
     EXPECT_TRUE(same.changesNothing());
     EXPECT_EQ(same.machine.selection, current.selection);
     EXPECT_EQ(same.comparison.figures[Figure::Price].difference, 0.0);
 
-    const std::vector<ChoicePreview> list = previewList(factoryTable(), current, LegsSelector, ChoiceWay::Selector);
+    const std::vector<ChoicePreview> list = previewList(factoryTable(), current, LegsSelector);
     ASSERT_EQ(static_cast<int>(list.size()), factoryTable().itemCount(LegsSlot));
     for (const ChoicePreview& preview : list) {
         EXPECT_EQ(preview.changesNothing(), preview.item == current.selection.position(LegsSelector)) << preview.item;
     }
-    EXPECT_TRUE(previewChoice(factoryTable(), current, LegsSelector, 999, ChoiceWay::Selector).changesNothing());
+    EXPECT_TRUE(previewChoice(factoryTable(), current, LegsSelector, 999).changesNothing());
 }
 
 TEST(MachineComparison, listsTheDifferingPartsAndOptions)

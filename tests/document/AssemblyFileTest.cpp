@@ -1,5 +1,6 @@
 #include "document/AssemblyFile.h"
 #include "common/Failure.h"
+#include "common/IniFile.h"
 #include "common/TextFile.h"
 #include "document/MachineDocument.h"
 #include "support/Bytes.h"
@@ -256,7 +257,7 @@ TEST_F(AssemblyFile, valuesAreReadInTheDialect)
     EXPECT_EQ(machine.machineName, "  quoted  ");
     EXPECT_EQ(document.position(LegsSelector), 6);
     EXPECT_TRUE(document.option(4));
-    EXPECT_EQ(document.position(RightBackSelector), -1) << "a stored position the catalogue does not have";
+    EXPECT_EQ(document.shownPosition(RightBackSelector), -1) << "a stored position the catalogue does not have";
     EXPECT_EQ(machine.pilot.value(1), 3);
     EXPECT_EQ(machine.pilot.displayText(1), "3");
     EXPECT_EQ(machine.pilot.value(7), -100);
@@ -269,6 +270,32 @@ TEST_F(AssemblyFile, valuesAreReadInTheDialect)
     EXPECT_EQ(document.colorEditor().slider(Channel::Blue), 12);
     // No selector without an item makes the evaluation read outside its group.
     EXPECT_EQ(document.itemText(RightBackSelector), "");
+}
+
+// A catalogue shortened (or emptied by a broken first start) since the file was saved must
+// not cost the file its parts: the position comes back at the next save as the file held it,
+// while every rule and figure counts the selector as NO EQUIP.
+TEST_F(AssemblyFile, aPositionTheCatalogueCannotResolveIsSavedBackAsTheFileHeldIt)
+{
+    const std::string path = home.garageDir() + "long.asm";
+    writeBytes(path, sjisFile({"[asm]", "arm=250", "bwpr=99", "leg=-7"}));
+    document.open(path);
+    const MachineEvaluation shown
+        = evaluateSelection(document.table(), shownSelection(document.table(), document.machine().selection));
+    EXPECT_EQ(document.evaluation().figures[Figure::Ap].text, shown.figures[Figure::Ap].text);
+    EXPECT_EQ(document.shownPosition(ArmsSelector), -1);
+    EXPECT_EQ(document.position(ArmWeaponSelector), 1) << "arms the catalogue lacks are no weapon arms";
+    document.setDescription("saved again");
+    document.save();
+    const IniFile saved = IniFile::load(path);
+    EXPECT_EQ(saved.readInteger("asm", "arm", 0), 250);
+    EXPECT_EQ(saved.readInteger("asm", "bwpr", 0), 99);
+    EXPECT_EQ(saved.readInteger("asm", "leg", 0), -7);
+
+    // Picking a part there replaces it.
+    document.choosePart(RightBackSelector, 0);
+    document.save();
+    EXPECT_EQ(IniFile::load(path).readInteger("asm", "bwpr", 7), 0);
 }
 
 TEST_F(AssemblyFile, savingUnderAnotherExtensionLeavesTheOpenedFileAlone)

@@ -186,11 +186,14 @@ private Q_SLOTS:
         chooseItem(left, left->findText("WM-S40/1"));
         QCOMPARE(right->currentIndex(), 0);
         chooseItem(left, left->findText("WX-S800/2"));
-        // A pick in the parts list runs no pairing: a weapon on the right beside the
-        // two-slot one; then choosing NO EQUIP on the right empties the left.
+        // A pick in the parts list pairs as the selector does.
         Q_EMIT form->auxiliaryWindows().partsList()->partPicked(rivet::RightBackSelector, right->findText("WM-S40/1"));
-        QCOMPARE(left->currentText(), QString("WX-S800/2"));
-        chooseItem(right, 0);
+        QCOMPARE(right->currentText(), QString("WM-S40/1"));
+        QCOMPARE(left->currentIndex(), 0);
+        // Whatever the other side then takes empties the two-slot weapon.
+        chooseItem(left, left->findText("WX-S800/2"));
+        QCOMPARE(right->currentIndex(), 0);
+        chooseItem(right, right->findText("WM-S40/1"));
         QCOMPARE(left->currentIndex(), 0);
     }
 

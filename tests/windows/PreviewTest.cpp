@@ -91,11 +91,15 @@ private Q_SLOTS:
         QApplication::sendEvent(grid->viewport(), &move);
         QVERIFY(popup(planner)->isVisible());
         QCOMPARE(popup(planner)->content().title, QString("WX-S800-GF を選ぶと"));
-        // A press sets the selector from code: the two-slot weapon does not empty the left side.
-        QVERIFY(popup(planner)->content().parts.isEmpty());
+        // A press picks as the drop-down does: the two-slot weapon empties the left side, and
+        // the popup says so beforehand.
+        QCOMPARE(popup(planner)->content().parts.size(), 1);
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(grid->viewport(), &leave);
         QVERIFY(!popup(planner)->isVisible());
+        planner.partsList->pressRow(row);
+        QCOMPARE(child<QComboBox>(planner.mainWindow.get(), "cb10")->currentText(), QString("WX-S800-GF"));
+        QCOMPARE(child<QComboBox>(planner.mainWindow.get(), "cb11")->currentText(), QString("NO EQUIP"));
     }
 
     void theComparisonKeepsItsBaseWhileAnotherFileOpens()
