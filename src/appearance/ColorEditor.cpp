@@ -19,12 +19,12 @@ const char* const kFactoryRow = " ,323628,162012,182412,121812";
 const char* const kLayerHeaders = " ,BASE,OPTIONAL,DETAIL,JOINT";
 const char* const kRegionHeaders = " ,HEAD,CORE,ARMS,LEGS";
 
-bool isColorPosition(int column, int row)
-{
-    return column >= 1 && column < ColorEditor::kSize && row >= 1 && row < ColorEditor::kSize;
-}
-
 } // namespace
+
+bool ColorEditor::isColorPosition(int column, int row)
+{
+    return column >= 1 && column < kSize && row >= 1 && row < kSize;
+}
 
 void ColorEditor::resetColorScheme(ColorScheme& scheme)
 {
@@ -119,6 +119,20 @@ void ColorEditor::setField(ColorScheme& scheme, Channel channel, const std::stri
     }
     field = text;
     fieldsChanged(scheme);
+}
+
+void ColorEditor::showCell(const ColorScheme& scheme)
+{
+    refreshLineColor(scheme);
+    const auto channels = tryColorChannels(scheme.cell(m_column, m_row));
+    if (!channels) {
+        return;
+    }
+    m_sliders = {std::clamp(channels->red, 0, kChannelMax), std::clamp(channels->green, 0, kChannelMax),
+                 std::clamp(channels->blue, 0, kChannelMax)};
+    for (Channel channel : kChannels) {
+        m_fields[index(channel)] = std::to_string(slider(channel));
+    }
 }
 
 bool ColorEditor::takeSaveMark()

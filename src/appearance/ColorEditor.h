@@ -29,6 +29,9 @@ public:
     static constexpr int kKeyC = 67;
     static constexpr int kKeyV = 86;
 
+    // Columns and rows 1..4: the cells that hold colours.
+    static bool isColorPosition(int column, int row);
+
     // --- start-up and loading
     // Factory colours in all four regions, headers, hint, current cell BASE of HEAD, and the
     // sliders, fields and summary taken from it.
@@ -53,6 +56,10 @@ public:
     // Fails with "'%s' は整数ではありません" when a field on the way is not a whole number;
     // sliders set before that field keep their new positions.
     void setField(ColorScheme& scheme, Channel channel, const std::string& text);
+
+    // The colours were replaced from outside (an undo): the sliders, fields and summary show
+    // the current cell again, without rewriting it. A cell that is no colour leaves them.
+    void showCell(const ColorScheme& scheme);
 
     // True when an edit since the last call enabled the save action (a slider or field
     // change); the mark is cleared.

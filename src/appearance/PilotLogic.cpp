@@ -24,6 +24,14 @@ std::size_t index(int n)
 
 } // namespace
 
+const char* pilotSettingCaption(int n)
+{
+    static const char* const captions[PilotSettings::kSettingCount] = {
+        "強化人間レベル：", "射撃頻度：", "ブレード頻度：", "ロック精度：", "回避率：", "ジャンプ頻度：", "戦闘距離：",
+    };
+    return captions[index(n)];
+}
+
 std::string logicDisplayText(int n, int v)
 {
     index(n);

@@ -9,6 +9,9 @@ namespace rivet {
 // "v%" for the five frequencies, and "L<v>", "S<-v>" or "MID" for the combat distance.
 std::string logicDisplayText(int n, int v);
 
+// The caption of setting n (1..7) on the page, "強化人間レベル：" .. "戦闘距離：".
+const char* pilotSettingCaption(int n);
+
 // The seven settings of the computer pilot, each the position of a slider. The read-only
 // field beside each slider shows logicDisplayText of its position, so the texts follow from
 // the values and need no keeping of their own.

@@ -16,6 +16,21 @@ Selection initialSelection()
     return selection;
 }
 
+const char* textFieldCaption(TextField field)
+{
+    switch (field) {
+    case TextField::MachineName:
+        return "機体名";
+    case TextField::PilotName:
+        return "パイロット";
+    case TextField::Emblem:
+        return "エンブレムファイル";
+    case TextField::MachinePicture:
+        break;
+    }
+    return "機体ファイル";
+}
+
 std::string& Machine::text(TextField field)
 {
     return const_cast<std::string&>(static_cast<const Machine&>(*this).text(field));

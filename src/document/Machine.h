@@ -12,6 +12,9 @@ namespace rivet {
 // The one-line text fields of a machine.
 enum class TextField { MachineName, PilotName, Emblem, MachinePicture };
 
+// What the page calls a field: "機体名", "パイロット", "エンブレムファイル", "機体ファイル".
+const char* textFieldCaption(TextField field);
+
 // A selection in which no selector shows an item yet (every position -1).
 Selection selectionWithoutItems();
 

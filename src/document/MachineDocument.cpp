@@ -7,10 +7,24 @@
 
 namespace rivet {
 
+namespace {
+
+// The name undo shows for a setting's caption: without its colon.
+std::string withoutColon(std::string caption)
+{
+    const std::string colon = "：";
+    if (caption.size() >= colon.size() && caption.compare(caption.size() - colon.size(), colon.size(), colon) == 0) {
+        caption.erase(caption.size() - colon.size());
+    }
+    return caption;
+}
+
+} // namespace
+
 MachineDocument::MachineDocument(const PartsTable& table)
     : m_table(table)
 {
-    m_savedCopy = m_machine;
+    beginHistory();
 }
 
 std::string MachineDocument::itemText(Selector selector) const
@@ -47,7 +61,7 @@ void MachineDocument::startNew()
     m_currentFile = kNoFile;
     // The start's evaluation and its refresh of the combat distance enable the save action.
     m_saveEnabled = true;
-    m_savedCopy = m_machine;
+    beginHistory();
     notify();
 }
 
@@ -75,7 +89,13 @@ void MachineDocument::load(const std::string& path)
     m_colorEditor = std::move(colors);
     evaluate();
     m_currentFile = path;
+    beginHistory();
+}
+
+void MachineDocument::beginHistory()
+{
     m_savedCopy = m_machine;
+    m_history.reset(m_machine);
 }
 
 void MachineDocument::setFileName(const std::string& path)
@@ -100,8 +120,13 @@ void MachineDocument::choosePart(Selector selector, int item)
     if (item == position(selector)) {
         return;
     }
+    Selection chosen = m_machine.selection;
+    chosen.setPosition(selector, item);
+    const ChangeStep step {ChangeKind::Parts,
+                           std::string(selectorCaption(selector)) + " " + selectorItemText(m_table, chosen, selector),
+                           {}};
     // A two-slot back weapon stands alone: changing one side may empty the other.
-    change(ChangeKind::Parts, [&](Machine& machine) {
+    change(step, [&](Machine& machine) {
         machine.selection = rivet::choosePart(m_table, machine.selection, selector, item);
     });
 }
@@ -115,7 +140,7 @@ void MachineDocument::pickPart(Selector selector, int item)
     // picked there empties the other side as the drop-down does. Its row of the part already
     // chosen evaluates all the same, as the viewer has always asked for it.
     if (item == position(selector)) {
-        change(ChangeKind::Parts, [](Machine&) {});
+        change({ChangeKind::Parts, {}, {}}, [](Machine&) {});
     } else {
         choosePart(selector, item);
     }
@@ -123,12 +148,14 @@ void MachineDocument::pickPart(Selector selector, int item)
 
 void MachineDocument::tickOption(int n, bool ticked)
 {
-    change(ChangeKind::Parts, [&](Machine& machine) { machine.selection.setOption(n, ticked); });
+    const Part* option = m_table.option(n);
+    const std::string name = "Option " + (option ? option->name : std::to_string(n));
+    change({ChangeKind::Parts, name, {}}, [&](Machine& machine) { machine.selection.setOption(n, ticked); });
 }
 
 void MachineDocument::setSelection(const Selection& selection)
 {
-    change(ChangeKind::Parts, [&](Machine& machine) {
+    change({ChangeKind::Parts, "自動構成", {}}, [&](Machine& machine) {
         for (Selector selector : allSelectors()) {
             const int item = selection.position(selector);
             machine.selection.setPosition(selector, item >= 0 && item < itemCount(selector) ? item : -1);
@@ -139,7 +166,8 @@ void MachineDocument::setSelection(const Selection& selection)
 
 void MachineDocument::setText(TextField field, const std::string& text)
 {
-    change(ChangeKind::Texts, [&](Machine& machine) {
+    const std::string key = "text " + std::to_string(static_cast<int>(field));
+    change({ChangeKind::Texts, textFieldCaption(field), key}, [&](Machine& machine) {
         std::string& current = machine.text(field);
         if (current == text) {
             return;
@@ -151,70 +179,123 @@ void MachineDocument::setText(TextField field, const std::string& text)
 
 void MachineDocument::setDescription(const std::string& text)
 {
-    change(ChangeKind::Texts, [&](Machine& machine) { machine.description = text; });
+    change({ChangeKind::Texts, "機体説明", "description"}, [&](Machine& machine) { machine.description = text; });
+}
+
+void MachineDocument::changeColors(const std::function<void(Machine&)>& edit)
+{
+    // Every edit lands on the cell the editor stands on when it begins: one step per cell.
+    const int column = m_colorEditor.currentColumn();
+    const int row = m_colorEditor.currentRow();
+    const std::string name
+        = "機体色 " + m_machine.colors.cell(0, row) + " " + m_colorEditor.gridCell(m_machine.colors, column, 0);
+    change({ChangeKind::Colors, name, "color " + std::to_string(column) + "," + std::to_string(row)}, edit);
 }
 
 void MachineDocument::pressColorCell(int column, int row)
 {
-    change(ChangeKind::Colors, [&](Machine& machine) { m_colorEditor.mouseDown(machine.colors, column, row); });
+    // Taking the pressed cell's colour into the sliders may rewrite that cell: the step is
+    // the pressed cell's.
+    if (ColorEditor::isColorPosition(column, row)) {
+        m_colorEditor.moveCurrent(column, row);
+    }
+    changeColors([&](Machine& machine) { m_colorEditor.mouseDown(machine.colors, column, row); });
 }
 
 void MachineDocument::pressGridKey(int key, bool ctrlOnly)
 {
-    change(ChangeKind::Colors, [&](Machine& machine) { m_colorEditor.keyDown(machine.colors, key, ctrlOnly); });
+    changeColors([&](Machine& machine) { m_colorEditor.keyDown(machine.colors, key, ctrlOnly); });
 }
 
 void MachineDocument::releaseGridKey()
 {
-    change(ChangeKind::Colors, [&](Machine& machine) { m_colorEditor.keyUp(machine.colors); });
+    changeColors([&](Machine& machine) { m_colorEditor.keyUp(machine.colors); });
 }
 
 void MachineDocument::moveColorCell(int column, int row)
 {
-    change(ChangeKind::Colors, [&](Machine&) { m_colorEditor.moveCurrent(column, row); });
+    changeColors([&](Machine&) { m_colorEditor.moveCurrent(column, row); });
 }
 
 void MachineDocument::setChannelSlider(Channel channel, int position)
 {
-    change(ChangeKind::Colors, [&](Machine& machine) { m_colorEditor.setSlider(machine.colors, channel, position); });
+    changeColors([&](Machine& machine) { m_colorEditor.setSlider(machine.colors, channel, position); });
 }
 
 void MachineDocument::setChannelField(Channel channel, const std::string& text)
 {
-    change(ChangeKind::Colors, [&](Machine& machine) { m_colorEditor.setField(machine.colors, channel, text); });
+    changeColors([&](Machine& machine) { m_colorEditor.setField(machine.colors, channel, text); });
 }
 
 void MachineDocument::setPilotSetting(int n, int value)
 {
-    change(ChangeKind::Pilot, [&](Machine& machine) { machine.pilot.setValue(n, value); });
+    change({ChangeKind::Pilot, withoutColon(pilotSettingCaption(n)), "pilot " + std::to_string(n)},
+           [&](Machine& machine) { machine.pilot.setValue(n, value); });
 }
 
-void MachineDocument::change(ChangeKind kind, const std::function<void(Machine&)>& edit)
+void MachineDocument::change(const ChangeStep& step, const std::function<void(Machine&)>& edit)
 {
     const Machine before = m_machine;
+    const std::string fileBefore = m_currentFile;
     try {
         edit(m_machine);
     } catch (...) {
-        finishChange(kind, before);
+        finishChange(step, before, fileBefore);
         throw;
     }
-    finishChange(kind, before);
+    finishChange(step, before, fileBefore);
 }
 
-void MachineDocument::finishChange(ChangeKind kind, const Machine& before)
+void MachineDocument::finishChange(const ChangeStep& step, const Machine& before, const std::string& fileBefore)
 {
     // The colour controls enable the save action whenever a channel moved, even when the
     // cell ends as it was; every other edit when it changed the machine; every evaluation.
     bool enablesSave = m_colorEditor.takeSaveMark();
-    if (kind == ChangeKind::Parts) {
+    if (step.kind == ChangeKind::Parts) {
         evaluate();
         enablesSave = true;
-    } else if (kind != ChangeKind::Colors) {
+    } else if (step.kind != ChangeKind::Colors) {
         enablesSave = enablesSave || m_machine != before;
     }
     if (enablesSave) {
         m_saveEnabled = true;
     }
+    const bool forgotFile = fileBefore != m_currentFile;
+    if (m_machine != before || forgotFile) {
+        m_history.record(step.name, step.mergeKey, m_machine, forgotFile ? fileBefore : std::string());
+    }
+    notify();
+}
+
+void MachineDocument::undo()
+{
+    if (canUndo()) {
+        restore(m_history.undo(), false);
+    }
+}
+
+void MachineDocument::redo()
+{
+    if (canRedo()) {
+        restore(m_history.redo(), true);
+    }
+}
+
+void MachineDocument::restore(const MachineHistory::Step& step, bool forward)
+{
+    m_machine = step.machine;
+    // The file a name edit forgot comes back with its undo, and goes again with its redo;
+    // a name given since (a save under a new name) stays.
+    if (!step.forgotFile.empty()) {
+        if (!forward && m_currentFile == kNoFile) {
+            m_currentFile = step.forgotFile;
+        } else if (forward && m_currentFile == step.forgotFile) {
+            m_currentFile = kNoFile;
+        }
+    }
+    m_colorEditor.showCell(m_machine.colors);
+    evaluate();
+    m_saveEnabled = unsaved();
     notify();
 }
 

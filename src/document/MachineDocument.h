@@ -2,6 +2,7 @@
 
 #include "appearance/ColorEditor.h"
 #include "document/Machine.h"
+#include "document/MachineHistory.h"
 #include "evaluation/MachineEvaluation.h"
 
 #include <functional>
@@ -16,13 +17,23 @@ inline constexpr const char* kNoFile = "none";
 // (the rules correct the selection, the figures are computed); the others do not.
 enum class ChangeKind { Parts, Texts, Colors, Pilot };
 
+// One change of the machine as the history keeps it: its kind, the name undo and redo show
+// ("脚 LN-1001"), and the key under which consecutive changes are one step (typing in one
+// field, the edits of one colour cell, one drag of a pilot setting); empty for none.
+struct ChangeStep
+{
+    ChangeKind kind;
+    std::string name;
+    std::string mergeKey;
+};
+
 // One machine being worked on: the machine, the file it belongs to ("none" when none), the
-// machine as it was last opened or saved (or as a fresh start shows it), the evaluation of
-// the current machine, and the colour controls that edit it.
+// machine as it was last opened or saved (or as a fresh start shows it), its undo history,
+// the evaluation of the current machine, and the colour controls that edit it.
 //
 // Every change of the machine takes one path, change(): the edit is applied, a change of
-// parts runs the rules and the evaluation, the save action's rule is applied, and the
-// listener is told. The window, rivet-cli and the tests all change a machine through these
+// parts runs the rules and the evaluation, the save action's rule is applied, the step goes
+// into the history, and the listener is told. The window, rivet-cli and the tests all change a machine through these
 // operations, so all of them behave alike.
 //
 // Two states answer "does it need saving": saveEnabled() is the save action "上書保存" as
@@ -102,11 +113,29 @@ public:
     void setPilotSetting(int n, int value);
 
     // The one path of every change. A failure in the edit stops it there; what was done so
-    // far stays done, is evaluated and shown, and the failure goes on to the caller.
-    void change(ChangeKind kind, const std::function<void(Machine&)>& edit);
+    // far stays done, is evaluated, recorded and shown, and the failure goes on to the caller.
+    void change(const ChangeStep& step, const std::function<void(Machine&)>& edit);
+
+    // --- undo and redo: the machine as it was before or after a step, with the file name a
+    // step forgot, evaluated; the save action is then enabled exactly when the machine
+    // differs from its saved copy. An open or a fresh start begins a fresh history.
+    bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
+    std::string undoName() const { return m_history.undoName(); }
+    std::string redoName() const { return m_history.redoName(); }
+    void undo();
+    void redo();
+    // The next change is a step of its own (a slider was released, a field left).
+    void endStep() { m_history.endMerge(); }
+    std::size_t historySteps() const { return m_history.stepCount(); }
 
 private:
-    void finishChange(ChangeKind kind, const Machine& before);
+    void finishChange(const ChangeStep& step, const Machine& before, const std::string& fileBefore);
+    void restore(const MachineHistory::Step& step, bool forward);
+    // A change of the colour cell the editor stands on.
+    void changeColors(const std::function<void(Machine&)>& edit);
+    // Begins a fresh history at the current machine, which then counts as its saved copy.
+    void beginHistory();
     void evaluate();
     // Reads the file into copies of the machine and the colour controls, then takes them.
     void load(const std::string& path);
@@ -116,6 +145,7 @@ private:
     Machine m_machine;
     Machine m_savedCopy;
     MachineEvaluation m_evaluation;
+    MachineHistory m_history;
     ColorEditor m_colorEditor;
     std::string m_currentFile = kNoFile;
     bool m_saveEnabled = false;

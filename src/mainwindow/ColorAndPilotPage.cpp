@@ -14,9 +14,6 @@ namespace {
 constexpr rivet::Channel kChannels[3] = {rivet::Channel::Red, rivet::Channel::Green, rivet::Channel::Blue};
 const char* const kChannelNames[3] = {"Red", "Green", "Blue"};
 const char* const kChannelCaptions[3] = {"RED:", "GREEN:", "BLUE:"};
-const char* const kLogicCaptions[rivet::PilotSettings::kSettingCount] = {
-    "強化人間レベル：", "射撃頻度：", "ブレード頻度：", "ロック精度：", "回避率：", "ジャンプ頻度：", "戦闘距離：",
-};
 
 // Layout of the panel (565 × 450).
 constexpr int kMargin = 8;
@@ -104,7 +101,7 @@ void ColorAndPilotPage::buildLogic(QWidget* panel)
     for (int n = 1; n <= rivet::PilotSettings::kSettingCount; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
         const int y = kLogicTop + static_cast<int>(i) * kLogicStep;
-        caption(kLogicCaptions[i], panel, kMargin, y + 7, 130);
+        caption(rivet::pilotSettingCaption(n), panel, kMargin, y + 7, 130);
         QSlider* bar = slider(QString("tbL%1").arg(n), panel, rivet::PilotSettings::minimum(n),
                               rivet::PilotSettings::maximum(n), n == 1 ? 1 : 10);
         bar->setGeometry(140, y, 330, kRowHeight);

@@ -29,7 +29,7 @@ protected:
     }
 
     // Parts, options or colours set from code, as a hand-edited file gives them.
-    void edit(const std::function<void(Machine&)>& change) { document.change(ChangeKind::Parts, change); }
+    void edit(const std::function<void(Machine&)>& change) { document.change({ChangeKind::Parts, "edit", {}}, change); }
 
     std::string saveAs(const std::string& path)
     {

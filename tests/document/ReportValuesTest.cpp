@@ -23,7 +23,7 @@ protected:
         writeDefaultFiles(home.dataDir());
         document.startNew();
         // The standard machine: legs LN-1001, nothing on the left back.
-        document.change(ChangeKind::Parts, [](Machine& machine) {
+        document.change({ChangeKind::Parts, "edit", {}}, [](Machine& machine) {
             machine.selection.setPosition(LegsSelector, positionOf(LegsSelector, "LN-1001"));
             machine.selection.setPosition(LeftBackSelector, 0);
         });
@@ -32,7 +32,8 @@ protected:
     // A colour row as a hand-edited file may hold it.
     void setRegionRow(int region, const std::string& row)
     {
-        document.change(ChangeKind::Colors, [&](Machine& machine) { machine.colors.setRegionRow(region, row); });
+        document.change({ChangeKind::Colors, "edit", {}},
+                        [&](Machine& machine) { machine.colors.setRegionRow(region, row); });
     }
 
     std::vector<std::string> reportLines(ReportKind kind)

@@ -39,7 +39,7 @@ inline void saveAs(MainWindow& window, const std::string& path)
 // A colour row set from code, as a hand-edited file gives it.
 inline void setRegionRow(MainWindow& window, int region, const std::string& row)
 {
-    documentOf(window).change(rivet::ChangeKind::Colors,
+    documentOf(window).change({rivet::ChangeKind::Colors, "edit", {}},
                               [&](rivet::Machine& machine) { machine.colors.setRegionRow(region, row); });
 }
 
