@@ -22,13 +22,15 @@ int main(int argc, char* argv[])
     applyAppStyle(application);
     useJapaneseQtTexts();
 
-    // Closing the main window ends the program; the windows it opened close with it. Every
-    // handler shows its own failures; whatever might still get here is shown all the same.
+    // Closing the last main window ends the program; the windows they opened close with it.
+    // Every handler shows its own failures; whatever might still get here is shown all the
+    // same.
     int exitCode = 1;
     runGuarded(nullptr, [&] {
-        MainWindow mainWindow(QApplication::arguments().mid(1));
-        probeFirstPaint(&mainWindow);
-        mainWindow.show();
+        auto* mainWindow = new MainWindow(QApplication::arguments().mid(1));
+        mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+        probeFirstPaint(mainWindow);
+        mainWindow->show();
         exitCode = QApplication::exec();
     });
     return exitCode;

@@ -38,6 +38,13 @@ std::string saveAssembly(const Machine& machine, const std::string& fileName)
         // A file we cannot read would lose its own sections: leave it alone.
         throw Failure(cannotWriteMessage(path));
     }
+    writeAssembly(ini, machine);
+    ini.save(path);
+    return path;
+}
+
+void writeAssembly(IniFile& ini, const Machine& machine)
+{
     ini.writeString("asm", "ACname", machine.machineName);
     ini.writeString("asm", "Pilotname", machine.pilotName);
     for (Selector selector : allSelectors()) {
@@ -59,8 +66,6 @@ std::string saveAssembly(const Machine& machine, const std::string& fileName)
     }
     ini.writeString("file", "Emblem", machine.emblem);
     ini.writeString("file", "AC", machine.picture);
-    ini.save(path);
-    return path;
 }
 
 void readAssemblyFile(const std::string& fileName, Machine& machine, ColorEditor& colors)

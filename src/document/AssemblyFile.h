@@ -5,6 +5,7 @@
 namespace rivet {
 
 class ColorEditor;
+class IniFile;
 struct Machine;
 
 // The name with its extension replaced (a name without one gets it appended): "a/b.txt" and
@@ -16,6 +17,9 @@ std::string replaceExtension(const std::string& path, const std::string& extensi
 // is written through a temporary file and renamed over the old one, so a failure ("%s に
 // 書き込めません") leaves the old file as it was. Returns the path written.
 std::string saveAssembly(const Machine& machine, const std::string& fileName);
+
+// The machine's sections and keys written into an INI file, in the order a new file gets them.
+void writeAssembly(IniFile& ini, const Machine& machine);
 
 // Reads the ".asm" file of exactly that name into the machine, the way the window's controls
 // take it: names, parts (without the back-weapon pairing or the rules), options, description,

@@ -1,5 +1,7 @@
 #include "document/MachineDocument.h"
 
+#include "common/Failure.h"
+#include "common/TextFile.h"
 #include "document/AssemblyFile.h"
 #include "evaluation/AssemblyRules.h"
 
@@ -90,6 +92,27 @@ void MachineDocument::load(const std::string& path)
     evaluate();
     m_currentFile = path;
     beginHistory();
+}
+
+void MachineDocument::recover(const Machine& machine, const std::string& file)
+{
+    MachineDocument onDisk(m_table);
+    onDisk.startNew();
+    if (file != kNoFile && fileExists(file)) {
+        try {
+            onDisk.open(file);
+        } catch (const Failure&) {
+            // A file that no longer opens: the recovered machine stands against a fresh one.
+        }
+    }
+    m_machine = machine;
+    m_colorEditor.showCell(m_machine.colors);
+    evaluate();
+    m_currentFile = file;
+    beginHistory();
+    m_savedCopy = onDisk.machine();
+    m_saveEnabled = true;
+    notify();
 }
 
 void MachineDocument::beginHistory()

@@ -84,6 +84,9 @@ public:
     // A file named on the command line at start: read and evaluated like an open, but the
     // save action stays enabled, as the start's evaluation leaves it.
     void openAtStart(const std::string& path);
+    // A machine given back after a crash, with the file it belonged to: its saved copy is
+    // what that file holds (a fresh start's machine without one), so it opens as unsaved.
+    void recover(const Machine& machine, const std::string& file);
     // The name the save dialog chose (its extension becomes ".asm").
     void setFileName(const std::string& path);
     // Writes the machine to its file (extension ".asm"); it then counts as saved. Returns

@@ -2,6 +2,7 @@
 
 #include "widgets/ColorGrid.h"
 #include "widgets/DigitKeyFilter.h"
+#include "widgets/FieldUndo.h"
 #include "widgets/PageControls.h"
 
 #include <QFrame>
@@ -131,8 +132,21 @@ void ColorAndPilotPage::connectControls()
                 [this, channel](const QString& text) { Q_EMIT channelFieldEdited(channel, text); });
     }
     for (int n = 1; n <= rivet::PilotSettings::kSettingCount; ++n) {
-        connect(m_logicSliders[static_cast<std::size_t>(n - 1)], &QSlider::valueChanged, this,
-                [this, n](int position) { Q_EMIT logicSliderMoved(n, position); });
+        QSlider* bar = m_logicSliders[static_cast<std::size_t>(n - 1)];
+        connect(bar, &QSlider::valueChanged, this, [this, n](int position) { Q_EMIT logicSliderMoved(n, position); });
+        connect(bar, &QSlider::sliderReleased, this, &ColorAndPilotPage::logicSliderReleased);
+    }
+    auto* drops = new PassFileDrops(this);
+    for (QLineEdit* field : m_channelFields) {
+        drops->watch(field);
+    }
+}
+
+void ColorAndPilotPage::useForFieldUndo(QAction* undo, QAction* redo)
+{
+    auto* fields = new FieldUndo(undo, redo, this);
+    for (QLineEdit* field : m_channelFields) {
+        fields->watch(field);
     }
 }
 

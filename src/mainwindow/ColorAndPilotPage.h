@@ -7,6 +7,7 @@
 #include <array>
 
 class ColorGrid;
+class QAction;
 class QLabel;
 class QLineEdit;
 class QSlider;
@@ -24,6 +25,8 @@ public:
 
     // Writes the grid, the channel controls and the pilot settings without raising events.
     void showMachine(const rivet::MachineDocument& document);
+    // The channel fields undo through these actions (FieldUndo).
+    void useForFieldUndo(QAction* undo, QAction* redo);
 
 Q_SIGNALS:
     // The colour grid: a press on a cell, a key press (ctrlOnly: Ctrl and nothing else held),
@@ -37,6 +40,8 @@ Q_SIGNALS:
     void channelFieldEdited(rivet::Channel channel, const QString& text);
     // The player moved the slider of pilot setting n (1..7).
     void logicSliderMoved(int n, int position);
+    // The player let go of a pilot setting's slider: its next drag is a step of its own.
+    void logicSliderReleased();
 
 private:
     void buildColors(QWidget* panel);

@@ -1,9 +1,11 @@
 #include "mainwindow/MachineEditor.h"
 
+#include "common/Failure.h"
 #include "common/ShiftJis.h"
 #include "common/TextFile.h"
 #include "mainwindow/ColorAndPilotPage.h"
 #include "mainwindow/PartsPage.h"
+#include "startup/RecoveryFolder.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Guarded.h"
 #include "widgets/PreviewPopup.h"
@@ -27,6 +29,57 @@ MachineEditor::MachineEditor(const rivet::Workspace& workspace, AuxiliaryWindows
     connectPartsPage();
     connectColorAndPilotPage();
     m_document.setListener([this] { showDocument(); });
+    // The machine reaches its recovery file at most about a second after a change.
+    m_recoveryDelay.setSingleShot(true);
+    m_recoveryDelay.setInterval(1000);
+    connect(&m_recoveryDelay, &QTimer::timeout, this, &MachineEditor::writeRecovery);
+}
+
+void MachineEditor::useForFieldUndo(QAction* undo, QAction* redo)
+{
+    m_partsPage->useForFieldUndo(undo, redo);
+    m_colorAndPilotPage->useForFieldUndo(undo, redo);
+}
+
+void MachineEditor::keepForRecovery(rivet::RecoveryFolder* recovery, int n)
+{
+    m_recovery = recovery;
+    m_recoveryNumber = n;
+    followForRecovery();
+}
+
+void MachineEditor::followForRecovery()
+{
+    if (!m_recovery) {
+        return;
+    }
+    if (!m_document.unsaved()) {
+        m_recoveryDelay.stop();
+        m_recovery->remove(m_recoveryNumber);
+    } else if (!m_recoveryDelay.isActive()) {
+        m_recoveryDelay.start();
+    }
+}
+
+void MachineEditor::writeRecovery()
+{
+    if (!m_recovery || !m_document.unsaved()) {
+        return;
+    }
+    try {
+        m_recovery->write(m_recoveryNumber, m_document.machine(), m_document.currentFile());
+    } catch (const rivet::Failure& failure) {
+        // Kept from the player's way (it comes back a second after the next change), but said.
+        Q_EMIT statusRequested(QString("復元用の控えを書けません：%1").arg(QString::fromStdString(failure.what())));
+    }
+}
+
+void MachineEditor::dropRecovery()
+{
+    m_recoveryDelay.stop();
+    if (m_recovery) {
+        m_recovery->remove(m_recoveryNumber);
+    }
 }
 
 void MachineEditor::guarded(const std::function<void()>& handler)
@@ -63,7 +116,18 @@ void MachineEditor::showDocument()
 {
     m_partsPage->showMachine(m_document, catalogueReady());
     m_colorAndPilotPage->showMachine(m_document);
+    followForRecovery();
     Q_EMIT documentShown();
+}
+
+void MachineEditor::undo()
+{
+    m_document.undo();
+}
+
+void MachineEditor::redo()
+{
+    m_document.redo();
 }
 
 void MachineEditor::setCaption(const QString& caption)
@@ -81,6 +145,7 @@ void MachineEditor::connectPartsPage()
     connect(m_partsPage, &PartsPage::textEdited, this, [this](rivet::TextField field, const QString& text) {
         guarded([&] { m_document.setText(field, text.toStdString()); });
     });
+    connect(m_partsPage, &PartsPage::fieldLeft, this, [this] { m_document.endStep(); });
     connect(m_partsPage, &PartsPage::memoEdited, this,
             [this](const QString& text) { guarded([&] { m_document.setDescription(text.toStdString()); }); });
     connect(m_partsPage, &PartsPage::characterRefused, this, [this](const QString& character) {
@@ -115,6 +180,7 @@ void MachineEditor::connectColorAndPilotPage()
     connect(page, &ColorAndPilotPage::channelFieldEdited, this, [this](rivet::Channel channel, const QString& text) {
         guarded([&] { m_document.setChannelField(channel, text.toStdString()); });
     });
+    connect(page, &ColorAndPilotPage::logicSliderReleased, this, [this] { m_document.endStep(); });
     connect(page, &ColorAndPilotPage::logicSliderMoved, this,
             [this](int n, int position) { guarded([&] { m_document.setPilotSetting(n, position); }); });
 }

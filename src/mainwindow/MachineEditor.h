@@ -6,6 +6,7 @@
 #include "startup/StartUp.h"
 
 #include <QTabWidget>
+#include <QTimer>
 
 #include <functional>
 
@@ -13,7 +14,12 @@ class AuxiliaryWindows;
 class ColorAndPilotPage;
 class PartsPage;
 class PreviewPopup;
+class QAction;
 class QPushButton;
+
+namespace rivet {
+class RecoveryFolder;
+}
 
 // One machine being worked on: its document and the two pages that show it, "機体構成" and
 // "その他", with every flow that works on the machine (open, save, export, the parts-list
@@ -42,7 +48,30 @@ public:
     // file named as the first argument. Without a catalogue the pages are disabled.
     void start(bool started, bool longList, const QStringList& arguments);
 
+    // Keeps the machine, while it is unsaved, as machine n of the recovery folder.
+    void keepForRecovery(rivet::RecoveryFolder* recovery, int n);
+    // The window's undo and redo stand in for the text fields' own: Ctrl+Z in a field and
+    // its context menu go through the document's one history.
+    void useForFieldUndo(QAction* undo, QAction* redo);
+
     // --- the document's flows
+    // Before the machine is closed or replaced: when it is unsaved, "保存しますか？" with
+    // 保存 (the save flow; cancelling its dialog cancels), 保存しない and キャンセル. True when
+    // the machine may go; a machine that is not unsaved goes without a question.
+    bool maySetAside();
+    // The question's text: the file's name, or the machine's name without a file.
+    QString saveQuestion() const;
+    // "新規作成": a fresh machine, as a fresh start shows it.
+    void startNew();
+    // Opens the file of that name (a drop, the recent files), asking first when unsaved.
+    // False when the player cancelled.
+    bool openFile(const QString& path);
+    // A machine given back after a crash.
+    void recover(const rivet::Machine& machine, const std::string& file);
+    // The machine goes without being kept: its recovery file goes with it.
+    void dropRecovery();
+    void undo();
+    void redo();
     void open();
     void save();
     void saveAs();
@@ -77,6 +106,8 @@ Q_SIGNALS:
     // saved state.
     void documentShown();
     void captionChanged(const QString& caption);
+    // A file was opened or saved, for the recent files.
+    void fileUsed(const QString& path);
     // A short notice for the status bar.
     void statusRequested(const QString& text);
 
@@ -87,6 +118,11 @@ private:
     void guarded(const std::function<void()>& handler);
     void showDocument();
     void setCaption(const QString& caption);
+    // The recovery file follows the document: written soon after a change while the machine
+    // is unsaved, removed as soon as it is not.
+    void followForRecovery();
+    void writeRecovery();
+    void openChosen(const QString& path);
 
     // The shared save dialog: asks for the document's name; false when cancelled.
     bool askFileName(const QString& filter, const QString& title);
@@ -100,4 +136,7 @@ private:
     ColorAndPilotPage* m_colorAndPilotPage = nullptr;
     PreviewPopup* m_previewPopup = nullptr;
     QString m_caption;
+    rivet::RecoveryFolder* m_recovery = nullptr;
+    int m_recoveryNumber = 0;
+    QTimer m_recoveryDelay;
 };

@@ -27,8 +27,68 @@ QString baseName(const std::string& path)
 
 } // namespace
 
+bool MachineEditor::maySetAside()
+{
+    if (!m_document.unsaved()) {
+        return true;
+    }
+    switch (Dialogs::current().askToSave(this, saveQuestion())) {
+    case Dialogs::SaveAnswer::Save:
+        save();
+        return !m_document.unsaved();
+    case Dialogs::SaveAnswer::Discard:
+        dropRecovery();
+        return true;
+    case Dialogs::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+QString MachineEditor::saveQuestion() const
+{
+    const QString name = m_document.hasFile() ? QFileInfo(fromUtf8(m_document.currentFile())).fileName()
+                                              : fromUtf8(m_document.machine().machineName);
+    return QString("「%1」への変更を保存しますか？").arg(name);
+}
+
+void MachineEditor::startNew()
+{
+    if (maySetAside()) {
+        m_document.startNew();
+        setCaption("Kosmoアセンブルツール ");
+    }
+}
+
+bool MachineEditor::openFile(const QString& path)
+{
+    if (!maySetAside()) {
+        return false;
+    }
+    openChosen(path);
+    return true;
+}
+
+void MachineEditor::openChosen(const QString& path)
+{
+    m_document.open(path.toStdString());
+    setCaption(fromUtf8(m_document.currentFile()));
+    Q_EMIT fileUsed(path);
+}
+
+void MachineEditor::recover(const rivet::Machine& machine, const std::string& file)
+{
+    m_document.recover(machine, file);
+    if (m_document.hasFile()) {
+        setCaption(fromUtf8(file));
+    }
+}
+
 void MachineEditor::open()
 {
+    if (!maySetAside()) {
+        return;
+    }
     FileRequest request;
     request.filter = kAssemblyFilter;
     request.folder = fromUtf8(m_workspace.paths.garageDir);
@@ -37,8 +97,7 @@ void MachineEditor::open()
     if (!chosen) {
         return;
     }
-    m_document.open(chosen->toStdString());
-    setCaption(fromUtf8(m_document.currentFile()));
+    openChosen(*chosen);
 }
 
 bool MachineEditor::askFileName(const QString& filter, const QString& title)
@@ -65,13 +124,13 @@ void MachineEditor::save()
     if (!m_document.hasFile() && !askFileName(kAssemblyFilter, kSaveTitle)) {
         return;
     }
-    m_document.save();
+    Q_EMIT fileUsed(fromUtf8(m_document.save()));
 }
 
 void MachineEditor::saveAs()
 {
     if (askFileName(kAssemblyFilter, kSaveTitle)) {
-        m_document.save();
+        Q_EMIT fileUsed(fromUtf8(m_document.save()));
     }
 }
 

@@ -1,6 +1,8 @@
 #include "mainwindow/MainWindow.h"
 
 #include "mainwindow/MachineEditor.h"
+#include "mainwindow/Planner.h"
+#include "startup/RecentFiles.h"
 #include "startup/Settings.h"
 #include "widgets/Guarded.h"
 #include "windows/AuxiliaryWindows.h"
@@ -8,23 +10,32 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
+#include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 
 MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent)
+    , m_planner(Planner::shared())
+    , m_workspace(m_planner->workspace())
+    , m_windows(&m_planner->auxiliaryWindows())
 {
     setObjectName("asmForm");
     setWindowTitle("Kosmoアセンブルツール ");
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setAcceptDrops(true);
     buildActions();
     buildMenus();
     buildToolBar();
-    m_windows = new AuxiliaryWindows(this);
     m_editor = new MachineEditor(m_workspace, *m_windows, this);
     setCentralWidget(m_editor);
+    m_editor->useForFieldUndo(m_undoAction, m_redoAction);
+    m_planner->add(this);
     routeToEditor();
     followEditor();
     startUp(arguments);
@@ -32,9 +43,19 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
 
 MainWindow::~MainWindow()
 {
-    // The other windows read the parts table, the optimiser's search on a thread of its own:
-    // they go before the workspace that holds it.
-    m_windows->destroyAll();
+    // The editor's document reads the planner's catalogue: it goes first.
+    delete m_editor;
+    m_planner->remove(this);
+}
+
+bool MainWindow::catalogueReady() const
+{
+    return m_workspace.catalogueReady();
+}
+
+AuxiliaryWindows& MainWindow::auxiliaryWindows()
+{
+    return *m_windows;
 }
 
 void MainWindow::startUp(const QStringList& arguments)
@@ -46,15 +67,16 @@ void MainWindow::startUp(const QStringList& arguments)
     if (QScreen* screen = QApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
-    // Folders, default files, settings and catalogue; a failure is shown and the window goes
-    // on as far as it got.
-    const bool started = runGuarded(
-        this, [&] { rivet::startUp(m_workspace, rivet::Paths::forExecutable(rivet::Paths::executablePath())); });
-    m_longListAction->setChecked(m_workspace.longList);
-    m_editor->start(started, m_longListAction->isChecked(), arguments);
+    m_longListAction->setChecked(m_planner->longList());
+    m_editor->start(m_planner->started(), m_planner->longList(), arguments);
     if (!catalogueReady()) {
         runGuarded(this, [this] { refuseWork(); });
     }
+    if (m_planner->recovery()) {
+        m_editor->keepForRecovery(m_planner->recovery(), m_planner->nextMachineNumber());
+    }
+    // Once the first window stands, the machines a crashed run left behind are offered.
+    QTimer::singleShot(0, m_planner.get(), [planner = m_planner.get()] { planner->offerRecovery(); });
 }
 
 void MainWindow::followEditor()
@@ -63,21 +85,41 @@ void MainWindow::followEditor()
     connect(m_editor, &MachineEditor::statusRequested, this, &MainWindow::showStatus);
     connect(m_editor, &MachineEditor::documentShown, this, [this] {
         m_saveAction->setEnabled(m_editor->saveEnabled());
-        if (catalogueReady()) {
-            m_windows->showMachine(m_editor->document().evaluation());
-        }
+        showHistory();
+        m_planner->machineShown(this);
     });
+    connect(m_editor, &MachineEditor::fileUsed, this, [this](const QString& path) {
+        runGuarded(this, [&] {
+            m_planner->recentFiles().add(path.toStdString());
+            Q_EMIT m_planner->recentFilesChanged();
+        });
+    });
+    connect(m_planner.get(), &Planner::longListChanged, m_longListAction, &QAction::setChecked);
+    connect(m_longListAction, &QAction::toggled, m_planner.get(), &Planner::setLongList);
+}
+
+void MainWindow::showHistory()
+{
+    const rivet::MachineDocument& document = m_editor->document();
+    const bool working = catalogueReady();
+    m_undoAction->setEnabled(working && document.canUndo());
+    m_undoAction->setText(document.canUndo() ? "元に戻す: " + QString::fromStdString(document.undoName())
+                                             : QString("元に戻す"));
+    m_redoAction->setEnabled(working && document.canRedo());
+    m_redoAction->setText(document.canRedo() ? "やり直し: " + QString::fromStdString(document.redoName())
+                                             : QString("やり直し"));
 }
 
 // After a catalogue failure the table is half loaded: nothing may read it. The pages and
 // every action that works on the machine stay disabled; closing and the about box remain.
 void MainWindow::refuseWork()
 {
-    for (QAction* action :
-         {m_openAction, m_saveAction, m_saveAsAction, m_textExportAction, m_htmlExportAction, m_damageCalculatorAction,
-          m_printAction, m_copyToClipboardAction, m_compareAction, m_optimiseAction}) {
+    for (QAction* action : {m_openAction, m_saveAction, m_saveAsAction, m_textExportAction, m_htmlExportAction,
+                            m_damageCalculatorAction, m_printAction, m_copyToClipboardAction, m_compareAction,
+                            m_optimiseAction, m_newAction, m_newWindowAction, m_undoAction, m_redoAction}) {
         action->setEnabled(false);
     }
+    m_recentMenu->setEnabled(false);
     // A notice of its own in the status bar, not a status message: a message is cut at the
     // window's edge and goes as soon as a menu item shows its hint there.
     auto* notice = new QLabel(
@@ -111,11 +153,56 @@ void MainWindow::showStatus(const QString& text)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Closing the machine asks first when it is unsaved; a failed save keeps the window too.
+    bool mayClose = false;
+    runGuarded(this, [&] { mayClose = m_editor->maySetAside(); });
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
+    m_editor->dropRecovery();
     saveSettings();
-    // The other windows go with the main window, and with them the program; nothing stops
-    // the closing.
-    runGuarded(this, [this] { m_windows->closeAll(); });
+    // The last main window takes the other windows with it, and with them the program.
+    runGuarded(this, [this] { m_planner->windowClosing(this); });
+    m_planner->remove(this);
     event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        m_planner->activate(this);
+    }
+}
+
+namespace {
+
+// The local file a drag carries; empty for anything else.
+QString droppedFile(const QMimeData* data)
+{
+    if (!data->hasUrls() || data->urls().isEmpty() || !data->urls().first().isLocalFile()) {
+        return {};
+    }
+    return data->urls().first().toLocalFile();
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (catalogueReady() && !droppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (!path.isEmpty()) {
+        event->acceptProposedAction();
+        runGuarded(this, [&] { m_editor->openFile(path); });
+    }
 }
 
 void MainWindow::saveSettings()

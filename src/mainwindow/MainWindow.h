@@ -4,9 +4,12 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class AuxiliaryWindows;
 class BackgroundPrograms;
 class MachineEditor;
+class Planner;
 class QAction;
 class QMenu;
 class QToolBar;
@@ -14,7 +17,8 @@ class QToolBar;
 // The main window: the shell around the machine's editor. It keeps the menus, the tool bar,
 // the status bar and the settings, and routes every action that works on the machine to its
 // editor; the tools that do not (printing the window, the file association, the about box)
-// are its own.
+// are its own. The program may show several, each with its machine; what they share (the
+// start-up, the auxiliary windows, the recent files) is the Planner's.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -24,20 +28,30 @@ public:
     ~MainWindow() override;
 
     // False when the catalogue failed to load: the window then refuses to work with it.
-    bool catalogueReady() const { return m_workspace.catalogueReady(); }
+    bool catalogueReady() const;
     MachineEditor& editor() { return *m_editor; }
-    AuxiliaryWindows& auxiliaryWindows() { return *m_windows; }
+    AuxiliaryWindows& auxiliaryWindows();
+    Planner& planner() { return *m_planner; }
 
     void print();
     void registerFileType();
     void showAbout();
 
 protected:
+    // Closing asks first when the machine is unsaved; キャンセル keeps the window.
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    // An ".asm" file dropped on the window opens in it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildActions();
     void buildMenus();
+    void fillRecentFiles();
+    void openRecentFile(const QString& path);
+    // The undo and redo items name the step they would take, or stay disabled.
+    void showHistory();
     void buildToolBar();
     // Every action and auxiliary window that works on the machine goes to the editor.
     void routeToEditor();
@@ -54,7 +68,8 @@ private:
     // The template number (1..3) a template menu has marked.
     static int selectedTemplate(const QMenu* menu);
 
-    rivet::Workspace m_workspace;
+    std::shared_ptr<Planner> m_planner;
+    const rivet::Workspace& m_workspace;
     AuxiliaryWindows* m_windows = nullptr;
     MachineEditor* m_editor = nullptr;
     int m_heightWithoutStatusBar = 0; // 0 while there is no status bar
@@ -75,6 +90,11 @@ private:
     QAction* m_optimiseAction = nullptr;
     QAction* m_copyToClipboardAction = nullptr;
     QAction* m_longListAction = nullptr;
+    QAction* m_newAction = nullptr;
+    QAction* m_newWindowAction = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
+    QMenu* m_recentMenu = nullptr;
     QMenu* m_textTemplateMenu = nullptr;
     QMenu* m_htmlTemplateMenu = nullptr;
 };

@@ -3,11 +3,15 @@
 #include "mainwindow/MainWindow.h"
 
 #include "mainwindow/MachineEditor.h"
+#include "mainwindow/Planner.h"
+#include "startup/RecentFiles.h"
+#include "widgets/Dialogs.h"
 #include "widgets/Guarded.h"
 #include "widgets/IconSet.h"
 #include "windows/AuxiliaryWindows.h"
 
 #include <QActionGroup>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -59,6 +63,27 @@ void MainWindow::buildActions()
     m_aboutAction = makeAction(this, "acVersion", "ヘルプ", "バージョン情報", "バージョン情報");
     m_compareAction = makeAction(this, "acCompare", "ツール", "比較", "機体を並べて比較");
     m_optimiseAction = makeAction(this, "acOptimise", "ツール", "自動構成…", "条件に合う最良の機体を探す");
+    m_newAction = makeAction(this, "acNew", "ファイル", "新規作成", "新しい機体をこのウィンドウで作る");
+    m_newWindowAction
+        = makeAction(this, "acNewWindow", "ファイル", "新しいウィンドウ", "新しい機体を別のウィンドウで作る");
+    m_undoAction = makeAction(this, "acUndo", "編集", "元に戻す", "直前の変更を元に戻す");
+    m_redoAction = makeAction(this, "acRedo", "編集", "やり直し", "元に戻した変更をやり直す");
+
+    // The desktop's habits for the tool's own actions, and for the new ones.
+    const std::pair<QAction*, QList<QKeySequence>> shortcuts[] = {
+        {m_openAction, {QKeySequence("Ctrl+O")}},
+        {m_saveAction, {QKeySequence("Ctrl+S")}},
+        {m_saveAsAction, {QKeySequence("Ctrl+Shift+S")}},
+        {m_printAction, {QKeySequence("Ctrl+P")}},
+        {m_quitAction, {QKeySequence("Ctrl+Q")}},
+        {m_newAction, {QKeySequence("Ctrl+N")}},
+        {m_newWindowAction, {QKeySequence("Ctrl+Shift+N")}},
+        {m_undoAction, {QKeySequence("Ctrl+Z")}},
+        {m_redoAction, {QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}},
+    };
+    for (const auto& [action, keys] : shortcuts) {
+        action->setShortcuts(keys);
+    }
 
     // The shared image list: 0 open, 1 save, 2 print, 3 HTML, 4 damage, 5 text.
     const std::pair<QAction*, IconSet::Image> images[] = {
@@ -87,6 +112,17 @@ void MainWindow::buildMenus()
     fileMenu->addAction(m_htmlExportAction);
     fileMenu->addSeparator();
     fileMenu->addAction(m_quitAction);
+    fileMenu->addSeparator();
+    fileMenu->addAction(m_newAction);
+    fileMenu->addAction(m_newWindowAction);
+    m_recentMenu = fileMenu->addMenu("最近使ったファイル");
+    m_recentMenu->setObjectName("mnRecent");
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentFiles);
+
+    QMenu* editMenu = menuBar()->addMenu("編集");
+    editMenu->setObjectName("mnEdit");
+    editMenu->addAction(m_undoAction);
+    editMenu->addAction(m_redoAction);
 
     QMenu* toolMenu = menuBar()->addMenu("ツール");
     toolMenu->setObjectName("mnTool");
@@ -173,6 +209,10 @@ void MainWindow::routeToEditor()
         {m_damageCalculatorAction, [=] { editor->showDamageCalculator(); }},
         {m_compareAction, [=] { editor->showComparison(); }},
         {m_optimiseAction, [=] { editor->showOptimiser(); }},
+        {m_newAction, [=] { editor->startNew(); }},
+        {m_undoAction, [=] { editor->undo(); }},
+        {m_redoAction, [=] { editor->redo(); }},
+        {m_newWindowAction, [this] { m_planner->openWindow(); }},
         {m_printAction, [this] { print(); }},
         {m_registerFileTypeAction, [this] { registerFileType(); }},
         {m_aboutAction, [this] { showAbout(); }},
@@ -180,25 +220,31 @@ void MainWindow::routeToEditor()
     for (const auto& [action, route] : routes) {
         connect(action, &QAction::triggered, this, [this, route = route] { runGuarded(this, route); });
     }
-    connect(m_quitAction, &QAction::triggered, this, &QWidget::close);
+    // "終了" ends the program: every main window closes, each asking first.
+    connect(m_quitAction, &QAction::triggered, this, [this] { m_planner->closeAll(); });
+}
 
-    // What the auxiliary windows ask of the machine. Direct: the figures are recomputed
-    // before the viewer's press returns.
-    connect(
-        m_windows, &AuxiliaryWindows::partPicked, this,
-        [=](rivet::Selector selector, int item) {
-            runGuarded(this, [&] { editor->pickPartFromList(selector, item); });
-        },
-        Qt::DirectConnection);
-    // In the viewer the popup stands below and right of the pointer, clear of it.
-    connect(m_windows, &AuxiliaryWindows::partHovered, this, [=](rivet::Selector selector, int item, const QPoint& at) {
-        editor->showChoicePreview(selector, item, QRect(at + QPoint(0, 18), QSize(12, 1)));
-    });
-    connect(m_windows, &AuxiliaryWindows::partHoverEnded, editor, &MachineEditor::hideChoicePreview);
-    connect(m_windows, &AuxiliaryWindows::comparisonPinRequested, this,
-            [=] { runGuarded(this, [=] { editor->pinComparisonBase(); }); });
-    connect(m_windows, &AuxiliaryWindows::comparisonFileRequested, this,
-            [=] { runGuarded(this, [=] { editor->compareWithFile(); }); });
-    connect(m_windows, &AuxiliaryWindows::optimiserMachineChosen, this,
-            [=](const rivet::Selection& proposal) { runGuarded(this, [&] { editor->applyProposal(proposal); }); });
+void MainWindow::fillRecentFiles()
+{
+    m_recentMenu->clear();
+    m_planner->recentFiles().reload();
+    for (const std::string& file : m_planner->recentFiles().files()) {
+        const QString path = QString::fromStdString(file);
+        QAction* item = m_recentMenu->addAction(path);
+        connect(item, &QAction::triggered, this, [this, path] { runGuarded(this, [&] { openRecentFile(path); }); });
+    }
+    if (m_recentMenu->isEmpty()) {
+        m_recentMenu->addAction("（なし）")->setEnabled(false);
+    }
+}
+
+void MainWindow::openRecentFile(const QString& path)
+{
+    if (!QFileInfo::exists(path)) {
+        m_planner->recentFiles().remove(path.toStdString());
+        Q_EMIT m_planner->recentFilesChanged();
+        Dialogs::current().showMessage(this, QString("%1 が見つからないため、一覧から外しました。").arg(path));
+        return;
+    }
+    m_editor->openFile(path);
 }

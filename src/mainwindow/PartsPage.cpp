@@ -3,6 +3,7 @@
 // the right.
 #include "mainwindow/PartsPage.h"
 
+#include "widgets/FieldUndo.h"
 #include "widgets/PageControls.h"
 #include "widgets/ShiftJisInput.h"
 
@@ -192,6 +193,12 @@ void PartsPage::connectControls()
         connect(edit, &QLineEdit::textEdited, this,
                 [this, which = which](const QString& text) { Q_EMIT textEdited(which, text); });
     }
+    auto* drops = new PassFileDrops(this);
+    for (QLineEdit* edit : {m_machineName, m_pilotName, m_emblem, m_picture}) {
+        connect(edit, &QLineEdit::editingFinished, this, &PartsPage::fieldLeft);
+        drops->watch(edit);
+    }
+    drops->watch(m_memo->viewport());
     connect(m_memo, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_showing) {
             Q_EMIT memoEdited(m_memo->toPlainText());
@@ -202,6 +209,15 @@ void PartsPage::connectControls()
     for (QPushButton* slotButton : m_slotButtons) {
         connect(slotButton, &QPushButton::clicked, this, [this, slotButton] { Q_EMIT partsListRequested(slotButton); });
     }
+}
+
+void PartsPage::useForFieldUndo(QAction* undo, QAction* redo)
+{
+    auto* fields = new FieldUndo(undo, redo, this);
+    for (QLineEdit* edit : {m_machineName, m_pilotName, m_emblem, m_picture}) {
+        fields->watch(edit);
+    }
+    fields->watch(m_memo);
 }
 
 void PartsPage::fillSelectors(const rivet::PartsTable& table, int loadedSlots)

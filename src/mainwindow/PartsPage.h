@@ -8,6 +8,7 @@
 
 #include <array>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -35,6 +36,8 @@ public:
     void fillOptionBoxes(const rivet::PartsTable& table);
     // How many items a selector drops down: long lists or five items.
     void setDropDownLengths(bool longList);
+    // The names, picture files and description undo through these actions (FieldUndo).
+    void useForFieldUndo(QAction* undo, QAction* redo);
 
     // Writes every control from the document without raising the player's events; the
     // figures too when the catalogue is there to compute them.
@@ -46,6 +49,8 @@ Q_SIGNALS:
     void optionClicked(int n, bool ticked);
     void textEdited(rivet::TextField field, const QString& text);
     void memoEdited(const QString& text);
+    // The player left a one-line field: the next typing there is a step of its own.
+    void fieldLeft();
     // "機体名" or "パイロット" was pressed.
     void nameNoticeRequested();
     // A catalogue button (bb01..bb12) was pressed.

@@ -68,6 +68,8 @@ Paths Paths::inFolder(const std::string& folder)
     paths.garageDir = paths.exeDir + "Garage/";
     paths.dataDir = paths.exeDir + "data/";
     paths.settingsFile = paths.exeDir + "rivet.ini";
+    paths.recentFilesFile = paths.exeDir + "rivet-recent.txt";
+    paths.recoveryDir = paths.exeDir + "Recovery/";
     return paths;
 }
 

@@ -14,6 +14,8 @@ struct Paths
     std::string garageDir; // exeDir + "Garage/": where assemblies are saved by default
     std::string dataDir; // exeDir + "data/": catalogue files and templates
     std::string settingsFile; // exeDir + "rivet.ini", shared by the window and the companion
+    std::string recentFilesFile; // exeDir + "rivet-recent.txt": the files opened or saved last
+    std::string recoveryDir; // exeDir + "Recovery/": unsaved machines kept against a crash
 
     static Paths forExecutable(const std::string& executablePath);
     // The folders of a tool working in that folder (the benchmarks' and tests' homes).

@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <memory>
+
 Dialogs& Dialogs::real()
 {
     static QtDialogs dialogs;
@@ -46,6 +48,29 @@ void QtDialogs::showInformation(QWidget* parent, const QString& message)
     QApplication::beep();
     QMessageBox box(QMessageBox::Information, "情報", message, QMessageBox::Ok, parent);
     box.exec();
+}
+
+QMessageBox* QtDialogs::saveQuestionBox(QWidget* parent, const QString& question)
+{
+    auto* box = new QMessageBox(QMessageBox::Warning, "Rivet Tool", question, QMessageBox::NoButton, parent);
+    box->setDefaultButton(box->addButton("保存", QMessageBox::AcceptRole));
+    box->addButton("保存しない", QMessageBox::DestructiveRole);
+    box->setEscapeButton(box->addButton("キャンセル", QMessageBox::RejectRole));
+    return box;
+}
+
+Dialogs::SaveAnswer QtDialogs::askToSave(QWidget* parent, const QString& question)
+{
+    const std::unique_ptr<QMessageBox> box(saveQuestionBox(parent, question));
+    box->exec();
+    switch (box->buttonRole(box->clickedButton())) {
+    case QMessageBox::AcceptRole:
+        return SaveAnswer::Save;
+    case QMessageBox::DestructiveRole:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
 }
 
 namespace {

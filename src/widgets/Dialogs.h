@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class QMessageBox;
 class QWidget;
 
 // What an open or save dialog is asked with.
@@ -39,6 +40,11 @@ public:
     // information beep.
     virtual void showInformation(QWidget* parent, const QString& message) = 0;
 
+    // Before a machine with unsaved changes is closed or replaced: the question, titled
+    // "Rivet Tool", with "保存", "保存しない" and "キャンセル". Closing the box cancels.
+    enum class SaveAnswer { Save, Discard, Cancel };
+    virtual SaveAnswer askToSave(QWidget* parent, const QString& question) = 0;
+
     // The open or save dialog; nothing when cancelled. The save dialog asks before
     // replacing an existing file (the name completed with the default suffix).
     virtual std::optional<QString> askFileName(QWidget* parent, const FileRequest& request) = 0;
@@ -57,6 +63,10 @@ public:
     void showMessage(QWidget* parent, const QString& message) override;
     int askQuestion(QWidget* parent, const QString& question, const QStringList& buttons) override;
     void showInformation(QWidget* parent, const QString& message) override;
+    SaveAnswer askToSave(QWidget* parent, const QString& question) override;
     std::optional<QString> askFileName(QWidget* parent, const FileRequest& request) override;
     bool confirmPrint(QWidget* parent) override;
+
+    // The box askToSave shows (also for the documentation's pictures); the caller owns it.
+    static QMessageBox* saveQuestionBox(QWidget* parent, const QString& question);
 };

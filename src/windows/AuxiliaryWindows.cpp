@@ -6,16 +6,22 @@
 #include "windows/OptimiserDialog.h"
 #include "windows/PartsListWindow.h"
 
-AuxiliaryWindows::AuxiliaryWindows(QWidget* owner)
-    : QObject(owner)
+AuxiliaryWindows::AuxiliaryWindows(QWidget* owner, QObject* parent)
+    : QObject(parent ? parent : owner)
     , m_owner(owner)
 {
+}
+
+template <typename Window> Window* AuxiliaryWindows::made(Window* window)
+{
+    window->setAttribute(Qt::WA_QuitOnClose, false);
+    return window;
 }
 
 PartsListWindow* AuxiliaryWindows::partsList()
 {
     if (!m_partsList) {
-        m_partsList = new PartsListWindow(m_owner);
+        m_partsList = made(new PartsListWindow(m_owner));
         // Direct: the receiver recomputes the figures before the viewer's press returns.
         connect(m_partsList, &PartsListWindow::partPicked, this, &AuxiliaryWindows::partPicked, Qt::DirectConnection);
         connect(m_partsList, &PartsListWindow::partHovered, this, &AuxiliaryWindows::partHovered);
@@ -27,7 +33,7 @@ PartsListWindow* AuxiliaryWindows::partsList()
 DamageCalculatorWindow* AuxiliaryWindows::damageCalculator()
 {
     if (!m_damageCalculator) {
-        m_damageCalculator = new DamageCalculatorWindow(m_owner);
+        m_damageCalculator = made(new DamageCalculatorWindow(m_owner));
     }
     return m_damageCalculator;
 }
@@ -35,7 +41,7 @@ DamageCalculatorWindow* AuxiliaryWindows::damageCalculator()
 AboutDialog* AuxiliaryWindows::about()
 {
     if (!m_about) {
-        m_about = new AboutDialog(m_owner);
+        m_about = made(new AboutDialog(m_owner));
     }
     return m_about;
 }
@@ -43,9 +49,11 @@ AboutDialog* AuxiliaryWindows::about()
 ComparisonWindow* AuxiliaryWindows::comparison(const rivet::PartsTable& table)
 {
     if (!m_comparison) {
-        m_comparison = new ComparisonWindow(table, m_owner);
+        m_comparison = made(new ComparisonWindow(table, m_owner));
         connect(m_comparison, &ComparisonWindow::pinCurrentRequested, this, &AuxiliaryWindows::comparisonPinRequested);
         connect(m_comparison, &ComparisonWindow::baseFileRequested, this, &AuxiliaryWindows::comparisonFileRequested);
+        connect(m_comparison, &ComparisonWindow::openMachineRequested, this,
+                &AuxiliaryWindows::comparisonOpenMachineRequested);
         if (m_machine) {
             m_comparison->showCurrentMachine(*m_machine);
         }
@@ -56,7 +64,7 @@ ComparisonWindow* AuxiliaryWindows::comparison(const rivet::PartsTable& table)
 OptimiserDialog* AuxiliaryWindows::optimiser(const rivet::PartsTable& table)
 {
     if (!m_optimiser) {
-        m_optimiser = new OptimiserDialog(table, m_owner);
+        m_optimiser = made(new OptimiserDialog(table, m_owner));
         connect(m_optimiser, &OptimiserDialog::machineChosen, this, &AuxiliaryWindows::optimiserMachineChosen);
         if (m_machine) {
             m_optimiser->showCurrentMachine(*m_machine);

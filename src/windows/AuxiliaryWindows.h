@@ -18,13 +18,14 @@ class QWidget;
 
 // The auxiliary windows of the planner, each made the first time it is asked for and
 // kept for the rest of the run (a window closed by the player is only hidden, so its
-// contents survive). They are children of the owner's window and close with it.
+// contents survive). Made as children of the owner's window, or as windows of their own
+// without one; either way they never keep the program running by themselves.
 class AuxiliaryWindows : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit AuxiliaryWindows(QWidget* owner);
+    explicit AuxiliaryWindows(QWidget* owner, QObject* parent = nullptr);
 
     PartsListWindow* partsList();
     DamageCalculatorWindow* damageCalculator();
@@ -51,11 +52,15 @@ Q_SIGNALS:
     // The comparison window asks for its base: a copy of the current machine, or a file.
     void comparisonPinRequested();
     void comparisonFileRequested();
+    // "開いている機体と比較": another open machine is to become the base; at is where to ask.
+    void comparisonOpenMachineRequested(const QPoint& at);
     // "適用" in the optimiser: the proposed machine is to become the one being worked on.
     void optimiserMachineChosen(const rivet::Selection& selection);
 
 private:
     QList<QWidget*> madeSoFar() const;
+    // A window just made: it closes with the program's last main window.
+    template <typename Window> Window* made(Window* window);
 
     QWidget* m_owner;
     std::optional<rivet::MachineEvaluation> m_machine;

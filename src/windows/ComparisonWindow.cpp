@@ -49,12 +49,17 @@ ComparisonWindow::ComparisonWindow(const rivet::PartsTable& table, QWidget* pare
     pin->setObjectName("btPinCurrent");
     auto* file = new QPushButton("ファイルと比較…", this);
     file->setObjectName("btCompareFile");
+    auto* open = new QPushButton("開いている機体と比較…", this);
+    open->setObjectName("btCompareOpen");
     connect(pin, &QPushButton::clicked, this, &ComparisonWindow::pinCurrentRequested);
     connect(file, &QPushButton::clicked, this, &ComparisonWindow::baseFileRequested);
+    connect(open, &QPushButton::clicked, this,
+            [this, open] { Q_EMIT openMachineRequested(open->mapToGlobal(QPoint(0, open->height()))); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(pin);
     buttons->addWidget(file);
+    buttons->addWidget(open);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);

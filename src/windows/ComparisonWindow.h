@@ -34,6 +34,9 @@ Q_SIGNALS:
     void pinCurrentRequested();
     // "ファイルと比較…": a machine from an ".asm" file is to become the base.
     void baseFileRequested();
+    // "開いている機体と比較…": the machine of another main window is to become the base; at is
+    // where the choice is offered.
+    void openMachineRequested(const QPoint& at);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -270,7 +270,10 @@ private Q_SLOTS:
                             Qt::NoModifier);
         QCOMPARE(documentOf(*form).machine().picture, std::string("none.gif～"));
 
-        // The description: the paste loses its emoji, and one undo takes back the whole paste.
+        // The description: the paste loses its emoji, and one undo (the window's, through the
+        // machine's history) takes back the whole paste.
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QPlainTextEdit* memo = child<QPlainTextEdit>(form.get(), "acmemo");
         memo->moveCursor(QTextCursor::End);
         QApplication::clipboard()->setText("\n行🙂だ\u00A0よ");

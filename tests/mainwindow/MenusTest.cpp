@@ -22,7 +22,9 @@ QStringList entries(const QMenu* menu)
 {
     QStringList names;
     for (const QAction* action : menu->actions()) {
-        names << (action->isSeparator() ? QString("-") : action->objectName());
+        names << (action->isSeparator() ? QString("-")
+                      : action->menu()  ? action->menu()->objectName()
+                                        : action->objectName());
     }
     return names;
 }
@@ -40,17 +42,20 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         MainWindow form({});
         const QList<QAction*> top = form.menuBar()->actions();
-        QCOMPARE(top.size(), 3);
+        QCOMPARE(top.size(), 4);
         QCOMPARE(top[0]->text(), QString("ファイル"));
-        QCOMPARE(top[1]->text(), QString("ツール"));
-        QCOMPARE(top[2]->text(), QString("ヘルプ"));
+        QCOMPARE(top[1]->text(), QString("編集"));
+        QCOMPARE(top[2]->text(), QString("ツール"));
+        QCOMPARE(top[3]->text(), QString("ヘルプ"));
+        // The tool's own entries first, the new ones after them.
         QCOMPARE(entries(top[0]->menu()),
                  (QStringList {"acOpenfile", "acSave", "acSaveas", "-", "acTextoutput", "acHtmloutput", "-",
-                               "acCloseform"}));
-        QCOMPARE(entries(top[1]->menu()),
+                               "acCloseform", "-", "acNew", "acNewWindow", "mnRecent"}));
+        QCOMPARE(entries(top[1]->menu()), (QStringList {"acUndo", "acRedo"}));
+        QCOMPARE(entries(top[2]->menu()),
                  (QStringList {"N8", "acDamageform", "acPrintform", "acRegext", "-", "mnLongList", "-", "acCompare",
                                "acOptimise"}));
-        QCOMPARE(entries(top[2]->menu()), QStringList {"acVersion"});
+        QCOMPARE(entries(top[3]->menu()), QStringList {"acVersion"});
         QCOMPARE(entries(child<QMenu>(&form, "mnTextType")), (QStringList {"MenuItem1", "MenuItem2", "MenuItem3"}));
         QCOMPARE(entries(child<QMenu>(&form, "mnHtmltype")), (QStringList {"N9", "N10", "N11"}));
     }
@@ -107,7 +112,9 @@ private Q_SLOTS:
         MainWindow form({});
         QStringList names;
         for (const QAction* action : child<QToolBar>(&form, "ToolBar1")->actions()) {
-            names << (action->isSeparator() ? QString("-") : action->objectName());
+            names << (action->isSeparator() ? QString("-")
+                          : action->menu()  ? action->menu()->objectName()
+                                            : action->objectName());
         }
         QCOMPARE(names,
                  (QStringList {"acOpenfile", "acSave", "-", "acTextoutput", "acHtmloutput", "-", "acDamageform",

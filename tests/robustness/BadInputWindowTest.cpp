@@ -31,6 +31,9 @@ void checkStillWorks(MainWindow& form, const TempHome& home, ScriptedDialogs& di
     const std::string path = home.garageDir() + "good.asm";
     writeBytes(path, sjisFile({"[asm]", "ACname=まだ動く", "leg=1", "bwpl=0"}));
     const int errors = static_cast<int>(dialogs.errors.size());
+    if (documentOf(form).unsaved()) {
+        dialogs.saveAnswers << "保存しない";
+    }
     dialogs.fileNames << qs(path);
     child<QAction>(&form, "acOpenfile")->trigger();
     QCOMPARE(static_cast<int>(dialogs.errors.size()), errors);

@@ -36,6 +36,16 @@ void ScriptedDialogs::showInformation(QWidget*, const QString& message)
     informations << message;
 }
 
+Dialogs::SaveAnswer ScriptedDialogs::askToSave(QWidget*, const QString& question)
+{
+    saveQuestions << question;
+    const QString answer = saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    if (answer == "保存") {
+        return SaveAnswer::Save;
+    }
+    return answer == "保存しない" ? SaveAnswer::Discard : SaveAnswer::Cancel;
+}
+
 std::optional<QString> ScriptedDialogs::askFileName(QWidget*, const FileRequest& request)
 {
     fileRequests << request;

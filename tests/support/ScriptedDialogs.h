@@ -21,6 +21,9 @@ public:
     // closed (-1).
     int askQuestion(QWidget* parent, const QString& question, const QStringList& buttons) override;
     void showInformation(QWidget* parent, const QString& message) override;
+    // Records the question in saveQuestions and answers with the next of saveAnswers
+    // ("保存", "保存しない" or "キャンセル"); none left cancels.
+    SaveAnswer askToSave(QWidget* parent, const QString& question) override;
     // Answers with the next of fileNames (an empty text cancels; none left cancels too).
     std::optional<QString> askFileName(QWidget* parent, const FileRequest& request) override;
     // Answers with the next of printAnswers (none left: Cancel).
@@ -30,6 +33,8 @@ public:
     QStringList messages;
     QStringList answers;
     QStringList questions;
+    QStringList saveQuestions;
+    QStringList saveAnswers;
     QStringList informations;
     QStringList fileNames;
     QList<FileRequest> fileRequests;

@@ -5,6 +5,7 @@
 #include "common/Numbers.h"
 #include "support/Bytes.h"
 #include "support/WindowLookup.h"
+#include "windows/AuxiliaryWindows.h"
 #include "windows/OptimiserDialog.h"
 
 #include <QAction>
@@ -21,7 +22,7 @@ namespace {
 OptimiserDialog* openOptimiser(MainWindow* form)
 {
     child<QAction>(form, "acOptimise")->trigger();
-    return child<OptimiserDialog>(form, "OptimiserDialog");
+    return form->auxiliaryWindows().optimiser(documentOf(*form).table());
 }
 
 void press(QWidget* window, const char* button)

@@ -5,6 +5,8 @@
 #include "support/Bytes.h"
 #include "support/WindowLookup.h"
 #include "widgets/PreviewPopup.h"
+#include "windows/AuxiliaryWindows.h"
+#include "windows/ComparisonWindow.h"
 #include "windows/PartsListWindow.h"
 
 #include <QAction>
@@ -107,7 +109,7 @@ private Q_SLOTS:
         PlannerWindows planner;
         MainWindow* form = planner.mainWindow.get();
         child<QAction>(form, "acCompare")->trigger();
-        auto* window = child<QWidget>(form, "ComparisonWindow");
+        QWidget* window = form->auxiliaryWindows().comparison(documentOf(*form).table());
         QVERIFY(window->isVisible());
         QVERIFY(labelText(window, "lbBase").startsWith("基準：へっぽこ１号"));
         QCOMPARE(cellText(window, "twFigures", 0, 1), QString("8231"));
