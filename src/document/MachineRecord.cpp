@@ -92,7 +92,7 @@ void writeMachineRecord(IniFile& ini, const std::string& section, const Machine&
     ini.writeString(section, "description", toHex(machine.description));
     ini.writeString(section, "positions", numberList(machine.selection.positions));
     ini.writeString(section, "options", numberList(machine.selection.options));
-    ini.writeString(section, "pilot", numberList(machine.pilot.values));
+    ini.writeString(section, "settings", numberList(machine.pilot.values));
     for (int region = 1; region <= ColorScheme::kRegionCount; ++region) {
         for (int column = 0; column < ColorScheme::kCellCount; ++column) {
             ini.writeString(section, cellKey(column, region), toHex(machine.colors.cell(column, region)));
@@ -109,7 +109,7 @@ Machine readMachineRecord(const IniFile& ini, const std::string& section)
     machine.description = fromHex(required(ini, section, "description"));
     readNumbers(required(ini, section, "positions"), machine.selection.positions);
     readNumbers(required(ini, section, "options"), machine.selection.options);
-    readNumbers(required(ini, section, "pilot"), machine.pilot.values);
+    readNumbers(required(ini, section, "settings"), machine.pilot.values);
     for (int region = 1; region <= ColorScheme::kRegionCount; ++region) {
         for (int column = 0; column < ColorScheme::kCellCount; ++column) {
             machine.colors.cell(column, region) = fromHex(required(ini, section, cellKey(column, region)));
