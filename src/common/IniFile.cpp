@@ -1,5 +1,6 @@
 #include "common/IniFile.h"
 
+#include "common/AtomicFile.h"
 #include "common/ErrorText.h"
 #include "common/Failure.h"
 #include "common/Numbers.h"

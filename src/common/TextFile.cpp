@@ -1,11 +1,12 @@
 #include "common/TextFile.h"
 
+#include "common/AtomicFile.h"
 #include "common/ErrorText.h"
+#include "common/FileSystemCalls.h"
 #include "common/Failure.h"
 #include "common/ShiftJis.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,22 +42,36 @@ bool folderExists(const std::string& path)
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+std::string fileFailureDetail(const std::string& path, int errorNumber)
+{
+    // The message of these two already says why; the others only give a number.
+    if (errorNumber == ENOENT || errorNumber == EACCES || errorNumber == EPERM) {
+        return path;
+    }
+    return path + ": " + ioReason(errorNumber);
+}
+
 void ensureFolder(const std::string& path)
 {
     if (folderExists(path)) {
         return;
     }
-    if (::mkdir(path.c_str(), 0777) != 0 && errno != EEXIST) {
-        throw Failure(ioErrorMessage(errno));
+    // A file of the folder's name makes mkdir say EEXIST, which is no folder either.
+    const int error = ::mkdir(path.c_str(), 0777) == 0 ? 0 : errno == EEXIST ? ENOTDIR : errno;
+    if (error != 0 && !folderExists(path)) {
+        throw Failure(withDetail(ioErrorMessage(error),
+                                 formatText("フォルダ %s を作成できません: %s", path.c_str(),
+                                            error == ENOTDIR ? "同じ名前のファイルがあります" : ioReason(error).c_str())));
     }
 }
 
 std::string readFileBytes(const std::string& path)
 {
     // Not blocking: a named pipe without a writer would otherwise hang the program here.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = fileSystemCalls().open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK, 0);
     if (fd < 0) {
-        throw Failure(ioErrorMessage(errno));
+        const int error = errno;
+        throw Failure(withDetail(ioErrorMessage(error), fileFailureDetail(path, error)));
     }
     struct stat info
     {
@@ -64,7 +79,7 @@ std::string readFileBytes(const std::string& path)
     if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
         const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
         ::close(fd);
-        throw Failure(ioErrorMessage(error));
+        throw Failure(withDetail(ioErrorMessage(error), fileFailureDetail(path, error)));
     }
     // Pipes and devices have no end to wait for: only plain files are text files here.
     if (!S_ISREG(info.st_mode)) {
@@ -76,6 +91,8 @@ std::string readFileBytes(const std::string& path)
         throw Failure(formatText("ファイル %s は大きすぎます (16 MiB まで)", path.c_str()));
     }
     std::string bytes;
+    // Room for the whole file at once: growing by doubling would ask for twice its size.
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -85,7 +102,7 @@ std::string readFileBytes(const std::string& path)
             }
             const int error = errno;
             ::close(fd);
-            throw Failure(ioErrorMessage(error));
+            throw Failure(withDetail(ioErrorMessage(error), fileFailureDetail(path, error)));
         }
         if (got == 0) {
             break;
@@ -187,73 +204,6 @@ std::string joinCrLf(const std::vector<std::string>& lines)
         text += "\r\n";
     }
     return text;
-}
-
-namespace {
-
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t done = ::write(fd, bytes.data(), bytes.size());
-        if (done < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(done));
-    }
-    return true;
-}
-
-} // namespace
-
-bool createNewFile(const std::string& path, std::string_view bytes)
-{
-    // O_EXCL: the check for an existing file and the creation cannot race with another start.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        if (errno == EEXIST) {
-            return false;
-        }
-        throw Failure(ioErrorMessage(errno));
-    }
-    const bool written = writeAll(fd, bytes);
-    const int writeError = errno;
-    if (::close(fd) != 0 || !written) {
-        const int error = written ? errno : writeError;
-        ::unlink(path.c_str()); // half a file would be read as a broken one
-        throw Failure(ioErrorMessage(error));
-    }
-    return true;
-}
-
-void writeFileAtomically(const std::string& path, std::string_view bytes, const std::string& failureMessage)
-{
-    const std::size_t slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
-    std::string temporary = folder + (slash == std::string::npos ? "/" : "") + ".rivet-XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
-        throw Failure(failureMessage);
-    }
-    // Keep the permissions of the file being replaced; a new file gets the usual ones.
-    struct stat old
-    {
-    };
-    if (::stat(path.c_str(), &old) == 0) {
-        ::fchmod(fd, old.st_mode & 07777);
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-    }
-    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        throw Failure(failureMessage);
-    }
 }
 
 void writeTextLines(const std::string& path, const std::vector<std::string>& lines, const std::string& failureMessage)

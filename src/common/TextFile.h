@@ -16,10 +16,15 @@ std::string ioErrorMessage(int errorNumber);
 
 bool fileExists(const std::string& path);
 bool folderExists(const std::string& path);
-// Creates one folder level when it is missing; fails with the I/O message.
+// What a failure's message lacks to name what failed: the file, and the reason where the
+// message gives only a number.
+std::string fileFailureDetail(const std::string& path, int errorNumber);
+
+// Creates one folder level when it is missing; fails with the I/O message and the folder.
 void ensureFolder(const std::string& path);
 
-// The whole file; fails with the I/O message (or a size message beyond kMaxTextFileBytes).
+// The whole file; fails with the I/O message and the file (or a size message beyond
+// kMaxTextFileBytes).
 std::string readFileBytes(const std::string& path);
 
 // Shift-JIS to UTF-8, failing with a message that names the file on a bad byte.
@@ -40,15 +45,8 @@ std::vector<std::string> readTextLines(const std::string& path);
 // Every line followed by CR LF.
 std::string joinCrLf(const std::vector<std::string>& lines);
 
-// Creates a new file holding bytes; false, writing nothing, when the file already exists. A
-// failure removes what was written and fails with the I/O message.
-bool createNewFile(const std::string& path, std::string_view bytes);
-
-// Writes through a temporary file beside the target and renames it over the target, so a
-// failed write leaves the old file as it was. Fails with failureMessage.
-void writeFileAtomically(const std::string& path, std::string_view bytes, const std::string& failureMessage);
-
-// Encodes the lines to Shift-JIS with CR LF after each and writes them atomically.
+// Encodes the lines to Shift-JIS with CR LF after each and writes them atomically
+// (writeFileAtomically).
 void writeTextLines(const std::string& path, const std::vector<std::string>& lines, const std::string& failureMessage);
 
 } // namespace rivet

@@ -1,5 +1,6 @@
 #include "desktop/DesktopRegistry.h"
 
+#include "common/AtomicFile.h"
 #include "common/Failure.h"
 #include "common/HomeFolder.h"
 #include "common/TextFile.h"

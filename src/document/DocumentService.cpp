@@ -1,5 +1,6 @@
 #include "document/DocumentService.h"
 
+#include "common/AtomicFile.h"
 #include "common/ErrorText.h"
 #include "common/TextFile.h"
 #include "document/Assembly.h"

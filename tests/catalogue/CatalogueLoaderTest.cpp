@@ -160,7 +160,7 @@ TEST_F(CatalogueLoader, aPartNamedEndEndsTheSelectorList)
 
 TEST_F(CatalogueLoader, unreadableFileGivesTheIoMessage)
 {
-    EXPECT_EQ(loadHeadFile(), "ファイルが見つかりません");
+    EXPECT_EQ(loadHeadFile(), "ファイルが見つかりません\n" + home.path() + "head.dat");
 }
 
 TEST_F(CatalogueLoader, shortOptionCatalogueLeavesLaterOptionsEmpty)

@@ -284,7 +284,7 @@ TEST_F(AssemblyFile, aFailedSaveLeavesTheOldFileAndTheModifiedState)
         saveAssembly(assembly, nowhere);
         FAIL() << "saved into a folder that does not exist";
     } catch (const Failure& failure) {
-        EXPECT_EQ(std::string(failure.what()), nowhere + " に書き込めません");
+        EXPECT_EQ(std::string(failure.what()), nowhere + " に書き込めません\nフォルダがありません (2)");
     }
     if (::geteuid() != 0) {
         ::chmod(home.garageDir().c_str(), 0500);
