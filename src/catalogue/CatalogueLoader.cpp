@@ -77,27 +77,33 @@ int loadSlotCatalogue(PartsTable& table, int slot, const std::string& dataDir, c
 {
     const SlotGroup group = kSlotGroups.at(static_cast<std::size_t>(slot));
     table.store(group.first, noEquipPart(slot));
-    const std::vector<std::string> lines = readCatalogueLines(dataDir + fileName);
+    const std::string path = dataDir + fileName;
+    const std::vector<std::string> lines = readCatalogueLines(path);
+    // The fixed messages say what is wrong; the player also needs to know where.
+    const auto tooMany = [&] {
+        return Failure(
+            withDetail(kRangeCheckError, formatText("ファイル %s: 部品は %d 個まで", path.c_str(), group.size - 2)));
+    };
     int i = 1;
     for (std::size_t k = 2; k < lines.size(); ++k) {
         if (lines[k].empty()) {
             continue;
         }
         if (i > group.size - 1) {
-            throw Failure(kRangeCheckError);
+            throw tooMany();
         }
         Part part;
         try {
             parsePartLine(part, slot, lines[k]);
-        } catch (const Failure&) {
+        } catch (const Failure& failure) {
             table.store(group.first + i, std::move(part));
-            throw;
+            throw Failure(withDetail(failure.what(), formatText("ファイル %s の %zu 行目", path.c_str(), k + 1)));
         }
         table.store(group.first + i, std::move(part));
         ++i;
     }
     if (i > group.size - 1) {
-        throw Failure(kRangeCheckError);
+        throw tooMany();
     }
     table.store(group.first + i, endMarkerPart());
     return i;

@@ -11,9 +11,7 @@ namespace rivet::cli {
 
 std::unique_ptr<Assembly> openAsTheWindowDoes(const Workspace& workspace, const std::string& path)
 {
-    if (!fileExists(path)) {
-        throw Failure(ioErrorMessage(ENOENT));
-    }
+    requireFile(path);
     auto assembly = startAsTheWindowDoes(workspace);
     openAssembly(*assembly, path);
     return assembly;

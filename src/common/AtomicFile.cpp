@@ -164,8 +164,7 @@ int keepOwnerAndMode(int fd, const struct stat& old)
     return calls.fchmod(fd, old.st_mode & 07777) == 0 ? 0 : errno;
 }
 
-enum class TemporaryKind
-{
+enum class TemporaryKind {
     None,
     Ours, // ".rivet-<pid>-XXXXXX"
     Earlier, // ".rivet-XXXXXX" of versions before the process was in the name
@@ -278,8 +277,9 @@ void writeFileAtomically(const std::string& path, std::string_view bytes, const 
 bool createFileAtomically(const std::string& path, std::string_view bytes)
 {
     const auto fail = [&path](int error) {
-        throw Failure(withDetail(ioErrorMessage(error),
-                                 formatText("ファイル %s を作成できません: %s", path.c_str(), ioReason(error).c_str())));
+        throw Failure(
+            withDetail(ioErrorMessage(error),
+                       formatText("ファイル %s を作成できません: %s", path.c_str(), ioReason(error).c_str())));
     };
     struct stat existing
     {
@@ -311,7 +311,7 @@ bool createFileAtomically(const std::string& path, std::string_view bytes)
         if (error == EINVAL || error == ENOSYS) {
             // Neither: the name is checked once more and the rename can only race another
             // first start writing the same default.
-            error = ::lstat(path.c_str(), &existing) == 0 ? EEXIST
+            error = ::lstat(path.c_str(), &existing) == 0            ? EEXIST
                 : calls.rename(temporary.c_str(), path.c_str()) == 0 ? 0
                                                                      : errno;
         }

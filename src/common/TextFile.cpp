@@ -2,8 +2,8 @@
 
 #include "common/AtomicFile.h"
 #include "common/ErrorText.h"
-#include "common/FileSystemCalls.h"
 #include "common/Failure.h"
+#include "common/FileSystemCalls.h"
 #include "common/ShiftJis.h"
 
 #include <cerrno>
@@ -51,6 +51,13 @@ std::string fileFailureDetail(const std::string& path, int errorNumber)
     return path + ": " + ioReason(errorNumber);
 }
 
+void requireFile(const std::string& path)
+{
+    if (!fileExists(path)) {
+        throw Failure(withDetail(ioErrorMessage(ENOENT), folderExists(path) ? path + ": " + ioReason(EISDIR) : path));
+    }
+}
+
 void ensureFolder(const std::string& path)
 {
     if (folderExists(path)) {
@@ -59,9 +66,10 @@ void ensureFolder(const std::string& path)
     // A file of the folder's name makes mkdir say EEXIST, which is no folder either.
     const int error = ::mkdir(path.c_str(), 0777) == 0 ? 0 : errno == EEXIST ? ENOTDIR : errno;
     if (error != 0 && !folderExists(path)) {
-        throw Failure(withDetail(ioErrorMessage(error),
-                                 formatText("フォルダ %s を作成できません: %s", path.c_str(),
-                                            error == ENOTDIR ? "同じ名前のファイルがあります" : ioReason(error).c_str())));
+        throw Failure(
+            withDetail(ioErrorMessage(error),
+                       formatText("フォルダ %s を作成できません: %s", path.c_str(),
+                                  error == ENOTDIR ? "同じ名前のファイルがあります" : ioReason(error).c_str())));
     }
 }
 

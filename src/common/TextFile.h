@@ -16,6 +16,9 @@ std::string ioErrorMessage(int errorNumber);
 
 bool fileExists(const std::string& path);
 bool folderExists(const std::string& path);
+// Fails with "ファイルが見つかりません" and, after it, the path (and that it is a folder, when it
+// is one) unless the path names a file.
+void requireFile(const std::string& path);
 // What a failure's message lacks to name what failed: the file, and the reason where the
 // message gives only a number.
 std::string fileFailureDetail(const std::string& path, int errorNumber);

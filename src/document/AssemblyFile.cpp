@@ -33,9 +33,9 @@ std::string saveAssembly(Assembly& assembly, const std::string& fileName)
     IniFile ini;
     try {
         ini = IniFile::load(path);
-    } catch (const Failure&) {
+    } catch (const Failure& failure) {
         // A file we cannot read would lose its own sections: leave it alone.
-        throw Failure(cannotWriteMessage(path));
+        throw Failure(withDetail(cannotWriteMessage(path), failure.what()));
     }
     ini.writeString("asm", "ACname", assembly.text(TextField::MachineName));
     ini.writeString("asm", "Pilotname", assembly.text(TextField::PilotName));

@@ -25,7 +25,8 @@ void requireWorkFolder(const Paths& paths)
     const char* const pattern = paths.fromRivetHome
         ? (somethingElse ? "RIVET_HOME の %s はフォルダではありません" : "RIVET_HOME のフォルダ %s がありません")
         : (somethingElse ? "作業フォルダ %s はフォルダではありません" : "作業フォルダ %s がありません");
-    throw Failure(withDetail(ioErrorMessage(somethingElse ? ENOTDIR : ENOENT), formatText(pattern, paths.exeDir.c_str())));
+    throw Failure(
+        withDetail(ioErrorMessage(somethingElse ? ENOTDIR : ENOENT), formatText(pattern, paths.exeDir.c_str())));
 }
 
 } // namespace

@@ -26,17 +26,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> temporariesIn(const std::string& folder)
-{
-    std::vector<std::string> found;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        if (entry.path().filename().string().rfind(".rivet-", 0) == 0) {
-            found.push_back(entry.path().filename().string());
-        }
-    }
-    return found;
-}
-
 // The message of a failed write; empty when it succeeded.
 std::string writeMessage(const std::string& path, const std::string& bytes)
 {
@@ -91,17 +80,21 @@ TEST(AtomicWrite, everyKindOfTargetIsWrittenThroughOrRefusedUntouched)
              return f + "c2";
          },
          nullptr, "c.asm"},
-        {"a dangling link", [](const std::string& f) { return fs::create_symlink("d.asm", f + "d"), f + "d"; },
-         nullptr, "d.asm"},
+        {"a dangling link", [](const std::string& f) { return fs::create_symlink("d.asm", f + "d"), f + "d"; }, nullptr,
+         "d.asm"},
         {"a named pipe", [](const std::string& f) { return ::mkfifo((f + "p").c_str(), 0600), f + "p"; },
          "通常のファイルではありません", nullptr},
         {"a link to a named pipe",
-         [](const std::string& f) { return ::mkfifo((f + "p").c_str(), 0600), fs::create_symlink("p", f + "q"), f + "q"; },
+         [](const std::string& f) {
+             return ::mkfifo((f + "p").c_str(), 0600), fs::create_symlink("p", f + "q"), f + "q";
+         },
          "通常のファイルではありません", nullptr},
         {"a folder", [](const std::string& f) { return fs::create_directory(f + "dir"), f + "dir"; },
          "通常のファイルではありません", nullptr},
         {"a read-only file",
-         [](const std::string& f) { return writeBytes(f + "ro.asm", "old"), ::chmod((f + "ro.asm").c_str(), 0444), f + "ro.asm"; },
+         [](const std::string& f) {
+             return writeBytes(f + "ro.asm", "old"), ::chmod((f + "ro.asm").c_str(), 0444), f + "ro.asm";
+         },
          "読み取り専用のファイルです", nullptr},
         {"a file under a missing folder", [](const std::string& f) { return f + "missing/x.asm"; },
          "フォルダがありません (2)", nullptr},
@@ -109,7 +102,9 @@ TEST(AtomicWrite, everyKindOfTargetIsWrittenThroughOrRefusedUntouched)
          [](const std::string& f) { return writeBytes(f + "plain", "x"), f + "plain/x.asm"; },
          "パスの途中にフォルダでないものがあります (20)", nullptr},
         {"a link loop",
-         [](const std::string& f) { return fs::create_symlink("l2", f + "l1"), fs::create_symlink("l1", f + "l2"), f + "l1"; },
+         [](const std::string& f) {
+             return fs::create_symlink("l2", f + "l1"), fs::create_symlink("l1", f + "l2"), f + "l1";
+         },
          "シンボリックリンクが循環しています (40)", nullptr},
     };
     for (const Target& target : targets) {
@@ -128,10 +123,11 @@ TEST(AtomicWrite, everyKindOfTargetIsWrittenThroughOrRefusedUntouched)
         } else {
             EXPECT_EQ(message, "");
             EXPECT_EQ(readBytes(home.path() + target.written), "new");
-            EXPECT_EQ(fs::symlink_status(path).type(), before == fs::file_type::not_found ? fs::file_type::regular : before)
+            EXPECT_EQ(fs::symlink_status(path).type(),
+                      before == fs::file_type::not_found ? fs::file_type::regular : before)
                 << "a link stays a link";
         }
-        EXPECT_TRUE(temporariesIn(home.path()).empty());
+        EXPECT_TRUE(rivet::test::leftoverTemporaries(home.path()).empty());
     }
 }
 
@@ -177,7 +173,7 @@ TEST(AtomicWrite, aFailingStepLeavesTheOldFileAndNoTemporary)
         EXPECT_EQ(writeMessage(path, std::string(200000, 'n')), "cannot\n" + ioReason(fault.error));
         EXPECT_EQ(faulty.failures, 1);
         EXPECT_EQ(readBytes(path), "the old machine");
-        EXPECT_TRUE(temporariesIn(home.path()).empty());
+        EXPECT_TRUE(rivet::test::leftoverTemporaries(home.path()).empty());
     }
 }
 
@@ -201,7 +197,7 @@ TEST(AtomicWrite, aKillBeforeTheRenameLeavesTheOldFileAndTheNextWriteClearsUp)
     });
     ASSERT_EQ(signal, SIGKILL);
     EXPECT_EQ(readBytes(path), "the old machine");
-    ASSERT_EQ(temporariesIn(home.path()).size(), 1u) << "the kill leaves its temporary";
+    ASSERT_EQ(rivet::test::leftoverTemporaries(home.path()).size(), 1u) << "the kill leaves its temporary";
 
     // Beside it: a live write's temporary (locked, this process), an earlier version's one
     // that is recent, and files that only look like ours.
@@ -218,7 +214,7 @@ TEST(AtomicWrite, aKillBeforeTheRenameLeavesTheOldFileAndTheNextWriteClearsUp)
     ::utimensat(AT_FDCWD, earlier.c_str(), longAgo, 0);
 
     writeFileAtomically(home.path() + "other.asm", "next", "cannot");
-    auto left = temporariesIn(home.path());
+    auto left = rivet::test::leftoverTemporaries(home.path());
     std::vector<std::string> kept {".rivet-" + std::to_string(::getpid()) + "-Live00", ".rivet-1-toolong",
                                    ".rivet-Recent", ".rivet-x-abcdef"};
     std::sort(left.begin(), left.end());
@@ -244,7 +240,7 @@ TEST(AtomicCreate, aNewFileIsCompleteOrAbsentAndNeverReplacesOne)
         }
     }
     EXPECT_FALSE(fs::exists(path));
-    EXPECT_TRUE(temporariesIn(home.path()).empty());
+    EXPECT_TRUE(rivet::test::leftoverTemporaries(home.path()).empty());
 
     // Another start makes the file while this one writes its own: the other one's stays.
     struct Racer : FaultyFiles
@@ -258,7 +254,7 @@ TEST(AtomicCreate, aNewFileIsCompleteOrAbsentAndNeverReplacesOne)
     } racer(FaultyFiles::Step::Open, 0, "never");
     EXPECT_FALSE(createFileAtomically(path, "mine"));
     EXPECT_EQ(readBytes(path), "the other start's");
-    EXPECT_TRUE(temporariesIn(home.path()).empty());
+    EXPECT_TRUE(rivet::test::leftoverTemporaries(home.path()).empty());
 
     fs::create_symlink("nowhere/x.dat", home.path() + "dangling.dat");
     EXPECT_FALSE(createFileAtomically(home.path() + "dangling.dat", "x"));
@@ -272,5 +268,5 @@ TEST(AtomicCreate, withoutHardLinksTheFileIsStillCreatedOnce)
     EXPECT_TRUE(createFileAtomically(home.path() + "a.dat", "first"));
     EXPECT_FALSE(createFileAtomically(home.path() + "a.dat", "second"));
     EXPECT_EQ(readBytes(home.path() + "a.dat"), "first");
-    EXPECT_TRUE(temporariesIn(home.path()).empty());
+    EXPECT_TRUE(rivet::test::leftoverTemporaries(home.path()).empty());
 }

@@ -100,7 +100,9 @@ private Q_SLOTS:
         auto form = startMainWindow();
         QDir().mkpath(QString::fromStdString(home.settingsFile())); // a folder where the file goes
         QVERIFY(form->close());
-        QCOMPARE(dialogs.errors, QStringList {QString::fromStdString(home.settingsFile() + " に書き込めません")});
+        QCOMPARE(dialogs.errors,
+                 QStringList {
+                     QString::fromStdString(home.settingsFile() + " に書き込めません\n通常のファイルではありません")});
     }
 
     void catalogueFailureIsShownAndTheWindowRefusesToWork()
@@ -110,7 +112,9 @@ private Q_SLOTS:
         QDir().mkpath(QString::fromStdString(home.dataDir()));
         writeBytes(home.dataDir() + "leg.dat", sjisFile({"#脚", "#columns", "\"LN-X\",1,2"}));
         auto form = startMainWindow();
-        QCOMPARE(dialogs.errors, QStringList {"リストのインデックスが範囲を超えています (3)"});
+        QCOMPARE(dialogs.errors,
+                 QStringList {QString::fromStdString("リストのインデックスが範囲を超えています (3)\nファイル "
+                                                     + home.dataDir() + "leg.dat の 3 行目")});
         QVERIFY(!form->catalogueReady());
         QVERIFY(!child<QTabWidget>(form.get(), "PageControl1")->isEnabled());
         QVERIFY(!child<QAction>(form.get(), "acSave")->isEnabled());

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -104,6 +105,19 @@ int FaultyFiles::link(const char* from, const char* to)
         return fail();
     }
     return FileSystemCalls::link(from, to);
+}
+
+std::vector<std::string> leftoverTemporaries(const std::string& folder)
+{
+    std::vector<std::string> found;
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind(".rivet-", 0) == 0) {
+            found.push_back(name);
+        }
+    }
+    return found;
 }
 
 int signalOfChild(const std::function<void()>& action)

@@ -5,6 +5,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace rivet::test {
 
@@ -14,8 +15,7 @@ namespace rivet::test {
 class FaultyFiles : public FileSystemCalls
 {
 public:
-    enum class Step
-    {
+    enum class Step {
         Open, // opening a file (also for reading)
         Write, // after bytesLetThrough bytes
         Sync, // syncing the written file
@@ -53,6 +53,9 @@ private:
     std::size_t m_written = 0;
     UsingFileSystemCalls m_using {*this};
 };
+
+// The temporary files a write left in folder (they are renamed over the target when done).
+std::vector<std::string> leftoverTemporaries(const std::string& folder);
 
 // Runs action in a child process and returns how the child ended: the signal that killed it,
 // or 0 when it returned. For steps that kill the program.

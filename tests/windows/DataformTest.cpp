@@ -151,7 +151,8 @@ private Q_SLOTS:
         PlannerWindows planner;
         QVERIFY(std::remove((home(planner) + "data/fcs.dat").c_str()) == 0);
         open(planner, "bb06");
-        QCOMPARE(planner.dialogs.errors, QStringList {"ファイルが見つかりません"});
+        QCOMPARE(planner.dialogs.errors,
+                 QStringList {QString::fromStdString("ファイルが見つかりません\n" + home(planner) + "data/fcs.dat")});
         QVERIFY(!planner.dataform->isVisible());
     }
 
