@@ -1,6 +1,7 @@
 #include "desktop/DesktopRegistry.h"
 
 #include "common/AtomicFile.h"
+#include "common/ErrorText.h"
 #include "common/Failure.h"
 #include "common/HomeFolder.h"
 #include "common/TextFile.h"
@@ -77,7 +78,8 @@ std::string readIfPresent(const std::string& path)
 void writeFile(const std::string& path, const std::string& text)
 {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    writeFileAtomically(path, text, registryFailureMessage());
+    // The fixed message names nothing: the file and the reason follow it.
+    writeFileAtomically(path, text, withDetail(registryFailureMessage(), cannotWriteMessage(path)));
 }
 
 } // namespace
@@ -119,10 +121,14 @@ void DesktopRegistry::setDefaultValue(const std::string& key, const std::string&
         values[key] = value;
         save(values);
         mirrorAsmFileType(values);
-    } catch (const Failure&) {
-        throw Failure(registryFailureMessage());
-    } catch (const std::filesystem::filesystem_error&) {
-        throw Failure(registryFailureMessage());
+    } catch (const Failure& failure) {
+        const std::string message = failure.what();
+        throw Failure(message.rfind(registryFailureMessage(), 0) == 0 ? message
+                                                                      : withDetail(registryFailureMessage(), message));
+    } catch (const std::filesystem::filesystem_error& error) {
+        throw Failure(withDetail(registryFailureMessage(),
+                                 formatText("フォルダ %s を作成できません: %s", error.path1().c_str(),
+                                            ioReason(error.code().value()).c_str())));
     }
 }
 

@@ -4,9 +4,12 @@
 #include "desktop/DesktopFileType.h"
 #include "desktop/DesktopRegistry.h"
 #include "support/Bytes.h"
+#include "support/FaultyFiles.h"
 #include "support/TempHome.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <utility>
 #include <vector>
@@ -131,7 +134,33 @@ TEST(DesktopRegistry, aFolderThatCannotBeMadeFailsWithTheRegistryMessage)
         rivet::associateAsmFiles(registry, "/usr/bin/rivet");
         FAIL() << "the failed write was not reported";
     } catch (const rivet::Failure& failure) {
-        EXPECT_STREQ(failure.what(), "'' の設定に失敗しました");
+        EXPECT_EQ(std::string(failure.what()), "'' の設定に失敗しました\nフォルダ " + home.path()
+                                                  + "data/rivet-tool を作成できません: パスの途中にフォルダでないものがあります (20)");
+    }
+}
+
+// Settings kept in a folder of their own and linked into ~/.config stay where they are; a
+// full disk says which file could not be written.
+TEST(DesktopRegistry, aLinkedMimeappsListIsWrittenThroughAndAFullDiskNamesTheFile)
+{
+    rivet::test::TempHome home;
+    std::filesystem::create_directories(home.path() + "dotfiles");
+    std::filesystem::create_directories(home.path() + "config");
+    rivet::test::writeBytes(home.path() + "dotfiles/mimeapps.list", "[Added Associations]\n");
+    std::filesystem::create_symlink("../dotfiles/mimeapps.list", home.path() + "config/mimeapps.list");
+    rivet::DesktopRegistry registry = registryIn(home);
+    rivet::associateAsmFiles(registry, "/usr/bin/rivet");
+    EXPECT_TRUE(std::filesystem::is_symlink(home.path() + "config/mimeapps.list"));
+    EXPECT_TRUE(contains(rivet::test::readBytes(home.path() + "dotfiles/mimeapps.list"),
+                         "application/x-zubrivet-asm=rivet-tool.desktop"));
+
+    rivet::test::FaultyFiles full(rivet::test::FaultyFiles::Step::Write, ENOSPC, home.path() + "data/rivet-tool/");
+    try {
+        registry.setDefaultValue("other", "value");
+        FAIL() << "the failed write was not reported";
+    } catch (const rivet::Failure& failure) {
+        EXPECT_EQ(std::string(failure.what()), "'' の設定に失敗しました\n" + registry.registryFile()
+                                                  + " に書き込めません\nディスクに空きがありません (28)");
     }
 }
 
