@@ -140,10 +140,10 @@ std::string notShiftJisMessage(const std::string& path, const std::string& where
     return formatText("ファイル %s は Shift-JIS のテキストとして読めません (%s)", path.c_str(), where.c_str());
 }
 
-std::vector<std::string> splitCatalogueBytes(std::string_view bytes)
+void forEachCatalogueLine(std::string_view bytes, const LineVisitor& visit)
 {
-    std::vector<std::string> lines;
     std::size_t start = 0;
+    std::size_t index = 0;
     std::size_t i = 0;
     for (; i < bytes.size(); ++i) {
         const char c = bytes[i];
@@ -151,7 +151,7 @@ std::vector<std::string> splitCatalogueBytes(std::string_view bytes)
             break;
         }
         if (c == '\r') {
-            lines.emplace_back(bytes.substr(start, i - start));
+            visit(bytes.substr(start, i - start), index++);
             if (i + 1 < bytes.size() && bytes[i + 1] == '\n') {
                 ++i;
             }
@@ -159,34 +159,52 @@ std::vector<std::string> splitCatalogueBytes(std::string_view bytes)
         }
     }
     if (i > start) {
-        lines.emplace_back(bytes.substr(start, i - start));
+        visit(bytes.substr(start, i - start), index);
     }
+}
+
+namespace {
+
+std::vector<std::string> collected(const std::function<void(const LineVisitor&)>& walk)
+{
+    std::vector<std::string> lines;
+    walk([&lines](std::string_view line, std::size_t) { lines.emplace_back(line); });
     return lines;
+}
+
+} // namespace
+
+std::vector<std::string> splitCatalogueBytes(std::string_view bytes)
+{
+    return collected([bytes](const LineVisitor& visit) { forEachCatalogueLine(bytes, visit); });
+}
+
+void readCatalogueFile(const std::string& path, const LineVisitor& visit)
+{
+    const std::string bytes = readFileBytes(path);
+    forEachCatalogueLine(bytes, [&](std::string_view line, std::size_t index) {
+        auto text = sjis::decode(line);
+        if (!text) {
+            throw Failure(notShiftJisMessage(path, formatText("%zu 行目", index + 1)));
+        }
+        visit(*text, index);
+    });
 }
 
 std::vector<std::string> readCatalogueLines(const std::string& path)
 {
-    std::vector<std::string> lines = splitCatalogueBytes(readFileBytes(path));
-    for (std::size_t k = 0; k < lines.size(); ++k) {
-        // Each line is decoded on its own, so the line is what the message can point at.
-        auto text = sjis::decode(lines[k]);
-        if (!text) {
-            throw Failure(notShiftJisMessage(path, formatText("%zu 行目", k + 1)));
-        }
-        lines[k] = std::move(*text);
-    }
-    return lines;
+    return collected([&path](const LineVisitor& visit) { readCatalogueFile(path, visit); });
 }
 
-std::vector<std::string> splitTextLines(std::string_view text)
+void forEachTextLine(std::string_view text, const LineVisitor& visit)
 {
-    std::vector<std::string> lines;
     std::size_t start = 0;
+    std::size_t index = 0;
     std::size_t i = 0;
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '\r' || c == '\n') {
-            lines.emplace_back(text.substr(start, i - start));
+            visit(text.substr(start, i - start), index++);
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
                 ++i;
             }
@@ -194,14 +212,13 @@ std::vector<std::string> splitTextLines(std::string_view text)
         }
     }
     if (i > start) {
-        lines.emplace_back(text.substr(start, i - start));
+        visit(text.substr(start, i - start), index);
     }
-    return lines;
 }
 
-std::vector<std::string> readTextLines(const std::string& path)
+std::vector<std::string> splitTextLines(std::string_view text)
 {
-    return splitTextLines(decodeFileText(readFileBytes(path), path));
+    return collected([text](const LineVisitor& visit) { forEachTextLine(text, visit); });
 }
 
 std::string joinCrLf(const std::vector<std::string>& lines)
@@ -212,6 +229,22 @@ std::string joinCrLf(const std::vector<std::string>& lines)
         text += "\r\n";
     }
     return text;
+}
+
+std::string normaliseLineEnds(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size() + 2);
+    forEachTextLine(text, [&result](std::string_view line, std::size_t) {
+        result += line;
+        result += "\r\n";
+    });
+    return result;
+}
+
+std::string readNormalisedText(const std::string& path)
+{
+    return normaliseLineEnds(decodeFileText(readFileBytes(path), path));
 }
 
 void writeTextLines(const std::string& path, const std::vector<std::string>& lines, const std::string& failureMessage)

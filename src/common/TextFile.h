@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,17 +37,29 @@ std::string decodeFileText(std::string_view bytes, const std::string& path);
 // ("12 バイト目", "3 行目", "[asm] ACname").
 std::string notShiftJisMessage(const std::string& path, const std::string& where);
 
+// The readers visit a file's lines one at a time, as views into its bytes: a list of lines
+// would cost dozens of bytes for each empty line of a file padded with them.
+using LineVisitor = std::function<void(std::string_view line, std::size_t index)>;
+
 // Catalogue line rules: a line ends at CR (a LF right after it belongs to the line end), a
 // lone LF does not end a line, the byte 1Ah ends the file.
+void forEachCatalogueLine(std::string_view bytes, const LineVisitor& visit);
 std::vector<std::string> splitCatalogueBytes(std::string_view bytes);
+// The lines of a catalogue file, each decoded to UTF-8 on its own, so a bad byte fails naming
+// its line.
+void readCatalogueFile(const std::string& path, const LineVisitor& visit);
 std::vector<std::string> readCatalogueLines(const std::string& path);
 
 // Other text files: lines end at CR LF, CR or LF; a final line end adds no empty line.
+void forEachTextLine(std::string_view text, const LineVisitor& visit);
 std::vector<std::string> splitTextLines(std::string_view text);
-std::vector<std::string> readTextLines(const std::string& path);
 
 // Every line followed by CR LF.
 std::string joinCrLf(const std::vector<std::string>& lines);
+// The text with every line followed by CR LF (joinCrLf(splitTextLines(text)) without the list).
+std::string normaliseLineEnds(std::string_view text);
+// A text file decoded, with every line followed by CR LF.
+std::string readNormalisedText(const std::string& path);
 
 // Encodes the lines to Shift-JIS with CR LF after each and writes them atomically
 // (writeFileAtomically).

@@ -38,7 +38,7 @@ TEST(TextFiles, badShiftJisNamesTheFile)
     const std::string path = home.path() + "broken.txt";
     rivet::test::writeBytes(path, "ok\r\n\x82\r\n");
     try {
-        rivet::readTextLines(path);
+        rivet::readNormalisedText(path);
         FAIL() << "read invalid Shift-JIS";
     } catch (const rivet::Failure& failure) {
         EXPECT_NE(std::string(failure.what()).find(path), std::string::npos) << failure.what();

@@ -134,8 +134,9 @@ TEST(DesktopRegistry, aFolderThatCannotBeMadeFailsWithTheRegistryMessage)
         rivet::associateAsmFiles(registry, "/usr/bin/rivet");
         FAIL() << "the failed write was not reported";
     } catch (const rivet::Failure& failure) {
-        EXPECT_EQ(std::string(failure.what()), "'' の設定に失敗しました\nフォルダ " + home.path()
-                                                  + "data/rivet-tool を作成できません: パスの途中にフォルダでないものがあります (20)");
+        EXPECT_EQ(std::string(failure.what()),
+                  "'' の設定に失敗しました\nフォルダ " + home.path()
+                      + "data/rivet-tool を作成できません: パスの途中にフォルダでないものがあります (20)");
     }
 }
 
@@ -159,8 +160,9 @@ TEST(DesktopRegistry, aLinkedMimeappsListIsWrittenThroughAndAFullDiskNamesTheFil
         registry.setDefaultValue("other", "value");
         FAIL() << "the failed write was not reported";
     } catch (const rivet::Failure& failure) {
-        EXPECT_EQ(std::string(failure.what()), "'' の設定に失敗しました\n" + registry.registryFile()
-                                                  + " に書き込めません\nディスクに空きがありません (28)");
+        EXPECT_EQ(std::string(failure.what()),
+                  "'' の設定に失敗しました\n" + registry.registryFile()
+                      + " に書き込めません\nディスクに空きがありません (28)");
     }
 }
 

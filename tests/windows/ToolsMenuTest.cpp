@@ -147,7 +147,10 @@ private Q_SLOTS:
         writeBytes(desktop.data, "a file where the folder belongs");
         planner.dialogs.answers = QStringList {"はい(&Y)"};
         associate(planner);
-        QCOMPARE(planner.dialogs.errors, QStringList {"'' の設定に失敗しました"});
+        QCOMPARE(planner.dialogs.errors,
+                 QStringList {QString::fromStdString("'' の設定に失敗しました\nフォルダ " + desktop.data
+                                                     + "/rivet-tool を作成できません: "
+                                                       "パスの途中にフォルダでないものがあります (20)")});
         QVERIFY(planner.dialogs.informations.isEmpty());
     }
 
