@@ -79,18 +79,18 @@ bool isReserved(char c)
     return reserved.find(c) != std::string::npos;
 }
 
-std::string trimmed(const std::string& line)
+std::string_view trimmed(std::string_view line)
 {
     const std::size_t first = line.find_first_not_of(" \t");
-    if (first == std::string::npos) {
+    if (first == std::string_view::npos) {
         return {};
     }
     return line.substr(first, line.find_last_not_of(" \t") - first + 1);
 }
 
-bool isSectionHeader(const std::string& line)
+bool isSectionHeader(std::string_view line)
 {
-    const std::string text = trimmed(line);
+    const std::string_view text = trimmed(line);
     return !text.empty() && text.front() == '[';
 }
 
@@ -181,35 +181,36 @@ std::string withDefaultApplication(const std::string& mimeappsText, const std::s
 {
     // The entry goes right under the section header; an older entry for the type is dropped.
     const std::string entry = mimeType + "=" + desktopEntry;
-    std::vector<std::string> result;
+    std::string text;
     bool inDefaults = false;
     bool written = false;
-    for (const std::string& line : splitTextLines(mimeappsText)) {
+    bool endsBlank = true; // nothing written yet, or an empty last line
+    auto add = [&text, &endsBlank](std::string_view line) {
+        text.append(line.data(), line.size()) += "\n";
+        endsBlank = trimmed(line).empty();
+    };
+    forEachTextLine(mimeappsText, [&](std::string_view line, std::size_t) {
         if (isSectionHeader(line)) {
             inDefaults = trimmed(line) == "[Default Applications]";
-            result.push_back(line);
+            add(line);
             if (inDefaults && !written) {
-                result.push_back(entry);
+                add(entry);
                 written = true;
             }
-            continue;
+            return;
         }
         const std::size_t equals = line.find('=');
-        if (inDefaults && equals != std::string::npos && trimmed(line.substr(0, equals)) == mimeType) {
-            continue;
+        if (inDefaults && equals != std::string_view::npos && trimmed(line.substr(0, equals)) == mimeType) {
+            return;
         }
-        result.push_back(line);
-    }
+        add(line);
+    });
     if (!written) {
-        if (!result.empty() && !trimmed(result.back()).empty()) {
-            result.emplace_back();
+        if (!endsBlank) {
+            add("");
         }
-        result.emplace_back("[Default Applications]");
-        result.push_back(entry);
-    }
-    std::string text;
-    for (const std::string& line : result) {
-        text += line + "\n";
+        add("[Default Applications]");
+        add(entry);
     }
     return text;
 }

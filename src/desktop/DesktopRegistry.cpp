@@ -143,13 +143,13 @@ DesktopRegistry::Values DesktopRegistry::load() const
 {
     Values values;
     std::string key;
-    for (const std::string& line : splitTextLines(readIfPresent(registryFile()))) {
+    forEachTextLine(readIfPresent(registryFile()), [&](std::string_view line, std::size_t) {
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             key = line.substr(1, line.size() - 2);
-        } else if (!key.empty() && line.compare(0, 2, kValueName) == 0) {
-            values[key] = unescaped(line.substr(2));
+        } else if (!key.empty() && line.substr(0, 2) == kValueName) {
+            values[key] = unescaped(std::string(line.substr(2)));
         }
-    }
+    });
     return values;
 }
 
