@@ -106,6 +106,16 @@ private Q_SLOTS:
         QCOMPARE(selector(planner, 4)->currentIndex(), 1);
     }
 
+    void everySlotButtonSaysItOpensThePartsList()
+    {
+        PlannerWindows planner;
+        for (int n = 1; n <= 12; ++n) {
+            const QString name = QString("bb%1").arg(n, 2, 10, QChar('0'));
+            auto* button = child<QPushButton>(planner.asmForm.get(), name.toLatin1().constData());
+            QCOMPARE(button->toolTip(), (n == 12 ? QString("オプション") : button->text()) + "の部品一覧を開く");
+        }
+    }
+
     void backWeaponButtonsTargetTheirOwnSelector()
     {
         PlannerWindows planner;
