@@ -8,6 +8,7 @@
 #include "mainwindow/PartsPage.h"
 #include "startup/Settings.h"
 #include "widgets/Dialogs.h"
+#include "widgets/Fonts.h"
 #include "widgets/Guarded.h"
 #include "windows/AuxiliaryWindows.h"
 
@@ -25,6 +26,7 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
 {
     setObjectName("asmForm");
     setWindowTitle("Kosmoアセンブルツール ");
+    setFont(Fonts::toolFont()); // the fixed layout, whatever font the desktop's theme sets
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     buildMenus();
