@@ -42,12 +42,14 @@ for size in 16 32 48 64 128; do
         || fail "no ${size}px icon"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 fonts-ipafont-gothic qt6-translations-l10n; do
+for package in libqt6widgets6 fonts-ipafont-gothic; do
     [[ $depends == *"$package"* ]] || fail "Depends lacks $package: $depends"
 done
+[ "$(dpkg-deb -f "$deb" Recommends)" = "qt6-translations-l10n" ] || fail "Recommends: $(dpkg-deb -f "$deb" Recommends)"
 
 step "desktop entry, AppStream metadata, MIME package"
 silent desktop-file-validate "$share/applications/rivet-tool.desktop"
+grep -q "^Comment=[A-Za-z]" "$share/applications/rivet-tool.desktop" || fail "the desktop entry has no English Comment"
 metainfo=$(ls "$share"/metainfo/*.metainfo.xml)
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 appstreamcli validate-tree --no-net "$root" || fail "appstreamcli validate-tree"

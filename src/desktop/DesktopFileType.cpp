@@ -161,7 +161,8 @@ std::string desktopEntryText(const std::string& program, const std::string& mime
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Rivet Tool\n"
-           "Comment=Kosmoアセンブルツール\n"
+           "Comment=Plan a machine for a mech-combat game\n"
+           "Comment[ja]=Kosmoアセンブルツール\n"
            "Exec="
         + entryValue(execLine(program))
         + "\n"
@@ -174,6 +175,37 @@ std::string desktopEntryText(const std::string& program, const std::string& mime
           "Terminal=false\n"
           "Categories=Game;\n"
           "Keywords=Kosmo;asm;アセンブル;機体;\n";
+}
+
+std::string execProgramOf(const std::string& entryText)
+{
+    std::string program;
+    forEachTextLine(entryText, [&program](std::string_view line, std::size_t) {
+        if (program.empty() && line.substr(0, 5) == "Exec=") {
+            const std::string_view command = trimmed(line.substr(5));
+            const std::string_view first = command.substr(0, command.find(' '));
+            // A quoted or escaped program is not one to look up by name.
+            if (first.find_first_of("\"'\\") == std::string_view::npos) {
+                program = first;
+            }
+        }
+    });
+    return program;
+}
+
+bool isEntryWrittenForMimeType(const std::string& entryText, const std::string& mimeType)
+{
+    // Every line but Exec as desktopEntryText writes it.
+    auto withoutExec = [](const std::string& text) {
+        std::string kept;
+        forEachTextLine(text, [&kept](std::string_view line, std::size_t) {
+            if (line.substr(0, 5) != "Exec=") {
+                kept.append(line.data(), line.size()) += "\n";
+            }
+        });
+        return kept;
+    };
+    return withoutExec(entryText) == withoutExec(desktopEntryText("rivet", mimeType));
 }
 
 std::string withDefaultApplication(const std::string& mimeappsText, const std::string& mimeType,

@@ -39,13 +39,16 @@ public:
     {
         ::setenv("XDG_DATA_HOME", data.c_str(), 1);
         ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+        // No system-wide install of the package is seen, whatever the machine has.
+        ::setenv("XDG_DATA_DIRS", (home + "xdg-system").c_str(), 1);
     }
     ~DesktopFolders()
     {
         ::unsetenv("XDG_DATA_HOME");
         ::unsetenv("XDG_CONFIG_HOME");
+        ::unsetenv("XDG_DATA_DIRS");
     }
-    rivet::DesktopRegistry registry() const { return rivet::DesktopRegistry({data, config}); }
+    rivet::DesktopRegistry registry() const { return rivet::DesktopRegistry({data, config, {}}); }
 
     std::string data;
     std::string config;
