@@ -209,6 +209,14 @@ TEST_F(BadFiles, reportsThatCannotBeWrittenLeaveEverythingAsItWas)
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.err, "ファイル " + garage("r.txt") + " を作成できません.\nアクセスが拒否されました (13)\n");
     EXPECT_EQ(readBytes(garage("r.txt")), "the last good report");
+    {
+        FaultyFiles full(FaultyFiles::Step::Write, ENOSPC, home.garageDir());
+        full.bytesLetThrough = 100;
+        result = runCli({"export", "--format", "text", path});
+    }
+    EXPECT_EQ(result.err, "ファイル " + garage("r.txt") + " を作成できません.\nディスクに空きがありません (28)\n");
+    EXPECT_EQ(readBytes(garage("r.txt")), "the last good report");
+    EXPECT_TRUE(leftoverTemporaries(home.garageDir()).empty());
 }
 
 TEST_F(BadFiles, assembliesThatCannotBeReadAreNamedOrReportedMissing)
@@ -226,4 +234,34 @@ TEST_F(BadFiles, assembliesThatCannotBeReadAreNamedOrReportedMissing)
     }
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.err, "ファイルへのアクセスが拒否されました.\n" + path + "\n");
+}
+
+// What start-up cannot do is said with the fixed message first and then what failed.
+TEST(BadHome, aMissingOrFileRivetHomeAndAFullDiskSayWhatFailed)
+{
+    TempHome home;
+    const std::string missing = home.path() + "missing/";
+    ::setenv("RIVET_HOME", missing.c_str(), 1);
+    CliResult result = runCli({"check"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err, "ファイルが見つかりません.\nRIVET_HOME のフォルダ " + missing + " がありません\n");
+    EXPECT_FALSE(fs::exists(missing)) << "a mistyped RIVET_HOME is not made";
+
+    writeBytes(home.path() + "file", "not a folder");
+    ::setenv("RIVET_HOME", (home.path() + "file").c_str(), 1);
+    result = runCli({"check"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err, "I/O エラー (20)\nRIVET_HOME の " + home.path() + "file/ はフォルダではありません\n");
+
+    ::setenv("RIVET_HOME", home.path().c_str(), 1);
+    {
+        FaultyFiles full(FaultyFiles::Step::Write, ENOSPC, home.dataDir());
+        result = runCli({"check"});
+    }
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err,
+              "I/O エラー (28)\nファイル " + home.dataDir()
+                  + "template1.htm を作成できません: ディスクに空きがありません (28)\n");
+    EXPECT_TRUE(fs::is_empty(home.dataDir())) << "no default half written";
+    EXPECT_EQ(runCli({"check"}).code, 0);
 }
