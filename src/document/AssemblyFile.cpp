@@ -27,16 +27,11 @@ std::string replaceExtension(const std::string& path, const std::string& extensi
     return path + extension;
 }
 
-std::string saveAssembly(Assembly& assembly, const std::string& fileName)
+namespace {
+
+// Every key the tool keeps of an assembly, written into the file's lines.
+void writeAssemblyKeys(IniFile& ini, const Assembly& assembly)
 {
-    const std::string path = replaceExtension(fileName, ".asm");
-    IniFile ini;
-    try {
-        ini = IniFile::load(path);
-    } catch (const Failure&) {
-        // A file we cannot read would lose its own sections: leave it alone.
-        throw Failure(cannotWriteMessage(path));
-    }
     ini.writeString("asm", "ACname", assembly.text(TextField::MachineName));
     ini.writeString("asm", "Pilotname", assembly.text(TextField::PilotName));
     for (Selector selector : allSelectors()) {
@@ -59,9 +54,36 @@ std::string saveAssembly(Assembly& assembly, const std::string& fileName)
     }
     ini.writeString("file", "Emblem", assembly.text(TextField::Emblem));
     ini.writeString("file", "AC", assembly.text(TextField::MachinePicture));
+}
+
+} // namespace
+
+std::string saveAssembly(Assembly& assembly, const std::string& fileName)
+{
+    const std::string path = replaceExtension(fileName, ".asm");
+    saveAssemblyTo(assembly, path);
+    return path;
+}
+
+void saveAssemblyTo(Assembly& assembly, const std::string& path)
+{
+    IniFile ini;
+    try {
+        ini = IniFile::load(path);
+    } catch (const Failure&) {
+        // A file we cannot read would lose its own sections: leave it alone.
+        throw Failure(cannotWriteMessage(path));
+    }
+    writeAssemblyKeys(ini, assembly);
     ini.save(path);
     assembly.setModified(false);
-    return path;
+}
+
+std::string assemblyFileBytes(const Assembly& assembly)
+{
+    IniFile ini;
+    writeAssemblyKeys(ini, assembly);
+    return ini.toBytes();
 }
 
 namespace {

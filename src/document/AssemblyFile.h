@@ -16,6 +16,12 @@ std::string replaceExtension(const std::string& path, const std::string& extensi
 // 書き込めません") leaves the old file as it was. On success the assembly counts as saved.
 // Returns the path written.
 std::string saveAssembly(Assembly& assembly, const std::string& fileName);
+// The same into the file at exactly that path.
+void saveAssemblyTo(Assembly& assembly, const std::string& path);
+
+// The content of a new ".asm" file that holds the assembly alone: what a save into a file
+// that did not exist writes.
+std::string assemblyFileBytes(const Assembly& assembly);
 
 // Reads the ".asm" file of exactly that name into the assembly, the way the window's controls
 // take it: names, parts (without the back-weapon pairing), options (each change evaluates),
