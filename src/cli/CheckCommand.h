@@ -11,7 +11,7 @@ public:
     const char* name() const override { return "check"; }
     const char* usage() const override { return "check"; }
     const char* summary() const override { return "start up and list the catalogue's part counts"; }
-    void declare(CommandLine&) override {}
+    void declare(CommandLine&) override { }
     int run(std::ostream& out, std::ostream& err) override;
 };
 

@@ -123,19 +123,18 @@ void CommandLine::number(const std::string& name, int& value, int least, int mos
             name, [&value](const std::string& text) { value = *parseInt32(text); }, help)
         ->check(check([least, most, range](const std::string& text) {
             const std::optional<std::int32_t> number = parseInt32(text);
-            return number && *number >= least && *number <= most ? std::string()
-                                                                 : "a whole number from " + range + ", not '" + text + "'";
+            return number && *number >= least && *number <= most
+                ? std::string()
+                : "a whole number from " + range + ", not '" + text + "'";
         }))
         ->type_name("N");
 }
 
 void CommandLine::output(std::optional<std::string>& path, const std::string& valueName, const std::string& help)
 {
-    m_parser->app.add_option("-o", path, help)
-        ->type_name(valueName)
-        ->check(check([](const std::string& text) {
-            return text.empty() ? std::string("the file name is empty (- writes to standard output)") : std::string();
-        }));
+    m_parser->app.add_option("-o", path, help)->type_name(valueName)->check(check([](const std::string& text) {
+        return text.empty() ? std::string("the file name is empty (- writes to standard output)") : std::string();
+    }));
 }
 
 void CommandLine::file(const std::string& name, std::string& path, const std::string& help)
@@ -170,8 +169,8 @@ void CommandLine::goal(const std::string& name, std::optional<Figure>& figure, s
 {
     const auto split = [](const std::string& text) {
         const std::size_t colon = text.find(':');
-        return std::make_pair(text.substr(0, colon), colon == std::string::npos ? std::optional<std::string>()
-                                                                                : text.substr(colon + 1));
+        return std::make_pair(text.substr(0, colon),
+                              colon == std::string::npos ? std::optional<std::string>() : text.substr(colon + 1));
     };
     m_parser->app
         .add_option_function<std::string>(
@@ -218,8 +217,7 @@ void CommandLine::selectorList(const std::string& name, std::array<bool, kSelect
         ->type_name("cb1,cb4,...");
 }
 
-void CommandLine::requirements(const std::string& name, std::vector<Requirement>& requirements,
-                               const std::string& help)
+void CommandLine::requirements(const std::string& name, std::vector<Requirement>& requirements, const std::string& help)
 {
     m_parser->app
         .add_option_function<std::vector<std::string>>(
@@ -232,14 +230,12 @@ void CommandLine::requirements(const std::string& name, std::vector<Requirement>
             help)
         ->allow_extra_args(false)
         ->check(check([](const std::string& text) {
-            return parseRequirement(text) ? std::string()
-                                          : "bad condition '" + text + "' (FIGURE>=N or FIGURE<=N)";
+            return parseRequirement(text) ? std::string() : "bad condition '" + text + "' (FIGURE>=N or FIGURE<=N)";
         }))
         ->type_name("COND");
 }
 
-std::optional<int> CommandLine::parse(const std::vector<std::string>& arguments, std::ostream& out,
-                                      std::ostream& err)
+std::optional<int> CommandLine::parse(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
     CLI::App& app = m_parser->app;
     try {

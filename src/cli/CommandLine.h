@@ -40,7 +40,8 @@ public:
         for (const auto& word : words) {
             names.push_back(word.first);
         }
-        chooseWord(name, names, [&value, words](std::size_t i) { value = words[i].second; }, help, need);
+        chooseWord(
+            name, names, [&value, words](std::size_t i) { value = words[i].second; }, help, need);
     }
     // A whole number from least to most, written in decimal.
     void number(const std::string& name, int& value, int least, int most, const std::string& help);

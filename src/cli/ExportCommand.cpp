@@ -22,7 +22,8 @@ std::string reportOverInputMessage(const std::string& path)
 void ExportCommand::declare(CommandLine& line)
 {
     line.choice("--format", m_kind, {{"text", ReportKind::Text}, {"html", ReportKind::Html}},
-                "a text report through template N.txt or an HTML one through template N.htm", CommandLine::Need::Required);
+                "a text report through template N.txt or an HTML one through template N.htm",
+                CommandLine::Need::Required);
     line.choice("--template", m_template, {{"1", 1}, {"2", 2}, {"3", 3}},
                 "which of the data folder's templates (default 1)");
     line.file("FILE", m_file, "the assembly file (.asm) to report on");

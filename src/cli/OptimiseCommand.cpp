@@ -65,8 +65,9 @@ void writeJson(std::ostream& out, const PartsTable& table, const Report& report)
         machines.push_back(std::move(proposed));
     }
     const Json list = {
-        {"goal", {{"name", describe(report.request.goalFigure).labelName},
-                  {"direction", directionName(report.request.direction)}}},
+        {"goal",
+         {{"name", describe(report.request.goalFigure).labelName},
+          {"direction", directionName(report.request.direction)}}},
         {"machines", machines},
         {"candidates", report.result.candidates()},
         {"examined", report.result.examined},

@@ -11,8 +11,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <new>
-#include <sstream>
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <stdexcept>
 
 using namespace rivet::test;
@@ -149,7 +149,7 @@ TEST(CliCommands, anythingACommandThrowsEndsAsAMessageAndExitCode1)
         const char* name() const override { return "boom"; }
         const char* usage() const override { return "boom"; }
         const char* summary() const override { return "throws"; }
-        void declare(rivet::cli::CommandLine&) override {}
+        void declare(rivet::cli::CommandLine&) override { }
         int run(std::ostream&, std::ostream&) override
         {
             raise();

@@ -66,22 +66,25 @@ TEST_F(CompareCli, previewJsonListsEveryItemAsChoosingItWouldLeaveTheMachine)
     }
     EXPECT_EQ(items[0]["text"], "NO EQUIP");
     EXPECT_EQ(items[0]["selectors"], Json({1, 1, 1, 0, 1, 1, 1, 1, 1, 1, 0}));
-    EXPECT_EQ(items[0]["figures"][0], Json({{"name", "ed1"}, {"text", "5196"}, {"warning", false}, {"difference", -3235}}));
+    EXPECT_EQ(items[0]["figures"][0],
+              Json({{"name", "ed1"}, {"text", "5196"}, {"warning", false}, {"difference", -3235}}));
     // The legs shown change nothing.
     EXPECT_EQ(items[1]["text"], "LN-1001");
     EXPECT_EQ(items[1]["figures"][0]["difference"], 0);
     // Caterpillars drop the booster; the figure shows their code, the difference the speed.
-    const auto tracks = std::find_if(items.begin(), items.end(), [](const Json& item) { return item["text"] == "LC-UKI60"; });
+    const auto tracks
+        = std::find_if(items.begin(), items.end(), [](const Json& item) { return item["text"] == "LC-UKI60"; });
     ASSERT_NE(tracks, items.end());
     EXPECT_EQ((*tracks)["selectors"], Json({1, 1, 1, 26, 1, 1, 0, 1, 1, 1, 0}));
-    EXPECT_EQ((*tracks)["figures"][12], Json({{"name", "ed13"}, {"text", "07"}, {"warning", false}, {"difference", -6.7}}));
+    EXPECT_EQ((*tracks)["figures"][12],
+              Json({{"name", "ed13"}, {"text", "07"}, {"warning", false}, {"difference", -6.7}}));
 
     const CliResult back = runCli({"preview", "--json", startup, "cb10"});
     ASSERT_EQ(back.code, 0) << back.err;
     // A two-slot weapon chosen on the right empties the left side (RXA-01WE at 41).
     const Json backItems = Json::parse(back.out)["items"];
-    const auto twoSlot
-        = std::find_if(backItems.begin(), backItems.end(), [](const Json& item) { return item["text"] == "WX-S800-GF"; });
+    const auto twoSlot = std::find_if(backItems.begin(), backItems.end(),
+                                      [](const Json& item) { return item["text"] == "WX-S800-GF"; });
     ASSERT_NE(twoSlot, backItems.end());
     EXPECT_EQ((*twoSlot)["selectors"][10], 0);
 }

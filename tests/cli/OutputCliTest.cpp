@@ -63,7 +63,10 @@ TEST(JsonLine, bytesThatAreNotUtf8AreWrittenAsHexAndEveryLineParses)
     const std::pair<std::string, std::string> cases[] = {
         {"へっぽこ.asm", "へっぽこ.asm"},
         {"caf\xE9.asm", "caf\\xE9.asm"}, // Latin-1
-        {"\x83" "e\x83X\x83g.asm", "\\x83" "e\\x83X\\x83g.asm"}, // Shift-JIS "テスト"
+        {"\x83"
+         "e\x83X\x83g.asm",
+         "\\x83"
+         "e\\x83X\\x83g.asm"}, // Shift-JIS "テスト"
         {"\xC0\xAF", "\\xC0\\xAF"}, // an overlong "/"
         {"\xED\xA0\x80", "\\xED\\xA0\\x80"}, // a surrogate
         {"\xF4\x90\x80\x80", "\\xF4\\x90\\x80\\x80"}, // beyond U+10FFFF
