@@ -2,7 +2,8 @@
 
 #include "cli/CommandLine.h"
 #include "cli/MachineOutput.h"
-#include "cli/OpenedAssembly.h"
+#include "document/DocumentService.h"
+#include "startup/StartUp.h"
 #include "common/ShiftJis.h"
 #include "comparison/MachineComparison.h"
 
@@ -82,8 +83,8 @@ void CompareCommand::declare(CommandLine& line)
 int CompareCommand::run(std::ostream& out, std::ostream&)
 {
     auto workspace = startWorkspace();
-    const auto base = openAsTheWindowDoes(*workspace, m_base);
-    const auto other = openAsTheWindowDoes(*workspace, m_other);
+    const auto base = openAsTheWindowDoes(workspace->table, m_base);
+    const auto other = openAsTheWindowDoes(workspace->table, m_other);
     const MachineComparison comparison = compareMachines(workspace->table, base->evaluation(), other->evaluation());
     if (m_json) {
         out << jsonLine(comparisonJson(m_base, m_other, comparison)) << "\n";

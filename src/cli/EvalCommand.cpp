@@ -2,7 +2,8 @@
 
 #include "cli/CommandLine.h"
 #include "cli/MachineOutput.h"
-#include "cli/OpenedAssembly.h"
+#include "document/DocumentService.h"
+#include "startup/StartUp.h"
 
 #include <nlohmann/json.hpp>
 
@@ -20,11 +21,11 @@ int EvalCommand::run(std::ostream& out, std::ostream&)
 {
     auto workspace = startWorkspace();
     for (const auto& path : m_files) {
-        auto assembly = openAsTheWindowDoes(*workspace, path);
+        auto document = openAsTheWindowDoes(workspace->table, path);
         if (m_json) {
-            out << jsonLine(machineJson(path, *assembly)) << "\n";
+            out << jsonLine(machineJson(path, *document)) << "\n";
         } else {
-            writeMachineTable(out, path, *assembly);
+            writeMachineTable(out, path, *document);
         }
     }
     return kExitOk;

@@ -1,7 +1,8 @@
 #include "cli/ExportCommand.h"
 
 #include "cli/CommandLine.h"
-#include "cli/OpenedAssembly.h"
+#include "document/DocumentService.h"
+#include "startup/StartUp.h"
 #include "cli/SameFile.h"
 #include "common/ErrorText.h"
 #include "document/DocumentService.h"
@@ -34,14 +35,14 @@ void ExportCommand::declare(CommandLine& line)
 int ExportCommand::run(std::ostream& out, std::ostream& err)
 {
     auto workspace = startWorkspace();
-    auto assembly = openAsTheWindowDoes(*workspace, m_file);
+    auto document = openAsTheWindowDoes(workspace->table, m_file);
     const std::string& dataDir = workspace->paths.dataDir;
     if (m_output == "-") {
         if (auto notice = missingTemplate(dataDir, m_kind, m_template)) {
             err << *notice << "\n";
             return kExitFailure;
         }
-        out << buildReport(*assembly, dataDir, m_kind, m_template);
+        out << buildReport(*document, dataDir, m_kind, m_template);
         return kExitOk;
     }
     const std::string target = m_output.value_or(reportPath(m_file, m_kind));
@@ -50,7 +51,7 @@ int ExportCommand::run(std::ostream& out, std::ostream& err)
         err << errorBoxText(reportOverInputMessage(target)) << "\n";
         return kExitFailure;
     }
-    if (auto notice = exportReport(*assembly, dataDir, m_kind, m_template, target)) {
+    if (auto notice = exportReport(*document, dataDir, m_kind, m_template, target)) {
         err << *notice << "\n";
         return kExitFailure;
     }

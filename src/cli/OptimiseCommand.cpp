@@ -2,7 +2,8 @@
 
 #include "cli/CommandLine.h"
 #include "cli/MachineOutput.h"
-#include "cli/OpenedAssembly.h"
+#include "document/DocumentService.h"
+#include "startup/StartUp.h"
 #include "cli/SameFile.h"
 #include "common/ErrorText.h"
 #include "common/Numbers.h"
@@ -23,11 +24,10 @@ namespace {
 constexpr const char* kNoMachine = "条件を満たす機体がありません";
 constexpr int kMostMachines = 1000;
 
-// The proposed parts and options put into an assembly, as if the player had chosen them.
-void takeMachine(Assembly& assembly, const ProposedMachine& machine)
+// The proposed parts and options put into a machine, as if the player had chosen them.
+void takeMachine(MachineDocument& document, const ProposedMachine& machine)
 {
-    assembly.setSelectionFromCode(machine.selection);
-    assembly.change();
+    document.setSelection(machine.selection);
 }
 
 struct Report
@@ -40,12 +40,12 @@ struct Report
 // The best machine into OUT as given. Into the file it started from, as the window saves its
 // own document (what the tool does not read stays); into any other file as a new file of its
 // own, never merged with what was there.
-void saveMachine(Assembly& assembly, const std::string& path, const std::optional<std::string>& startFile)
+void saveMachine(const Machine& machine, const std::string& path, const std::optional<std::string>& startFile)
 {
     if (startFile && sameFile(path, *startFile)) {
-        saveAssemblyTo(assembly, path);
+        saveAssemblyTo(machine, path);
     } else {
-        writeFileAtomically(path, assemblyFileBytes(assembly), cannotWriteMessage(path));
+        writeFileAtomically(path, assemblyFileBytes(machine), cannotWriteMessage(path));
     }
 }
 
@@ -58,9 +58,9 @@ void writeJson(std::ostream& out, const PartsTable& table, const Report& report)
 {
     Json machines = Json::array();
     for (const ProposedMachine& machine : report.result.machines) {
-        Assembly assembly(table);
-        takeMachine(assembly, machine);
-        Json proposed = machineJson(std::nullopt, assembly);
+        MachineDocument document(table);
+        takeMachine(document, machine);
+        Json proposed = machineJson(std::nullopt, document);
         proposed["value"] = jsonNumber(machine.value);
         machines.push_back(std::move(proposed));
     }
@@ -84,9 +84,9 @@ void writeList(std::ostream& out, const PartsTable& table, const Report& report)
     out << "目標 " << goal.labelName << " " << goal.caption << " (" << directionName(report.request.direction) << ")\n";
     int rank = 0;
     for (const ProposedMachine& machine : report.result.machines) {
-        Assembly assembly(table);
-        takeMachine(assembly, machine);
-        writeMachineTable(out, "#" + std::to_string(++rank) + "  " + formatGeneral(machine.value), assembly);
+        MachineDocument document(table);
+        takeMachine(document, machine);
+        writeMachineTable(out, "#" + std::to_string(++rank) + "  " + formatGeneral(machine.value), document);
     }
     out << "候補 " << report.result.candidates() << " 件 (評価 " << report.result.examined << " 件, 枝刈り "
         << report.result.boundedAway << " 件)  " << formatText("%.3f", report.seconds) << " 秒\n";
@@ -119,10 +119,10 @@ int OptimiseCommand::run(std::ostream& out, std::ostream& err)
         return kExitUsage;
     }
     auto workspace = startWorkspace();
-    auto assembly = m_file ? openAsTheWindowDoes(*workspace, *m_file) : startAsTheWindowDoes(*workspace);
+    auto document = m_file ? openAsTheWindowDoes(workspace->table, *m_file) : startAsTheWindowDoes(workspace->table);
 
     OptimiserRequest request;
-    request.start = assembly->selection();
+    request.start = document->machine().selection;
     request.goalFigure = *m_goal;
     request.direction = m_direction.value_or(describe(*m_goal).better);
     request.kept = m_kept;
@@ -138,12 +138,12 @@ int OptimiseCommand::run(std::ostream& out, std::ostream& err)
     }
     if (m_output) {
         // The start's names, colours, pilot settings and description stay with the best machine.
-        takeMachine(*assembly, result.machines.front());
+        takeMachine(*document, result.machines.front());
         if (assemblyToOutput) {
-            out << assemblyFileBytes(*assembly);
+            out << assemblyFileBytes(document->machine());
             return kExitOk;
         }
-        saveMachine(*assembly, *m_output, m_file);
+        saveMachine(document->machine(), *m_output, m_file);
     }
     const Report report {request, result, elapsed.count()};
     if (m_json) {

@@ -2,7 +2,8 @@
 
 #include "cli/CommandLine.h"
 #include "cli/JsonLine.h"
-#include "cli/OpenedAssembly.h"
+#include "document/DocumentService.h"
+#include "startup/StartUp.h"
 #include "comparison/ChoicePreview.h"
 
 #include <nlohmann/json.hpp>
@@ -62,10 +63,10 @@ void PreviewCommand::declare(CommandLine& line)
 int PreviewCommand::run(std::ostream& out, std::ostream&)
 {
     auto workspace = startWorkspace();
-    const auto assembly = openAsTheWindowDoes(*workspace, m_file);
+    const auto document = openAsTheWindowDoes(workspace->table, m_file);
     const std::vector<std::string> texts = workspace->table.selectorItems(slotOfSelector(m_selector));
     const std::vector<ChoicePreview> previews
-        = previewList(workspace->table, assembly->evaluation(), m_selector, ChoiceWay::Selector);
+        = previewList(workspace->table, document->evaluation(), m_selector, ChoiceWay::Selector);
     if (m_json) {
         Json items = Json::array();
         for (const ChoicePreview& preview : previews) {

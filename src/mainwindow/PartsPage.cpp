@@ -245,12 +245,13 @@ void PartsPage::setDropDownLengths(bool longList)
     }
 }
 
-void PartsPage::showAssembly(const rivet::Assembly& assembly, bool withFigures)
+void PartsPage::showMachine(const rivet::MachineDocument& document, bool withFigures)
 {
+    const rivet::Machine& machine = document.machine();
     m_showing = true;
     for (rivet::Selector selector : rivet::allSelectors()) {
         QComboBox* box = m_selectors[rivet::selectorIndex(selector)];
-        const int position = assembly.position(selector);
+        const int position = machine.selection.position(selector);
         if (box->currentIndex() != position) {
             const QSignalBlocker blocker(box);
             box->setCurrentIndex(position);
@@ -259,25 +260,25 @@ void PartsPage::showAssembly(const rivet::Assembly& assembly, bool withFigures)
     for (int n = 1; n <= rivet::kOptionCount; ++n) {
         QCheckBox* box = m_optionBoxes[rivet::optionIndex(n)];
         const QSignalBlocker blocker(box);
-        box->setChecked(assembly.option(n));
+        box->setChecked(machine.selection.option(n));
     }
-    showTextQuietly(m_machineName, QString::fromStdString(assembly.text(rivet::TextField::MachineName)));
-    showTextQuietly(m_pilotName, QString::fromStdString(assembly.text(rivet::TextField::PilotName)));
-    showTextQuietly(m_emblem, QString::fromStdString(assembly.text(rivet::TextField::Emblem)));
-    showTextQuietly(m_picture, QString::fromStdString(assembly.text(rivet::TextField::MachinePicture)));
-    const QString memo = QString::fromStdString(assembly.memo());
+    showTextQuietly(m_machineName, QString::fromStdString(machine.machineName));
+    showTextQuietly(m_pilotName, QString::fromStdString(machine.pilotName));
+    showTextQuietly(m_emblem, QString::fromStdString(machine.emblem));
+    showTextQuietly(m_picture, QString::fromStdString(machine.picture));
+    const QString memo = QString::fromStdString(machine.description);
     if (m_memo->toPlainText() != memo) {
         m_memo->setPlainText(memo);
     }
     if (withFigures) {
-        showFigures(assembly);
+        showFigures(document);
     }
     m_showing = false;
 }
 
-void PartsPage::showFigures(const rivet::Assembly& assembly)
+void PartsPage::showFigures(const rivet::MachineDocument& document)
 {
-    const auto& figures = assembly.figures();
+    const auto& figures = document.evaluation().figures;
     for (rivet::Figure f : rivet::allFigures()) {
         const rivet::FigureText& figure = figures[f];
         QLabel* value = m_figureLabels[f];
@@ -295,11 +296,6 @@ void PartsPage::showFigures(const rivet::Assembly& assembly)
     }
     for (rivet::Selector selector : rivet::allSelectors()) {
         m_selectors[rivet::selectorIndex(selector)]->setToolTip(
-            QString::fromStdString(assembly.selectorHint(selector)));
+            QString::fromStdString(document.selectorHint(selector)));
     }
-}
-
-QString PartsPage::figureText(rivet::Figure figure) const
-{
-    return m_figureLabels[figure]->text();
 }

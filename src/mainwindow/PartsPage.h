@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/PartsTable.h"
-#include "document/Assembly.h"
+#include "document/MachineDocument.h"
 #include "evaluation/FigureTexts.h"
 
 #include <QWidget>
@@ -18,8 +18,8 @@ class ShiftJisInputFilter;
 
 // The page "機体構成": names, the eleven slot selectors with their catalogue buttons and the
 // thirteen option boxes on the left; the sixteen figures with their verdicts, the description
-// and the picture files on the right. It shows an assembly and reports what the player does;
-// the main window changes the assembly.
+// and the picture files on the right. It shows a machine and reports what the player does;
+// the machine's editor changes the machine.
 class PartsPage : public QWidget
 {
     Q_OBJECT
@@ -36,13 +36,9 @@ public:
     // How many items a selector drops down: long lists or five items.
     void setDropDownLengths(bool longList);
 
-    // Writes every control from the assembly without raising the player's events; the
+    // Writes every control from the document without raising the player's events; the
     // figures too when the catalogue is there to compute them.
-    void showAssembly(const rivet::Assembly& assembly, bool withFigures);
-    // The sixteen figures, their colours and verdicts, and the selectors' hints.
-    void showFigures(const rivet::Assembly& assembly);
-    // The text of a figure's value label.
-    QString figureText(rivet::Figure figure) const;
+    void showMachine(const rivet::MachineDocument& document, bool withFigures);
 
 Q_SIGNALS:
     // The player chose item `item` in the selector.
@@ -75,6 +71,8 @@ private:
     // The open lists of the selectors report their highlighted item (PartsPagePreview.cpp).
     void watchDropDowns();
     void requestPreview(rivet::Selector selector, int item);
+    // The sixteen figures, their colours and verdicts, and the selectors' hints.
+    void showFigures(const rivet::MachineDocument& document);
 
     QLineEdit* m_machineName = nullptr;
     QLineEdit* m_pilotName = nullptr;
@@ -89,5 +87,5 @@ private:
     std::array<QPushButton*, 12> m_slotButtons {};
     rivet::PerFigure<QLabel*> m_figureLabels {};
     rivet::PerFigure<QLabel*> m_verdictLabels {};
-    bool m_showing = false; // controls are being written from the assembly
+    bool m_showing = false; // controls are being written from the machine
 };

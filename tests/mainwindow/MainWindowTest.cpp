@@ -209,18 +209,17 @@ private Q_SLOTS:
         TempHome home;
         ScriptedDialogs dialogs;
         auto form = startMainWindow();
-        form->assembly().setModified(false);
-        form->assembly().setCurrentFile("/tmp/x.asm");
+        const std::string saved = home.garageDir() + "x.asm";
+        saveAs(*form, saved);
         QLineEdit* pilot = child<QLineEdit>(form.get(), "pname");
         QTest::keyClicks(pilot, "X");
         QVERIFY(child<QAction>(form.get(), "acSave")->isEnabled());
-        QCOMPARE(form->assembly().currentFile(), std::string("none"));
+        QCOMPARE(documentOf(*form).currentFile(), std::string("none"));
 
-        form->assembly().setModified(false);
-        form->assembly().setCurrentFile("/tmp/x.asm");
+        saveAs(*form, saved);
         QTest::keyClicks(child<QPlainTextEdit>(form.get(), "acmemo"), "!");
         QVERIFY(child<QAction>(form.get(), "acSave")->isEnabled());
-        QCOMPARE(form->assembly().currentFile(), std::string("/tmp/x.asm"));
+        QCOMPARE(documentOf(*form).currentFile(), saved);
 
         QLineEdit* name = child<QLineEdit>(form.get(), "acname");
         name->selectAll();
@@ -235,8 +234,8 @@ private Q_SLOTS:
         TempHome home;
         ScriptedDialogs dialogs;
         auto form = startMainWindow();
-        form->assembly().setModified(false);
-        form->assembly().setCurrentFile("/tmp/x.asm");
+        const std::string saved = home.garageDir() + "x.asm";
+        saveAs(*form, saved);
         const auto status = [&form] { return form->statusBar()->currentMessage(); };
 
         // Typed alone, the refused character changes nothing at all.
@@ -245,7 +244,7 @@ private Q_SLOTS:
         QCOMPARE(name->text(), QString("へっぽこ１号"));
         QCOMPARE(status(), QString("「ä」は Shift-JIS で書けない文字です"));
         QVERIFY(!child<QAction>(form.get(), "acSave")->isEnabled());
-        QCOMPARE(form->assembly().currentFile(), std::string("/tmp/x.asm"));
+        QCOMPARE(documentOf(*form).currentFile(), saved);
 
         // A paste brings the rest of its text, the cursor after it.
         QLineEdit* pilot = child<QLineEdit>(form.get(), "pname");
@@ -254,7 +253,7 @@ private Q_SLOTS:
         QTest::keyClick(pilot, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(pilot->text(), QString("へっxyぽこレイブン"));
         QCOMPARE(pilot->cursorPosition(), 4);
-        QCOMPARE(form->assembly().text(rivet::TextField::PilotName), std::string("へっxyぽこレイブン"));
+        QCOMPARE(documentOf(*form).machine().pilotName, std::string("へっxyぽこレイブン"));
         QCOMPARE(status(), QString("「😀」は Shift-JIS で書けない文字です"));
 
         // An input method's text is checked as well; what Shift-JIS holds passes untouched.
@@ -266,7 +265,7 @@ private Q_SLOTS:
         QCOMPARE(emblem->text(), QString("none.gif①"));
         QTest::sendKeyEvent(QTest::Click, child<QLineEdit>(form.get(), "acpic"), Qt::Key_unknown, QString("～"),
                             Qt::NoModifier);
-        QCOMPARE(form->assembly().text(rivet::TextField::MachinePicture), std::string("none.gif～"));
+        QCOMPARE(documentOf(*form).machine().picture, std::string("none.gif～"));
 
         // The description: the paste loses its emoji, and one undo takes back the whole paste.
         QPlainTextEdit* memo = child<QPlainTextEdit>(form.get(), "acmemo");
@@ -274,7 +273,7 @@ private Q_SLOTS:
         QApplication::clipboard()->setText("\n行🙂だ\u00A0よ");
         QTest::keyClick(memo, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(memo->toPlainText(), QString("初期機体？\nデフォルト？\n行だ よ"));
-        QCOMPARE(form->assembly().memo(), std::string("初期機体？\nデフォルト？\n行だ よ"));
+        QCOMPARE(documentOf(*form).machine().description, std::string("初期機体？\nデフォルト？\n行だ よ"));
         QCOMPARE(status(), QString("「🙂」は Shift-JIS で書けない文字です"));
         QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(memo->toPlainText(), QString("初期機体？\nデフォルト？"));
