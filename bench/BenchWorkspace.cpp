@@ -1,7 +1,6 @@
 #include "BenchWorkspace.h"
 
-#include "document/Assembly.h"
-#include "document/NewAssembly.h"
+#include "document/Machine.h"
 #include "startup/StartUp.h"
 
 #include <cstdlib>
@@ -22,7 +21,5 @@ BenchWorkspace& BenchWorkspace::instance()
 
 rivet::Selection BenchWorkspace::startupSelection()
 {
-    rivet::Assembly assembly(instance().workspace.table);
-    rivet::applyInitialSelection(assembly);
-    return assembly.selection();
+    return rivet::initialSelection();
 }

@@ -1,34 +1,26 @@
 // Reports with the default templates, and opening and saving an assembly file.
 #include "BenchWorkspace.h"
 
-#include "document/Assembly.h"
 #include "document/AssemblyFile.h"
-#include "document/NewAssembly.h"
+#include "document/DocumentService.h"
 #include "document/ReportValues.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-rivet::Assembly& startedAssembly()
+rivet::MachineDocument& startedDocument()
 {
-    static rivet::Assembly assembly(BenchWorkspace::instance().workspace.table);
-    static bool started = false;
-    if (!started) {
-        rivet::prepareNewAssembly(assembly);
-        assembly.change();
-        assembly.logic().rangeChange();
-        started = true;
-    }
-    return assembly;
+    static const auto document = rivet::startAsTheWindowDoes(BenchWorkspace::instance().workspace.table);
+    return *document;
 }
 
 void report(benchmark::State& state, rivet::ReportKind kind)
 {
-    const rivet::Assembly& assembly = startedAssembly();
+    const rivet::MachineDocument& document = startedDocument();
     const std::string& dataDir = BenchWorkspace::instance().dataDir;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(rivet::buildReport(assembly, dataDir, kind, 1));
+        benchmark::DoNotOptimize(rivet::buildReport(document, dataDir, kind, 1));
     }
 }
 
@@ -48,23 +40,21 @@ BENCHMARK(textReport)->Unit(benchmark::kMicrosecond);
 
 static void saveAssembly(benchmark::State& state)
 {
-    rivet::Assembly& assembly = startedAssembly();
+    const rivet::Machine& machine = startedDocument().machine();
     const std::string path = BenchWorkspace::instance().home + "bench.asm";
     for (auto _ : state) {
-        rivet::saveAssembly(assembly, path);
+        rivet::saveAssembly(machine, path);
     }
 }
 BENCHMARK(saveAssembly)->Unit(benchmark::kMicrosecond);
 
 static void loadAssembly(benchmark::State& state)
 {
-    rivet::Assembly& assembly = startedAssembly();
     const std::string path = BenchWorkspace::instance().home + "bench.asm";
-    rivet::saveAssembly(assembly, path);
-    rivet::Assembly loaded(BenchWorkspace::instance().workspace.table);
-    rivet::prepareNewAssembly(loaded);
+    rivet::saveAssembly(startedDocument().machine(), path);
+    const auto loaded = rivet::startAsTheWindowDoes(BenchWorkspace::instance().workspace.table);
     for (auto _ : state) {
-        rivet::loadAssembly(loaded, path);
+        loaded->open(path);
     }
 }
 BENCHMARK(loadAssembly)->Unit(benchmark::kMicrosecond);

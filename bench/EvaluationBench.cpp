@@ -15,7 +15,7 @@ static void evaluation(benchmark::State& state)
     for (auto _ : state) {
         const rivet::Selection corrected = rivet::applyAssemblyRules(table, selection);
         const rivet::MachineTotals totals = rivet::computeTotals(table, corrected);
-        auto texts = rivet::figureTexts(totals, rivet::selectedPart(table, corrected, 4));
+        auto texts = rivet::figureTexts(totals, rivet::selectedPart(table, corrected, rivet::LegsSelector));
         benchmark::DoNotOptimize(texts);
     }
 }

@@ -14,8 +14,8 @@ void optimiseGoal(benchmark::State& state, bool freeOptions, bool opposite = fal
 {
     rivet::OptimiserRequest request;
     request.start = BenchWorkspace::startupSelection();
-    request.goalFigure = static_cast<int>(state.range(0));
-    request.direction = rivet::betterDirection(request.goalFigure);
+    request.goalFigure = rivet::figureAt(static_cast<std::size_t>(state.range(0)));
+    request.direction = rivet::describe(request.goalFigure).better;
     if (opposite) {
         request.direction
             = request.direction == rivet::Direction::Higher ? rivet::Direction::Lower : rivet::Direction::Higher;
@@ -26,7 +26,7 @@ void optimiseGoal(benchmark::State& state, bool freeOptions, bool opposite = fal
         result = rivet::optimise(BenchWorkspace::instance().workspace.table, request);
         benchmark::DoNotOptimize(result);
     }
-    state.SetLabel(rivet::figureLabelName(request.goalFigure));
+    state.SetLabel(rivet::describe(request.goalFigure).labelName);
     state.counters["value"] = result.machines.empty() ? -1 : result.machines.front().value;
     state.counters["examined"] = static_cast<double>(result.examined);
     state.counters["bounded"] = static_cast<double>(result.boundedAway);

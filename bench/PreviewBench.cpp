@@ -9,7 +9,7 @@
 static void previewWholeList(benchmark::State& state)
 {
     const rivet::PartsTable& table = BenchWorkspace::instance().workspace.table;
-    const int selector = static_cast<int>(state.range(0));
+    const auto selector = static_cast<rivet::Selector>(state.range(0));
     const rivet::MachineEvaluation current = rivet::evaluateSelection(table, BenchWorkspace::startupSelection());
     for (auto _ : state) {
         auto previews = rivet::previewList(table, current, selector, rivet::ChoiceWay::Selector);
@@ -25,7 +25,7 @@ static void previewOneItem(benchmark::State& state)
     const rivet::PartsTable& table = BenchWorkspace::instance().workspace.table;
     const rivet::MachineEvaluation current = rivet::evaluateSelection(table, BenchWorkspace::startupSelection());
     for (auto _ : state) {
-        auto preview = rivet::previewChoice(table, current, 10, 7, rivet::ChoiceWay::Selector);
+        auto preview = rivet::previewChoice(table, current, rivet::RightBackSelector, 7, rivet::ChoiceWay::Selector);
         benchmark::DoNotOptimize(preview);
     }
 }
@@ -36,7 +36,7 @@ static void compareTwoMachines(benchmark::State& state)
     const rivet::PartsTable& table = BenchWorkspace::instance().workspace.table;
     const rivet::MachineEvaluation base = rivet::evaluateSelection(table, BenchWorkspace::startupSelection());
     rivet::Selection otherSelection = base.selection;
-    otherSelection.setPosition(4, 1);
+    otherSelection.setPosition(rivet::LegsSelector, 1);
     otherSelection.setOption(4, true);
     const rivet::MachineEvaluation other = rivet::evaluateSelection(table, otherSelection);
     for (auto _ : state) {

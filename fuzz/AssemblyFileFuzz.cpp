@@ -18,10 +18,8 @@
 
 #include "common/Failure.h"
 #include "common/ShiftJis.h"
-#include "document/Assembly.h"
 #include "document/AssemblyFile.h"
 #include "document/DocumentService.h"
-#include "document/NewAssembly.h"
 #include "startup/StartUp.h"
 
 #include <cstdio>
@@ -51,37 +49,38 @@ struct Document
     std::vector<std::string> figures;
 };
 
-Document snapshot(const Assembly& a)
+Document snapshot(const MachineDocument& a)
 {
+    const Machine& m = a.machine();
     Document d;
     for (const TextField field :
          {TextField::MachineName, TextField::PilotName, TextField::Emblem, TextField::MachinePicture}) {
-        d.texts.push_back(a.text(field));
+        d.texts.push_back(m.text(field));
     }
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
+    for (Selector selector : allSelectors()) {
         d.positions.push_back(a.position(selector));
     }
     for (int n = 1; n <= kOptionCount; ++n) {
         d.options.push_back(a.option(n));
     }
-    d.memo = a.memoLines();
+    d.memo = m.descriptionLines();
     for (int region = 1; region <= kRegions; ++region) {
         std::vector<std::string> cells;
         for (int column = 0; column < kCells; ++column) {
-            cells.push_back(a.colors().cell(column, region));
+            cells.push_back(m.colors.cell(column, region));
         }
         d.rows.push_back(cells);
     }
-    for (int n = 1; n <= PilotLogic::kSettingCount; ++n) {
-        d.logic.push_back(a.logic().value(n));
-        d.logicTexts.push_back(a.logic().displayText(n));
+    for (int n = 1; n <= PilotSettings::kSettingCount; ++n) {
+        d.logic.push_back(m.pilot.value(n));
+        d.logicTexts.push_back(m.pilot.displayText(n));
     }
     for (const Channel channel : {Channel::Red, Channel::Green, Channel::Blue}) {
-        d.sliders.push_back(a.colors().slider(channel));
+        d.sliders.push_back(a.colorEditor().slider(channel));
     }
-    d.column = a.colors().currentColumn();
-    d.row = a.colors().currentRow();
-    for (const FigureText& figure : a.figures()) {
+    d.column = a.colorEditor().currentColumn();
+    d.row = a.colorEditor().currentRow();
+    for (const FigureText& figure : a.evaluation().figures) {
         d.figures.push_back(figure.text);
     }
     return d;
@@ -126,7 +125,7 @@ struct Comparable
     bool currentRow = true;
 };
 
-Comparable whatSurvives(const Assembly& a, const Document& d)
+Comparable whatSurvives(const MachineDocument& a, const Document& d)
 {
     Comparable c;
     for (const std::string& text : d.texts) {
@@ -137,7 +136,7 @@ Comparable whatSurvives(const Assembly& a, const Document& d)
     }
     const bool keys = regionNamesAreKeys(d);
     for (int region = 1; region <= kRegions; ++region) {
-        c.rows.push_back(keys && survives(a.colors().regionRowText(region)));
+        c.rows.push_back(keys && survives(a.machine().colors.regionRowText(region)));
     }
     c.currentRow = c.rows[static_cast<std::size_t>(d.row - 1)];
     return c;
@@ -185,39 +184,32 @@ const PartsTable& factoryTable()
     return workspace->table;
 }
 
-// The assembly as the window shows it right after starting.
-std::unique_ptr<Assembly> startedAssembly()
-{
-    auto assembly = std::make_unique<Assembly>(factoryTable());
-    startNewAssembly(*assembly);
-    return assembly;
-}
-
 bool isOpeningMessage(const std::string& message)
 {
     return message.find("は Shift-JIS のテキストとして読めません") != std::string::npos
         || message.find("' は整数ではありません") != std::string::npos;
 }
 
-// Saves the assembly to path and opens it again; the result must equal what was opened.
+// Saves the machine to path and opens it again; the result must equal what was opened.
 // False when the opening stopped (allowed only where the format changed a colour cell).
-bool saveAndReopen(Assembly& assembly, const Document& opened, const Comparable& c, const std::string& path,
+bool saveAndReopen(MachineDocument& document, const Document& opened, const Comparable& c, const std::string& path,
                    const std::string& how)
 {
     try {
-        saveAssembly(assembly, path);
+        document.setFileName(path);
+        document.save();
     } catch (const Failure& failure) {
         FUZZ_CHECK(false, how + ": saving an opened file fails with " + shown(failure.what()));
     }
     try {
-        openAssembly(assembly, path);
+        document.open(path);
     } catch (const Failure& failure) {
         // Only a colour cell that the file format changed can stop the opening.
         FUZZ_CHECK(!c.currentRow && isOpeningMessage(failure.what()),
                    how + ": the saved file does not open: " + shown(failure.what()));
         return false;
     }
-    compare(opened, snapshot(assembly), c, how);
+    compare(opened, snapshot(document), c, how);
     return true;
 }
 
@@ -229,20 +221,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string fresh = fuzz::scratchFolder() + "fresh.asm";
     fuzz::writeWholeFile(path, fuzz::asText(data, size));
 
-    auto assembly = startedAssembly();
+    auto document = startAsTheWindowDoes(factoryTable());
     try {
-        openAssembly(*assembly, path);
+        document->open(path);
     } catch (const Failure& failure) {
         FUZZ_CHECK(isOpeningMessage(failure.what()), "opening fails with " + shown(failure.what()));
         return 0;
     }
-    const Document opened = snapshot(*assembly);
-    const Comparable c = whatSurvives(*assembly, opened);
+    const Document opened = snapshot(*document);
+    const Comparable c = whatSurvives(*document, opened);
 
-    if (!saveAndReopen(*assembly, opened, c, path, "saved over the opened file")) {
+    if (!saveAndReopen(*document, opened, c, path, "saved over the opened file")) {
         return 0;
     }
     std::remove(fresh.c_str());
-    saveAndReopen(*assembly, opened, c, fresh, "saved as a new file");
+    saveAndReopen(*document, opened, c, fresh, "saved as a new file");
     return 0;
 }

@@ -51,7 +51,7 @@ void checkCode(const std::string& code)
             FUZZ_CHECK(screenLevel(channel) <= 255, "a screen level above 255");
         }
         const ColorChannels clamped {std::clamp(tried->red, 0, 99), std::clamp(tried->green, 0, 99),
-                                      std::clamp(tried->blue, 0, 99)};
+                                     std::clamp(tried->blue, 0, 99)};
         const std::string written = formatColorCode(clamped.red, clamped.green, clamped.blue);
         FUZZ_CHECK(written.size() == 6 && tryColorChannels(written) == clamped,
                    "the code " + shown(written) + " does not split back");
@@ -61,33 +61,34 @@ void checkCode(const std::string& code)
 void checkEditor(const std::string& text)
 {
     ColorEditor editor;
-    editor.resetColorScheme();
+    ColorScheme scheme;
+    editor.resetColorScheme(scheme);
     for (int region = 1; region <= 4; ++region) {
-        editor.setRegionRow(region, text);
+        scheme.setRegionRow(region, text);
     }
     // The row read back as comma text and set again stays as it is (save and open within a
     // run), but for an empty cell that comes back as the single space of an empty item.
-    const std::string rowText = editor.regionRowText(2);
+    const std::string rowText = scheme.regionRowText(2);
     std::vector<std::string> before;
     for (int column = 0; column < ColorEditor::kSize; ++column) {
-        before.push_back(editor.cell(column, 2));
+        before.push_back(scheme.cell(column, 2));
     }
-    editor.setRegionRow(2, rowText);
+    scheme.setRegionRow(2, rowText);
     for (int column = 0; column < ColorEditor::kSize; ++column) {
-        const std::string& after = editor.cell(column, 2);
+        const std::string& after = scheme.cell(column, 2);
         FUZZ_CHECK(after == before[static_cast<std::size_t>(column)]
                        || (before[static_cast<std::size_t>(column)].empty() && after == " "),
                    shown(text) + ": the row " + shown(before) + " does not come back from " + shown(rowText));
     }
 
     for (int column = 1; column < ColorEditor::kSize; ++column) {
-        const std::string cell = editor.cell(column, 3);
+        const std::string cell = scheme.cell(column, 3);
         const std::optional<ColorChannels> channels = tryColorChannels(cell);
         const int red = editor.slider(Channel::Red);
         const int green = editor.slider(Channel::Green);
         const int blue = editor.slider(Channel::Blue);
         try {
-            editor.mouseDown(column, 3);
+            editor.mouseDown(scheme, column, 3);
         } catch (const Failure& failure) {
             FUZZ_CHECK(!channels, shown(cell) + ": selecting a colour fails with " + shown(failure.what()));
             FUZZ_CHECK(editor.currentColumn() == column && editor.currentRow() == 3, "the press did not select");
@@ -95,7 +96,7 @@ void checkEditor(const std::string& text)
         }
         FUZZ_CHECK(channels.has_value(), shown(cell) + ": a cell that is not a colour was selected without failure");
         const ColorChannels shownChannels {std::clamp(channels->red, 0, 64), std::clamp(channels->green, 0, 64),
-                                            std::clamp(channels->blue, 0, 64)};
+                                           std::clamp(channels->blue, 0, 64)};
         FUZZ_CHECK(editor.slider(Channel::Red) == shownChannels.red
                        && editor.slider(Channel::Green) == shownChannels.green
                        && editor.slider(Channel::Blue) == shownChannels.blue,
@@ -103,7 +104,7 @@ void checkEditor(const std::string& text)
         const bool moved = red != shownChannels.red || green != shownChannels.green || blue != shownChannels.blue;
         const std::string expected
             = moved ? formatColorCode(shownChannels.red, shownChannels.green, shownChannels.blue) : cell;
-        FUZZ_CHECK(editor.cell(column, 3) == expected, shown(cell) + " became " + shown(editor.cell(column, 3)));
+        FUZZ_CHECK(scheme.cell(column, 3) == expected, shown(cell) + " became " + shown(scheme.cell(column, 3)));
         for (const Channel channel : {Channel::Red, Channel::Green, Channel::Blue}) {
             FUZZ_CHECK(editor.field(channel) == std::to_string(editor.slider(channel)),
                        "a field differs from its slider");

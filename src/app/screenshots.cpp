@@ -6,6 +6,7 @@
 //   --prefix      puts TEXT before every file name (for example "hidpi-" for pictures taken
 //                 with QT_SCALE_FACTOR=2).
 // rivet-screenshots --icon FILE SIZE: saves the application icon at that size (for installing).
+#include "mainwindow/MachineEditor.h"
 #include "mainwindow/MainWindow.h"
 #include "widgets/AppStyle.h"
 #include "widgets/IconSet.h"
@@ -112,9 +113,9 @@ QPalette darkDesktopPalette()
 }
 
 // Picks a part in a selector as the player does.
-void choosePart(MainWindow& asmForm, const char* selector, const QString& part)
+void choosePart(MainWindow& mainWindow, const char* selector, const QString& part)
 {
-    auto* box = asmForm.findChild<QComboBox*>(selector);
+    auto* box = mainWindow.findChild<QComboBox*>(selector);
     const int item = box ? box->findText(part) : -1;
     if (item >= 0) {
         box->setCurrentIndex(item);
@@ -141,41 +142,41 @@ int main(int argc, char* argv[])
     const QString prefix = folder + "/" + options.prefix;
     QDir().mkpath(folder);
 
-    MainWindow asmForm({});
+    MainWindow mainWindow({});
     if (options.overLimit) {
         // Four legs with the strongest booster: the thrust figures go over the limits.
-        choosePart(asmForm, "cb4", "LF-205-SF");
-        choosePart(asmForm, "cb7", "B-PT000");
+        choosePart(mainWindow, "cb4", "LF-205-SF");
+        choosePart(mainWindow, "cb7", "B-PT000");
     }
     // The dark palette arrives after the main window has shown its figures, as it does when
     // the desktop turns dark while the program runs: the window must follow it.
     if (options.dark) {
         QApplication::setPalette(darkDesktopPalette());
     }
-    asmForm.show();
+    mainWindow.show();
     QApplication::processEvents();
-    auto* pages = asmForm.findChild<QTabWidget*>("PageControl1");
+    auto* pages = mainWindow.findChild<QTabWidget*>("PageControl1");
     for (int page = 0; page < pages->count(); ++page) {
         pages->setCurrentIndex(page);
         QApplication::processEvents();
-        asmForm.grab().save(prefix + QString("main-page%1.png").arg(page + 1));
+        mainWindow.grab().save(prefix + QString("main-page%1.png").arg(page + 1));
     }
 
     // The auxiliary windows, created and opened as the player opens them.
-    PartsListWindow* dataform = asmForm.auxiliaryWindows().partsList();
-    DamageCalculatorWindow* dform = asmForm.auxiliaryWindows().damageCalculator();
-    AboutDialog* about = asmForm.auxiliaryWindows().about();
+    PartsListWindow* partsList = mainWindow.auxiliaryWindows().partsList();
+    DamageCalculatorWindow* damageCalculator = mainWindow.auxiliaryWindows().damageCalculator();
+    AboutDialog* about = mainWindow.auxiliaryWindows().about();
     pages->setCurrentIndex(0);
-    if (auto* legs = asmForm.findChild<QPushButton*>("bb04")) {
+    if (auto* legs = mainWindow.findChild<QPushButton*>("bb04")) {
         legs->click();
         QApplication::processEvents();
-        dataform->grab().save(prefix + "dataform-legs.png");
-        dataform->hide();
+        partsList->grab().save(prefix + "dataform-legs.png");
+        partsList->hide();
     }
-    if (auto* damage = asmForm.findChild<QAction*>("acDamageform")) {
+    if (auto* damage = mainWindow.findChild<QAction*>("acDamageform")) {
         damage->trigger();
         QApplication::processEvents();
-        dform->grab().save(prefix + "damage-calculator.png");
+        damageCalculator->grab().save(prefix + "damage-calculator.png");
     }
     about->show();
     QApplication::processEvents();
@@ -183,46 +184,49 @@ int main(int argc, char* argv[])
     about->hide();
 
     // The preview of a choice: caterpillar legs highlighted in the legs' list.
-    auto* popup = asmForm.findChild<QWidget*>("PreviewPopup");
-    auto* legsSelector = asmForm.findChild<QComboBox*>("cb4");
+    auto* popup = mainWindow.findChild<QWidget*>("PreviewPopup");
+    auto* legsSelector = mainWindow.findChild<QComboBox*>("cb4");
     highlight(legsSelector, "LC-UKI60");
-    together({&asmForm, legsSelector->view()->window(), popup}).save(prefix + "preview-dropdown.png");
+    together({&mainWindow, legsSelector->view()->window(), popup}).save(prefix + "preview-dropdown.png");
     legsSelector->hidePopup();
     QApplication::processEvents();
 
     // The same under the pointer in the parts-list viewer of the right back weapon.
-    if (auto* rightBack = asmForm.findChild<QPushButton*>("bb10")) {
+    if (auto* rightBack = mainWindow.findChild<QPushButton*>("bb10")) {
         rightBack->click();
         QApplication::processEvents();
-        auto* grid = dataform->findChild<QTableWidget*>("G");
+        auto* grid = partsList->findChild<QTableWidget*>("G");
         int row = 1;
-        while (row + 1 < dataform->rowCount() && dataform->cellText(0, row) != "WX-S800-GF") {
+        while (row + 1 < partsList->rowCount() && partsList->cellText(row, 0) != "WX-S800-GF") {
             ++row; // a two-slot weapon
         }
         grid->scrollTo(grid->model()->index(row - 1, 1), QAbstractItemView::PositionAtCenter);
         const QRect cell = grid->visualRect(grid->model()->index(row - 1, 1));
-        dataform->hoverRow(row, grid->viewport()->mapToGlobal(cell.center()));
+        partsList->hoverRow(row, grid->viewport()->mapToGlobal(cell.center()));
         QApplication::processEvents();
-        together({dataform, popup}).save(prefix + "preview-partslist.png");
-        dataform->hide();
+        together({partsList, popup}).save(prefix + "preview-partslist.png");
+        partsList->hide();
         QApplication::processEvents();
     }
 
     // The comparison: the start-up machine pinned, then other legs and a two-slot weapon.
-    if (auto* compare = asmForm.findChild<QAction*>("acCompare")) {
+    if (auto* compare = mainWindow.findChild<QAction*>("acCompare")) {
         compare->trigger();
         for (const auto& [name, part] : {std::pair {"cb4", "LN-3001"}, std::pair {"cb10", "WX-S800-GF"}}) {
-            auto* box = asmForm.findChild<QComboBox*>(name);
+            auto* box = mainWindow.findChild<QComboBox*>(name);
             Q_EMIT box->activated(box->findText(part));
         }
         QApplication::processEvents();
-        asmForm.auxiliaryWindows().comparison(asmForm.assembly().table())->grab().save(prefix + "comparison.png");
+        mainWindow.auxiliaryWindows()
+            .comparison(mainWindow.editor().document().table())
+            ->grab()
+            .save(prefix + "comparison.png");
     }
 
     // The optimiser: the fastest ground boost on the same frame for at most 300000, its ten best.
-    if (auto* optimise = asmForm.findChild<QAction*>("acOptimise")) {
+    if (auto* optimise = mainWindow.findChild<QAction*>("acOptimise")) {
         optimise->trigger();
-        OptimiserDialog* dialog = asmForm.auxiliaryWindows().optimiser(asmForm.assembly().table());
+        OptimiserDialog* dialog = mainWindow.auxiliaryWindows().optimiser(mainWindow.editor().document().table());
         dialog->findChild<QComboBox*>("cbGoal")->setCurrentIndex(12);
         for (const char* kept : {"chkKeep1", "chkKeep2", "chkKeep3", "chkKeep4"}) {
             dialog->findChild<QCheckBox*>(kept)->setChecked(true);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace rivet {
 
@@ -25,83 +26,71 @@ bool isColorPosition(int column, int row)
 
 } // namespace
 
-ColorEditor::ColorEditor(std::function<void()> markModified)
-    : m_markModified(std::move(markModified))
+void ColorEditor::resetColorScheme(ColorScheme& scheme)
 {
-    for (auto& row : m_rows) {
-        row.assign(kSize, std::string());
+    for (int region = 1; region <= ColorScheme::kRegionCount; ++region) {
+        scheme.setRegionRow(region, kFactoryRow);
     }
-}
-
-void ColorEditor::swapState(ColorEditor& other) noexcept
-{
-    std::swap(m_rows, other.m_rows);
-    std::swap(m_column, other.m_column);
-    std::swap(m_row, other.m_row);
-    std::swap(m_sliders, other.m_sliders);
-    std::swap(m_fields, other.m_fields);
-    std::swap(m_copyBuffer, other.m_copyBuffer);
-    std::swap(m_lineColor, other.m_lineColor);
-    std::swap(m_hint, other.m_hint);
-}
-
-void ColorEditor::resetColorScheme()
-{
-    for (int region = 1; region < kSize; ++region) {
-        assignCommaText(m_rows[static_cast<std::size_t>(region)], kFactoryRow);
+    std::vector<std::string> cells(kSize);
+    assignCommaText(cells, kLayerHeaders);
+    std::copy(cells.begin(), cells.end(), m_headers.begin());
+    // The region names fill column 0 from the corner down.
+    cells.assign(kSize, std::string());
+    assignCommaText(cells, kRegionHeaders);
+    m_headers[0] = cells[0];
+    for (int region = 1; region <= ColorScheme::kRegionCount; ++region) {
+        scheme.cell(0, region) = cells[static_cast<std::size_t>(region)];
     }
-    assignCommaText(m_rows[0], kLayerHeaders);
-    setColumnTexts(0, kRegionHeaders);
     m_hint = std::string("各マス目はctrl+Cでコピー、") + '\r' + "ctrl+Vでペーストできます。";
     m_column = 1;
     m_row = 1;
-    loadCellChannels();
-    refreshLineColor();
+    loadCellChannels(scheme);
+    refreshLineColor(scheme);
 }
 
-void ColorEditor::loadCellChannels()
+void ColorEditor::loadCellChannels(ColorScheme& scheme)
 {
-    const ColorChannels channels = splitColorCode(currentCell());
-    setSlider(Channel::Red, channels.red);
-    setSlider(Channel::Green, channels.green);
-    setSlider(Channel::Blue, channels.blue);
+    const ColorChannels channels = splitColorCode(currentCell(scheme));
+    setSlider(scheme, Channel::Red, channels.red);
+    setSlider(scheme, Channel::Green, channels.green);
+    setSlider(scheme, Channel::Blue, channels.blue);
 }
 
-void ColorEditor::refreshLineColor()
+void ColorEditor::refreshLineColor(const ColorScheme& scheme)
 {
-    const auto& row = m_rows[static_cast<std::size_t>(m_row)];
-    m_lineColor = row[1] + "/" + row[2] + "/" + row[3] + "/" + row[4];
+    m_lineColor = scheme.cell(1, m_row) + "/" + scheme.cell(2, m_row) + "/" + scheme.cell(3, m_row) + "/"
+        + scheme.cell(4, m_row);
 }
 
-void ColorEditor::mouseDown(int column, int row)
+void ColorEditor::mouseDown(ColorScheme& scheme, int column, int row)
 {
     if (!isColorPosition(column, row)) {
         return;
     }
     m_column = column;
     m_row = row;
-    refreshLineColor();
-    loadCellChannels();
+    refreshLineColor(scheme);
+    loadCellChannels(scheme);
 }
 
-void ColorEditor::keyDown(int key, bool ctrlOnly)
+void ColorEditor::keyDown(ColorScheme& scheme, int key, bool ctrlOnly)
 {
     if (!ctrlOnly) {
         return;
     }
     if (key == kKeyC) {
-        m_copyBuffer = currentCell();
+        m_copyBuffer = currentCell(scheme);
     } else if (key == kKeyV) {
         // The sliders take the pasted colour when the key is released.
-        currentCell() = m_copyBuffer;
+        currentCell(scheme) = m_copyBuffer;
     }
 }
 
-void ColorEditor::keyUp()
+void ColorEditor::keyUp(ColorScheme& scheme)
 {
     if (isColorPosition(m_column, m_row)) {
-        refreshLineColor();
-        loadCellChannels();
+        refreshLineColor(scheme);
+        loadCellChannels(scheme);
     }
 }
 
@@ -111,7 +100,7 @@ void ColorEditor::moveCurrent(int column, int row)
     m_row = std::clamp(row, 1, kSize - 1);
 }
 
-void ColorEditor::setSlider(Channel channel, int position)
+void ColorEditor::setSlider(ColorScheme& scheme, Channel channel, int position)
 {
     const int clamped = std::clamp(position, 0, kChannelMax);
     int& slider = m_sliders[index(channel)];
@@ -119,90 +108,63 @@ void ColorEditor::setSlider(Channel channel, int position)
         return;
     }
     slider = clamped;
-    slidersChanged();
+    slidersChanged(scheme);
 }
 
-void ColorEditor::setField(Channel channel, const std::string& text)
+void ColorEditor::setField(ColorScheme& scheme, Channel channel, const std::string& text)
 {
     std::string& field = m_fields[index(channel)];
     if (field == text) {
         return;
     }
     field = text;
-    fieldsChanged();
+    fieldsChanged(scheme);
+}
+
+bool ColorEditor::takeSaveMark()
+{
+    return std::exchange(m_saveMark, false);
 }
 
 // Every slider runs this one handler. Writing the fields re-enters fieldsChanged for each
 // field whose text changes; the ripple stops where a value no longer moves.
-void ColorEditor::slidersChanged()
+void ColorEditor::slidersChanged(ColorScheme& scheme)
 {
     for (Channel channel : kChannels) {
-        setField(channel, std::to_string(slider(channel)));
+        setField(scheme, channel, std::to_string(slider(channel)));
     }
-    writeCurrentFromSliders();
-    markModified();
-    refreshLineColor();
+    writeCurrentFromSliders(scheme);
+    m_saveMark = true;
+    refreshLineColor(scheme);
 }
 
 // Every field runs this one handler: the sliders follow the fields in red, green, blue order,
 // and a field that is not a whole number stops it there.
-void ColorEditor::fieldsChanged()
+void ColorEditor::fieldsChanged(ColorScheme& scheme)
 {
     for (Channel channel : kChannels) {
-        setSlider(channel, toInt32(field(channel)));
+        setSlider(scheme, channel, toInt32(field(channel)));
     }
-    writeCurrentFromSliders();
-    markModified();
+    writeCurrentFromSliders(scheme);
+    m_saveMark = true;
 }
 
-const std::string& ColorEditor::cell(int column, int row) const
+const std::string& ColorEditor::gridCell(const ColorScheme& scheme, int column, int row) const
 {
-    if (column < 0 || column >= kSize || row < 0 || row >= kSize) {
-        throw Failure(kRangeCheckError);
+    if (row == 0 && column >= 0 && column < kSize) {
+        return m_headers[static_cast<std::size_t>(column)];
     }
-    return m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    return scheme.cell(column, row);
 }
 
-std::string ColorEditor::regionRowText(int region) const
+std::string& ColorEditor::currentCell(ColorScheme& scheme) const
 {
-    if (region < 1 || region >= kSize) {
-        throw Failure(kRangeCheckError);
-    }
-    return joinCommaText(m_rows[static_cast<std::size_t>(region)]);
+    return scheme.cell(m_column, m_row);
 }
 
-void ColorEditor::setRegionRow(int region, const std::string& commaText)
+void ColorEditor::writeCurrentFromSliders(ColorScheme& scheme)
 {
-    if (region < 1 || region >= kSize) {
-        throw Failure(kRangeCheckError);
-    }
-    assignCommaText(m_rows[static_cast<std::size_t>(region)], commaText);
-}
-
-std::string& ColorEditor::currentCell()
-{
-    return m_rows[static_cast<std::size_t>(m_row)][static_cast<std::size_t>(m_column)];
-}
-
-void ColorEditor::setColumnTexts(int column, const std::string& commaText)
-{
-    std::vector<std::string> cells(kSize);
-    assignCommaText(cells, commaText);
-    for (std::size_t row = 0; row < cells.size(); ++row) {
-        m_rows[row][static_cast<std::size_t>(column)] = cells[row];
-    }
-}
-
-void ColorEditor::writeCurrentFromSliders()
-{
-    currentCell() = formatColorCode(slider(Channel::Red), slider(Channel::Green), slider(Channel::Blue));
-}
-
-void ColorEditor::markModified()
-{
-    if (m_markModified) {
-        m_markModified();
-    }
+    currentCell(scheme) = formatColorCode(slider(Channel::Red), slider(Channel::Green), slider(Channel::Blue));
 }
 
 } // namespace rivet

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <string>
 
 namespace rivet {
@@ -10,42 +9,27 @@ namespace rivet {
 // "v%" for the five frequencies, and "L<v>", "S<-v>" or "MID" for the combat distance.
 std::string logicDisplayText(int n, int v);
 
-// The seven settings of the computer pilot, each a slider with a read-only display field
-// beside it. A slider clamps into its setting's range and, only when its position really
-// moves, rewrites its display field and marks the assembly modified.
-class PilotLogic
+// The seven settings of the computer pilot, each the position of a slider. The read-only
+// field beside each slider shows logicDisplayText of its position, so the texts follow from
+// the values and need no keeping of their own.
+struct PilotSettings
 {
-public:
     static constexpr int kSettingCount = 7;
 
-    explicit PilotLogic(std::function<void()> markModified = {});
-
-    // Exchanges the settings and their texts with another; each keeps its own markModified.
-    void swapState(PilotLogic& other) noexcept;
+    // The start values: 0, five times 50, 0.
+    std::array<int, kSettingCount> values {0, 50, 50, 50, 50, 50, 0};
 
     static int minimum(int n);
     static int maximum(int n);
 
     int value(int n) const;
-    void setValue(int n, int v);
-    const std::string& displayText(int n) const;
+    // Moves slider n as the control does: clamped into the setting's range. True when its
+    // position really moved, which is what marks the machine modified.
+    bool setValue(int n, int v);
+    std::string displayText(int n) const { return logicDisplayText(n, value(n)); }
 
-    // The combat distance's handler run without a slider move (at start and after loading):
-    // rewrites its display field and marks the assembly modified every time.
-    void rangeChange() { tblgrangechange(); }
-
-private:
-    static std::size_t index(int n);
-    // The slider handlers: one for the augmentation level, one shared by the five
-    // frequencies, one for the combat distance.
-    void tbL1Change();
-    void tblogicchange(int n);
-    void tblgrangechange();
-    void showValue(int n);
-
-    std::function<void()> m_markModified;
-    std::array<int, kSettingCount> m_values {};
-    std::array<std::string, kSettingCount> m_texts;
+    bool operator==(const PilotSettings& other) const { return values == other.values; }
+    bool operator!=(const PilotSettings& other) const { return !(*this == other); }
 };
 
 } // namespace rivet

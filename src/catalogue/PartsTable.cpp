@@ -103,12 +103,4 @@ std::vector<std::string> PartsTable::selectorItems(int slot) const
     return items;
 }
 
-const char* selectorCaption(int selector)
-{
-    static const char* const captions[kSelectorCount] = {
-        "頭", "コア", "腕", "脚", "ジェネレータ", "ＦＣＳ", "ブースター", "腕武器", "ブレード", "右肩武器", "左肩武器",
-    };
-    return captions[selector - 1];
-}
-
 } // namespace rivet

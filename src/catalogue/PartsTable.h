@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/Part.h"
+#include "catalogue/Slots.h"
 
 #include <array>
 #include <memory>
@@ -9,24 +10,7 @@
 
 namespace rivet {
 
-inline constexpr int kSlotCount = 11;
 inline constexpr int kPartsTableSize = 212;
-inline constexpr int kOptionCount = 13;
-
-// Slot numbers follow the catalogue files.
-enum Slot : int {
-    HeadSlot = 0,
-    CoreSlot = 1,
-    ArmsSlot = 2,
-    LegsSlot = 3,
-    GeneratorSlot = 4,
-    FcsSlot = 5,
-    BoosterSlot = 6,
-    BackWeaponSlot = 7,
-    ArmWeaponSlot = 8,
-    BladeSlot = 9,
-    OptionSlot = 10,
-};
 
 // A slot's stretch of the parts table: NO EQUIP first, then the parts, then the end marker.
 struct SlotGroup
@@ -54,34 +38,6 @@ inline constexpr std::array<const char*, kSlotCount> slotFileNames = {
     "head.dat",    "core.dat",       "arm.dat",       "leg.dat",   "generator.dat", "fcs.dat",
     "booster.dat", "backweapon.dat", "armweapon.dat", "blade.dat", "option.dat",
 };
-
-// The selectors cb1..cb11, numbered 1..11 as their names are. Their order differs from the
-// slot numbers: cb8 is the arm weapon, cb9 the blade, cb10 and cb11 the back weapons.
-inline constexpr int kSelectorCount = 11;
-enum Selector : int {
-    HeadSelector = 1,
-    CoreSelector = 2,
-    ArmsSelector = 3,
-    LegsSelector = 4,
-    GeneratorSelector = 5,
-    FcsSelector = 6,
-    BoosterSelector = 7,
-    ArmWeaponSelector = 8,
-    BladeSelector = 9,
-    RightBackSelector = 10,
-    LeftBackSelector = 11,
-};
-inline constexpr std::array<int, kSelectorCount> kSelectorSlots = {
-    HeadSlot,    CoreSlot,      ArmsSlot,  LegsSlot,       GeneratorSlot,  FcsSlot,
-    BoosterSlot, ArmWeaponSlot, BladeSlot, BackWeaponSlot, BackWeaponSlot,
-};
-// Slot number of selector cb<number> (1..11).
-inline int slotOfSelector(int number)
-{
-    return kSelectorSlots.at(static_cast<std::size_t>(number - 1));
-}
-// The caption of the catalogue button beside selector cb<selector>: "頭", "コア" ... "左肩武器".
-const char* selectorCaption(int selector);
 
 // The program-wide table of parts: filled once at start, read-only afterwards. Entry k of a
 // slot group is item k of the slot's selector.

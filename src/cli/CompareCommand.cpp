@@ -1,11 +1,13 @@
 #include "cli/CompareCommand.h"
 
-#include "cli/Arguments.h"
-#include "cli/Json.h"
+#include "cli/CommandLine.h"
 #include "cli/MachineOutput.h"
-#include "cli/OpenedAssembly.h"
+#include "document/DocumentService.h"
+#include "startup/StartUp.h"
 #include "common/ShiftJis.h"
 #include "comparison/MachineComparison.h"
+
+#include <nlohmann/json.hpp>
 
 #include <ostream>
 
@@ -26,30 +28,28 @@ const char* betterText(Better better)
     return "";
 }
 
-std::string jsonBetter(Better better)
+Json jsonBetter(Better better)
 {
-    return better == Better::Neither ? std::string("null") : jsonString(betterText(better));
+    return better == Better::Neither ? Json(nullptr) : Json(betterText(better));
 }
 
-void writeJson(std::ostream& out, const std::string& basePath, const std::string& otherPath,
-               const MachineComparison& comparison)
+Json comparisonJson(const std::string& basePath, const std::string& otherPath, const MachineComparison& comparison)
 {
-    out << "{\"base\": " << jsonString(basePath) << ", \"other\": " << jsonString(otherPath) << ", \"figures\": [";
-    for (int i = 0; i < kFigureCount; ++i) {
-        const FigureComparison& figure = comparison.figures[static_cast<std::size_t>(i)];
-        out << (i > 0 ? ", " : "") << "{\"name\": \"" << figureLabelName(i)
-            << "\", \"caption\": " << jsonString(figureCaption(i)) << ", \"base\": " << jsonString(figure.base)
-            << ", \"other\": " << jsonString(figure.other) << ", \"difference\": " << jsonNumber(figure.difference)
-            << ", \"better\": " << jsonBetter(figure.better) << "}";
+    Json figures = Json::array();
+    for (Figure f : allFigures()) {
+        const FigureComparison& figure = comparison.figures[f];
+        figures.push_back({{"name", describe(f).labelName},
+                           {"caption", describe(f).caption},
+                           {"base", figure.base},
+                           {"other", figure.other},
+                           {"difference", jsonNumber(figure.difference)},
+                           {"better", jsonBetter(figure.better)}});
     }
-    out << "], \"parts\": [";
-    bool first = true;
+    Json parts = Json::array();
     for (const PartDifference& part : comparison.parts) {
-        out << (first ? "" : ", ") << "{\"name\": \"cb" << part.selector << "\", \"base\": " << jsonString(part.base)
-            << ", \"other\": " << jsonString(part.other) << "}";
-        first = false;
+        parts.push_back({{"name", selectorName(part.selector)}, {"base", part.base}, {"other", part.other}});
     }
-    out << "]}\n";
+    return {{"base", basePath}, {"other", otherPath}, {"figures", figures}, {"parts", parts}};
 }
 
 void writeTable(std::ostream& out, const std::string& basePath, const std::string& otherPath,
@@ -58,39 +58,38 @@ void writeTable(std::ostream& out, const std::string& basePath, const std::strin
     out << "base   " << basePath << "\nother  " << otherPath << "\n";
     out << "  " << std::string(20, ' ') << rightAligned("base", 12) << rightAligned("other", 12)
         << rightAligned("difference", 12) << "  better\n";
-    for (int i = 0; i < kFigureCount; ++i) {
-        const FigureComparison& figure = comparison.figures[static_cast<std::size_t>(i)];
+    for (Figure f : allFigures()) {
+        const FigureComparison& figure = comparison.figures[f];
         const std::string better = betterText(figure.better);
-        out << "  " << paddedFigureCaption(i) << rightAligned(figure.base, 12) << rightAligned(figure.other, 12)
+        out << "  " << paddedFigureCaption(f) << rightAligned(figure.base, 12) << rightAligned(figure.other, 12)
             << rightAligned(differenceText(figure.difference), 12) << (better.empty() ? "" : "  " + better) << "\n";
     }
     out << "parts" << (comparison.parts.empty() ? " -" : "") << "\n";
     for (const PartDifference& part : comparison.parts) {
-        const std::string name = "cb" + std::to_string(part.selector);
-        out << "  " << sjis::padRight(name, 6) << sjis::padRight(selectorCaption(part.selector), 14) << part.base
-            << " → " << part.other << "\n";
+        out << "  " << sjis::padRight(selectorName(part.selector), 6)
+            << sjis::padRight(selectorCaption(part.selector), 14) << part.base << " → " << part.other << "\n";
     }
 }
 
 } // namespace
 
-int CompareCommand::execute(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+void CompareCommand::declare(CommandLine& line)
 {
-    const auto parsed = parseJsonArguments(arguments);
-    if (!parsed || parsed->names.size() != 2) {
-        err << "usage: rivet-cli " << synopsis() << "\n";
-        return kExitUsage;
-    }
-    const std::string& basePath = parsed->names[0];
-    const std::string& otherPath = parsed->names[1];
+    line.jsonFlag(m_json);
+    line.file("BASE", m_base, "the assembly file (.asm) the other is compared with");
+    line.file("OTHER", m_other, "the assembly file (.asm) compared with the base");
+}
+
+int CompareCommand::run(std::ostream& out, std::ostream&)
+{
     auto workspace = startWorkspace();
-    const auto base = openAsTheWindowDoes(*workspace, basePath);
-    const auto other = openAsTheWindowDoes(*workspace, otherPath);
+    const auto base = openAsTheWindowDoes(workspace->table, m_base);
+    const auto other = openAsTheWindowDoes(workspace->table, m_other);
     const MachineComparison comparison = compareMachines(workspace->table, base->evaluation(), other->evaluation());
-    if (parsed->json) {
-        writeJson(out, basePath, otherPath, comparison);
+    if (m_json) {
+        out << jsonLine(comparisonJson(m_base, m_other, comparison)) << "\n";
     } else {
-        writeTable(out, basePath, otherPath, comparison);
+        writeTable(out, m_base, m_other, comparison);
     }
     return kExitOk;
 }

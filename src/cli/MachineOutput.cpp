@@ -1,20 +1,20 @@
 #include "cli/MachineOutput.h"
 
-#include "cli/Json.h"
 #include "common/ShiftJis.h"
 #include "evaluation/FigureTexts.h"
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <ostream>
-#include <sstream>
 
 namespace rivet::cli {
 
 namespace {
 
-std::string optionCaption(const Assembly& assembly, int n)
+std::string optionCaption(const MachineDocument& document, int n)
 {
-    const Part* option = assembly.table().option(n);
+    const Part* option = document.table().option(n);
     return option ? option->name : std::string();
 }
 
@@ -25,50 +25,46 @@ std::string rightAligned(const std::string& text, int width)
     return std::string(static_cast<std::size_t>(std::max(0, width - sjis::byteWidth(text))), ' ') + text;
 }
 
-std::string machineJson(const std::optional<std::string>& file, const Assembly& assembly,
-                        const std::string& moreMembers)
+Json machineJson(const std::optional<std::string>& file, const MachineDocument& document)
 {
-    std::ostringstream out;
-    out << "{\"file\": " << jsonStringOrNull(file) << ", \"selectors\": [";
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
-        out << (selector > 1 ? ", " : "") << "{\"name\": \"cb" << selector
-            << "\", \"position\": " << assembly.position(selector)
-            << ", \"text\": " << jsonString(assembly.itemText(selector)) << "}";
+    Json selectors = Json::array();
+    for (Selector selector : allSelectors()) {
+        selectors.push_back({{"name", selectorName(selector)},
+                             {"position", document.position(selector)},
+                             {"text", document.itemText(selector)}});
     }
-    out << "], \"options\": [";
+    Json options = Json::array();
     for (int n = 1; n <= kOptionCount; ++n) {
-        out << (n > 1 ? ", " : "") << "{\"name\": \"" << optionBoxName(n)
-            << "\", \"checked\": " << jsonBool(assembly.option(n))
-            << ", \"caption\": " << jsonString(optionCaption(assembly, n)) << "}";
+        options.push_back(
+            {{"name", optionBoxName(n)}, {"checked", document.option(n)}, {"caption", optionCaption(document, n)}});
     }
-    out << "], \"figures\": [";
-    const auto& figures = assembly.figures();
-    for (int i = 0; i < kFigureCount; ++i) {
-        const FigureText& figure = figures[static_cast<std::size_t>(i)];
-        out << (i > 0 ? ", " : "") << "{\"name\": \"" << figureLabelName(i)
-            << "\", \"text\": " << jsonString(figure.text) << ", \"warning\": " << jsonBool(figure.warning)
-            << ", \"verdict\": " << jsonStringOrNull(figure.verdict) << "}";
+    Json figures = Json::array();
+    for (Figure f : allFigures()) {
+        const FigureText& figure = document.evaluation().figures[f];
+        figures.push_back({{"name", describe(f).labelName},
+                           {"text", figure.text},
+                           {"warning", figure.warning},
+                           {"verdict", jsonText(figure.verdict)}});
     }
-    out << "]" << moreMembers << "}";
-    return out.str();
+    return {{"file", jsonText(file)}, {"selectors", selectors}, {"options", options}, {"figures", figures}};
 }
 
-void writeMachineTable(std::ostream& out, const std::string& heading, const Assembly& assembly)
+void writeMachineTable(std::ostream& out, const std::string& heading, const MachineDocument& document)
 {
     out << heading << "\n";
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
-        out << "  cb" << selector << (selector < 10 ? " " : "") << "  " << assembly.itemText(selector) << "\n";
+    for (Selector selector : allSelectors()) {
+        out << "  " << sjis::padRight(selectorName(selector), 4) << "  " << document.itemText(selector) << "\n";
     }
     std::string options;
     for (int n = 1; n <= kOptionCount; ++n) {
-        if (assembly.option(n)) {
-            options += " " + optionCaption(assembly, n);
+        if (document.option(n)) {
+            options += " " + optionCaption(document, n);
         }
     }
     out << "  options" << (options.empty() ? " -" : options) << "\n";
-    for (int i = 0; i < kFigureCount; ++i) {
-        const FigureText& figure = assembly.figures()[static_cast<std::size_t>(i)];
-        out << "  " << paddedFigureCaption(i) << rightAligned(figure.text, 12) << (figure.warning ? " !" : "  ") << " "
+    for (Figure f : allFigures()) {
+        const FigureText& figure = document.evaluation().figures[f];
+        out << "  " << paddedFigureCaption(f) << rightAligned(figure.text, 12) << (figure.warning ? " !" : "  ") << " "
             << figure.verdict.value_or("") << "\n";
     }
 }

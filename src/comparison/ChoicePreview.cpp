@@ -8,7 +8,7 @@ namespace rivet {
 
 namespace {
 
-Selection chosen(const PartsTable& table, const Selection& current, int selector, int item, ChoiceWay way)
+Selection chosen(const PartsTable& table, const Selection& current, Selector selector, int item, ChoiceWay way)
 {
     Selection selection = current;
     selection.setPosition(selector, item);
@@ -30,7 +30,7 @@ bool ChoicePreview::changesNothing() const
         && comparison.options.empty();
 }
 
-ChoicePreview previewChoice(const PartsTable& table, const MachineEvaluation& current, int selector, int item,
+ChoicePreview previewChoice(const PartsTable& table, const MachineEvaluation& current, Selector selector, int item,
                             ChoiceWay way)
 {
     ChoicePreview preview;
@@ -52,7 +52,7 @@ ChoicePreview previewChoice(const PartsTable& table, const MachineEvaluation& cu
     return preview;
 }
 
-std::vector<ChoicePreview> previewList(const PartsTable& table, const MachineEvaluation& current, int selector,
+std::vector<ChoicePreview> previewList(const PartsTable& table, const MachineEvaluation& current, Selector selector,
                                        ChoiceWay way)
 {
     const int count = table.itemCount(slotOfSelector(selector));

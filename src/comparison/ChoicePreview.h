@@ -15,7 +15,7 @@ enum class ChoiceWay { Selector, PartsList };
 // What choosing one item would do to the current machine.
 struct ChoicePreview
 {
-    int selector = 0;
+    Selector selector = HeadSelector;
     int item = 0;
     // The machine as the choice would leave it.
     MachineEvaluation machine;
@@ -30,14 +30,14 @@ struct ChoicePreview
     bool equipped() const { return machine.selection.position(selector) == item; }
 };
 
-// Item `item` of selector cb<selector> chosen in the current machine. The item the selector
+// Item `item` of the selector chosen in the current machine. The item the selector
 // already shows changes nothing, as the selector raises no change event for it; neither does
 // an item the list does not have.
-ChoicePreview previewChoice(const PartsTable& table, const MachineEvaluation& current, int selector, int item,
+ChoicePreview previewChoice(const PartsTable& table, const MachineEvaluation& current, Selector selector, int item,
                             ChoiceWay way);
 
 // Every item of the selector's list, in list order.
-std::vector<ChoicePreview> previewList(const PartsTable& table, const MachineEvaluation& current, int selector,
+std::vector<ChoicePreview> previewList(const PartsTable& table, const MachineEvaluation& current, Selector selector,
                                        ChoiceWay way);
 
 } // namespace rivet

@@ -8,19 +8,18 @@ MachineComparison compareMachines(const PartsTable& table, const MachineEvaluati
                                   const MachineEvaluation& other)
 {
     MachineComparison comparison;
-    for (int i = 0; i < kFigureCount; ++i) {
-        const auto index = static_cast<std::size_t>(i);
-        const std::optional<double> baseNumber = figureNumber(base.totals, i);
-        const std::optional<double> otherNumber = figureNumber(other.totals, i);
-        FigureComparison& figure = comparison.figures[index];
-        figure.base = base.figures[index].text;
-        figure.other = other.figures[index].text;
-        figure.baseWarning = base.figures[index].warning;
-        figure.otherWarning = other.figures[index].warning;
-        figure.difference = figureDifference(i, baseNumber, otherNumber);
-        figure.better = betterOf(i, baseNumber, otherNumber);
+    for (Figure f : allFigures()) {
+        const std::optional<double> baseNumber = figureNumber(base.totals, f);
+        const std::optional<double> otherNumber = figureNumber(other.totals, f);
+        FigureComparison& figure = comparison.figures[f];
+        figure.base = base.figures[f].text;
+        figure.other = other.figures[f].text;
+        figure.baseWarning = base.figures[f].warning;
+        figure.otherWarning = other.figures[f].warning;
+        figure.difference = figureDifference(f, baseNumber, otherNumber);
+        figure.better = betterOf(f, baseNumber, otherNumber);
     }
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
+    for (Selector selector : allSelectors()) {
         // The same position shows the same text; only a moved selector can differ.
         if (base.selection.position(selector) == other.selection.position(selector)) {
             continue;

@@ -3,7 +3,6 @@
 #include "evaluation/FigureNumbers.h"
 #include "evaluation/MachineEvaluation.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,7 +24,7 @@ struct FigureComparison
 // A selector whose shown text differs between the machines.
 struct PartDifference
 {
-    int selector;
+    Selector selector;
     std::string base;
     std::string other;
 };
@@ -41,7 +40,7 @@ struct OptionDifference
 
 struct MachineComparison
 {
-    std::array<FigureComparison, kFigureCount> figures;
+    PerFigure<FigureComparison> figures;
     std::vector<PartDifference> parts; // in selector order
     std::vector<OptionDifference> options; // in box order
 };

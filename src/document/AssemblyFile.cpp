@@ -1,19 +1,27 @@
 #include "document/AssemblyFile.h"
 
+#include "appearance/ColorEditor.h"
 #include "common/ErrorText.h"
 #include "common/Failure.h"
 #include "common/IniFile.h"
-#include "document/Assembly.h"
+#include "document/Machine.h"
 
 namespace rivet {
 
 namespace {
 
 // Keys of the eleven selectors, cb1..cb11.
-const char* const kSelectorKeys[kSelectorCount]
+constexpr std::array<const char*, kSelectorCount> kSelectorKeys
     = {"head", "core", "arm", "leg", "gene", "fcs", "boost", "armwp", "blade", "bwpr", "bwpl"};
 const char* const kFactoryColors = ",323628,162012,182412,121812";
 constexpr int kMemoKeys = 11; // a file's description is read from keys "0".."10"
+
+// The item a selector shows when set to `item` from code: none (-1) for a position it does
+// not offer.
+int offeredPosition(const PartsTable& table, Selector selector, int item)
+{
+    return item >= 0 && item < table.itemCount(slotOfSelector(selector)) ? item : -1;
+}
 
 } // namespace
 
@@ -27,9 +35,45 @@ std::string replaceExtension(const std::string& path, const std::string& extensi
     return path + extension;
 }
 
-std::string saveAssembly(Assembly& assembly, const std::string& fileName)
+namespace {
+
+// Every key the tool keeps of a machine, written into the file's lines.
+void writeAssemblyKeys(IniFile& ini, const Machine& machine)
+{
+    ini.writeString("asm", "ACname", machine.machineName);
+    ini.writeString("asm", "Pilotname", machine.pilotName);
+    for (Selector selector : allSelectors()) {
+        ini.writeInteger("asm", kSelectorKeys[selectorIndex(selector)], machine.selection.position(selector));
+    }
+    for (int n = 1; n <= kOptionCount; ++n) {
+        ini.writeString("asm", "opt" + std::to_string(n), machine.selection.option(n) ? "1" : "0");
+    }
+    for (int region = 1; region <= ColorScheme::kRegionCount; ++region) {
+        ini.writeString("color", machine.colors.cell(0, region), machine.colors.regionRowText(region));
+    }
+    for (int n = 1; n <= PilotSettings::kSettingCount; ++n) {
+        ini.writeInteger("logic", std::to_string(n), machine.pilot.value(n));
+    }
+    ini.eraseSection("acmemo");
+    const std::vector<std::string> memo = machine.descriptionLines();
+    for (std::size_t i = 0; i < memo.size(); ++i) {
+        ini.writeString("acmemo", std::to_string(i), memo[i]);
+    }
+    ini.writeString("file", "Emblem", machine.emblem);
+    ini.writeString("file", "AC", machine.picture);
+}
+
+} // namespace
+
+std::string saveAssembly(const Machine& machine, const std::string& fileName)
 {
     const std::string path = replaceExtension(fileName, ".asm");
+    saveAssemblyTo(machine, path);
+    return path;
+}
+
+void saveAssemblyTo(const Machine& machine, const std::string& path)
+{
     IniFile ini;
     try {
         ini = IniFile::load(path);
@@ -37,48 +81,28 @@ std::string saveAssembly(Assembly& assembly, const std::string& fileName)
         // A file we cannot read would lose its own sections: leave it alone.
         throw Failure(withDetail(cannotWriteMessage(path), failure.what()));
     }
-    ini.writeString("asm", "ACname", assembly.text(TextField::MachineName));
-    ini.writeString("asm", "Pilotname", assembly.text(TextField::PilotName));
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
-        ini.writeInteger("asm", kSelectorKeys[selector - 1], assembly.position(selector));
-    }
-    for (int n = 1; n <= kOptionCount; ++n) {
-        ini.writeString("asm", "opt" + std::to_string(n), assembly.option(n) ? "1" : "0");
-    }
-    const ColorEditor& colors = assembly.colors();
-    for (int region = 1; region <= 4; ++region) {
-        ini.writeString("color", colors.cell(0, region), colors.regionRowText(region));
-    }
-    for (int n = 1; n <= PilotLogic::kSettingCount; ++n) {
-        ini.writeInteger("logic", std::to_string(n), assembly.logic().value(n));
-    }
-    ini.eraseSection("acmemo");
-    const std::vector<std::string> memo = assembly.memoLines();
-    for (std::size_t i = 0; i < memo.size(); ++i) {
-        ini.writeString("acmemo", std::to_string(i), memo[i]);
-    }
-    ini.writeString("file", "Emblem", assembly.text(TextField::Emblem));
-    ini.writeString("file", "AC", assembly.text(TextField::MachinePicture));
+    writeAssemblyKeys(ini, machine);
     ini.save(path);
-    assembly.setModified(false);
-    return path;
 }
 
-namespace {
+std::string assemblyFileBytes(const Machine& machine)
+{
+    IniFile ini;
+    writeAssemblyKeys(ini, machine);
+    return ini.toBytes();
+}
 
-// Sets the assembly from the file in the order the window's controls take it: names, parts
-// (without the back-weapon pairing), options (each change evaluates), description, colour
-// rows, pilot settings, picture files.
-void readAssemblyFile(Assembly& assembly, const std::string& fileName)
+void readAssemblyFile(const std::string& fileName, const PartsTable& table, Machine& machine, ColorEditor& colors)
 {
     const IniFile ini = IniFile::load(fileName);
-    assembly.setText(TextField::MachineName, ini.readString("asm", "ACname", "default"));
-    assembly.setText(TextField::PilotName, ini.readString("asm", "Pilotname", "gaga"));
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
-        assembly.setPositionFromCode(selector, ini.readInteger("asm", kSelectorKeys[selector - 1], 1));
+    machine.machineName = ini.readString("asm", "ACname", "default");
+    machine.pilotName = ini.readString("asm", "Pilotname", "gaga");
+    for (Selector selector : allSelectors()) {
+        const int stored = ini.readInteger("asm", kSelectorKeys[selectorIndex(selector)], 1);
+        machine.selection.setPosition(selector, offeredPosition(table, selector, stored));
     }
     for (int n = 1; n <= kOptionCount; ++n) {
-        assembly.tickOption(n, ini.readInteger("asm", "opt" + std::to_string(n), 0) != 0);
+        machine.selection.setOption(n, ini.readInteger("asm", "opt" + std::to_string(n), 0) != 0);
     }
     std::string memo;
     for (int key = 0; key < kMemoKeys; ++key) {
@@ -87,30 +111,18 @@ void readAssemblyFile(Assembly& assembly, const std::string& fileName)
             memo += memo.empty() ? line : "\n" + line;
         }
     }
-    assembly.setMemo(memo);
-    ColorEditor& colors = assembly.colors();
-    for (int region = 1; region <= 4; ++region) {
-        const std::string name = colors.cell(0, region);
-        colors.setRegionRow(region, ini.readString("color", name, name + kFactoryColors));
+    machine.description = memo;
+    for (int region = 1; region <= ColorScheme::kRegionCount; ++region) {
+        const std::string name = machine.colors.cell(0, region);
+        machine.colors.setRegionRow(region, ini.readString("color", name, name + kFactoryColors));
     }
-    colors.loadCellChannels();
-    colors.refreshLineColor();
-    for (int n = 1; n <= PilotLogic::kSettingCount; ++n) {
-        assembly.logic().setValue(n, ini.readInteger("logic", std::to_string(n), 0));
+    colors.loadCellChannels(machine.colors);
+    colors.refreshLineColor(machine.colors);
+    for (int n = 1; n <= PilotSettings::kSettingCount; ++n) {
+        machine.pilot.setValue(n, ini.readInteger("logic", std::to_string(n), 0));
     }
-    assembly.setText(TextField::Emblem, ini.readString("file", "Emblem", "none.gif"));
-    assembly.setText(TextField::MachinePicture, ini.readString("file", "AC", "none.gif"));
-}
-
-} // namespace
-
-void loadAssembly(Assembly& assembly, const std::string& fileName)
-{
-    // The file goes into a copy in the very order the controls take it; only a copy that
-    // took the whole file replaces the assembly, so a failure partway changes nothing.
-    Assembly loaded(assembly);
-    readAssemblyFile(loaded, fileName);
-    assembly.swapState(loaded);
+    machine.emblem = ini.readString("file", "Emblem", "none.gif");
+    machine.picture = ini.readString("file", "AC", "none.gif");
 }
 
 } // namespace rivet

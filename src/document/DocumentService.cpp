@@ -3,26 +3,23 @@
 #include "common/AtomicFile.h"
 #include "common/ErrorText.h"
 #include "common/TextFile.h"
-#include "document/Assembly.h"
 #include "document/AssemblyFile.h"
-#include "document/NewAssembly.h"
 
 namespace rivet {
 
-void startNewAssembly(Assembly& assembly)
+std::unique_ptr<MachineDocument> openAsTheWindowDoes(const PartsTable& table, const std::string& path)
 {
-    prepareNewAssembly(assembly);
-    assembly.change();
-    assembly.logic().rangeChange();
+    requireFile(path);
+    auto document = startAsTheWindowDoes(table);
+    document->open(path);
+    return document;
 }
 
-void openAssembly(Assembly& assembly, const std::string& fileName)
+std::unique_ptr<MachineDocument> startAsTheWindowDoes(const PartsTable& table)
 {
-    loadAssembly(assembly, fileName);
-    assembly.change();
-    assembly.logic().rangeChange();
-    assembly.setCurrentFile(fileName);
-    assembly.setModified(false);
+    auto document = std::make_unique<MachineDocument>(table);
+    document->startNew();
+    return document;
 }
 
 std::optional<std::string> missingTemplate(const std::string& dataDir, ReportKind kind, int number)
@@ -39,13 +36,13 @@ std::string reportPath(const std::string& documentPath, ReportKind kind)
     return replaceExtension(documentPath, kind == ReportKind::Text ? ".txt" : ".htm");
 }
 
-std::optional<std::string> exportReport(const Assembly& assembly, const std::string& dataDir, ReportKind kind,
+std::optional<std::string> exportReport(const MachineDocument& document, const std::string& dataDir, ReportKind kind,
                                         int number, const std::string& target)
 {
     if (auto notice = missingTemplate(dataDir, kind, number)) {
         return notice;
     }
-    const std::string report = buildReport(assembly, dataDir, kind, number);
+    const std::string report = buildReport(document, dataDir, kind, number);
     writeFileAtomically(target, report, formatText("ファイル %s を作成できません", target.c_str()));
     return std::nullopt;
 }

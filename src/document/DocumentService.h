@@ -1,25 +1,24 @@
 #pragma once
 
+#include "document/MachineDocument.h"
 #include "document/ReportValues.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace rivet {
 
-class Assembly;
+// The document flows that the window and rivet-cli share, so that both open and export a
+// machine alike.
 
-// The document flows that the window and rivet-cli share, so that both start, open and
-// export a machine alike. Saving is saveAssembly (document/AssemblyFile.h).
+// The machine exactly as the window shows it after starting and opening the file: the
+// start-up machine, then the file read and evaluated. A file that does not exist fails with
+// "ファイルが見つかりません" (there is no dialog to fall back on).
+std::unique_ptr<MachineDocument> openAsTheWindowDoes(const PartsTable& table, const std::string& path);
 
-// The machine a fresh start shows before any file: the initial parts, the factory colours,
-// no file, evaluated, with the combat-distance text shown.
-void startNewAssembly(Assembly& assembly);
-
-// The whole open: the file is read completely before anything of the machine changes (a
-// failure leaves it exactly as it was), then it is evaluated, the combat-distance text is
-// refreshed, and the machine takes the file's name and counts as saved.
-void openAssembly(Assembly& assembly, const std::string& fileName);
+// The machine exactly as the window shows it after a start without a file.
+std::unique_ptr<MachineDocument> startAsTheWindowDoes(const PartsTable& table);
 
 // The notice to show when template N of that kind is missing from the data folder; nothing
 // when it is there.
@@ -31,7 +30,7 @@ std::string reportPath(const std::string& documentPath, ReportKind kind);
 // Writes the report through template N into target, in Shift-JIS and through a temporary
 // file, so a failure ("ファイル %s を作成できません") leaves an old report untouched. A missing
 // template writes nothing and returns its notice.
-std::optional<std::string> exportReport(const Assembly& assembly, const std::string& dataDir, ReportKind kind,
+std::optional<std::string> exportReport(const MachineDocument& document, const std::string& dataDir, ReportKind kind,
                                         int number, const std::string& target);
 
 } // namespace rivet

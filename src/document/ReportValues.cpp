@@ -4,7 +4,7 @@
 #include "common/ErrorText.h"
 #include "common/ShiftJis.h"
 #include "common/TextFile.h"
-#include "document/Assembly.h"
+#include "document/MachineDocument.h"
 #include "document/TemplateExpansion.h"
 #include "evaluation/FigureTexts.h"
 
@@ -41,43 +41,43 @@ std::string replaceLineBreaks(const std::string& text, const std::string& with)
 
 } // namespace
 
-std::vector<std::string> gatherReportValues(const Assembly& assembly, ReportKind kind)
+std::vector<std::string> gatherReportValues(const MachineDocument& document, ReportKind kind)
 {
     const bool text = kind == ReportKind::Text;
     auto padded = [text](const std::string& value, int width) { return text ? sjis::padRight(value, width) : value; };
     std::vector<std::string> values;
     values.reserve(kPlaceholderCount);
-    values.push_back(padded(assembly.text(TextField::MachineName), kNameWidth));
-    values.push_back(padded(assembly.text(TextField::PilotName), kNameWidth));
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
-        values.push_back(padded(assembly.itemText(selector), kNameWidth));
+    const Machine& machine = document.machine();
+    values.push_back(padded(machine.machineName, kNameWidth));
+    values.push_back(padded(machine.pilotName, kNameWidth));
+    for (Selector selector : allSelectors()) {
+        values.push_back(padded(document.itemText(selector), kNameWidth));
     }
     for (int n = 1; n <= kOptionCount; ++n) {
-        values.push_back(optionMark(assembly.option(n)));
+        values.push_back(optionMark(machine.selection.option(n)));
     }
-    for (const FigureText& figure : assembly.figures()) {
+    for (const FigureText& figure : document.evaluation().figures) {
         values.push_back(padded(figure.text, kFigureWidth));
     }
-    values.push_back(assembly.text(TextField::Emblem));
-    values.push_back(assembly.text(TextField::MachinePicture));
+    values.push_back(machine.emblem);
+    values.push_back(machine.picture);
     // The description as its field holds it, line breaks as CR LF.
     std::string memo;
-    for (char c : assembly.memo()) {
+    for (char c : machine.description) {
         memo += c == '\n' ? std::string("\r\n") : std::string(1, c);
     }
     values.push_back(text ? memo : replaceLineBreaks(memo, "<br>"));
-    const ColorEditor& colors = assembly.colors();
-    for (int region = 1; region <= 4; ++region) {
+    for (int region = 1; region <= ColorScheme::kRegionCount; ++region) {
         for (int layer = 1; layer <= 4; ++layer) {
-            const ColorChannels c = splitColorCode(colors.cell(layer, region));
+            const ColorChannels c = splitColorCode(machine.colors.cell(layer, region));
             values.push_back((text ? "" : "#") + levelHex(c.red) + levelHex(c.green) + levelHex(c.blue));
             values.push_back(channelText(c.red));
             values.push_back(channelText(c.green));
             values.push_back(channelText(c.blue));
         }
     }
-    for (int n = 1; n <= PilotLogic::kSettingCount; ++n) {
-        values.push_back(assembly.logic().displayText(n));
+    for (int n = 1; n <= PilotSettings::kSettingCount; ++n) {
+        values.push_back(machine.pilot.displayText(n));
     }
     if (!text) {
         values.push_back(kReportVersion);
@@ -95,15 +95,15 @@ std::string missingTemplateMessage(const std::string& path)
     return "テンプレート" + path + "はありません。";
 }
 
-std::string buildReportText(const Assembly& assembly, const std::string& dataDir, ReportKind kind, int number)
+std::string buildReportText(const MachineDocument& document, const std::string& dataDir, ReportKind kind, int number)
 {
     return expandTemplateText(readNormalisedText(templatePath(dataDir, kind, number)),
-                              gatherReportValues(assembly, kind));
+                              gatherReportValues(document, kind));
 }
 
-std::string buildReport(const Assembly& assembly, const std::string& dataDir, ReportKind kind, int number)
+std::string buildReport(const MachineDocument& document, const std::string& dataDir, ReportKind kind, int number)
 {
-    return sjis::encodeOrFail(buildReportText(assembly, dataDir, kind, number));
+    return sjis::encodeOrFail(buildReportText(document, dataDir, kind, number));
 }
 
 } // namespace rivet

@@ -3,6 +3,7 @@
 #include "common/ErrorText.h"
 #include "common/Failure.h"
 #include "common/TextFile.h"
+#include "evaluation/Figure.h"
 
 namespace rivet {
 
@@ -14,9 +15,8 @@ const std::vector<std::string>& placeholderList()
         for (int n = 1; n <= 13; ++n) {
             names.push_back(std::string("#opt") + (n < 10 ? "0" : "") + std::to_string(n));
         }
-        for (const char* figure : {"#ap", "#price", "#weight", "#capa", "#ccapa", "#slot", "#seg", "#meg", "#sdefk",
-                                   "#edefk", "#sdef", "#edef", "#lspeed", "#rspeed", "#racc", "#stab"}) {
-            names.push_back(figure);
+        for (Figure figure : allFigures()) {
+            names.push_back(describe(figure).placeholder);
         }
         names.push_back("#emblem");
         names.push_back("#acgraph");

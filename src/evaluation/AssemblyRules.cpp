@@ -33,8 +33,8 @@ Selection applyAssemblyRules(const PartsTable& table, const Selection& selection
 
 Selection pairBackWeapons(const PartsTable& table, const Selection& selection, BackSide changed)
 {
-    const int own = changed == BackSide::Right ? RightBackSelector : LeftBackSelector;
-    const int other = changed == BackSide::Right ? LeftBackSelector : RightBackSelector;
+    const Selector own = changed == BackSide::Right ? RightBackSelector : LeftBackSelector;
+    const Selector other = changed == BackSide::Right ? LeftBackSelector : RightBackSelector;
     Selection paired = selection;
     if (isTwoSlotWeapon(selectedPart(table, selection, own))
         || isTwoSlotWeapon(selectedPart(table, selection, other))) {

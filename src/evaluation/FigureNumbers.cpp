@@ -4,109 +4,47 @@
 
 namespace rivet {
 
-namespace {
-
-constexpr int kGroundBoost = 12;
-constexpr int kRiseSpeed = 13;
-constexpr int kRiseAcceleration = 14;
-
-std::optional<double> durability(const std::optional<std::int32_t>& value)
+std::optional<double> figureNumber(const MachineTotals& t, Figure f)
 {
-    return value ? std::optional<double>(*value) : std::nullopt;
-}
-
-// A machine with nothing to move has no boost figures to speak of.
-std::optional<double> boost(const MachineTotals& t, double value)
-{
-    return t.boostMass == 0 ? std::nullopt : std::optional<double>(value);
-}
-
-} // namespace
-
-Direction betterDirection(int index)
-{
-    switch (index) {
-    case 1: // price
-    case 2: // weight
-    case 6: // energy use at rest
-    case 7: // energy use while moving
-    case 8: // shell defence coefficient: a lower coefficient is harder to damage
-    case 9: // beam defence coefficient
-        return Direction::Lower;
-    default:
-        return Direction::Higher;
-    }
-}
-
-bool isDecimalFigure(int index)
-{
-    return index == kGroundBoost || index == kRiseSpeed || index == kRiseAcceleration;
-}
-
-std::optional<double> figureNumber(const MachineTotals& t, int index)
-{
-    switch (index) {
-    case 0:
-        return t.totalAp;
-    case 1:
-        return t.totalPrice;
-    case 2:
-        return t.totalWeight;
-    case 3:
-        return t.spareLoad;
-    case 4:
-        return t.coreSpareLoad;
-    case 5:
-        return t.freeSlots;
-    case 6:
-        return t.restEnergyUse;
-    case 7:
-        return t.moveEnergyUse;
-    case 8:
-        return t.shellCoefficient;
-    case 9:
-        return t.beamCoefficient;
-    case 10:
-        return durability(t.shellDurability);
-    case 11:
-        return durability(t.beamDurability);
-    case kGroundBoost:
-        return boost(t, t.groundBoostSpeed);
-    case kRiseSpeed:
-        return boost(t, t.riseBoostSpeed);
-    case kRiseAcceleration:
-        return boost(t, t.riseBoostAcceleration);
-    case 15:
-        return t.totalStability;
-    default:
+    const FigureDescriptor& figure = describe(f);
+    switch (figure.kind) {
+    case FigureKind::Durability:
+        if (const auto& durability = figure.durability(t)) {
+            return *durability;
+        }
         return std::nullopt;
+    case FigureKind::Boost:
+        // A machine with nothing to move has no boost figures to speak of.
+        return t.boostMass == 0 ? std::nullopt : std::optional<double>(t.*figure.tenths);
+    default:
+        return t.*figure.whole;
     }
 }
 
-std::array<std::optional<double>, kFigureCount> figureNumbers(const MachineTotals& totals)
+PerFigure<std::optional<double>> figureNumbers(const MachineTotals& totals)
 {
-    std::array<std::optional<double>, kFigureCount> numbers;
-    for (int i = 0; i < kFigureCount; ++i) {
-        numbers[static_cast<std::size_t>(i)] = figureNumber(totals, i);
+    PerFigure<std::optional<double>> numbers;
+    for (Figure figure : allFigures()) {
+        numbers[figure] = figureNumber(totals, figure);
     }
     return numbers;
 }
 
-std::optional<double> figureDifference(int index, std::optional<double> base, std::optional<double> other)
+std::optional<double> figureDifference(Figure figure, std::optional<double> base, std::optional<double> other)
 {
     if (!base || !other) {
         return std::nullopt;
     }
     const double difference = *other - *base;
-    if (!isDecimalFigure(index)) {
+    if (!describe(figure).decimal()) {
         return difference;
     }
     return static_cast<double>(evenRound(difference * 10)) / 10.0;
 }
 
-Better betterOf(int index, std::optional<double> base, std::optional<double> other)
+Better betterOf(Figure figure, std::optional<double> base, std::optional<double> other)
 {
-    return favouredBy(figureDifference(index, base, other), betterDirection(index));
+    return favouredBy(figureDifference(figure, base, other), describe(figure).better);
 }
 
 Better favouredBy(std::optional<double> difference, Direction direction)

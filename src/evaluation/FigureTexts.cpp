@@ -2,7 +2,6 @@
 
 #include "common/Numbers.h"
 #include "common/ShiftJis.h"
-#include "evaluation/Verdicts.h"
 
 #include <string>
 
@@ -19,16 +18,6 @@ std::string pair(std::int32_t x, std::int32_t y)
 std::string durabilityText(const std::optional<std::int32_t>& durability)
 {
     return durability ? std::to_string(*durability) : std::string("∞");
-}
-
-FigureText plain(std::string text)
-{
-    return {std::move(text), false, std::nullopt};
-}
-
-FigureText judged(std::string text, const Verdict& verdict, bool colored)
-{
-    return {std::move(text), colored && verdict.warning, verdict.text};
 }
 
 // The ground-speed text of four-legged ("F26") and caterpillar ("C06") legs: the characters
@@ -56,78 +45,44 @@ std::optional<std::string> legSpeedText(const std::string& legType)
     return text;
 }
 
+std::string valueText(const FigureDescriptor& figure, const MachineTotals& t, const Part& legs)
+{
+    switch (figure.kind) {
+    case FigureKind::Durability:
+        return durabilityText(figure.durability(t));
+    case FigureKind::Boost:
+        if (figure.figure == Figure::GroundBoostSpeed) {
+            if (auto legsCode = legSpeedText(legs.legType)) {
+                return *legsCode;
+            }
+        }
+        return formatGeneral(t.*figure.tenths);
+    default:
+        return figure.of ? pair(t.*figure.whole, t.*figure.of) : std::to_string(t.*figure.whole);
+    }
+}
+
 } // namespace
 
-std::array<FigureText, kFigureCount> figureTexts(const MachineTotals& t, const Part& legs)
+PerFigure<FigureText> figureTexts(const MachineTotals& t, const Part& legs)
 {
-    std::array<FigureText, kFigureCount> f;
-    f[0] = plain(std::to_string(t.totalAp));
-    f[1] = judged(std::to_string(t.totalPrice), priceVerdict(t.totalPrice), false);
-    f[2] = plain(std::to_string(t.totalWeight));
-    f[3] = judged(pair(t.spareLoad, t.legLoadCapacity), loadVerdict(t.spareLoad), true);
-    f[4] = judged(pair(t.coreSpareLoad, t.coreLoadCapacity), loadVerdict(t.coreSpareLoad), true);
-    f[5] = judged(pair(t.freeSlots, t.coreSlots), slotVerdict(t.coreSlots, t.usedSlots), true);
-    f[6] = judged(
-        pair(t.restEnergyUse, t.generatorOutput),
-        energyVerdict(static_cast<std::int32_t>(std::int64_t {t.generatorOutput} - t.restEnergyUse), kRestEnergyScale),
-        false);
-    f[7] = judged(
-        pair(t.moveEnergyUse, t.generatorOutput),
-        energyVerdict(static_cast<std::int32_t>(std::int64_t {t.generatorOutput} - t.moveEnergyUse), kMoveEnergyScale),
-        false);
-    f[8] = judged(pair(t.shellCoefficient, t.shellDefenceTotal), shellVerdict(t.shellCoefficient), false);
-    f[9] = judged(pair(t.beamCoefficient, t.beamDefenceTotal), beamVerdict(t.beamCoefficient), false);
-    f[10] = plain(durabilityText(t.shellDurability));
-    f[11] = plain(durabilityText(t.beamDurability));
-    f[12] = judged(legSpeedText(legs.legType).value_or(formatGeneral(t.groundBoostSpeed)),
-                   boostVerdict(t.groundBoostSpeed, kGroundBoostLimit), true);
-    f[13] = judged(formatGeneral(t.riseBoostSpeed), boostVerdict(t.riseBoostSpeed, kRiseSpeedLimit), true);
-    f[14] = judged(formatGeneral(t.riseBoostAcceleration),
-                   boostVerdict(t.riseBoostAcceleration, kRiseAccelerationLimit), true);
-    f[15] = plain(std::to_string(t.totalStability));
-    return f;
+    PerFigure<FigureText> texts;
+    for (Figure f : allFigures()) {
+        const FigureDescriptor& figure = describe(f);
+        FigureText& text = texts[f];
+        text.text = valueText(figure, t, legs);
+        if (figure.hasVerdict()) {
+            Verdict verdict = figure.verdict(figure, t);
+            text.warning = figure.warns && verdict.warning;
+            text.verdict = std::move(verdict.text);
+        }
+    }
+    return texts;
 }
 
-const char* figureCaption(int index)
+std::string paddedFigureCaption(Figure figure)
 {
-    static const char* const captions[kFigureCount] = {
-        "AP",
-        "価格",
-        "体重",
-        "余剰積載量",
-        "コア余剰積載量",
-        "空きスロット",
-        "静止時消費EG",
-        "移動時消費EG",
-        "実弾防御係数",
-        "ビーム防御係数",
-        "実弾耐久力",
-        "ビーム耐久力",
-        "地上ブースト速度",
-        "上昇ブースト速度",
-        "上昇ブースト加速度",
-        "安定性",
-    };
-    return captions[index];
-}
-
-std::string paddedFigureCaption(int index)
-{
-    return sjis::padRight(figureCaption(index), 18) + "：";
-}
-
-const char* figureLabelName(int index)
-{
-    static const char* const names[kFigureCount] = {"ed1", "ed2",  "ed3",  "ed4",  "ed5",  "ed6",  "ed7",  "ed8",
-                                                    "ed9", "ed10", "ed11", "ed12", "ed13", "ed14", "ed15", "ed16"};
-    return names[index];
-}
-
-const char* verdictLabelName(int index)
-{
-    static const char* const names[kFigureCount] = {"",     "lbS2",  "", "lbS4", "lbS5",  "lbS6",  "lbS7",  "lbS8",
-                                                    "lbS9", "lbS10", "", "",     "lbS13", "lbS14", "lbS15", ""};
-    return names[index];
+    return sjis::padRight(describe(figure).caption, 18) + "：";
 }
 
 std::string optionBoxName(int n)

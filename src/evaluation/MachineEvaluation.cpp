@@ -13,7 +13,7 @@ MachineEvaluation evaluateSelection(const PartsTable& table, const Selection& se
     return evaluation;
 }
 
-std::string selectorItemText(const PartsTable& table, const Selection& selection, int selector)
+std::string selectorItemText(const PartsTable& table, const Selection& selection, Selector selector)
 {
     if (selection.position(selector) < 0) {
         return {};

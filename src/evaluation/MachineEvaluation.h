@@ -4,7 +4,6 @@
 #include "evaluation/MachineTotals.h"
 #include "evaluation/Selection.h"
 
-#include <array>
 #include <string>
 
 namespace rivet {
@@ -15,7 +14,7 @@ struct MachineEvaluation
 {
     Selection selection;
     MachineTotals totals;
-    std::array<FigureText, kFigureCount> figures;
+    PerFigure<FigureText> figures;
 };
 
 // The evaluation every change of the machine ends in: the rules correct the selection, then
@@ -23,6 +22,6 @@ struct MachineEvaluation
 MachineEvaluation evaluateSelection(const PartsTable& table, const Selection& selection);
 
 // The text selector cb<selector> shows: "NO EQUIP" at 0, the part's name, "" without an item.
-std::string selectorItemText(const PartsTable& table, const Selection& selection, int selector);
+std::string selectorItemText(const PartsTable& table, const Selection& selection, Selector selector);
 
 } // namespace rivet

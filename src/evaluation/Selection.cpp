@@ -18,7 +18,7 @@ const Part& emptySlot(int slot)
 
 } // namespace
 
-const Part& selectedPart(const PartsTable& table, const Selection& selection, int selector)
+const Part& selectedPart(const PartsTable& table, const Selection& selection, Selector selector)
 {
     const int slot = slotOfSelector(selector);
     const int item = selection.position(selector);

@@ -36,7 +36,7 @@ Verdict energyVerdict(std::int32_t surplus, std::int32_t fullScale)
     const std::int64_t tenths = r * 10;
     const std::int64_t scale = fullScale;
     if (r < 0) {
-        return {"出力不足", false};
+        return {kShortOfOutput, false};
     }
     if (tenths <= 3 * scale) {
         return {"低回復", false};

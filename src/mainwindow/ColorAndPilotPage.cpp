@@ -14,7 +14,7 @@ namespace {
 constexpr rivet::Channel kChannels[3] = {rivet::Channel::Red, rivet::Channel::Green, rivet::Channel::Blue};
 const char* const kChannelNames[3] = {"Red", "Green", "Blue"};
 const char* const kChannelCaptions[3] = {"RED:", "GREEN:", "BLUE:"};
-const char* const kLogicCaptions[rivet::PilotLogic::kSettingCount] = {
+const char* const kLogicCaptions[rivet::PilotSettings::kSettingCount] = {
     "強化人間レベル：", "射撃頻度：", "ブレード頻度：", "ロック精度：", "回避率：", "ジャンプ頻度：", "戦闘距離：",
 };
 
@@ -101,12 +101,12 @@ void ColorAndPilotPage::buildColors(QWidget* panel)
 void ColorAndPilotPage::buildLogic(QWidget* panel)
 {
     caption("ランカーロジック", panel, kMargin, kBevelY + 10, 200);
-    for (int n = 1; n <= rivet::PilotLogic::kSettingCount; ++n) {
+    for (int n = 1; n <= rivet::PilotSettings::kSettingCount; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
         const int y = kLogicTop + static_cast<int>(i) * kLogicStep;
         caption(kLogicCaptions[i], panel, kMargin, y + 7, 130);
-        QSlider* bar = slider(QString("tbL%1").arg(n), panel, rivet::PilotLogic::minimum(n),
-                              rivet::PilotLogic::maximum(n), n == 1 ? 1 : 10);
+        QSlider* bar = slider(QString("tbL%1").arg(n), panel, rivet::PilotSettings::minimum(n),
+                              rivet::PilotSettings::maximum(n), n == 1 ? 1 : 10);
         bar->setGeometry(140, y, 330, kRowHeight);
         m_logicSliders[i] = bar;
         QLineEdit* field = boldField(QString("edL%1").arg(n), panel);
@@ -133,15 +133,17 @@ void ColorAndPilotPage::connectControls()
         connect(m_channelFields[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this,
                 [this, channel](const QString& text) { Q_EMIT channelFieldEdited(channel, text); });
     }
-    for (int n = 1; n <= rivet::PilotLogic::kSettingCount; ++n) {
+    for (int n = 1; n <= rivet::PilotSettings::kSettingCount; ++n) {
         connect(m_logicSliders[static_cast<std::size_t>(n - 1)], &QSlider::valueChanged, this,
                 [this, n](int position) { Q_EMIT logicSliderMoved(n, position); });
     }
 }
 
-void ColorAndPilotPage::showEditors(const rivet::ColorEditor& colors, const rivet::PilotLogic& logic)
+void ColorAndPilotPage::showMachine(const rivet::MachineDocument& document)
 {
-    m_grid->showEditor(&colors);
+    const rivet::ColorEditor& colors = document.colorEditor();
+    const rivet::PilotSettings& logic = document.machine().pilot;
+    m_grid->showColors(&colors, &document.machine().colors);
     m_grid->setToolTip(QString::fromStdString(colors.hint()).replace('\r', '\n'));
     for (int i = 0; i < 3; ++i) {
         showValueQuietly(m_channelSliders[static_cast<std::size_t>(i)], colors.slider(kChannels[i]));
@@ -149,7 +151,7 @@ void ColorAndPilotPage::showEditors(const rivet::ColorEditor& colors, const rive
                         QString::fromStdString(colors.field(kChannels[i])));
     }
     m_lineColor->setText(QString::fromStdString(colors.lineColor()));
-    for (int n = 1; n <= rivet::PilotLogic::kSettingCount; ++n) {
+    for (int n = 1; n <= rivet::PilotSettings::kSettingCount; ++n) {
         showValueQuietly(m_logicSliders[static_cast<std::size_t>(n - 1)], logic.value(n));
         showTextQuietly(m_logicFields[static_cast<std::size_t>(n - 1)], QString::fromStdString(logic.displayText(n)));
     }

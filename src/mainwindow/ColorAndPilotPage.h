@@ -1,7 +1,6 @@
 #pragma once
 
-#include "appearance/ColorEditor.h"
-#include "appearance/PilotLogic.h"
+#include "document/MachineDocument.h"
 
 #include <QWidget>
 
@@ -14,8 +13,8 @@ class QSlider;
 
 // The page "その他": the colour scheme editor (the grid, a slider and a field per channel, the
 // current cell's summary) and the seven pilot-logic settings. The widgets hold nothing of
-// their own: the page reports what the player does, the main window passes it to the
-// assembly's colour editor or pilot logic, and showEditors writes everything back.
+// their own: the page reports what the player does, the machine's editor passes it to the
+// document, and showMachine writes everything back.
 class ColorAndPilotPage : public QWidget
 {
     Q_OBJECT
@@ -24,7 +23,7 @@ public:
     explicit ColorAndPilotPage(QWidget* parent = nullptr);
 
     // Writes the grid, the channel controls and the pilot settings without raising events.
-    void showEditors(const rivet::ColorEditor& colors, const rivet::PilotLogic& logic);
+    void showMachine(const rivet::MachineDocument& document);
 
 Q_SIGNALS:
     // The colour grid: a press on a cell, a key press (ctrlOnly: Ctrl and nothing else held),
@@ -48,6 +47,6 @@ private:
     std::array<QSlider*, 3> m_channelSliders {};
     std::array<QLineEdit*, 3> m_channelFields {};
     QLabel* m_lineColor = nullptr;
-    std::array<QSlider*, rivet::PilotLogic::kSettingCount> m_logicSliders {};
-    std::array<QLineEdit*, rivet::PilotLogic::kSettingCount> m_logicFields {};
+    std::array<QSlider*, rivet::PilotSettings::kSettingCount> m_logicSliders {};
+    std::array<QLineEdit*, rivet::PilotSettings::kSettingCount> m_logicFields {};
 };

@@ -1,13 +1,7 @@
 #include "mainwindow/MainWindow.h"
 
-#include "common/ErrorText.h"
-#include "common/TextFile.h"
-#include "document/AssemblyFile.h"
-#include "document/NewAssembly.h"
-#include "mainwindow/ColorAndPilotPage.h"
-#include "mainwindow/PartsPage.h"
+#include "mainwindow/MachineEditor.h"
 #include "startup/Settings.h"
-#include "widgets/Dialogs.h"
 #include "widgets/Fonts.h"
 #include "widgets/Guarded.h"
 #include "windows/AuxiliaryWindows.h"
@@ -18,32 +12,23 @@
 #include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTabWidget>
 
 MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent)
-    , m_assembly(std::make_unique<rivet::Assembly>(m_workspace.table))
 {
     setObjectName("asmForm");
     setWindowTitle("Kosmoアセンブルツール ");
     setFont(Fonts::toolFont()); // the fixed layout, whatever font the desktop's theme sets
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    buildActions();
     buildMenus();
-    m_pages = new QTabWidget(this);
-    m_pages->setObjectName("PageControl1");
-    m_pages->setFixedSize(569, 475);
-    m_partsPage = new PartsPage;
-    m_colorAndPilotPage = new ColorAndPilotPage;
-    m_pages->addTab(m_partsPage, "機体構成");
-    m_pages->addTab(m_colorAndPilotPage, "その他");
-    setCentralWidget(m_pages);
+    buildToolBar();
     m_windows = new AuxiliaryWindows(this);
-    connectPartsPage();
-    connectColorAndPilotPage();
-    connectActions();
-    connectPreviews();
-    connectOptimiser();
+    m_editor = new MachineEditor(m_workspace, *m_windows, this);
+    setCentralWidget(m_editor);
+    routeToEditor();
+    followEditor();
     startUp(arguments);
 }
 
@@ -54,16 +39,10 @@ MainWindow::~MainWindow()
     m_windows->destroyAll();
 }
 
-void MainWindow::guarded(const std::function<void()>& handler)
-{
-    runGuarded(this, handler);
-    runGuarded(this, [this] { refreshControls(); });
-}
-
 void MainWindow::startUp(const QStringList& arguments)
 {
     // The first page, at a fixed size, in the middle of the desktop.
-    m_pages->setCurrentIndex(0);
+    m_editor->setCurrentIndex(0);
     adjustSize();
     setFixedSize(sizeHint());
     if (QScreen* screen = QApplication::primaryScreen()) {
@@ -73,49 +52,32 @@ void MainWindow::startUp(const QStringList& arguments)
     // on as far as it got.
     const bool started = runGuarded(
         this, [&] { rivet::startUp(m_workspace, rivet::Paths::forExecutable(rivet::Paths::executablePath())); });
-    mnLongList->setChecked(m_workspace.longList);
-    m_partsPage->fillSelectors(m_workspace.table, m_workspace.loadedSlots);
-    if (started) {
-        runGuarded(this, [&] {
-            m_partsPage->fillOptionBoxes(m_workspace.table);
-            // The machine a fresh start shows; the drop-down lengths follow the setting read
-            // now, so a change of "ロングリスト" shows at the next start.
-            rivet::prepareNewAssembly(*m_assembly);
-            m_partsPage->setDropDownLengths(mnLongList->isChecked());
-            openCommandLineFile(arguments);
-            reevaluate();
-            m_assembly->logic().rangeChange();
-        });
+    m_longListAction->setChecked(m_workspace.longList);
+    m_editor->start(started, m_longListAction->isChecked(), arguments);
+    if (!catalogueReady()) {
+        runGuarded(this, [this] { refuseWork(); });
     }
-    runGuarded(this, [this] {
-        if (!catalogueReady()) {
-            refuseWork();
+}
+
+void MainWindow::followEditor()
+{
+    connect(m_editor, &MachineEditor::captionChanged, this, &QWidget::setWindowTitle);
+    connect(m_editor, &MachineEditor::statusRequested, this, &MainWindow::showStatus);
+    connect(m_editor, &MachineEditor::documentShown, this, [this] {
+        m_saveAction->setEnabled(m_editor->saveEnabled());
+        if (catalogueReady()) {
+            m_windows->showMachine(m_editor->document().evaluation());
         }
-        refreshControls();
     });
 }
 
-void MainWindow::openCommandLineFile(const QStringList& arguments)
-{
-    if (arguments.isEmpty()) {
-        return;
-    }
-    const std::string path = arguments.first().toStdString();
-    if (!rivet::fileExists(path)) {
-        return; // a name that is not there is ignored without a message
-    }
-    rivet::loadAssembly(*m_assembly, path);
-    m_assembly->setCurrentFile(path);
-    showCurrentFileAsCaption();
-}
-
 // After a catalogue failure the table is half loaded: nothing may read it. The pages and
-// every action that works on the assembly stay disabled; closing and the about box remain.
+// every action that works on the machine stay disabled; closing and the about box remain.
 void MainWindow::refuseWork()
 {
-    m_pages->setEnabled(false);
-    for (QAction* action : {acOpenfile, acSave, acSaveas, acTextoutput, acHtmloutput, acDamageform, acPrintform,
-                            m_copyToClipboard, acCompare, acOptimise}) {
+    for (QAction* action :
+         {m_openAction, m_saveAction, m_saveAsAction, m_textExportAction, m_htmlExportAction, m_damageCalculatorAction,
+          m_printAction, m_copyToClipboardAction, m_compareAction, m_optimiseAction}) {
         action->setEnabled(false);
     }
     // A notice of its own in the status bar, not a status message: a message is cut at the
@@ -143,8 +105,10 @@ void MainWindow::fitStatusBar()
 
 void MainWindow::showStatus(const QString& text)
 {
-    fitStatusBar();
-    statusBar()->showMessage(text);
+    runGuarded(this, [&] {
+        fitStatusBar();
+        statusBar()->showMessage(text);
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -163,15 +127,5 @@ void MainWindow::saveSettings()
         return;
     }
     // The window closes even when the settings cannot be written.
-    runGuarded(this, [&] { rivet::writeLongList(m_workspace.paths.settingsFile, mnLongList->isChecked()); });
-}
-
-void MainWindow::refreshControls()
-{
-    m_partsPage->showAssembly(*m_assembly, catalogueReady());
-    m_colorAndPilotPage->showEditors(m_assembly->colors(), m_assembly->logic());
-    acSave->setEnabled(catalogueReady() && m_assembly->modified());
-    if (catalogueReady()) {
-        m_windows->showMachine(m_assembly->evaluation());
-    }
+    runGuarded(this, [&] { rivet::writeLongList(m_workspace.paths.settingsFile, m_longListAction->isChecked()); });
 }

@@ -1,23 +1,20 @@
-// The tools of the main window: the twelve catalogue buttons open the parts-list viewer, the
-// damage calculator, the about dialog and the registration of ".asm" files.
+// The main window's own tools, which work on the window rather than on its machine: printing
+// the window, the about dialog and the registration of ".asm" files.
 #include "mainwindow/MainWindow.h"
 
+#include "common/Failure.h"
 #include "desktop/DesktopRegistry.h"
 #include "desktop/FileAssociation.h"
-#include "mainwindow/PartsPage.h"
 #include "widgets/BackgroundPrograms.h"
+#include "widgets/DesktopServices.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Guarded.h"
 #include "windows/AboutDialog.h"
 #include "windows/AuxiliaryWindows.h"
-#include "windows/DamageCalculatorWindow.h"
-#include "windows/PartsListWindow.h"
 
-#include <QPushButton>
+#include <QMenuBar>
 
 namespace {
-
-constexpr int kOptionButton = 12; // bb12: the option list has no selector
 
 const char* const kAssociationQuestion = "*.asmファイルをこのソフトに関連付けますか？";
 const char* const kAssociationDone = "拡張子「asm」をこのソフトに関連付けました。\n"
@@ -25,34 +22,6 @@ const char* const kAssociationDone = "拡張子「asm」をこのソフトに関
                                      "このソフトが自動的に起動します。";
 
 } // namespace
-
-void MainWindow::showPartsList(QPushButton* button)
-{
-    if (!catalogueReady()) {
-        return;
-    }
-    // "bb04": the digits pick the selector cb4; the tag is the slot whose file is listed.
-    const int number = button->objectName().mid(2, 2).toInt();
-    const int slot = button->property("tag").toInt();
-    PartsListWindow* list = m_windows->partsList();
-    list->loadCatalogueFile(m_workspace.paths.dataDir + rivet::slotFileNames.at(static_cast<std::size_t>(slot)));
-    if (number >= kOptionButton) {
-        list->setTarget(0);
-    } else {
-        list->setTarget(number);
-        list->selectRow(m_assembly->position(number) + 1);
-    }
-    list->show();
-    list->raise();
-    list->activateWindow();
-}
-
-void MainWindow::showDamageCalculator()
-{
-    // The calculator starts from the figures as the window shows them: "coefficient/total".
-    m_windows->damageCalculator()->fillFromAssembly(m_partsPage->figureText(8).toStdString(),
-                                                    m_partsPage->figureText(9).toStdString());
-}
 
 void MainWindow::registerFileType()
 {
@@ -88,4 +57,22 @@ void MainWindow::registerFileType()
 void MainWindow::showAbout()
 {
     m_windows->about()->exec();
+}
+
+void MainWindow::print()
+{
+    if (!Dialogs::current().confirmPrint(this)) {
+        return;
+    }
+    // The client area: everything below the menu bar, as it is displayed now.
+    const int top = menuBar()->isVisible() ? menuBar()->height() : 0;
+    const QImage image = grab(QRect(0, top, width(), height() - top)).toImage();
+    switch (DesktopServices::current().printImage(image)) {
+    case DesktopServices::PrintResult::Printed:
+        break;
+    case DesktopServices::PrintResult::NoDefaultPrinter:
+        throw rivet::Failure("デフォルト プリンタが存在しません");
+    case DesktopServices::PrintResult::Failed:
+        throw rivet::Failure("印刷できませんでした");
+    }
 }

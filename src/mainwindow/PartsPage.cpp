@@ -26,7 +26,7 @@ constexpr int kCaptionWidth = 120;
 constexpr int kValueWidth = 65;
 
 // Drop-down lengths of cb1..cb11 with the long list on, and with it off.
-constexpr int kLongListLengths[rivet::kSelectorCount] = {40, 40, 40, 40, 40, 40, 40, 40, 40, 20, 20};
+constexpr std::array<int, rivet::kSelectorCount> kLongListLengths = {40, 40, 40, 40, 40, 40, 40, 40, 40, 20, 20};
 constexpr int kShortListLength = 5;
 
 QString twoDigits(int n)
@@ -85,19 +85,21 @@ void PartsPage::buildSlots(QWidget* panel)
         const int y = firstSlotY + i * kRowStep;
         const QString name = "bb" + twoDigits(i + 1);
         // bb01..bb11 stand beside cb1..cb11 and list their slots; bb12 lists the options.
+        const auto index = static_cast<std::size_t>(i);
         const bool options = i == rivet::kSelectorCount;
-        const QString caption = options ? QString("Option") : QString::fromUtf8(rivet::selectorCaption(i + 1));
+        const QString caption
+            = options ? QString("Option") : QString::fromUtf8(rivet::selectorCaption(rivet::selectorAt(index)));
         QPushButton* slotButton = button(name.toLatin1().constData(), caption, panel, QRect(4, y, kButtonWidth, 20));
         // The tag is the slot whose catalogue file the button lists.
-        slotButton->setProperty("tag", options ? rivet::OptionSlot : rivet::slotOfSelector(i + 1));
+        slotButton->setProperty("tag", options ? rivet::OptionSlot : rivet::slotOfSelector(rivet::selectorAt(index)));
         slotButton->setToolTip((options ? QString("オプション") : caption) + "の部品一覧を開く");
-        m_slotButtons[static_cast<std::size_t>(i)] = slotButton;
+        m_slotButtons[index] = slotButton;
         if (i < rivet::kSelectorCount) {
             auto* selector = new QComboBox(panel);
             selector->setObjectName(QString("cb%1").arg(i + 1));
             selector->setGeometry(kFieldX, y, kSelectorWidth, 20);
             selector->setEditable(false);
-            m_selectors[static_cast<std::size_t>(i)] = selector;
+            m_selectors[index] = selector;
         }
     }
 
@@ -109,7 +111,7 @@ void PartsPage::buildSlots(QWidget* panel)
         const int row = (n - 1) / 3;
         const int column = (n - 1) % 3;
         box->setGeometry(8 + column * 88, optionsY + row * 19, 86, 19);
-        m_optionBoxes[static_cast<std::size_t>(n - 1)] = box;
+        m_optionBoxes[rivet::optionIndex(n)] = box;
     }
 }
 
@@ -122,22 +124,24 @@ void PartsPage::buildFigures(QWidget* panel)
 
     // Figure captions are padded with blanks to 18 columns (full-width characters count two)
     // so that the colons line up in the monospaced font.
-    for (int i = 0; i < rivet::kFigureCount; ++i) {
-        const int y = 6 + i * kFigureStep;
-        auto* label = new QLabel(QString::fromStdString(rivet::paddedFigureCaption(i)), panel);
-        label->setObjectName(QString("lbCaption%1").arg(i + 1));
+    for (rivet::Figure f : rivet::allFigures()) {
+        const rivet::FigureDescriptor& figure = rivet::describe(f);
+        const int row = static_cast<int>(rivet::figureIndex(f));
+        const int y = 6 + row * kFigureStep;
+        auto* label = new QLabel(QString::fromStdString(rivet::paddedFigureCaption(f)), panel);
+        label->setObjectName(QString("lbCaption%1").arg(row + 1));
         label->setGeometry(kFigureX, y, kCaptionWidth, 16);
         auto* value = new QLabel(panel);
-        value->setObjectName(rivet::figureLabelName(i));
+        value->setObjectName(figure.labelName);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setGeometry(kFigureX + kCaptionWidth, y, kValueWidth, 16);
-        m_figureLabels[static_cast<std::size_t>(i)] = value;
-        if (*rivet::verdictLabelName(i)) {
+        m_figureLabels[f] = value;
+        if (figure.hasVerdict()) {
             auto* verdict = new QLabel(panel);
-            verdict->setObjectName(rivet::verdictLabelName(i));
+            verdict->setObjectName(figure.verdictLabelName);
             verdict->setGeometry(kFigureX + kCaptionWidth + kValueWidth + 4, y,
                                  560 - (kFigureX + kCaptionWidth + kValueWidth + 4), 16);
-            m_verdictLabels[static_cast<std::size_t>(i)] = verdict;
+            m_verdictLabels[f] = verdict;
         }
     }
 }
@@ -173,12 +177,12 @@ void PartsPage::connectControls()
     connect(m_inputFilter, &ShiftJisInputFilter::refused, this, &PartsPage::characterRefused);
 
     // Bound to the player's choice, not to the index: setting an item from code raises nothing.
-    for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
-        connect(m_selectors[static_cast<std::size_t>(selector - 1)], &QComboBox::activated, this,
+    for (rivet::Selector selector : rivet::allSelectors()) {
+        connect(m_selectors[rivet::selectorIndex(selector)], &QComboBox::activated, this,
                 [this, selector](int item) { Q_EMIT partChosen(selector, item); });
     }
     for (int n = 1; n <= rivet::kOptionCount; ++n) {
-        connect(m_optionBoxes[static_cast<std::size_t>(n - 1)], &QCheckBox::clicked, this,
+        connect(m_optionBoxes[rivet::optionIndex(n)], &QCheckBox::clicked, this,
                 [this, n](bool ticked) { Q_EMIT optionClicked(n, ticked); });
     }
     const std::pair<QLineEdit*, rivet::TextField> fields[] = {{m_machineName, rivet::TextField::MachineName},
@@ -208,9 +212,9 @@ void PartsPage::fillSelectors(const rivet::PartsTable& table, int loadedSlots)
         for (const auto& item : table.selectorItems(slot)) {
             texts << QString::fromStdString(item);
         }
-        for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
+        for (rivet::Selector selector : rivet::allSelectors()) {
             if (rivet::slotOfSelector(selector) == slot) {
-                QComboBox* box = m_selectors[static_cast<std::size_t>(selector - 1)];
+                QComboBox* box = m_selectors[rivet::selectorIndex(selector)];
                 const QSignalBlocker blocker(box);
                 box->clear();
                 box->addItems(texts);
@@ -223,7 +227,7 @@ void PartsPage::fillSelectors(const rivet::PartsTable& table, int loadedSlots)
 void PartsPage::fillOptionBoxes(const rivet::PartsTable& table)
 {
     for (int n = 1; n <= rivet::kOptionCount; ++n) {
-        QCheckBox* box = m_optionBoxes[static_cast<std::size_t>(n - 1)];
+        QCheckBox* box = m_optionBoxes[rivet::optionIndex(n)];
         if (const rivet::Part* option = table.option(n)) {
             box->setText(QString::fromStdString(option->name));
             box->setToolTip(QString::fromStdString(option->description));
@@ -237,47 +241,48 @@ void PartsPage::fillOptionBoxes(const rivet::PartsTable& table)
 
 void PartsPage::setDropDownLengths(bool longList)
 {
-    for (int i = 0; i < rivet::kSelectorCount; ++i) {
-        m_selectors[static_cast<std::size_t>(i)]->setMaxVisibleItems(longList ? kLongListLengths[i] : kShortListLength);
+    for (std::size_t i = 0; i < m_selectors.size(); ++i) {
+        m_selectors[i]->setMaxVisibleItems(longList ? kLongListLengths[i] : kShortListLength);
     }
 }
 
-void PartsPage::showAssembly(const rivet::Assembly& assembly, bool withFigures)
+void PartsPage::showMachine(const rivet::MachineDocument& document, bool withFigures)
 {
+    const rivet::Machine& machine = document.machine();
     m_showing = true;
-    for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
-        QComboBox* box = m_selectors[static_cast<std::size_t>(selector - 1)];
-        const int position = assembly.position(selector);
+    for (rivet::Selector selector : rivet::allSelectors()) {
+        QComboBox* box = m_selectors[rivet::selectorIndex(selector)];
+        const int position = machine.selection.position(selector);
         if (box->currentIndex() != position) {
             const QSignalBlocker blocker(box);
             box->setCurrentIndex(position);
         }
     }
     for (int n = 1; n <= rivet::kOptionCount; ++n) {
-        QCheckBox* box = m_optionBoxes[static_cast<std::size_t>(n - 1)];
+        QCheckBox* box = m_optionBoxes[rivet::optionIndex(n)];
         const QSignalBlocker blocker(box);
-        box->setChecked(assembly.option(n));
+        box->setChecked(machine.selection.option(n));
     }
-    showTextQuietly(m_machineName, QString::fromStdString(assembly.text(rivet::TextField::MachineName)));
-    showTextQuietly(m_pilotName, QString::fromStdString(assembly.text(rivet::TextField::PilotName)));
-    showTextQuietly(m_emblem, QString::fromStdString(assembly.text(rivet::TextField::Emblem)));
-    showTextQuietly(m_picture, QString::fromStdString(assembly.text(rivet::TextField::MachinePicture)));
-    const QString memo = QString::fromStdString(assembly.memo());
+    showTextQuietly(m_machineName, QString::fromStdString(machine.machineName));
+    showTextQuietly(m_pilotName, QString::fromStdString(machine.pilotName));
+    showTextQuietly(m_emblem, QString::fromStdString(machine.emblem));
+    showTextQuietly(m_picture, QString::fromStdString(machine.picture));
+    const QString memo = QString::fromStdString(machine.description);
     if (m_memo->toPlainText() != memo) {
         m_memo->setPlainText(memo);
     }
     if (withFigures) {
-        showFigures(assembly);
+        showFigures(document);
     }
     m_showing = false;
 }
 
-void PartsPage::showFigures(const rivet::Assembly& assembly)
+void PartsPage::showFigures(const rivet::MachineDocument& document)
 {
-    const auto& figures = assembly.figures();
-    for (int i = 0; i < rivet::kFigureCount; ++i) {
-        const rivet::FigureText& figure = figures[static_cast<std::size_t>(i)];
-        QLabel* value = m_figureLabels[static_cast<std::size_t>(i)];
+    const auto& figures = document.evaluation().figures;
+    for (rivet::Figure f : rivet::allFigures()) {
+        const rivet::FigureText& figure = figures[f];
+        QLabel* value = m_figureLabels[f];
         value->setText(QString::fromStdString(figure.text));
         // Only a warning sets a colour of its own; any other figure takes the desktop's text
         // colour, also after the desktop changes its palette (a dark theme).
@@ -286,17 +291,12 @@ void PartsPage::showFigures(const rivet::Assembly& assembly)
             palette.setColor(QPalette::WindowText, warningColor());
         }
         value->setPalette(palette);
-        if (QLabel* verdict = m_verdictLabels[static_cast<std::size_t>(i)]) {
+        if (QLabel* verdict = m_verdictLabels[f]) {
             verdict->setText(QString::fromStdString(figure.verdict.value_or("")));
         }
     }
-    for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
-        m_selectors[static_cast<std::size_t>(selector - 1)]->setToolTip(
-            QString::fromStdString(assembly.selectorHint(selector)));
+    for (rivet::Selector selector : rivet::allSelectors()) {
+        m_selectors[rivet::selectorIndex(selector)]->setToolTip(
+            QString::fromStdString(document.selectorHint(selector)));
     }
-}
-
-QString PartsPage::figureText(int index) const
-{
-    return m_figureLabels.at(static_cast<std::size_t>(index))->text();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/PartsTable.h"
-#include "document/Assembly.h"
+#include "document/MachineDocument.h"
 #include "evaluation/FigureTexts.h"
 
 #include <QWidget>
@@ -18,8 +18,8 @@ class ShiftJisInputFilter;
 
 // The page "機体構成": names, the eleven slot selectors with their catalogue buttons and the
 // thirteen option boxes on the left; the sixteen figures with their verdicts, the description
-// and the picture files on the right. It shows an assembly and reports what the player does;
-// the main window changes the assembly.
+// and the picture files on the right. It shows a machine and reports what the player does;
+// the machine's editor changes the machine.
 class PartsPage : public QWidget
 {
     Q_OBJECT
@@ -36,17 +36,13 @@ public:
     // How many items a selector drops down: long lists or five items.
     void setDropDownLengths(bool longList);
 
-    // Writes every control from the assembly without raising the player's events; the
+    // Writes every control from the document without raising the player's events; the
     // figures too when the catalogue is there to compute them.
-    void showAssembly(const rivet::Assembly& assembly, bool withFigures);
-    // The sixteen figures, their colours and verdicts, and the selectors' hints.
-    void showFigures(const rivet::Assembly& assembly);
-    // The text of value label ed<index + 1>.
-    QString figureText(int index) const;
+    void showMachine(const rivet::MachineDocument& document, bool withFigures);
 
 Q_SIGNALS:
-    // The player chose item `item` in selector cb<selector>.
-    void partChosen(int selector, int item);
+    // The player chose item `item` in the selector.
+    void partChosen(rivet::Selector selector, int item);
     void optionClicked(int n, bool ticked);
     void textEdited(rivet::TextField field, const QString& text);
     void memoEdited(const QString& text);
@@ -54,9 +50,9 @@ Q_SIGNALS:
     void nameNoticeRequested();
     // A catalogue button (bb01..bb12) was pressed.
     void partsListRequested(QPushButton* button);
-    // While a selector's list is open, item `item` of cb<selector> is highlighted (by the
-    // mouse or the keys); anchor is its line across the list, in global coordinates.
-    void previewRequested(int selector, int item, const QRect& anchor);
+    // While a selector's list is open, its item `item` is highlighted (by the mouse or the
+    // keys); anchor is its line across the list, in global coordinates.
+    void previewRequested(rivet::Selector selector, int item, const QRect& anchor);
     // The list closed.
     void previewEnded();
 
@@ -74,7 +70,9 @@ private:
     void connectControls();
     // The open lists of the selectors report their highlighted item (PartsPagePreview.cpp).
     void watchDropDowns();
-    void requestPreview(int selector, int item);
+    void requestPreview(rivet::Selector selector, int item);
+    // The sixteen figures, their colours and verdicts, and the selectors' hints.
+    void showFigures(const rivet::MachineDocument& document);
 
     QLineEdit* m_machineName = nullptr;
     QLineEdit* m_pilotName = nullptr;
@@ -87,7 +85,7 @@ private:
     std::array<QComboBox*, rivet::kSelectorCount> m_selectors {};
     std::array<QCheckBox*, rivet::kOptionCount> m_optionBoxes {};
     std::array<QPushButton*, 12> m_slotButtons {};
-    std::array<QLabel*, rivet::kFigureCount> m_figureLabels {};
-    std::array<QLabel*, rivet::kFigureCount> m_verdictLabels {};
-    bool m_showing = false; // controls are being written from the assembly
+    rivet::PerFigure<QLabel*> m_figureLabels {};
+    rivet::PerFigure<QLabel*> m_verdictLabels {};
+    bool m_showing = false; // controls are being written from the machine
 };

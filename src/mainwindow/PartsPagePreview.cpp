@@ -10,8 +10,8 @@
 
 void PartsPage::watchDropDowns()
 {
-    for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
-        QComboBox* box = m_selectors[static_cast<std::size_t>(selector - 1)];
+    for (rivet::Selector selector : rivet::allSelectors()) {
+        QComboBox* box = m_selectors[rivet::selectorIndex(selector)];
         connect(box, qOverload<int>(&QComboBox::highlighted), this,
                 [this, selector](int item) { requestPreview(selector, item); });
         // The frame the list drops down in: its showing and hiding open and end the preview.
@@ -19,9 +19,9 @@ void PartsPage::watchDropDowns()
     }
 }
 
-void PartsPage::requestPreview(int selector, int item)
+void PartsPage::requestPreview(rivet::Selector selector, int item)
 {
-    QComboBox* box = m_selectors[static_cast<std::size_t>(selector - 1)];
+    QComboBox* box = m_selectors[rivet::selectorIndex(selector)];
     QAbstractItemView* list = box->view();
     QWidget* frame = list->window();
     if (!frame->isVisible() || item < 0 || item >= box->count()) {
@@ -38,8 +38,8 @@ void PartsPage::requestPreview(int selector, int item)
 bool PartsPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
-        for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
-            QComboBox* box = m_selectors[static_cast<std::size_t>(selector - 1)];
+        for (rivet::Selector selector : rivet::allSelectors()) {
+            QComboBox* box = m_selectors[rivet::selectorIndex(selector)];
             if (watched != box->view()->window()) {
                 continue;
             }

@@ -20,11 +20,10 @@ bool BranchAndBound::bound(int depth, const Node& node, Key& key)
         return false;
     }
     key.options = node.options;
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
+    for (Selector selector : allSelectors()) {
         const int level = m_space.levelOf(selector);
-        key.positions[static_cast<std::size_t>(selector - 1)] = level < depth
-            ? node.positions[static_cast<std::size_t>(selector - 1)]
-            : domains.leastValue[static_cast<std::size_t>(level)];
+        key.positions[selectorIndex(selector)] = level < depth ? node.positions[selectorIndex(selector)]
+                                                               : domains.leastValue[static_cast<std::size_t>(level)];
     }
     if (!m_space.sumsExact()) {
         // Sums that could wrap in the evaluation prove nothing: search everything.
@@ -52,7 +51,7 @@ bool BranchAndBound::bound(int depth, const Node& node, Key& key)
             return false;
         }
     }
-    const int goal = m_request.goalFigure;
+    const Figure goal = m_request.goalFigure;
     const Interval range = m_figures.figure(goal, least, most, node.effects);
     const double high = m_figures.soundCeiling(goal, range.high);
     if (range.empty || high < range.low) {

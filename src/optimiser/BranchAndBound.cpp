@@ -123,8 +123,8 @@ BranchAndBound::Node BranchAndBound::childOf(int depth, const Node& node, int ch
     for (std::size_t f = 0; f < kFieldCount; ++f) {
         child.sums[f] += c.sums[f];
     }
-    if (level.selector != 0) {
-        child.positions[static_cast<std::size_t>(level.selector - 1)] = c.value;
+    if (level.selector) {
+        child.positions[selectorIndex(*level.selector)] = c.value;
         if (level.selector == LegsSelector) {
             child.legs = choice;
         } else if (level.selector == ArmsSelector) {
@@ -136,7 +136,7 @@ BranchAndBound::Node BranchAndBound::childOf(int depth, const Node& node, int ch
         return child;
     }
     if (c.value != 0) {
-        child.options = static_cast<std::uint16_t>(child.options | (1u << (level.option - 1)));
+        child.options = static_cast<std::uint16_t>(child.options | (1u << optionIndex(level.option)));
     }
     if (Tick* tick = child.effects.of(level.option)) {
         *tick = tickOf(c.value != 0);
@@ -161,7 +161,7 @@ void BranchAndBound::evaluate(const Node& node)
     Selection selection = m_request.start;
     selection.positions = node.positions;
     for (int n = 1; n <= kOptionCount; ++n) {
-        selection.setOption(n, (node.options >> (n - 1)) & 1u);
+        selection.setOption(n, (node.options >> optionIndex(n)) & 1u);
     }
     if (!isProposable(m_table, selection)) {
         return; // the domains only offer proposable machines; the evaluation decides alone

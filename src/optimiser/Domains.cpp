@@ -9,7 +9,10 @@ bool admits(const RuleClass& rules, const Level& level, const Choice& choice)
 {
     // A rule that resets a selector to NO EQUIP leaves only position 0 standing: a selector
     // without an item (-1) would change too.
-    switch (level.selector) {
+    if (!level.selector) {
+        return true;
+    }
+    switch (*level.selector) {
     case BoosterSelector:
         return !rules.caterpillar || choice.value == 0;
     case ArmWeaponSelector:

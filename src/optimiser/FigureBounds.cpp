@@ -12,23 +12,19 @@ namespace {
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 // A machine whose only figures are these boost figures: sound exactly when they are.
-bool boostSound(const BoostFigures& figures)
+MachineTotals boostOnly(const BoostFigures& figures)
 {
     MachineTotals totals;
     totals.groundBoostSpeed = figures.groundSpeed;
     totals.riseBoostSpeed = figures.riseSpeed;
     totals.riseBoostAcceleration = figures.riseAcceleration;
-    return isSound(totals);
+    return totals;
 }
 
-double pick(const BoostFigures& figures, int index)
+// A boost figure of a thrust moving a mass.
+double boostAt(const FigureDescriptor& figure, std::int64_t thrust, std::int64_t mass)
 {
-    return index == 12 ? figures.groundSpeed : index == 13 ? figures.riseSpeed : figures.riseAcceleration;
-}
-
-BoostFigures boostAt(std::int64_t thrust, std::int64_t mass)
-{
-    return boostFiguresOf(static_cast<std::int32_t>(thrust), static_cast<std::int32_t>(mass));
+    return boostOnly(boostFiguresOf(static_cast<std::int32_t>(thrust), static_cast<std::int32_t>(mass))).*figure.tenths;
 }
 
 double groundSpeedAt(std::int64_t thrust, std::int64_t mass)
@@ -50,11 +46,12 @@ std::pair<std::int64_t, std::int64_t> screenedRange(std::int64_t least, std::int
     return {low, high};
 }
 
-Interval coefficientRange(bool shell, std::int64_t least, std::int64_t most, Tick screen)
+Interval coefficientRange(Defence defence, const Sums& least, const Sums& most, const Effects& effects)
 {
-    const auto [low, high] = screenedRange(least, most, screen);
+    const Field field = defenceField(defence);
+    const auto [low, high] = screenedRange(least[field], most[field], effects.screen(defence));
     // More defence, a smaller coefficient.
-    return {defenceCoefficient(shell, high), defenceCoefficient(shell, low), false};
+    return {defenceCoefficient(defence, high), defenceCoefficient(defence, low), false};
 }
 
 // AP × 96 / coefficient: for a coefficient of one sign it is monotonic in each, so its extremes
@@ -83,7 +80,7 @@ Interval durabilityRange(const Interval& ap, const Interval& coefficient)
 
 // Thrust / mass over the box of both: least at the lowest thrust with the mass that favours it
 // least, most likewise; machines with a mass of 0 have no boost figures.
-Interval boostRange(int index, const Sums& least, const Sums& most)
+Interval boostRange(const FigureDescriptor& figure, const Sums& least, const Sums& most)
 {
     const std::int64_t t0 = least[ThrustField];
     const std::int64_t t1 = most[ThrustField];
@@ -95,9 +92,7 @@ Interval boostRange(int index, const Sums& least, const Sums& most)
     if (m1 < m0) {
         return {0, 0, true};
     }
-    const BoostFigures low = boostAt(t0, t0 >= 0 ? m1 : m0);
-    const BoostFigures high = boostAt(t1, t1 >= 0 ? m0 : m1);
-    return {pick(low, index), pick(high, index), false};
+    return {boostAt(figure, t0, t0 >= 0 ? m1 : m0), boostAt(figure, t1, t1 >= 0 ? m0 : m1), false};
 }
 
 // The stabiliser bonus a machine can get under these effect ticks, least and most.
@@ -119,10 +114,10 @@ std::pair<int, int> stabiliserBonusRange(const Effects& effects)
 
 } // namespace
 
-double defenceCoefficient(bool shell, std::int64_t total)
+double defenceCoefficient(Defence defence, std::int64_t total)
 {
     const auto t = static_cast<std::int32_t>(total);
-    return static_cast<double>(shell ? shellCoefficientOf(t) : beamCoefficientOf(t));
+    return static_cast<double>(defence == Defence::Shell ? shellCoefficientOf(t) : beamCoefficientOf(t));
 }
 
 FigureBounds::FigureBounds()
@@ -143,60 +138,40 @@ FigureBounds::FigureBounds()
     // never fall as it grows, so the sound ones end at one ground speed: a machine's boost
     // figures are sound exactly when its ground speed is at most this one.
     for (int tenths = 10000; tenths > -10000; --tenths) {
-        const BoostFigures figures = boostFiguresFromGroundSpeed(static_cast<double>(tenths) / 10.0);
-        if (boostSound(figures)) {
-            m_groundCeiling = figures.groundSpeed;
-            m_riseCeiling = figures.riseSpeed;
-            m_accelerationCeiling = figures.riseAcceleration;
+        const MachineTotals figures = boostOnly(boostFiguresFromGroundSpeed(static_cast<double>(tenths) / 10.0));
+        if (isSound(figures)) {
+            m_boostCeilings = figures;
             break;
         }
     }
 }
 
-Interval FigureBounds::figure(int index, const Sums& least, const Sums& most, const Effects& effects) const
+Interval FigureBounds::figure(Figure f, const Sums& least, const Sums& most, const Effects& effects) const
 {
-    const auto plain = [&](Field f) {
-        return Interval {static_cast<double>(least[f]), static_cast<double>(most[f]), false};
-    };
-    switch (index) {
-    case 0:
-        return plain(ApField);
-    case 1:
-        return plain(PriceField);
-    case 2:
-        return plain(WeightField);
-    case 3:
-        return plain(LoadSlackField);
-    case 4:
-        return plain(CoreSlackField);
-    case 5:
-        return plain(SlotSlackField);
-    case 6:
-        return plain(RestUseField);
-    case 7:
-        return plain(MoveUseField);
-    case 8:
-        return coefficientRange(true, least[ShellField], most[ShellField], effects.shellScreen);
-    case 9:
-        return coefficientRange(false, least[BeamField], most[BeamField], effects.beamScreen);
-    case 10:
-        return durabilityRange(plain(ApField),
-                               coefficientRange(true, least[ShellField], most[ShellField], effects.shellScreen));
-    case 11:
-        return durabilityRange(plain(ApField),
-                               coefficientRange(false, least[BeamField], most[BeamField], effects.beamScreen));
-    case 12:
-    case 13:
-    case 14:
-        return boostRange(index, least, most);
-    case 15: {
+    const FigureDescriptor& figure = describe(f);
+    switch (figure.kind) {
+    case FigureKind::Sum:
+    case FigureKind::Spare:
+    case FigureKind::EnergyUse:
+        if (const std::optional<Field> field = fieldOf(f)) {
+            return {static_cast<double>(least[*field]), static_cast<double>(most[*field]), false};
+        }
+        break;
+    case FigureKind::Coefficient:
+        return coefficientRange(figure.defence, least, most, effects);
+    case FigureKind::Durability:
+        return durabilityRange({static_cast<double>(least[ApField]), static_cast<double>(most[ApField]), false},
+                               coefficientRange(figure.defence, least, most, effects));
+    case FigureKind::Boost:
+        return boostRange(figure, least, most);
+    case FigureKind::Stability: {
         const auto [low, high] = stabiliserBonusRange(effects);
         return {static_cast<double>(least[StabilityField] + low), static_cast<double>(most[StabilityField] + high),
                 false};
     }
-    default:
-        return {0, 0, true};
     }
+    // A figure the search knows no bounds of: any number.
+    return {-kInfinity, kInfinity, false};
 }
 
 bool FigureBounds::maySound(const Sums& least, const Sums& most) const
@@ -208,23 +183,15 @@ bool FigureBounds::maySound(const Sums& least, const Sums& most) const
     // With every machine's mass positive, the slowest one must stay below the limits.
     if (least[MassField] >= 1) {
         const std::int64_t t0 = least[ThrustField];
-        return groundSpeedAt(t0, t0 >= 0 ? most[MassField] : least[MassField]) <= m_groundCeiling;
+        return groundSpeedAt(t0, t0 >= 0 ? most[MassField] : least[MassField]) <= m_boostCeilings.groundBoostSpeed;
     }
     return true;
 }
 
-double FigureBounds::soundCeiling(int index, double high) const
+double FigureBounds::soundCeiling(Figure f, double high) const
 {
-    switch (index) {
-    case 12:
-        return std::min(high, m_groundCeiling);
-    case 13:
-        return std::min(high, m_riseCeiling);
-    case 14:
-        return std::min(high, m_accelerationCeiling);
-    default:
-        return high;
-    }
+    const FigureDescriptor& figure = describe(f);
+    return figure.kind == FigureKind::Boost ? std::min(high, m_boostCeilings.*figure.tenths) : high;
 }
 
 std::int64_t FigureBounds::leastSoundMass(std::int64_t thrust) const
@@ -239,13 +206,13 @@ std::int64_t FigureBounds::leastSoundMass(std::int64_t thrust) const
     // Sound once the mass is large enough: the figures never rise as the mass grows.
     std::int64_t low = 1;
     std::int64_t high = std::numeric_limits<std::int32_t>::max();
-    if (groundSpeedAt(thrust, high) > m_groundCeiling) {
+    if (groundSpeedAt(thrust, high) > m_boostCeilings.groundBoostSpeed) {
         m_leastMass.emplace(thrust, high + 1);
         return high + 1;
     }
     while (low < high) {
         const std::int64_t middle = low + (high - low) / 2;
-        if (groundSpeedAt(thrust, middle) <= m_groundCeiling) {
+        if (groundSpeedAt(thrust, middle) <= m_boostCeilings.groundBoostSpeed) {
             high = middle;
         } else {
             low = middle + 1;

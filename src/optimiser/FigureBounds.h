@@ -23,12 +23,12 @@ class FigureBounds
 public:
     FigureBounds();
 
-    Interval figure(int index, const Sums& least, const Sums& most, const Effects& effects) const;
+    Interval figure(Figure figure, const Sums& least, const Sums& most, const Effects& effects) const;
     // False when no machine between the sums can be sound.
     bool maySound(const Sums& least, const Sums& most) const;
-    // The highest number a sound machine shows for figure ed<index + 1>: the boost figures
-    // stop below their warning limits; the others have no such ceiling.
-    double soundCeiling(int index, double high) const;
+    // The highest number a sound machine shows for a figure: the boost figures stop below
+    // their warning limits; the others have no such ceiling.
+    double soundCeiling(Figure figure, double high) const;
     // The least boost mass a sound machine with at least this thrust can have, unless its mass
     // is 0 (a machine with nothing to move has no boost figures and no warnings).
     std::int64_t leastSoundMass(std::int64_t thrust) const;
@@ -37,13 +37,11 @@ public:
 
 private:
     std::int64_t m_leastSoundSurplus = 0; // energy surplus not yet judged short of output
-    double m_groundCeiling = 0;
-    double m_riseCeiling = 0;
-    double m_accelerationCeiling = 0;
+    MachineTotals m_boostCeilings; // the highest sound boost figures; the ground speed decides
     mutable std::map<std::int64_t, std::int64_t> m_leastMass;
 };
 
 // The shell (or beam) defence coefficient of a defence total.
-double defenceCoefficient(bool shell, std::int64_t total);
+double defenceCoefficient(Defence defence, std::int64_t total);
 
 } // namespace rivet::search

@@ -31,34 +31,34 @@ template <typename Predicate> std::int64_t firstTrue(Predicate predicate)
 
 } // namespace
 
-GoalSum::GoalSum(int goalFigure, Direction direction)
-    : m_goal(goalFigure)
-    , m_direction(direction)
+GoalSum::GoalSum(Figure goal, Direction direction)
+    : m_direction(direction)
 {
-    static constexpr Field kLinear[8] = {ApField,        PriceField,     WeightField,  LoadSlackField,
-                                         CoreSlackField, SlotSlackField, RestUseField, MoveUseField};
+    const FigureDescriptor& figure = describe(goal);
     const bool higher = direction == Direction::Higher;
-    if (goalFigure >= 0 && goalFigure < 8 && goalFigure != 1) { // the price is the tie-break itself
+    const std::optional<Field> field = fieldOf(goal);
+    if (field && goal != Figure::Price) { // the price is the tie-break itself
         m_usable = true;
-        m_field = kLinear[goalFigure];
+        m_field = *field;
         m_sign = higher ? 1 : -1;
-        if (!higher && (goalFigure == 3 || goalFigure == 4 || goalFigure == 5)) {
+        if (!higher && figure.kind == FigureKind::Spare) {
             m_soundLimit = SoundLimit::Zero;
-        } else if (higher && (goalFigure == 6 || goalFigure == 7)) {
+        } else if (higher && figure.kind == FigureKind::EnergyUse) {
             m_soundLimit = SoundLimit::GeneratorOutput;
         }
-    } else if (goalFigure == 8 || goalFigure == 9) {
+    } else if (figure.kind == FigureKind::Coefficient) {
         // A smaller coefficient needs more defence.
         m_usable = true;
-        m_field = goalFigure == 8 ? ShellField : BeamField;
+        m_defence = figure.defence;
+        m_field = defenceField(figure.defence);
         m_sign = higher ? -1 : 1;
     }
 }
 
 std::int64_t GoalSum::threshold(double value, const Effects& effects) const
 {
-    if (m_goal == 8 || m_goal == 9) {
-        return defenceThreshold(value, m_goal == 8 ? effects.shellScreen : effects.beamScreen);
+    if (m_defence != Defence::None) {
+        return defenceThreshold(value, effects.screen(m_defence));
     }
     const auto v = static_cast<std::int64_t>(std::llround(value));
     return m_sign * v;
@@ -71,8 +71,7 @@ std::int64_t GoalSum::defenceThreshold(double value, Tick screen) const
     if (known != m_known.end()) {
         return known->second;
     }
-    const bool shell = m_goal == 8;
-    const auto coefficient = [shell](std::int64_t total) { return defenceCoefficient(shell, total); };
+    const auto coefficient = [this](std::int64_t total) { return defenceCoefficient(m_defence, total); };
     const bool lower = m_direction == Direction::Lower;
     std::int64_t result = 0;
     bool first = true;

@@ -16,7 +16,7 @@ namespace rivet::search {
 class GoalSum
 {
 public:
-    GoalSum(int goalFigure, Direction direction);
+    GoalSum(Figure goal, Direction direction);
 
     // Where soundness caps the sum the goal pushes: spare loads and free slots do not fall
     // below 0, the energy used does not pass the generator's output.
@@ -33,7 +33,7 @@ public:
 private:
     std::int64_t defenceThreshold(double value, Tick screen) const;
 
-    int m_goal;
+    Defence m_defence = Defence::None; // a coefficient's
     Direction m_direction;
     bool m_usable = false;
     Field m_field = ApField;

@@ -2,7 +2,6 @@
 
 #include "evaluation/AssemblyRules.h"
 #include "evaluation/PartTraits.h"
-#include "evaluation/Verdicts.h"
 #include "optimiser/BranchAndBound.h"
 
 #include <algorithm>
@@ -11,14 +10,9 @@ namespace rivet {
 
 namespace {
 
-bool holdsTwoSlotWeapon(const PartsTable& table, const Selection& selection, int selector)
+bool holdsTwoSlotWeapon(const PartsTable& table, const Selection& selection, Selector selector)
 {
     return isTwoSlotWeapon(selectedPart(table, selection, selector));
-}
-
-bool shortOfOutput(std::int32_t surplus, std::int32_t fullScale)
-{
-    return energyVerdict(surplus, fullScale).text == "出力不足";
 }
 
 } // namespace
@@ -67,16 +61,18 @@ bool isProposable(const PartsTable& table, const Selection& selection)
 
 bool isSound(const MachineTotals& t)
 {
-    // The warnings and energy verdicts the window shows for ed4..ed8 and ed13..ed15.
-    return !loadVerdict(t.spareLoad).warning && !loadVerdict(t.coreSpareLoad).warning
-        && !slotVerdict(t.coreSlots, t.usedSlots).warning
-        && !shortOfOutput(static_cast<std::int32_t>(std::int64_t {t.generatorOutput} - t.restEnergyUse),
-                          kRestEnergyScale)
-        && !shortOfOutput(static_cast<std::int32_t>(std::int64_t {t.generatorOutput} - t.moveEnergyUse),
-                          kMoveEnergyScale)
-        && !boostVerdict(t.groundBoostSpeed, kGroundBoostLimit).warning
-        && !boostVerdict(t.riseBoostSpeed, kRiseSpeedLimit).warning
-        && !boostVerdict(t.riseBoostAcceleration, kRiseAccelerationLimit).warning;
+    for (Figure f : allFigures()) {
+        const FigureDescriptor& figure = describe(f);
+        const bool judged = figure.warns || figure.kind == FigureKind::EnergyUse;
+        if (!judged) {
+            continue;
+        }
+        const Verdict verdict = figure.verdict(figure, t);
+        if ((figure.warns && verdict.warning) || verdict.text == kShortOfOutput) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace rivet

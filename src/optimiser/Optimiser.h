@@ -13,11 +13,11 @@
 
 namespace rivet {
 
-// A bound the player puts on one figure's number: ed<figure + 1> >= value or <= value.
+// A bound the player puts on one figure's number: at least or at most the value.
 struct Requirement
 {
     enum class Kind { AtLeast, AtMost };
-    int figure = 0; // 0..15 for ed1..ed16
+    Figure figure = Figure::Ap;
     Kind kind = Kind::AtLeast;
     double value = 0;
 };
@@ -27,9 +27,9 @@ struct Requirement
 struct OptimiserRequest
 {
     Selection start;
-    int goalFigure = 0; // 0..15 for ed1..ed16
+    Figure goalFigure = Figure::Ap;
     Direction direction = Direction::Higher;
-    std::array<bool, kSelectorCount> kept {}; // index 0 is cb1
+    std::array<bool, kSelectorCount> kept {}; // by selectorIndex
     std::vector<Requirement> requirements;
     // Any set of the option boxes the catalogue fills instead of the start's ticks.
     bool freeOptions = false;

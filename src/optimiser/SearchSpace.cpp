@@ -9,23 +9,23 @@ namespace rivet::search {
 
 namespace {
 
-bool carriesEnergy(int selector)
+bool carriesEnergy(Selector selector)
 {
     return selector != LegsSelector && selector != GeneratorSelector;
 }
 
-bool onCore(int selector)
+bool onCore(Selector selector)
 {
     return selector == ArmsSelector || selector == BladeSelector || selector == ArmWeaponSelector;
 }
 
-bool bodyPart(int selector)
+bool bodyPart(Selector selector)
 {
     return selector == HeadSelector || selector == CoreSelector || selector == ArmsSelector || selector == LegsSelector;
 }
 
 // What a part on selector cb<selector> adds to each sum, as the evaluation counts it.
-Sums sumsOf(const Part& part, int selector)
+Sums sumsOf(const Part& part, Selector selector)
 {
     Sums s {};
     s[PriceField] = part.price;
@@ -70,7 +70,7 @@ Sums sumsOf(const Part& part, int selector)
     return s;
 }
 
-RuleTraits traitsOf(const Part& part, int selector, int position)
+RuleTraits traitsOf(const Part& part, Selector selector, int position)
 {
     RuleTraits t;
     switch (selector) {
@@ -96,50 +96,57 @@ RuleTraits traitsOf(const Part& part, int selector, int position)
     return t;
 }
 
-// The option boxes whose effects move the goal.
-std::vector<int> goalOptions(int goalFigure)
+// The option boxes whose effects move the goal: the screens its defence, the stabilisers.
+std::vector<int> goalOptions(Figure goal)
 {
-    switch (goalFigure) {
-    case 8: // shell defence coefficient and durability
-    case 10:
-        return {kShellScreenOption};
-    case 9:
-    case 11:
-        return {kBeamScreenOption};
-    case 15:
+    const FigureDescriptor& figure = describe(goal);
+    if (figure.kind == FigureKind::Stability) {
         return {kStabiliserOption, kStabiliserReOption};
-    default:
-        return {};
     }
+    switch (figure.defence) {
+    case Defence::Shell:
+        return {kShellScreenOption};
+    case Defence::Beam:
+        return {kBeamScreenOption};
+    case Defence::None:
+        break;
+    }
+    return {};
 }
 
 // The branching order of the selectors for a goal: legs and arms first (they decide what the
 // rules allow elsewhere), then the selectors that move the goal most.
-std::array<int, kSelectorCount> selectorOrder(int goalFigure)
+std::array<Selector, kSelectorCount> selectorOrder(Figure goal)
 {
-    switch (goalFigure) {
-    case 12: // the boost figures: thrust first, then what makes up the mass
-    case 13:
-    case 14:
+    const FigureDescriptor& figure = describe(goal);
+    if (figure.kind == FigureKind::Boost) {
+        // Thrust first, then what makes up the mass.
         return {LegsSelector,      ArmsSelector,     BoosterSelector, GeneratorSelector,
                 RightBackSelector, LeftBackSelector, CoreSelector,    ArmWeaponSelector,
                 HeadSelector,      BladeSelector,    FcsSelector};
-    case 0: // AP, defence and durability come from the body parts
-    case 8:
-    case 9:
-    case 10:
-    case 11:
+    }
+    if (goal == Figure::Ap || figure.defence != Defence::None) {
+        // AP, defence and durability come from the body parts.
         return {LegsSelector,      ArmsSelector,      CoreSelector,     HeadSelector,
                 GeneratorSelector, RightBackSelector, LeftBackSelector, ArmWeaponSelector,
                 BoosterSelector,   BladeSelector,     FcsSelector};
-    default:
-        return {LegsSelector,    ArmsSelector,      CoreSelector,     GeneratorSelector,
-                BoosterSelector, RightBackSelector, LeftBackSelector, ArmWeaponSelector,
-                HeadSelector,    BladeSelector,     FcsSelector};
     }
+    return {LegsSelector,     ArmsSelector,      CoreSelector, GeneratorSelector, BoosterSelector, RightBackSelector,
+            LeftBackSelector, ArmWeaponSelector, HeadSelector, BladeSelector,     FcsSelector};
 }
 
 } // namespace
+
+std::optional<Field> fieldOf(Figure figure)
+{
+    const auto whole = describe(figure).whole;
+    for (std::size_t f = 0; f < kFieldTotals.size(); ++f) {
+        if (whole && kFieldTotals[f] == whole) {
+            return static_cast<Field>(f);
+        }
+    }
+    return std::nullopt;
+}
 
 Tick* Effects::of(int option)
 {
@@ -183,12 +190,12 @@ SearchSpace::SearchSpace(const PartsTable& table, const OptimiserRequest& reques
     checkRanges();
 }
 
-void SearchSpace::addSelectorLevel(const PartsTable& table, const OptimiserRequest& request, int selector)
+void SearchSpace::addSelectorLevel(const PartsTable& table, const OptimiserRequest& request, Selector selector)
 {
     Level level;
     level.selector = selector;
     std::vector<int> positions;
-    if (request.kept[static_cast<std::size_t>(selector - 1)]) {
+    if (request.kept[selectorIndex(selector)]) {
         positions.push_back(request.start.position(selector));
     } else {
         // Every item the window's selector offers, NO EQUIP included.
@@ -204,7 +211,7 @@ void SearchSpace::addSelectorLevel(const PartsTable& table, const OptimiserReque
         level.choices.push_back({position, sumsOf(part, selector), traitsOf(part, selector, position)});
         m_massesNonNegative = m_massesNonNegative && part.weight >= 0;
     }
-    m_levelOfSelector[static_cast<std::size_t>(selector - 1)] = static_cast<int>(m_levels.size());
+    m_levelOfSelector[selectorIndex(selector)] = static_cast<int>(m_levels.size());
     m_levels.push_back(std::move(level));
 }
 
@@ -229,7 +236,7 @@ void SearchSpace::addOption(const PartsTable& table, const OptimiserRequest& req
     if (!request.start.option(n)) {
         return;
     }
-    m_baseOptionBits = static_cast<std::uint16_t>(m_baseOptionBits | (1u << (n - 1)));
+    m_baseOptionBits = static_cast<std::uint16_t>(m_baseOptionBits | (1u << optionIndex(n)));
     if (option) {
         m_base[PriceField] += option->price;
         m_base[SlotSlackField] -= option->slots;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace rivet::search {
@@ -31,6 +32,36 @@ enum Field : int {
 };
 using Sums = std::array<std::int64_t, kFieldCount>;
 
+// The total of the machine each sum adds up to, where it is exactly one of its totals.
+inline constexpr std::array<std::int32_t MachineTotals::*, kFieldCount> kFieldTotals = {
+    &MachineTotals::totalAp,
+    &MachineTotals::totalPrice,
+    &MachineTotals::totalWeight,
+    &MachineTotals::spareLoad,
+    &MachineTotals::coreSpareLoad,
+    &MachineTotals::freeSlots,
+    &MachineTotals::restEnergyUse,
+    &MachineTotals::moveEnergyUse,
+    nullptr, // the surpluses are no totals
+    nullptr,
+    nullptr, // the defences before a screen
+    nullptr,
+    nullptr, // the legs' stability without the stabilisers
+    nullptr, // caterpillar legs with a booster the rules would remove have other thrust
+    &MachineTotals::boostMass,
+    &MachineTotals::generatorOutput,
+};
+
+// The sum of a defence before its screen.
+inline Field defenceField(Defence defence)
+{
+    return defence == Defence::Shell ? ShellField : BeamField;
+}
+
+// The sum a figure's number is read from: for the sums, spares and energy uses. None for the
+// others, whose numbers follow from sums in their own ways.
+std::optional<Field> fieldOf(Figure figure);
+
 // What the assembly rules and the back-weapon pairing read of a choice.
 struct RuleTraits
 {
@@ -53,7 +84,7 @@ struct Choice
 
 struct Level
 {
-    int selector = 0; // 1..11, 0 for an option box
+    std::optional<Selector> selector; // none for an option box
     int option = 0; // 1..13 for an option box
     std::vector<Choice> choices;
 };
@@ -79,6 +110,8 @@ struct Effects
 
     // The tick of option box n; nullptr for a box without effects.
     Tick* of(int option);
+    // The tick of the screen of a defence.
+    Tick screen(Defence defence) const { return defence == Defence::Shell ? shellScreen : beamScreen; }
 };
 
 // The levels of the search in branching order (legs and arms always first, then the options
@@ -91,8 +124,7 @@ public:
 
     const std::vector<Level>& levels() const { return m_levels; }
     int levelCount() const { return static_cast<int>(m_levels.size()); }
-    // Level of selector cb<selector>.
-    int levelOf(int selector) const { return m_levelOfSelector[static_cast<std::size_t>(selector - 1)]; }
+    int levelOf(Selector selector) const { return m_levelOfSelector[selectorIndex(selector)]; }
     int rightLevel() const { return levelOf(RightBackSelector); }
     int leftLevel() const { return levelOf(LeftBackSelector); }
     // What the options that are not searched add, and their effects (searched ones Open).
@@ -106,7 +138,7 @@ public:
     bool sumsExact() const { return m_sumsExact; }
 
 private:
-    void addSelectorLevel(const PartsTable& table, const OptimiserRequest& request, int selector);
+    void addSelectorLevel(const PartsTable& table, const OptimiserRequest& request, Selector selector);
     void addOption(const PartsTable& table, const OptimiserRequest& request, int n);
     void checkRanges();
 

@@ -45,9 +45,10 @@ ColorGrid::ColorGrid(QWidget* parent)
     setFixedSize(sizeHint());
 }
 
-void ColorGrid::showEditor(const rivet::ColorEditor* editor)
+void ColorGrid::showColors(const rivet::ColorEditor* editor, const rivet::ColorScheme* scheme)
 {
     m_editor = editor;
+    m_scheme = scheme;
     update();
 }
 
@@ -88,7 +89,7 @@ void ColorGrid::paintEvent(QPaintEvent* event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.fillRect(contentsRect(), palette().color(QPalette::Mid));
-    if (!m_editor) {
+    if (!m_editor || !m_scheme) {
         return;
     }
     for (int row = 0; row < kCells; ++row) {
@@ -101,7 +102,7 @@ void ColorGrid::paintEvent(QPaintEvent* event)
 void ColorGrid::paintCell(QPainter& painter, int column, int row)
 {
     const QRect rect = cellRect(column, row);
-    const std::string& text = m_editor->cell(column, row);
+    const std::string& text = m_editor->gridCell(*m_scheme, column, row);
     const bool header = column == 0 || row == 0;
     const bool current = column == m_editor->currentColumn() && row == m_editor->currentRow();
     if (!header && rivet::isColorCell(text)) {

@@ -7,13 +7,14 @@
 
 namespace rivet {
 class ColorEditor;
-}
+struct ColorScheme;
+} // namespace rivet
 
 // The colour grid of the page "その他": five columns (region names, then the four layers) by
 // five rows (layer names, then the four regions), drawn from the colour editor. Colour cells
 // show their colour as a swatch; the current one carries an inverse-colour outline and
 // corner triangle. The grid keeps no colours of its own: it reports presses and keys, and the
-// main window changes the editor and repaints.
+// machine's editor changes the colours and repaints.
 class ColorGrid : public QFrame
 {
 public:
@@ -38,8 +39,8 @@ public:
     explicit ColorGrid(QWidget* parent = nullptr);
 
     void setHandlers(Handlers handlers) { m_handlers = std::move(handlers); }
-    // The editor to draw; repaints.
-    void showEditor(const rivet::ColorEditor* editor);
+    // The colours to draw and the editor's current cell and headers; repaints.
+    void showColors(const rivet::ColorEditor* editor, const rivet::ColorScheme* scheme);
     QRect cellRect(int column, int row) const;
     // The cell under a point (a grid line belongs to the cell before it); false outside.
     bool cellAt(const QPoint& point, int& column, int& row) const;
@@ -58,6 +59,7 @@ private:
     void paintSwatch(QPainter& painter, const QRect& rect, const QColor& color, bool current);
 
     const rivet::ColorEditor* m_editor = nullptr;
+    const rivet::ColorScheme* m_scheme = nullptr;
     Handlers m_handlers;
     // Keys pressed while the grid had the focus and not yet released.
     QSet<int> m_pressedKeys;

@@ -44,9 +44,9 @@ public:
 
 Q_SIGNALS:
     // A part picked in the parts-list viewer: item `item` of selector cb<selector>.
-    void partPicked(int selector, int item);
+    void partPicked(rivet::Selector selector, int item);
     // The pointer rests on the parts-list viewer's row of item `item` of cb<selector>.
-    void partHovered(int selector, int item, const QPoint& at);
+    void partHovered(rivet::Selector selector, int item, const QPoint& at);
     void partHoverEnded();
     // The comparison window asks for its base: a copy of the current machine, or a file.
     void comparisonPinRequested();

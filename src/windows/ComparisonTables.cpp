@@ -27,15 +27,16 @@ QTableWidget* comparisonTable(const char* name, const QStringList& headers, QWid
 void showFigureComparison(QTableWidget* table, const rivet::MachineComparison* comparison, const QColor& normal)
 {
     table->setRowCount(rivet::kFigureCount);
-    for (int i = 0; i < rivet::kFigureCount; ++i) {
-        setFigureCell(table, i, Caption, text(rivet::figureCaption(i)), normal);
+    for (rivet::Figure f : rivet::allFigures()) {
+        const auto i = static_cast<int>(rivet::figureIndex(f));
+        setFigureCell(table, i, Caption, text(rivet::describe(f).caption), normal);
         if (!comparison) {
             for (int column : {Base, Other, Difference}) {
                 setFigureCell(table, i, column, QString(), normal, Qt::AlignRight);
             }
             continue;
         }
-        const rivet::FigureComparison& figure = comparison->figures[static_cast<std::size_t>(i)];
+        const rivet::FigureComparison& figure = comparison->figures[f];
         setFigureCell(table, i, Base, text(figure.base), figure.baseWarning ? worseColor(normal) : normal,
                       Qt::AlignRight);
         setFigureCell(table, i, Other, text(figure.other), figure.otherWarning ? worseColor(normal) : normal,

@@ -1,6 +1,7 @@
 #include "windows/OptimiserDialog.h"
 
 #include "comparison/MachineComparison.h"
+#include "widgets/FigureChoice.h"
 #include "widgets/Guarded.h"
 #include "windows/OptimiserSearch.h"
 #include "windows/ProposalView.h"
@@ -143,17 +144,14 @@ QWidget* OptimiserDialog::buildGoal()
     auto* box = new QGroupBox("目標", this);
     m_goal = new QComboBox(box);
     m_goal->setObjectName("cbGoal");
-    for (int i = 0; i < rivet::kFigureCount; ++i) {
-        m_goal->addItem(QString::fromUtf8(rivet::figureCaption(i)));
-    }
-    m_goal->setMaxVisibleItems(rivet::kFigureCount);
+    fillWithFigures(m_goal);
     m_direction = new QComboBox(box);
     m_direction->setObjectName("cbDirection");
     m_direction->addItem("大きいほど良い");
     m_direction->addItem("小さいほど良い");
     // A new goal starts in the direction in which the figure gets better.
-    connect(m_goal, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int goal) {
-        m_direction->setCurrentIndex(rivet::betterDirection(goal) == rivet::Direction::Higher ? 0 : 1);
+    connect(m_goal, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] {
+        m_direction->setCurrentIndex(rivet::describe(chosenFigure(m_goal)).better == rivet::Direction::Higher ? 0 : 1);
     });
     auto* layout = new QHBoxLayout(box);
     layout->addWidget(m_goal, 1);
@@ -166,11 +164,12 @@ QWidget* OptimiserDialog::buildKeptParts()
     auto* box = new QGroupBox("固定する部品", this);
     box->setToolTip("チェックした部位は現在の部品のまま探します");
     auto* layout = new QGridLayout(box);
-    for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
+    for (rivet::Selector selector : rivet::allSelectors()) {
         auto* kept = new QCheckBox(QString::fromUtf8(rivet::selectorCaption(selector)), box);
         kept->setObjectName(QString("chkKeep%1").arg(selector));
-        m_kept[static_cast<std::size_t>(selector - 1)] = kept;
-        layout->addWidget(kept, (selector - 1) / 4, (selector - 1) % 4);
+        const auto index = static_cast<int>(rivet::selectorIndex(selector));
+        m_kept[rivet::selectorIndex(selector)] = kept;
+        layout->addWidget(kept, index / 4, index % 4);
     }
     return box;
 }
@@ -212,8 +211,8 @@ void OptimiserDialog::showCurrentMachine(const rivet::MachineEvaluation& current
     m_current = current;
     m_requirements->setCurrentTotals(current.totals);
     m_proposals->setCurrentMachine(current);
-    for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
-        m_kept[static_cast<std::size_t>(selector - 1)]->setToolTip(
+    for (rivet::Selector selector : rivet::allSelectors()) {
+        m_kept[rivet::selectorIndex(selector)]->setToolTip(
             "現在の部品：" + QString::fromStdString(rivet::selectorItemText(m_table, current.selection, selector)));
     }
 }
@@ -236,7 +235,7 @@ rivet::OptimiserRequest OptimiserDialog::request() const
 {
     rivet::OptimiserRequest request;
     request.start = m_current->selection;
-    request.goalFigure = m_goal->currentIndex();
+    request.goalFigure = chosenFigure(m_goal);
     request.direction = m_direction->currentIndex() == 0 ? rivet::Direction::Higher : rivet::Direction::Lower;
     for (std::size_t i = 0; i < m_kept.size(); ++i) {
         request.kept[i] = m_kept[i]->isChecked();

@@ -63,7 +63,7 @@ private:
     std::optional<rivet::MachineEvaluation> m_current;
     OptimiserSearch* m_search = nullptr;
     QTimer* m_progressTimer = nullptr;
-    int m_searchedGoal = 0;
+    rivet::Figure m_searchedGoal = rivet::Figure::Ap;
     rivet::Direction m_searchedDirection = rivet::Direction::Higher;
 
     QComboBox* m_goal = nullptr;

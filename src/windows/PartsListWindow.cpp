@@ -127,13 +127,13 @@ void PartsListWindow::fitColumns()
     const auto widthOf = [&metrics](const QString& text) { return metrics.horizontalAdvance(text) + kTextAllowance; };
     int namesWidth = widthOf(m_cornerText ? m_cornerText->text() : QString());
     for (int r = 1; r < rowCount(); ++r) {
-        namesWidth = std::max(namesWidth, widthOf(cellText(0, r)));
+        namesWidth = std::max(namesWidth, widthOf(cellText(r, 0)));
     }
     m_grid->verticalHeader()->setFixedWidth(namesWidth);
     for (int c = 1; c < columnCount(); ++c) {
         int width = 0;
         for (int r = 0; r < rowCount(); ++r) {
-            width = std::max(width, widthOf(cellText(c, r)));
+            width = std::max(width, widthOf(cellText(r, c)));
         }
         m_grid->setColumnWidth(c - 1, width);
     }
@@ -165,7 +165,7 @@ int PartsListWindow::currentRow() const
     return m_grid->currentRow() < 0 ? -1 : m_grid->currentRow() + 1;
 }
 
-QString PartsListWindow::cellText(int column, int row) const
+QString PartsListWindow::cellText(int row, int column) const
 {
     if (column == 0 && row == 0) {
         return m_cornerText ? m_cornerText->text() : QString();
@@ -187,10 +187,10 @@ void PartsListWindow::pressRow(int row)
     // An entry point from Qt's events: whatever stops it is shown in the error box.
     runGuarded(this, [&] {
         setWindowTitle(QString::number(row));
-        if (m_target >= 1 && row >= 1) {
+        if (m_target && row >= 1) {
             // The pick makes the row's part the machine's: there is nothing left to preview.
             hoverRow(-1, QPoint());
-            Q_EMIT partPicked(m_target, row - 1);
+            Q_EMIT partPicked(*m_target, row - 1);
         }
     });
 }
@@ -201,11 +201,11 @@ void PartsListWindow::hoverRow(int row, const QPoint& at)
         return;
     }
     m_hoveredRow = row;
-    if (m_target < 1 || row < 1) {
+    if (!m_target || row < 1) {
         Q_EMIT hoverEnded();
         return;
     }
-    Q_EMIT partHovered(m_target, row - 1, at);
+    Q_EMIT partHovered(*m_target, row - 1, at);
 }
 
 bool PartsListWindow::eventFilter(QObject* watched, QEvent* event)

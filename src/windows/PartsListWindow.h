@@ -1,7 +1,10 @@
 #pragma once
 
+#include "catalogue/Slots.h"
+
 #include <QWidget>
 
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -27,9 +30,9 @@ public:
     // Reads the catalogue file at path into the grid and makes its first line the caption;
     // fails with the I/O message, leaving the grid as it was.
     void loadCatalogueFile(const std::string& path);
-    // The selector cb<selector> (1..11) that a pick is for; 0 for none (the option list).
-    void setTarget(int selector) { m_target = selector; }
-    int targetSelector() const { return m_target; }
+    // The selector a pick is for; none for the option list.
+    void setTarget(std::optional<rivet::Selector> selector) { m_target = selector; }
+    std::optional<rivet::Selector> targetSelector() const { return m_target; }
     // Makes row r current and scrolls it into view; a row the grid does not have (the file
     // may have changed since start) leaves no row current.
     void selectRow(int row);
@@ -38,7 +41,7 @@ public:
     int columnCount() const;
     // The current row, or -1 when there is none.
     int currentRow() const;
-    QString cellText(int column, int row) const;
+    QString cellText(int row, int column) const;
 
     // A mouse press (any button) over row r of the grid; -1 outside all rows.
     void pressRow(int row);
@@ -48,12 +51,12 @@ public:
     void fitColumns();
 
 Q_SIGNALS:
-    // The player picked item `item` of selector cb<selector>; the receiver sets the selector
-    // from code, so the pick runs none of the selector's own handling.
-    void partPicked(int selector, int item);
-    // The pointer came to rest over the row of item `item` of selector cb<selector>, at a
-    // global position: what a press would pick there can be previewed.
-    void partHovered(int selector, int item, const QPoint& at);
+    // The player picked item `item` of the selector; the receiver sets the selector from
+    // code, so the pick runs none of the selector's own handling.
+    void partPicked(rivet::Selector selector, int item);
+    // The pointer came to rest over the row of item `item` of the selector, at a global
+    // position: what a press would pick there can be previewed.
+    void partHovered(rivet::Selector selector, int item, const QPoint& at);
     // The pointer left the part rows (or the window closed, or a press picked the part).
     void hoverEnded();
 
@@ -72,6 +75,6 @@ private:
     QTableWidget* m_grid = nullptr;
     QStatusBar* m_statusBar = nullptr;
     QLabel* m_cornerText = nullptr; // cell (0, 0): the first header item
-    int m_target = 0;
+    std::optional<rivet::Selector> m_target;
     int m_hoveredRow = -1;
 };

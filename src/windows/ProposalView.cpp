@@ -107,7 +107,7 @@ void ProposalView::setCurrentMachine(const rivet::MachineEvaluation& current)
     refresh();
 }
 
-void ProposalView::setProposals(const std::vector<rivet::ProposedMachine>& machines, int goalFigure,
+void ProposalView::setProposals(const std::vector<rivet::ProposedMachine>& machines, rivet::Figure goalFigure,
                                 rivet::Direction direction)
 {
     m_proposals.clear();
@@ -163,15 +163,14 @@ void ProposalView::showRow(int row, const rivet::MachineEvaluation& proposal, do
 {
     const QColor normal = palette().color(QPalette::Text);
     const rivet::MachineComparison comparison = rivet::compareMachines(m_table, *m_current, proposal);
-    const auto goal = static_cast<std::size_t>(m_goalFigure);
     const Changes changes = changesOf(comparison);
     setFigureCell(m_results, row, Rank, QString::number(row + 1), normal, Qt::AlignRight);
     setFigureCell(m_results, row, GoalValue, text(rivet::formatGeneral(value)), normal, Qt::AlignRight);
     // Green where the proposal comes closer to the goal than the current machine, red where not.
-    const std::optional<double> goalDifference = comparison.figures[goal].difference;
+    const std::optional<double> goalDifference = comparison.figures[m_goalFigure].difference;
     setFigureCell(m_results, row, GoalDifference, text(rivet::differenceText(goalDifference)),
                   differenceColor(rivet::favouredBy(goalDifference, m_direction), normal), Qt::AlignRight);
-    setFigureCell(m_results, row, Price, text(proposal.figures[1].text), normal, Qt::AlignRight);
+    setFigureCell(m_results, row, Price, text(proposal.figures[rivet::Figure::Price].text), normal, Qt::AlignRight);
     setFigureCell(m_results, row, ChangedParts,
                   changes.brief.isEmpty() ? "（現在の機体と同じ）" : changes.brief.join("、"), normal);
     const QString hint = changes.full.isEmpty() ? "現在の機体と同じです" : changes.full.join("\n");

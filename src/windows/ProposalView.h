@@ -25,7 +25,8 @@ public:
     explicit ProposalView(const rivet::PartsTable& table, QWidget* parent = nullptr);
 
     void setCurrentMachine(const rivet::MachineEvaluation& current);
-    void setProposals(const std::vector<rivet::ProposedMachine>& machines, int goalFigure, rivet::Direction direction);
+    void setProposals(const std::vector<rivet::ProposedMachine>& machines, rivet::Figure goalFigure,
+                      rivet::Direction direction);
     void clear();
 
     // The machine of the chosen row; none when no row is chosen.
@@ -48,7 +49,7 @@ private:
     std::optional<rivet::MachineEvaluation> m_current;
     std::vector<rivet::MachineEvaluation> m_proposals;
     std::vector<double> m_values;
-    int m_goalFigure = 0;
+    rivet::Figure m_goalFigure = rivet::Figure::Ap;
     rivet::Direction m_direction = rivet::Direction::Higher;
     QTableWidget* m_results = nullptr;
     QLabel* m_detailHeading = nullptr;

@@ -1,6 +1,7 @@
 #include "windows/RequirementTable.h"
 
 #include "evaluation/FigureNumbers.h"
+#include "widgets/FigureChoice.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -44,16 +45,14 @@ RequirementTable::RequirementTable(QWidget* parent)
     setShowGrid(false);
 }
 
-int RequirementTable::addRequirement(int figure)
+int RequirementTable::addRequirement(rivet::Figure figure)
 {
     const int row = rowCount();
     insertRow(row);
 
     auto* figures = new QComboBox;
-    for (int i = 0; i < rivet::kFigureCount; ++i) {
-        figures->addItem(QString::fromUtf8(rivet::figureCaption(i)));
-    }
-    figures->setCurrentIndex(figure);
+    fillWithFigures(figures);
+    chooseFigure(figures, figure);
     auto* kind = new QComboBox;
     kind->addItem("≥");
     kind->addItem("≤");
@@ -93,7 +92,7 @@ std::vector<rivet::Requirement> RequirementTable::requirements() const
     std::vector<rivet::Requirement> requirements;
     for (int row = 0; row < rowCount(); ++row) {
         rivet::Requirement requirement;
-        requirement.figure = static_cast<QComboBox*>(cellWidget(row, FigureColumn))->currentIndex();
+        requirement.figure = chosenFigure(static_cast<QComboBox*>(cellWidget(row, FigureColumn)));
         requirement.kind = static_cast<QComboBox*>(cellWidget(row, KindColumn))->currentIndex() == AtMost
             ? rivet::Requirement::Kind::AtMost
             : rivet::Requirement::Kind::AtLeast;
@@ -108,12 +107,13 @@ void RequirementTable::startFromCurrent(int row)
     if (row < 0) {
         return;
     }
-    const int figure = static_cast<QComboBox*>(cellWidget(row, FigureColumn))->currentIndex();
+    const rivet::Figure figure = chosenFigure(static_cast<QComboBox*>(cellWidget(row, FigureColumn)));
+    const rivet::FigureDescriptor& described = rivet::describe(figure);
     static_cast<QComboBox*>(cellWidget(row, KindColumn))
-        ->setCurrentIndex(rivet::betterDirection(figure) == rivet::Direction::Lower ? AtMost : AtLeast);
+        ->setCurrentIndex(described.better == rivet::Direction::Lower ? AtMost : AtLeast);
     auto* value = static_cast<QDoubleSpinBox*>(cellWidget(row, ValueColumn));
-    value->setDecimals(rivet::isDecimalFigure(figure) ? 1 : 0);
-    value->setSingleStep(rivet::isDecimalFigure(figure) ? 0.1 : 1);
+    value->setDecimals(described.decimal() ? 1 : 0);
+    value->setSingleStep(described.decimal() ? 0.1 : 1);
     value->setValue(rivet::figureNumber(m_current, figure).value_or(0));
 }
 

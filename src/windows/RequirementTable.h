@@ -20,8 +20,8 @@ public:
     // The machine the defaults come from.
     void setCurrentTotals(const rivet::MachineTotals& totals) { m_current = totals; }
 
-    // Adds a row for figure ed<figure + 1> and returns its number.
-    int addRequirement(int figure = 1);
+    // Adds a row for the figure and returns its number.
+    int addRequirement(rivet::Figure figure = rivet::Figure::Price);
     void removeRequirement(int row);
     std::vector<rivet::Requirement> requirements() const;
 

@@ -5,15 +5,15 @@
 #include <gtest/gtest.h>
 
 using rivet::logicDisplayText;
-using rivet::PilotLogic;
+using rivet::PilotSettings;
 
 namespace {
 
-std::vector<std::string> texts(const PilotLogic& logic)
+std::vector<std::string> texts(const PilotSettings& settings)
 {
     std::vector<std::string> result;
-    for (int n = 1; n <= PilotLogic::kSettingCount; ++n) {
-        result.push_back(logic.displayText(n));
+    for (int n = 1; n <= PilotSettings::kSettingCount; ++n) {
+        result.push_back(settings.displayText(n));
     }
     return result;
 }
@@ -36,62 +36,47 @@ TEST(PilotLogic, displayTexts)
 
 TEST(PilotLogic, startsAtTheStartValuesInDisplayForm)
 {
-    bool modified = false;
-    PilotLogic logic([&] { modified = true; });
-    EXPECT_EQ(logic.value(1), 0);
-    EXPECT_EQ(logic.value(4), 50);
-    EXPECT_EQ(logic.value(7), 0);
-    EXPECT_EQ(texts(logic), (Texts {"0", "50%", "50%", "50%", "50%", "50%", "MID"}));
-    EXPECT_FALSE(modified);
+    const PilotSettings settings;
+    EXPECT_EQ(settings.value(1), 0);
+    EXPECT_EQ(settings.value(4), 50);
+    EXPECT_EQ(settings.value(7), 0);
+    EXPECT_EQ(texts(settings), (Texts {"0", "50%", "50%", "50%", "50%", "50%", "MID"}));
 }
 
 TEST(PilotLogic, slidersClampAndShowTheirValue)
 {
-    bool modified = false;
-    PilotLogic logic([&] { modified = true; });
-    logic.setValue(1, 5);
-    EXPECT_EQ(logic.value(1), 3);
-    EXPECT_EQ(logic.displayText(1), "3");
-    EXPECT_TRUE(modified);
+    PilotSettings settings;
+    EXPECT_TRUE(settings.setValue(1, 5));
+    EXPECT_EQ(settings.value(1), 3);
+    EXPECT_EQ(settings.displayText(1), "3");
 
-    logic.setValue(7, -1000);
-    EXPECT_EQ(logic.displayText(7), "S100");
-    logic.setValue(7, 1000);
-    EXPECT_EQ(logic.displayText(7), "L100");
-    logic.setValue(7, 0);
-    EXPECT_EQ(logic.displayText(7), "MID");
-    logic.setValue(3, -4);
-    EXPECT_EQ(logic.displayText(3), "0%");
-    EXPECT_EQ(logic.displayText(2), "50%");
+    settings.setValue(7, -1000);
+    EXPECT_EQ(settings.displayText(7), "S100");
+    settings.setValue(7, 1000);
+    EXPECT_EQ(settings.displayText(7), "L100");
+    settings.setValue(7, 0);
+    EXPECT_EQ(settings.displayText(7), "MID");
+    settings.setValue(3, -4);
+    EXPECT_EQ(settings.displayText(3), "0%");
+    EXPECT_EQ(settings.displayText(2), "50%");
 }
 
-TEST(PilotLogic, onlyARealMoveMarksModifiedButTheRangeRefreshAlwaysDoes)
+TEST(PilotLogic, onlyARealMoveCounts)
 {
-    bool modified = false;
-    PilotLogic logic([&] { modified = true; });
-    logic.setValue(2, 50);
-    logic.setValue(1, -3); // clamps to 0, where it already stands
-    logic.setValue(7, 0);
-    EXPECT_FALSE(modified);
-
-    logic.rangeChange();
-    EXPECT_TRUE(modified);
-    EXPECT_EQ(logic.displayText(7), "MID");
-
-    // Moving back to the old value leaves the assembly modified.
-    logic.setValue(5, 60);
-    modified = false;
-    logic.setValue(5, 50);
-    EXPECT_TRUE(modified);
-    EXPECT_EQ(logic.displayText(5), "50%");
+    PilotSettings settings;
+    EXPECT_FALSE(settings.setValue(2, 50));
+    EXPECT_FALSE(settings.setValue(1, -3)) << "clamps to 0, where it already stands";
+    EXPECT_FALSE(settings.setValue(7, 0));
+    EXPECT_TRUE(settings.setValue(5, 60));
+    EXPECT_TRUE(settings.setValue(5, 50));
+    EXPECT_EQ(settings.displayText(5), "50%");
 }
 
 TEST(PilotLogic, loadingZeroesShowsZeroTexts)
 {
-    PilotLogic logic;
-    for (int n = 1; n <= PilotLogic::kSettingCount; ++n) {
-        logic.setValue(n, 0);
+    PilotSettings settings;
+    for (int n = 1; n <= PilotSettings::kSettingCount; ++n) {
+        settings.setValue(n, 0);
     }
-    logic.rangeChange();
-    EXPECT_EQ(texts(logic), (Texts {"0", "0%", "0%", "0%", "0%", "0%", "MID"}));
+    EXPECT_EQ(texts(settings), (Texts {"0", "0%", "0%", "0%", "0%", "0%", "MID"}));
 }

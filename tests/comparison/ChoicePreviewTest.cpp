@@ -17,9 +17,9 @@ MachineEvaluation machine(const std::string& legs, const std::string& right, con
                                           "WG-RF35", "LS-2001", right, left}));
 }
 
-std::vector<int> changedSelectors(const ChoicePreview& preview)
+std::vector<Selector> changedSelectors(const ChoicePreview& preview)
 {
-    std::vector<int> selectors;
+    std::vector<Selector> selectors;
     for (const PartDifference& part : preview.comparison.parts) {
         selectors.push_back(part.selector);
     }
@@ -34,16 +34,24 @@ TEST(ChoicePreview, showsWhatTheRulesAndThePairingChangeAlongWithTheChoice)
     struct Case
     {
         const char* what;
-        int selector;
+        Selector selector;
         std::string item;
         ChoiceWay way;
-        std::vector<int> alongWith;
+        std::vector<Selector> alongWith;
     };
     const Case cases[] = {
-        {"caterpillar legs drop the booster", 4, "LC-UKI60", ChoiceWay::Selector, {7}},
-        {"a two-slot weapon empties the other side", 10, "WX-S800-GF", ChoiceWay::Selector, {11}},
-        {"a pick in the parts list sets from code: no pairing", 10, "WX-S800-GF", ChoiceWay::PartsList, {}},
-        {"an ordinary weapon changes only its own side", 11, "WM-S40/1", ChoiceWay::Selector, {}},
+        {"caterpillar legs drop the booster", LegsSelector, "LC-UKI60", ChoiceWay::Selector, {BoosterSelector}},
+        {"a two-slot weapon empties the other side",
+         RightBackSelector,
+         "WX-S800-GF",
+         ChoiceWay::Selector,
+         {LeftBackSelector}},
+        {"a pick in the parts list sets from code: no pairing",
+         RightBackSelector,
+         "WX-S800-GF",
+         ChoiceWay::PartsList,
+         {}},
+        {"an ordinary weapon changes only its own side", LeftBackSelector, "WM-S40/1", ChoiceWay::Selector, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -51,7 +59,7 @@ TEST(ChoicePreview, showsWhatTheRulesAndThePairingChangeAlongWithTheChoice)
             = previewChoice(factoryTable(), current, c.selector, positionOf(c.selector, c.item), c.way);
         EXPECT_EQ(changedSelectors(preview), c.alongWith);
         EXPECT_EQ(preview.machine.selection.position(c.selector), positionOf(c.selector, c.item));
-        for (int selector : c.alongWith) {
+        for (Selector selector : c.alongWith) {
             EXPECT_EQ(preview.machine.selection.position(selector), 0);
             EXPECT_EQ(preview.comparison.parts.front().other, "NO EQUIP");
         }
@@ -59,17 +67,17 @@ TEST(ChoicePreview, showsWhatTheRulesAndThePairingChangeAlongWithTheChoice)
     }
 
     // Four-legged legs do not carry the KARASAWA: choosing it takes the rifle shown off too.
-    const ChoicePreview refused = previewChoice(factoryTable(), machine("LF-205-SF", "", ""), 8,
-                                                positionOf(8, "WG-1-KARASAWA"), ChoiceWay::Selector);
+    const ChoicePreview refused = previewChoice(factoryTable(), machine("LF-205-SF", "", ""), ArmWeaponSelector,
+                                                positionOf(ArmWeaponSelector, "WG-1-KARASAWA"), ChoiceWay::Selector);
     EXPECT_FALSE(refused.equipped());
-    EXPECT_EQ(changedSelectors(refused), std::vector<int> {8});
+    EXPECT_EQ(changedSelectors(refused), std::vector<Selector> {ArmWeaponSelector});
     EXPECT_EQ(refused.comparison.parts.front().base, "WG-RF35");
 
     // The caterpillars' figure shows their code, the difference the computed speed (33 with
     // the thrust 10000 against 39.7).
-    const ChoicePreview tracks = previewChoice(factoryTable(), machine("LN-1001", "WM-S40/1", ""), 4,
-                                               positionOf(4, "LC-UKI60"), ChoiceWay::Selector);
-    const FigureComparison& speed = tracks.comparison.figures[12];
+    const ChoicePreview tracks = previewChoice(factoryTable(), machine("LN-1001", "WM-S40/1", ""), LegsSelector,
+                                               positionOf(LegsSelector, "LC-UKI60"), ChoiceWay::Selector);
+    const FigureComparison& speed = tracks.comparison.figures[Figure::GroundBoostSpeed];
     EXPECT_EQ(speed.base, "39.7");
     EXPECT_EQ(speed.other, "07");
     EXPECT_EQ(speed.difference, -6.7);
@@ -81,37 +89,37 @@ TEST(ChoicePreview, theItemAlreadyShownChangesNothing)
     // The file may hold two-slot weapons on both sides; choosing the one shown raises no change
     // event, so the pairing does not empty the other side.
     const MachineEvaluation current = machine("LN-1001", "WX-S800-GF", "WX-S800/2");
-    const ChoicePreview same
-        = previewChoice(factoryTable(), current, 10, positionOf(10, "WX-S800-GF"), ChoiceWay::Selector);
+    const ChoicePreview same = previewChoice(factoryTable(), current, RightBackSelector,
+                                             positionOf(RightBackSelector, "WX-S800-GF"), ChoiceWay::Selector);
     EXPECT_TRUE(same.changesNothing());
     EXPECT_EQ(same.machine.selection, current.selection);
-    EXPECT_EQ(same.comparison.figures[1].difference, 0.0);
+    EXPECT_EQ(same.comparison.figures[Figure::Price].difference, 0.0);
 
-    const std::vector<ChoicePreview> list = previewList(factoryTable(), current, 4, ChoiceWay::Selector);
+    const std::vector<ChoicePreview> list = previewList(factoryTable(), current, LegsSelector, ChoiceWay::Selector);
     ASSERT_EQ(static_cast<int>(list.size()), factoryTable().itemCount(LegsSlot));
     for (const ChoicePreview& preview : list) {
-        EXPECT_EQ(preview.changesNothing(), preview.item == current.selection.position(4)) << preview.item;
+        EXPECT_EQ(preview.changesNothing(), preview.item == current.selection.position(LegsSelector)) << preview.item;
     }
-    EXPECT_TRUE(previewChoice(factoryTable(), current, 4, 999, ChoiceWay::Selector).changesNothing());
+    EXPECT_TRUE(previewChoice(factoryTable(), current, LegsSelector, 999, ChoiceWay::Selector).changesNothing());
 }
 
 TEST(MachineComparison, listsTheDifferingPartsAndOptions)
 {
     MachineEvaluation base = machine("LN-1001", "WM-S40/1", "");
     Selection otherSelection = base.selection;
-    otherSelection.setPosition(4, positionOf(4, "LN-1001-PX-0"));
+    otherSelection.setPosition(LegsSelector, positionOf(LegsSelector, "LN-1001-PX-0"));
     otherSelection.setOption(4, true);
     const MachineEvaluation other = evaluateSelection(factoryTable(), otherSelection);
     const MachineComparison comparison = compareMachines(factoryTable(), base, other);
     ASSERT_EQ(comparison.parts.size(), 1u);
-    EXPECT_EQ(comparison.parts[0].selector, 4);
+    EXPECT_EQ(comparison.parts[0].selector, LegsSelector);
     EXPECT_EQ(comparison.parts[0].base, "LN-1001");
     EXPECT_EQ(comparison.parts[0].other, "LN-1001-PX-0");
     ASSERT_EQ(comparison.options.size(), 1u);
     EXPECT_EQ(comparison.options[0].name, "SP-ABS");
-    EXPECT_EQ(comparison.figures[15].base, "1018");
-    EXPECT_EQ(comparison.figures[15].better, Better::Other); // the stabiliser outweighs the lighter legs
-    EXPECT_EQ(differenceText(comparison.figures[12].difference), "+0.6");
+    EXPECT_EQ(comparison.figures[Figure::Stability].base, "1018");
+    EXPECT_EQ(comparison.figures[Figure::Stability].better, Better::Other); // the stabiliser outweighs the lighter legs
+    EXPECT_EQ(differenceText(comparison.figures[Figure::GroundBoostSpeed].difference), "+0.6");
     EXPECT_EQ(differenceText(std::nullopt), "");
     EXPECT_EQ(differenceText(800.0), "+800");
 }

@@ -1,13 +1,12 @@
 #include "document/AssemblyFile.h"
 #include "common/Failure.h"
 #include "common/TextFile.h"
-#include "document/Assembly.h"
-#include "document/DocumentService.h"
-#include "document/NewAssembly.h"
+#include "document/MachineDocument.h"
 #include "support/Bytes.h"
 #include "support/FactoryCatalogue.h"
 #include "support/TempHome.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -22,16 +21,23 @@ class AssemblyFile : public ::testing::Test
 {
 protected:
     AssemblyFile()
-        : assembly(rivet::test::factoryTable())
+        : document(rivet::test::factoryTable())
     {
         ensureFolder(home.garageDir());
-        prepareNewAssembly(assembly);
-        assembly.change();
-        assembly.logic().rangeChange();
+        document.startNew();
+    }
+
+    // Parts, options or colours set from code, as a hand-edited file gives them.
+    void edit(const std::function<void(Machine&)>& change) { document.change(ChangeKind::Parts, change); }
+
+    std::string saveAs(const std::string& path)
+    {
+        document.setFileName(path);
+        return document.save();
     }
 
     rivet::test::TempHome home;
-    Assembly assembly;
+    MachineDocument document;
 };
 
 const std::vector<std::string> kNewFile = {
@@ -87,43 +93,49 @@ const std::vector<std::string> kNewFile = {
 
 TEST_F(AssemblyFile, aNewFileHoldsEveryKeyInOrder)
 {
-    assembly.setPositionFromCode(11, 0);
-    assembly.setOptionFromCode(2, true);
-    assembly.setOptionFromCode(11, true);
-    const std::string written = saveAssembly(assembly, home.garageDir() + "machine.txt");
+    edit([](Machine& machine) {
+        machine.selection.setPosition(LeftBackSelector, 0);
+        machine.selection.setOption(2, true);
+        machine.selection.setOption(11, true);
+    });
+    const std::string written = saveAs(home.garageDir() + "machine.txt");
     EXPECT_EQ(written, home.garageDir() + "machine.asm");
     EXPECT_EQ(readBytes(written), sjisFile(kNewFile));
-    EXPECT_FALSE(assembly.modified());
+    EXPECT_FALSE(document.saveEnabled());
+    EXPECT_FALSE(document.unsaved());
 }
 
 TEST_F(AssemblyFile, saveThenOpenReproducesTheAssembly)
 {
-    assembly.setText(TextField::MachineName, "とても長い機体の名前は二十文字もあります");
-    assembly.setText(TextField::PilotName, "  blanks  ");
-    assembly.setPositionFromCode(4, 6);
-    assembly.setOptionFromCode(13, true);
-    assembly.setMemo("one\n\ntwo\nthree");
-    assembly.colors().setRegionRow(2, "CORE,010203,040506,070809,646464");
-    assembly.logic().setValue(7, -30);
-    assembly.logic().setValue(1, 2);
-    assembly.setText(TextField::Emblem, "emblem.png");
-    const std::string path = saveAssembly(assembly, home.garageDir() + "m.asm");
+    document.setText(TextField::MachineName, "とても長い機体の名前は二十文字もあります");
+    document.setText(TextField::PilotName, "  blanks  ");
+    edit([](Machine& machine) {
+        machine.selection.setPosition(LegsSelector, 6);
+        machine.selection.setOption(13, true);
+        machine.colors.setRegionRow(2, "CORE,010203,040506,070809,646464");
+    });
+    document.setDescription("one\n\ntwo\nthree");
+    document.setPilotSetting(7, -30);
+    document.setPilotSetting(1, 2);
+    document.setText(TextField::Emblem, "emblem.png");
+    const std::string path = saveAs(home.garageDir() + "m.asm");
 
-    Assembly loaded(rivet::test::factoryTable());
-    prepareNewAssembly(loaded);
-    openAssembly(loaded, path);
-    EXPECT_EQ(loaded.text(TextField::MachineName), "とても長い機体の名前は二十文字もあります");
-    EXPECT_EQ(loaded.text(TextField::PilotName), "blanks") << "blanks at the ends are lost";
-    EXPECT_EQ(loaded.position(4), 6);
+    MachineDocument loaded(rivet::test::factoryTable());
+    loaded.startNew();
+    loaded.open(path);
+    const Machine& machine = loaded.machine();
+    EXPECT_EQ(machine.machineName, "とても長い機体の名前は二十文字もあります");
+    EXPECT_EQ(machine.pilotName, "blanks") << "blanks at the ends are lost";
+    EXPECT_EQ(loaded.position(LegsSelector), 6);
     EXPECT_TRUE(loaded.option(13));
-    EXPECT_EQ(loaded.memo(), "one\ntwo\nthree") << "empty memo lines are lost";
-    EXPECT_EQ(loaded.colors().regionRowText(2), "CORE,010203,040506,070809,646464");
-    EXPECT_EQ(loaded.logic().value(7), -30);
-    EXPECT_EQ(loaded.logic().displayText(7), "S30");
-    EXPECT_EQ(loaded.logic().value(1), 2);
-    EXPECT_EQ(loaded.text(TextField::Emblem), "emblem.png");
+    EXPECT_EQ(machine.description, "one\ntwo\nthree") << "empty memo lines are lost";
+    EXPECT_EQ(machine.colors.regionRowText(2), "CORE,010203,040506,070809,646464");
+    EXPECT_EQ(machine.pilot.value(7), -30);
+    EXPECT_EQ(machine.pilot.displayText(7), "S30");
+    EXPECT_EQ(machine.pilot.value(1), 2);
+    EXPECT_EQ(machine.emblem, "emblem.png");
     EXPECT_EQ(loaded.currentFile(), path);
-    EXPECT_FALSE(loaded.modified());
+    EXPECT_FALSE(loaded.saveEnabled());
 }
 
 TEST_F(AssemblyFile, foreignSectionsAndKeysSurviveAndTheMemoIsReplacedWhole)
@@ -132,8 +144,8 @@ TEST_F(AssemblyFile, foreignSectionsAndKeysSurviveAndTheMemoIsReplacedWhole)
     writeBytes(path,
                sjisFile({"[mine]", "note=keep me", "[asm]", "custom=1", "ACname=old", "[acmemo]", "0=a", "1=b", "2=c",
                          "[Color]", "extra=1"}));
-    assembly.setMemo("only");
-    saveAssembly(assembly, path);
+    document.setDescription("only");
+    saveAs(path);
     const std::string bytes = readBytes(path);
     EXPECT_EQ(bytes.find(sjisFile({"[mine]", "note=keep me", "[asm]", "custom=1", "ACname=へっぽこ１号"})), 0u);
     EXPECT_NE(bytes.find("[acmemo]\r\n0=only\r\n[file]"), std::string::npos);
@@ -143,35 +155,36 @@ TEST_F(AssemblyFile, foreignSectionsAndKeysSurviveAndTheMemoIsReplacedWhole)
 
 namespace {
 
-// Everything of an assembly the window or a report can show, in one text.
-std::string stateOf(const Assembly& a)
+// Everything of a document the window or a report can show, in one text.
+std::string stateOf(const MachineDocument& d)
 {
-    std::string state = a.currentFile() + (a.modified() ? " modified\n" : " saved\n");
+    const Machine& m = d.machine();
+    std::string state = d.currentFile() + (d.saveEnabled() ? " modified\n" : " saved\n");
     for (TextField field :
          {TextField::MachineName, TextField::PilotName, TextField::Emblem, TextField::MachinePicture}) {
-        state += a.text(field) + "\n";
+        state += m.text(field) + "\n";
     }
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
-        state += std::to_string(a.position(selector)) + " ";
+    for (Selector selector : allSelectors()) {
+        state += std::to_string(d.position(selector)) + " ";
     }
     for (int n = 1; n <= kOptionCount; ++n) {
-        state += a.option(n) ? "1" : "0";
+        state += d.option(n) ? "1" : "0";
     }
-    state += "\n" + a.memo() + "\n";
-    for (const FigureText& figure : a.figures()) {
+    state += "\n" + m.description + "\n";
+    for (const FigureText& figure : d.evaluation().figures) {
         state += figure.text + " ";
     }
-    const ColorEditor& colors = a.colors();
     for (int region = 1; region <= 4; ++region) {
-        state += "\n" + colors.regionRowText(region);
+        state += "\n" + m.colors.regionRowText(region);
     }
+    const ColorEditor& colors = d.colorEditor();
     state += "\n" + std::to_string(colors.currentColumn()) + "," + std::to_string(colors.currentRow()) + " "
         + colors.lineColor();
     for (Channel channel : {Channel::Red, Channel::Green, Channel::Blue}) {
         state += " " + std::to_string(colors.slider(channel)) + "/" + colors.field(channel);
     }
-    for (int n = 1; n <= PilotLogic::kSettingCount; ++n) {
-        state += " " + std::to_string(a.logic().value(n)) + "=" + a.logic().displayText(n);
+    for (int n = 1; n <= PilotSettings::kSettingCount; ++n) {
+        state += " " + std::to_string(m.pilot.value(n)) + "=" + m.pilot.displayText(n);
     }
     return state;
 }
@@ -180,12 +193,10 @@ std::string stateOf(const Assembly& a)
 
 TEST_F(AssemblyFile, aFileThatFailsPartwayLeavesTheAssemblyAsItWas)
 {
-    const std::string saved = saveAssembly(assembly, home.garageDir() + "old.asm");
-    assembly.setCurrentFile(saved);
-    assembly.colors().mouseDown(2, 3);
-    assembly.logic().setValue(7, 40);
-    assembly.setModified(false);
-    const std::string before = stateOf(assembly);
+    document.pressColorCell(2, 3);
+    document.setPilotSetting(7, 40);
+    saveAs(home.garageDir() + "old.asm");
+    const std::string before = stateOf(document);
     const std::string head = sjisFile(
         {"[asm]", "ACname=新しい機体", "Pilotname=新人", "leg=2", "arm=3", "opt4=1", "opt8=1", "[logic]", "7=-20"});
     struct Case
@@ -201,12 +212,12 @@ TEST_F(AssemblyFile, aFileThatFailsPartwayLeavesTheAssemblyAsItWas)
         const std::string path = home.garageDir() + "broken.asm";
         writeBytes(path, head + c.rest);
         try {
-            loadAssembly(assembly, path);
+            document.open(path);
             ADD_FAILURE() << c.what << ": loaded";
         } catch (const Failure& failure) {
             EXPECT_NE(std::string(failure.what()).find(c.message), std::string::npos) << failure.what();
         }
-        EXPECT_EQ(stateOf(assembly), before) << c.what;
+        EXPECT_EQ(stateOf(document), before) << c.what;
     }
 }
 
@@ -215,21 +226,22 @@ TEST_F(AssemblyFile, missingOrNonIniFilesOpenAsDefaults)
     for (const std::string& content : {std::string("no ini here\r\n\x01\x02"), std::string()}) {
         const std::string path = home.garageDir() + "odd.asm";
         writeBytes(path, content);
-        openAssembly(assembly, path);
-        EXPECT_EQ(assembly.text(TextField::MachineName), "default");
-        EXPECT_EQ(assembly.text(TextField::PilotName), "gaga");
-        for (int selector = 1; selector <= kSelectorCount; ++selector) {
-            EXPECT_EQ(assembly.position(selector), 1);
+        document.open(path);
+        const Machine& machine = document.machine();
+        EXPECT_EQ(machine.machineName, "default");
+        EXPECT_EQ(machine.pilotName, "gaga");
+        for (Selector selector : allSelectors()) {
+            EXPECT_EQ(document.position(selector), 1);
         }
-        EXPECT_EQ(assembly.memo(), "");
-        EXPECT_EQ(assembly.colors().regionRowText(1), "HEAD,323628,162012,182412,121812");
-        EXPECT_EQ(assembly.logic().displayText(2), "0%");
-        EXPECT_EQ(assembly.logic().displayText(7), "MID");
-        EXPECT_EQ(assembly.text(TextField::MachinePicture), "none.gif");
+        EXPECT_EQ(machine.description, "");
+        EXPECT_EQ(machine.colors.regionRowText(1), "HEAD,323628,162012,182412,121812");
+        EXPECT_EQ(machine.pilot.displayText(2), "0%");
+        EXPECT_EQ(machine.pilot.displayText(7), "MID");
+        EXPECT_EQ(machine.picture, "none.gif");
     }
-    openAssembly(assembly, home.garageDir() + "does-not-exist.asm");
-    EXPECT_EQ(assembly.text(TextField::PilotName), "gaga");
-    EXPECT_EQ(assembly.currentFile(), home.garageDir() + "does-not-exist.asm");
+    document.open(home.garageDir() + "does-not-exist.asm");
+    EXPECT_EQ(document.machine().pilotName, "gaga");
+    EXPECT_EQ(document.currentFile(), home.garageDir() + "does-not-exist.asm");
 }
 
 TEST_F(AssemblyFile, valuesAreReadInTheDialect)
@@ -239,56 +251,57 @@ TEST_F(AssemblyFile, valuesAreReadInTheDialect)
                sjisFile({"[ASM]", "acname=\"  quoted  \"", "LEG=0x6", "opt4=2", "bwpr=99", "[logic]", "1=5", "7=-300",
                          "[color]", "HEAD=HEAD,162012,1,2,3,4,5,6", "CORE=CORE,111111", "[acmemo]", "0=a", "1=", "5=b",
                          "11=lost"}));
-    loadAssembly(assembly, path);
-    EXPECT_EQ(assembly.text(TextField::MachineName), "  quoted  ");
-    EXPECT_EQ(assembly.position(4), 6);
-    EXPECT_TRUE(assembly.option(4));
-    EXPECT_EQ(assembly.position(10), -1) << "a stored position the catalogue does not have";
-    EXPECT_EQ(assembly.logic().value(1), 3);
-    EXPECT_EQ(assembly.logic().displayText(1), "3");
-    EXPECT_EQ(assembly.logic().value(7), -100);
-    EXPECT_EQ(assembly.colors().regionRowText(1), "HEAD,162012,1,2,3");
-    EXPECT_EQ(assembly.colors().regionRowText(2), "CORE,111111,,,");
-    EXPECT_EQ(assembly.memo(), "a\nb");
+    document.open(path);
+    const Machine& machine = document.machine();
+    EXPECT_EQ(machine.machineName, "  quoted  ");
+    EXPECT_EQ(document.position(LegsSelector), 6);
+    EXPECT_TRUE(document.option(4));
+    EXPECT_EQ(document.position(RightBackSelector), -1) << "a stored position the catalogue does not have";
+    EXPECT_EQ(machine.pilot.value(1), 3);
+    EXPECT_EQ(machine.pilot.displayText(1), "3");
+    EXPECT_EQ(machine.pilot.value(7), -100);
+    EXPECT_EQ(machine.colors.regionRowText(1), "HEAD,162012,1,2,3");
+    EXPECT_EQ(machine.colors.regionRowText(2), "CORE,111111,,,");
+    EXPECT_EQ(machine.description, "a\nb");
     // The current cell (BASE of HEAD) is taken into the sliders before anyone touches them.
-    EXPECT_EQ(assembly.colors().slider(Channel::Red), 16);
-    EXPECT_EQ(assembly.colors().slider(Channel::Green), 20);
-    EXPECT_EQ(assembly.colors().slider(Channel::Blue), 12);
+    EXPECT_EQ(document.colorEditor().slider(Channel::Red), 16);
+    EXPECT_EQ(document.colorEditor().slider(Channel::Green), 20);
+    EXPECT_EQ(document.colorEditor().slider(Channel::Blue), 12);
     // No selector without an item makes the evaluation read outside its group.
-    assembly.change();
-    EXPECT_EQ(assembly.itemText(10), "");
+    EXPECT_EQ(document.itemText(RightBackSelector), "");
 }
 
 TEST_F(AssemblyFile, savingUnderAnotherExtensionLeavesTheOpenedFileAlone)
 {
     const std::string other = home.garageDir() + "machine.ini";
     writeBytes(other, "[asm]\r\nleg=2\r\n");
-    openAssembly(assembly, other);
-    EXPECT_EQ(saveAssembly(assembly, assembly.currentFile()), home.garageDir() + "machine.asm");
+    document.open(other);
+    EXPECT_EQ(document.save(), home.garageDir() + "machine.asm");
     EXPECT_EQ(readBytes(other), "[asm]\r\nleg=2\r\n");
 }
 
 TEST_F(AssemblyFile, aFailedSaveLeavesTheOldFileAndTheModifiedState)
 {
     const std::string path = home.garageDir() + "keep.asm";
-    saveAssembly(assembly, path);
+    saveAs(path);
     const std::string before = readBytes(path);
-    assembly.setText(TextField::MachineName, "絵文字😀");
-    EXPECT_THROW(saveAssembly(assembly, path), Failure);
+    document.setText(TextField::MachineName, "絵文字😀");
+    EXPECT_THROW(saveAs(path), Failure);
     EXPECT_EQ(readBytes(path), before);
-    EXPECT_TRUE(assembly.modified());
+    EXPECT_TRUE(document.saveEnabled());
+    EXPECT_TRUE(document.unsaved());
 
-    assembly.setText(TextField::MachineName, "ok");
+    document.setText(TextField::MachineName, "ok");
     const std::string nowhere = home.path() + "missing-folder/x.asm";
     try {
-        saveAssembly(assembly, nowhere);
+        saveAs(nowhere);
         FAIL() << "saved into a folder that does not exist";
     } catch (const Failure& failure) {
         EXPECT_EQ(std::string(failure.what()), nowhere + " に書き込めません\nフォルダがありません (2)");
     }
     if (::geteuid() != 0) {
         ::chmod(home.garageDir().c_str(), 0500);
-        EXPECT_THROW(saveAssembly(assembly, path), Failure);
+        EXPECT_THROW(saveAs(path), Failure);
         EXPECT_EQ(readBytes(path), before);
     }
 }

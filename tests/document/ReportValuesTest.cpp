@@ -2,8 +2,7 @@
 #include "common/Failure.h"
 #include "common/ShiftJis.h"
 #include "common/TextFile.h"
-#include "document/Assembly.h"
-#include "document/NewAssembly.h"
+#include "document/MachineDocument.h"
 #include "startup/DefaultFiles.h"
 #include "support/FactoryCatalogue.h"
 #include "support/TempHome.h"
@@ -19,24 +18,30 @@ class Reports : public ::testing::Test
 {
 protected:
     Reports()
-        : assembly(rivet::test::factoryTable())
+        : document(rivet::test::factoryTable())
     {
         writeDefaultFiles(home.dataDir());
-        prepareNewAssembly(assembly);
+        document.startNew();
         // The standard machine: legs LN-1001, nothing on the left back.
-        assembly.setPositionFromCode(4, positionOf(4, "LN-1001"));
-        assembly.setPositionFromCode(11, 0);
-        assembly.change();
-        assembly.logic().rangeChange();
+        document.change(ChangeKind::Parts, [](Machine& machine) {
+            machine.selection.setPosition(LegsSelector, positionOf(LegsSelector, "LN-1001"));
+            machine.selection.setPosition(LeftBackSelector, 0);
+        });
+    }
+
+    // A colour row as a hand-edited file may hold it.
+    void setRegionRow(int region, const std::string& row)
+    {
+        document.change(ChangeKind::Colors, [&](Machine& machine) { machine.colors.setRegionRow(region, row); });
     }
 
     std::vector<std::string> reportLines(ReportKind kind)
     {
-        return splitTextLines(buildReportText(assembly, home.dataDir(), kind, 1));
+        return splitTextLines(buildReportText(document, home.dataDir(), kind, 1));
     }
 
     rivet::test::TempHome home;
-    Assembly assembly;
+    MachineDocument document;
 };
 
 } // namespace
@@ -55,7 +60,7 @@ TEST_F(Reports, textReportPadsPartsAndFigures)
 
 TEST_F(Reports, htmlReportFillsColorsMemoAndVersion)
 {
-    assembly.setMemo("a\nb\nc");
+    document.setDescription("a\nb\nc");
     const auto lines = reportLines(ReportKind::Html);
     EXPECT_EQ(lines[7], "<td colspan=2>a<br>b<br>c</td></tr>");
     EXPECT_EQ(lines[8], "<tr><td>頭</td><td>HD-01-SRVT</td><td>AP</td><td colspan=4>8431</td></tr>");
@@ -69,22 +74,22 @@ TEST_F(Reports, htmlReportFillsColorsMemoAndVersion)
 
 TEST_F(Reports, memoEndingInALineBreakGivesAFinalBreak)
 {
-    assembly.setMemo("a\nb\n");
-    const auto values = gatherReportValues(assembly, ReportKind::Html);
+    document.setDescription("a\nb\n");
+    const auto values = gatherReportValues(document, ReportKind::Html);
     EXPECT_EQ(values[44], "a<br>b<br>");
-    EXPECT_EQ(gatherReportValues(assembly, ReportKind::Text)[44], "a\r\nb\r\n");
+    EXPECT_EQ(gatherReportValues(document, ReportKind::Text)[44], "a\r\nb\r\n");
 }
 
 TEST_F(Reports, channelAndCodeForms)
 {
-    assembly.colors().setRegionRow(1, "HEAD,056400,323628,182412,121812");
-    const auto html = gatherReportValues(assembly, ReportKind::Html);
+    setRegionRow(1, "HEAD,056400,323628,182412,121812");
+    const auto html = gatherReportValues(document, ReportKind::Html);
     EXPECT_EQ(html.size(), 117u);
     EXPECT_EQ(html[45], "#14FF00");
     EXPECT_EQ(html[46], "05");
     EXPECT_EQ(html[47], "64");
     EXPECT_EQ(html[48], "00");
-    const auto text = gatherReportValues(assembly, ReportKind::Text);
+    const auto text = gatherReportValues(document, ReportKind::Text);
     EXPECT_EQ(text.size(), 116u);
     EXPECT_EQ(text[45], "14FF00");
 }
@@ -92,26 +97,26 @@ TEST_F(Reports, channelAndCodeForms)
 TEST_F(Reports, aNegativeChannelGivesLevel00AndKeepsItsDecimalForm)
 {
     // A hand-edited code outside the current cell: the editor never normalises it.
-    assembly.colors().setRegionRow(1, "HEAD,323628,-50000,182412,121812");
-    const auto html = gatherReportValues(assembly, ReportKind::Html);
+    setRegionRow(1, "HEAD,323628,-50000,182412,121812");
+    const auto html = gatherReportValues(document, ReportKind::Html);
     EXPECT_EQ(html[49], "#000000");
     EXPECT_EQ(html[50], "-05");
-    EXPECT_EQ(gatherReportValues(assembly, ReportKind::Text)[49], "000000");
+    EXPECT_EQ(gatherReportValues(document, ReportKind::Text)[49], "000000");
 }
 
 TEST_F(Reports, optionsShowTheirMarks)
 {
-    assembly.setOptionFromCode(2, true);
-    const auto values = gatherReportValues(assembly, ReportKind::Text);
+    document.tickOption(2, true);
+    const auto values = gatherReportValues(document, ReportKind::Text);
     EXPECT_EQ(values[13], "□");
     EXPECT_EQ(values[14], "■");
 }
 
 TEST_F(Reports, aDamagedColorCellStopsTheReport)
 {
-    assembly.colors().setRegionRow(3, "ARMS,32a628,162012,182412,121812");
+    setRegionRow(3, "ARMS,32a628,162012,182412,121812");
     try {
-        gatherReportValues(assembly, ReportKind::Html);
+        gatherReportValues(document, ReportKind::Html);
         FAIL() << "gathered a damaged colour";
     } catch (const Failure& failure) {
         EXPECT_STREQ(failure.what(), "'a6' は整数ではありません");
@@ -122,5 +127,5 @@ TEST_F(Reports, templatesAreLookedUpByKindAndNumber)
 {
     EXPECT_EQ(templatePath(home.dataDir(), ReportKind::Html, 2), home.dataDir() + "template2.htm");
     EXPECT_EQ(missingTemplateMessage("/x/template2.htm"), "テンプレート/x/template2.htmはありません。");
-    EXPECT_THROW(buildReport(assembly, home.dataDir(), ReportKind::Html, 2), Failure);
+    EXPECT_THROW(buildReport(document, home.dataDir(), ReportKind::Html, 2), Failure);
 }

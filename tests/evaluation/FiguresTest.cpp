@@ -22,10 +22,10 @@ void expectFigures(const Selection& selection, const std::vector<Expected>& expe
 {
     const Selection corrected = applyAssemblyRules(factoryTable(), selection);
     const MachineTotals totals = computeTotals(factoryTable(), corrected);
-    const auto figures = figureTexts(totals, selectedPart(factoryTable(), corrected, 4));
+    const auto figures = figureTexts(totals, selectedPart(factoryTable(), corrected, LegsSelector));
     ASSERT_EQ(expected.size(), figures.size());
     for (std::size_t i = 0; i < figures.size(); ++i) {
-        SCOPED_TRACE(figureLabelName(static_cast<int>(i)));
+        SCOPED_TRACE(describe(figureAt(i)).labelName);
         EXPECT_EQ(figures[i].text, expected[i].text);
         EXPECT_EQ(figures[i].warning, expected[i].warning);
         if (expected[i].verdict) {
@@ -88,7 +88,7 @@ TEST(Figures, screensAndStabilisersChangeDefenceAndStability)
         selection.setOption(n, true);
     }
     const MachineTotals t = computeTotals(factoryTable(), selection);
-    const auto f = figureTexts(t, selectedPart(factoryTable(), selection, 4));
+    const auto f = figureTexts(t, selectedPart(factoryTable(), selection, LegsSelector));
     EXPECT_EQ(f[1].text, "387600");
     EXPECT_EQ(f[5].text, "2/8");
     EXPECT_EQ(f[8].text, "23/1868");
@@ -127,7 +127,7 @@ TEST(Figures, fourLeggedMachineShowsItsTypeSpeedButJudgesTheComputedOne)
         {"HD-GRY-NX", "XCA-00", "AN-101", "LF-205-SF", "GPS-VVA", "COMDEX-C7", "B-PT000", "", "", "", ""});
     const MachineTotals t = computeTotals(factoryTable(), selection);
     EXPECT_DOUBLE_EQ(t.groundBoostSpeed, 102.7);
-    const auto f = figureTexts(t, selectedPart(factoryTable(), selection, 4));
+    const auto f = figureTexts(t, selectedPart(factoryTable(), selection, LegsSelector));
     EXPECT_EQ(f[12].text, "26");
     EXPECT_TRUE(f[12].warning);
     EXPECT_EQ(f[12].verdict, std::optional<std::string>("MAX:63オーバー"));
@@ -143,10 +143,10 @@ TEST(Figures, caterpillarsUseTheirOwnThrustAndShowTheirCode)
     const Selection selection = selectionOf(
         {"HD-01-SRVT", "XCA-00", "AN-101", "LC-MOS18", "GPS-VVA", "COMDEX-C7", "B-PT000", "", "", "", ""});
     const Selection corrected = applyAssemblyRules(factoryTable(), selection);
-    EXPECT_EQ(corrected.position(7), 0) << "the booster is removed";
+    EXPECT_EQ(corrected.position(BoosterSelector), 0) << "the booster is removed";
     const MachineTotals t = computeTotals(factoryTable(), selection);
     EXPECT_EQ(t.thrust, 10000) << "whatever the booster selector holds";
-    EXPECT_EQ(figureTexts(t, selectedPart(factoryTable(), selection, 4))[12].text, "06");
+    EXPECT_EQ(figureTexts(t, selectedPart(factoryTable(), selection, LegsSelector))[12].text, "06");
 }
 
 TEST(Figures, boostQuotientsHeldAsDoublesRoundDown)
@@ -182,7 +182,7 @@ TEST(Figures, divisionsByZeroGiveSoundTexts)
     selection.positions.fill(-1);
     const MachineTotals empty = computeTotals(factoryTable(), selection);
     EXPECT_EQ(empty.boostMass, 0);
-    const auto f = figureTexts(empty, selectedPart(factoryTable(), selection, 4));
+    const auto f = figureTexts(empty, selectedPart(factoryTable(), selection, LegsSelector));
     EXPECT_EQ(f[12].text, "0");
     EXPECT_EQ(f[13].text, "0");
     EXPECT_EQ(f[14].text, "0");
@@ -198,9 +198,9 @@ TEST(Figures, divisionsByZeroGiveSoundTexts)
 TEST(Figures, selectorWithoutItemOrOutOfRangeCountsAsNoEquip)
 {
     Selection selection = firstExample();
-    selection.setPosition(1, -1);
-    selection.setPosition(4, 500);
-    selection.setPosition(11, 50); // past the end marker of the back-weapon group
+    selection.setPosition(HeadSelector, -1);
+    selection.setPosition(LegsSelector, 500);
+    selection.setPosition(LeftBackSelector, 50); // past the end marker of the back-weapon group
     const MachineTotals t = computeTotals(factoryTable(), selection);
     EXPECT_EQ(t.legLoadCapacity, 0);
     EXPECT_EQ(t.totalAp, 8431 - 816 - 3235);

@@ -53,7 +53,8 @@ private:
 
     static QString cell(MainWindow& form, int column, int row)
     {
-        return QString::fromStdString(form.assembly().colors().cell(column, row));
+        const rivet::MachineDocument& document = documentOf(form);
+        return QString::fromStdString(document.colorEditor().gridCell(document.machine().colors, column, row));
     }
 
     static QColor pixel(ColorGrid* grid, int column, int row, int dx, int dy)
@@ -164,7 +165,7 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         auto form = start();
         ColorGrid* sgColor = grid(*form);
-        form->assembly().setModified(false);
+        saveAs(*form, home.garageDir() + "saved.asm");
         QTest::mouseClick(sgColor, Qt::RightButton, {}, sgColor->cellRect(2, 3).center());
         QCOMPARE(sliders(*form), (QList<int> {16, 20, 12}));
         QCOMPARE(fields(*form), (QStringList {"16", "20", "12"}));
@@ -175,8 +176,8 @@ private Q_SLOTS:
 
         // A header press changes nothing.
         QTest::mouseClick(sgColor, Qt::LeftButton, {}, sgColor->cellRect(0, 1).center());
-        QCOMPARE(form->assembly().colors().currentColumn(), 2);
-        QCOMPARE(form->assembly().colors().currentRow(), 3);
+        QCOMPARE(documentOf(*form).colorEditor().currentColumn(), 2);
+        QCOMPARE(documentOf(*form).colorEditor().currentRow(), 3);
     }
 
     void ctrlKeysCopyAndPasteBetweenCells()
@@ -189,7 +190,7 @@ private Q_SLOTS:
         QTest::keyClick(sgColor, Qt::Key_C, Qt::ControlModifier);
         QTest::keyClick(sgColor, Qt::Key_End, Qt::ControlModifier);
         QCOMPARE(sliders(*form), (QList<int> {12, 18, 12}));
-        form->assembly().setModified(false);
+        saveAs(*form, home.garageDir() + "saved.asm");
 
         QTest::keyClick(sgColor, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(cell(*form, 4, 4), QString("121812"));
@@ -211,12 +212,12 @@ private Q_SLOTS:
         ColorGrid* sgColor = grid(*form);
         QTest::keyClick(sgColor, Qt::Key_Up);
         QTest::keyClick(sgColor, Qt::Key_Left);
-        QCOMPARE(form->assembly().colors().currentColumn(), 1);
-        QCOMPARE(form->assembly().colors().currentRow(), 1);
+        QCOMPARE(documentOf(*form).colorEditor().currentColumn(), 1);
+        QCOMPARE(documentOf(*form).colorEditor().currentRow(), 1);
         QTest::keyClick(sgColor, Qt::Key_Right);
         QTest::keyClick(sgColor, Qt::Key_PageDown);
-        QCOMPARE(form->assembly().colors().currentColumn(), 2);
-        QCOMPARE(form->assembly().colors().currentRow(), 4);
+        QCOMPARE(documentOf(*form).colorEditor().currentColumn(), 2);
+        QCOMPARE(documentOf(*form).colorEditor().currentRow(), 4);
         QCOMPARE(sliders(*form), (QList<int> {16, 20, 12}));
         QCOMPARE(labelText(form.get(), "lbLineColor"), QString("323628/162012/182412/121812"));
     }
@@ -228,7 +229,7 @@ private Q_SLOTS:
         auto form = start();
         ColorGrid* sgColor = grid(*form);
         // A hand-edited cell that is no colour code: reloading it shows the conversion error.
-        form->assembly().colors().setRegionRow(1, "HEAD,ab,162012,182412,121812");
+        setRegionRow(*form, 1, "HEAD,ab,162012,182412,121812");
         // The Enter that dismissed that error box was pressed in the box; its release alone
         // reaches the grid and must not bring the box back.
         QTest::keyRelease(sgColor, Qt::Key_Return);
@@ -303,7 +304,7 @@ private Q_SLOTS:
         QCOMPARE(child<QLineEdit>(form.get(), "edL7")->text(), QString("S100"));
         QTest::keyClick(tbL7, Qt::Key_End);
         QCOMPARE(child<QLineEdit>(form.get(), "edL7")->text(), QString("L100"));
-        form->assembly().setModified(false);
+        saveAs(*form, home.garageDir() + "saved.asm");
         tbL7->setValue(0);
         QCOMPARE(child<QLineEdit>(form.get(), "edL7")->text(), QString("MID"));
         QVERIFY(saveEnabled(*form));
@@ -313,7 +314,7 @@ private Q_SLOTS:
         QCOMPARE(child<QLineEdit>(form.get(), "edL2")->text(), QString("58%"));
         child<QSlider>(form.get(), "tbL1")->setValue(2);
         QCOMPARE(child<QLineEdit>(form.get(), "edL1")->text(), QString("2"));
-        QCOMPARE(form->assembly().logic().value(1), 2);
+        QCOMPARE(documentOf(*form).machine().pilot.value(1), 2);
     }
 };
 

@@ -73,13 +73,11 @@ private Q_SLOTS:
         const std::string html = readBytes(home.garageDir() + "report.htm");
         QVERIFY(html.find(sjisBytes("<td>LF-205-SF</td>")) != std::string::npos);
         QVERIFY(html.find("ZubRIVET ver 1.36") != std::string::npos);
-        QCOMPARE(form->assembly().currentFile(), home.garageDir() + "report.asm");
+        QCOMPARE(documentOf(*form).currentFile(), home.garageDir() + "report.asm");
 
         // The overwrite save now writes that ".asm" without asking.
-        form->assembly().setModified(true);
-        QCoreApplication::processEvents();
         const int asked = dialogs.fileRequests.size();
-        form->save();
+        form->editor().save();
         QCOMPARE(dialogs.fileRequests.size(), asked);
         QVERIFY(QFileInfo::exists(qs(home.garageDir() + "report.asm")));
         QVERIFY(dialogs.errors.isEmpty());
@@ -105,7 +103,7 @@ private Q_SLOTS:
         QCOMPARE(child<QLineEdit>(form.get(), "edL1")->text(), QString("3"));
         QCOMPARE(child<QLineEdit>(form.get(), "edL7")->text(), QString("S30"));
         QCOMPARE(child<QLineEdit>(form.get(), "edRed")->text(), QString("16"));
-        QCOMPARE(form->assembly().memo(), std::string("一行目\n三行目"));
+        QCOMPARE(documentOf(*form).machine().description, std::string("一行目\n三行目"));
 
         // Editing the pilot forgets the file name; the next overwrite save asks again.
         QTest::keyClicks(child<QLineEdit>(form.get(), "pname"), "x");
@@ -137,7 +135,7 @@ private Q_SLOTS:
         chooseItem(right, twoSlot);
         QCOMPARE(left->currentIndex(), twoSlot);
         QVERIFY(!action(*form, "acSave")->isEnabled());
-        QCOMPARE(form->assembly().currentFile(), path);
+        QCOMPARE(documentOf(*form).currentFile(), path);
     }
 
     void commandLineOpensAnExistingFileAndIgnoresAMissingOne()
@@ -198,7 +196,7 @@ private Q_SLOTS:
         TempHome home;
         ScriptedDialogs dialogs;
         auto form = startMainWindow();
-        form->assembly().colors().setRegionRow(2, "CORE,3z3628,162012,182412,121812");
+        setRegionRow(*form, 2, "CORE,3z3628,162012,182412,121812");
         dialogs.fileNames << qs(home.garageDir() + "bad");
         action(*form, "acTextoutput")->trigger();
         QCOMPARE(dialogs.errors, QStringList {"'3z' は整数ではありません"});
@@ -228,7 +226,7 @@ private Q_SLOTS:
         action(*form, "acSaveas")->trigger();
         const std::string before = readBytes(home.garageDir() + "keep.asm");
         QTest::keyClicks(child<QLineEdit>(form.get(), "acname"), "new");
-        form->assembly().setCurrentFile(home.garageDir() + "keep.asm");
+        documentOf(*form).setFileName(home.garageDir() + "keep.asm");
         {
             FaultyFiles faulty(static_cast<FaultyFiles::Step>(step), error, home.garageDir() + ".rivet-");
             action(*form, "acSave")->trigger();

@@ -233,7 +233,7 @@ private Q_SLOTS:
         chooseItem(left, left->findText("WX-S800/2"));
         // A pick in the parts list runs no pairing: a weapon on the right beside the
         // two-slot one; then choosing NO EQUIP on the right empties the left.
-        Q_EMIT form->auxiliaryWindows().partsList()->partPicked(10, right->findText("WM-S40/1"));
+        Q_EMIT form->auxiliaryWindows().partsList()->partPicked(rivet::RightBackSelector, right->findText("WM-S40/1"));
         QCOMPARE(left->currentText(), QString("WX-S800/2"));
         chooseItem(right, 0);
         QCOMPARE(left->currentIndex(), 0);
@@ -254,18 +254,17 @@ private Q_SLOTS:
         TempHome home;
         ScriptedDialogs dialogs;
         auto form = startMainWindow();
-        form->assembly().setModified(false);
-        form->assembly().setCurrentFile("/tmp/x.asm");
+        const std::string saved = home.garageDir() + "x.asm";
+        saveAs(*form, saved);
         QLineEdit* pilot = child<QLineEdit>(form.get(), "pname");
         QTest::keyClicks(pilot, "X");
         QVERIFY(child<QAction>(form.get(), "acSave")->isEnabled());
-        QCOMPARE(form->assembly().currentFile(), std::string("none"));
+        QCOMPARE(documentOf(*form).currentFile(), std::string("none"));
 
-        form->assembly().setModified(false);
-        form->assembly().setCurrentFile("/tmp/x.asm");
+        saveAs(*form, saved);
         QTest::keyClicks(child<QPlainTextEdit>(form.get(), "acmemo"), "!");
         QVERIFY(child<QAction>(form.get(), "acSave")->isEnabled());
-        QCOMPARE(form->assembly().currentFile(), std::string("/tmp/x.asm"));
+        QCOMPARE(documentOf(*form).currentFile(), saved);
 
         QLineEdit* name = child<QLineEdit>(form.get(), "acname");
         name->selectAll();
@@ -280,8 +279,8 @@ private Q_SLOTS:
         TempHome home;
         ScriptedDialogs dialogs;
         auto form = startMainWindow();
-        form->assembly().setModified(false);
-        form->assembly().setCurrentFile("/tmp/x.asm");
+        const std::string saved = home.garageDir() + "x.asm";
+        saveAs(*form, saved);
         const auto status = [&form] { return form->statusBar()->currentMessage(); };
 
         // Typed alone, the refused character changes nothing at all.
@@ -290,7 +289,7 @@ private Q_SLOTS:
         QCOMPARE(name->text(), QString("へっぽこ１号"));
         QCOMPARE(status(), QString("「ä」は Shift-JIS で書けない文字です"));
         QVERIFY(!child<QAction>(form.get(), "acSave")->isEnabled());
-        QCOMPARE(form->assembly().currentFile(), std::string("/tmp/x.asm"));
+        QCOMPARE(documentOf(*form).currentFile(), saved);
 
         // A paste brings the rest of its text, the cursor after it.
         QLineEdit* pilot = child<QLineEdit>(form.get(), "pname");
@@ -299,7 +298,7 @@ private Q_SLOTS:
         QTest::keyClick(pilot, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(pilot->text(), QString("へっxyぽこレイブン"));
         QCOMPARE(pilot->cursorPosition(), 4);
-        QCOMPARE(form->assembly().text(rivet::TextField::PilotName), std::string("へっxyぽこレイブン"));
+        QCOMPARE(documentOf(*form).machine().pilotName, std::string("へっxyぽこレイブン"));
         QCOMPARE(status(), QString("「😀」は Shift-JIS で書けない文字です"));
 
         // An input method's text is checked as well; what Shift-JIS holds passes untouched.
@@ -311,7 +310,7 @@ private Q_SLOTS:
         QCOMPARE(emblem->text(), QString("none.gif①"));
         QTest::sendKeyEvent(QTest::Click, child<QLineEdit>(form.get(), "acpic"), Qt::Key_unknown, QString("～"),
                             Qt::NoModifier);
-        QCOMPARE(form->assembly().text(rivet::TextField::MachinePicture), std::string("none.gif～"));
+        QCOMPARE(documentOf(*form).machine().picture, std::string("none.gif～"));
 
         // The description: the paste loses its emoji, and one undo takes back the whole paste.
         QPlainTextEdit* memo = child<QPlainTextEdit>(form.get(), "acmemo");
@@ -319,7 +318,7 @@ private Q_SLOTS:
         QApplication::clipboard()->setText("\n行🙂だ\u00A0よ");
         QTest::keyClick(memo, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(memo->toPlainText(), QString("初期機体？\nデフォルト？\n行だ よ"));
-        QCOMPARE(form->assembly().memo(), std::string("初期機体？\nデフォルト？\n行だ よ"));
+        QCOMPARE(documentOf(*form).machine().description, std::string("初期機体？\nデフォルト？\n行だ よ"));
         QCOMPARE(status(), QString("「🙂」は Shift-JIS で書けない文字です"));
         QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(memo->toPlainText(), QString("初期機体？\nデフォルト？"));
@@ -332,7 +331,7 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         auto form = startMainWindow();
         QCOMPARE(labelText(form.get(), "ed1"), QString("8231"));
-        Q_EMIT form->auxiliaryWindows().partsList()->partPicked(4, 1);
+        Q_EMIT form->auxiliaryWindows().partsList()->partPicked(rivet::LegsSelector, 1);
         QCOMPARE(labelText(form.get(), "ed1"), QString("8431"));
         QCOMPARE(selector(*form, 4)->currentText(), QString("LN-1001"));
     }

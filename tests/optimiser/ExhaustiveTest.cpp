@@ -21,7 +21,7 @@ namespace {
 struct Machine
 {
     Selection selection;
-    std::array<std::optional<double>, kFigureCount> numbers;
+    PerFigure<std::optional<double>> numbers;
     std::int32_t price = 0;
     unsigned optionBits = 0;
 };
@@ -59,12 +59,13 @@ Machines everyMachine(const PartsTable& table, const Selection& start, bool free
     }
     Machines machines;
     Selection s = start;
-    const auto walk = [&](const auto& self, int selector) -> void {
-        if (selector <= kSelectorCount) {
+    const auto walk = [&](const auto& self, std::size_t index) -> void {
+        if (index < kSelectorCount) {
+            const Selector selector = selectorAt(index);
             const int first = start.position(selector) < 0 ? -1 : 0;
             for (int item = first; item < table.itemCount(slotOfSelector(selector)); ++item) {
                 s.setPosition(selector, item);
-                self(self, selector + 1);
+                self(self, index + 1);
             }
             return;
         }
@@ -85,12 +86,12 @@ Machines everyMachine(const PartsTable& table, const Selection& start, bool free
             m.numbers = figureNumbers(totals);
             m.price = totals.totalPrice;
             for (int n = 1; n <= kOptionCount; ++n) {
-                m.optionBits |= s.option(n) ? 1u << (n - 1) : 0u;
+                m.optionBits |= s.option(n) ? 1u << optionIndex(n) : 0u;
             }
             machines.sound.push_back(m);
         }
     };
-    walk(walk, 1);
+    walk(walk, 0);
     return machines;
 }
 
@@ -128,11 +129,11 @@ struct SpaceCheck
 
 bool qualifies(const Machine& m, const OptimiserRequest& request)
 {
-    if (!m.numbers[static_cast<std::size_t>(request.goalFigure)]) {
+    if (!m.numbers[request.goalFigure]) {
         return false;
     }
     for (const Requirement& r : request.requirements) {
-        const auto& number = m.numbers[static_cast<std::size_t>(r.figure)];
+        const auto& number = m.numbers[r.figure];
         if (!number || (r.kind == Requirement::Kind::AtLeast ? *number < r.value : *number > r.value)) {
             return false;
         }
@@ -143,8 +144,8 @@ bool qualifies(const Machine& m, const OptimiserRequest& request)
 // The ranking the optimiser promises: goal, then price, positions, option bits.
 bool ranksBefore(const Machine& a, const Machine& b, const OptimiserRequest& request)
 {
-    const double x = *a.numbers[static_cast<std::size_t>(request.goalFigure)];
-    const double y = *b.numbers[static_cast<std::size_t>(request.goalFigure)];
+    const double x = *a.numbers[request.goalFigure];
+    const double y = *b.numbers[request.goalFigure];
     if (x != y) {
         return request.direction == Direction::Higher ? x > y : x < y;
     }
@@ -188,12 +189,11 @@ Outcome expectAsEnumerated(const PartsTable& table, const Machines& all, const O
     for (std::size_t i = 0; i < std::min(count, result.machines.size()); ++i) {
         const Machine& expected = *ranked[i];
         EXPECT_EQ(result.machines[i].selection, expected.selection) << "rank " << i;
-        EXPECT_EQ(result.machines[i].value, *expected.numbers[static_cast<std::size_t>(request.goalFigure)]);
+        EXPECT_EQ(result.machines[i].value, *expected.numbers[request.goalFigure]);
     }
     for (std::size_t i = 1; i < count; ++i) {
         outcome.tieOnGoalAndPrice = outcome.tieOnGoalAndPrice
-            || (ranked[i]->numbers[static_cast<std::size_t>(request.goalFigure)]
-                    == ranked[i - 1]->numbers[static_cast<std::size_t>(request.goalFigure)]
+            || (ranked[i]->numbers[request.goalFigure] == ranked[i - 1]->numbers[request.goalFigure]
                 && ranked[i]->price == ranked[i - 1]->price);
     }
     return outcome;
@@ -231,7 +231,7 @@ TEST_P(Exhaustive, everyGoalBothWaysMatchesEnumeration)
     const auto roll = [&](int oneIn) { return std::uniform_int_distribution<int>(0, oneIn - 1)(random) == 0; };
 
     OptimiserRequest request;
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
+    for (Selector selector : allSelectors()) {
         const int items = table.itemCount(slotOfSelector(selector));
         // Now and then a selector without an item, as after loading a file whose position the
         // catalogue does not offer.
@@ -247,9 +247,10 @@ TEST_P(Exhaustive, everyGoalBothWaysMatchesEnumeration)
     bool ties = false;
     int answered = 0;
     for (int round = 0; round < 2; ++round) {
-        for (int goal = 0; goal < kFigureCount; ++goal) {
+        for (Figure goal : allFigures()) {
             for (Direction direction : {Direction::Higher, Direction::Lower}) {
-                SCOPED_TRACE(std::string(figureLabelName(goal)) + (direction == Direction::Higher ? ":max" : ":min"));
+                SCOPED_TRACE(std::string(describe(goal).labelName)
+                             + (direction == Direction::Higher ? ":max" : ":min"));
                 request.goalFigure = goal;
                 request.direction = direction;
                 request.top = roll(2) ? 1 : 4;
@@ -261,8 +262,9 @@ TEST_P(Exhaustive, everyGoalBothWaysMatchesEnumeration)
                     // A bound right at some machine's number, so that it binds.
                     const Machine& probe
                         = all.sound[std::uniform_int_distribution<std::size_t>(0, all.sound.size() - 1)(random)];
-                    const int figure = std::uniform_int_distribution<int>(0, kFigureCount - 1)(random);
-                    if (const auto number = probe.numbers[static_cast<std::size_t>(figure)]) {
+                    const Figure figure = figureAt(
+                        static_cast<std::size_t>(std::uniform_int_distribution<int>(0, kFigureCount - 1)(random)));
+                    if (const auto number = probe.numbers[figure]) {
                         request.requirements.push_back(
                             {figure, roll(2) ? Requirement::Kind::AtLeast : Requirement::Kind::AtMost, *number});
                     }

@@ -1,4 +1,5 @@
 #include "optimiser/Optimiser.h"
+#include "optimiser/SearchSpace.h"
 #include "support/FactoryCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +42,20 @@ TEST(Optimiser, proposesOnlyMachinesTheWindowShowsAsProposed)
     EXPECT_FALSE(isProposable(test::factoryTable(), withoutItem));
 }
 
-OptimiserRequest factoryRequest(int goal, Direction direction)
+TEST(Optimiser, everyFigureReadFromOneSumIsBoundedByThatSum)
+{
+    // A figure of these kinds without its sum would still be searched right, but unbounded:
+    // the search would examine every machine.
+    for (Figure figure : allFigures()) {
+        const FigureKind kind = describe(figure).kind;
+        const bool oneSum = kind == FigureKind::Sum || kind == FigureKind::Spare || kind == FigureKind::EnergyUse;
+        EXPECT_EQ(search::fieldOf(figure).has_value(), oneSum) << describe(figure).labelName;
+    }
+    EXPECT_EQ(search::fieldOf(Figure::SpareLoad), search::LoadSlackField);
+    EXPECT_EQ(search::fieldOf(Figure::MoveEnergy), search::MoveUseField);
+}
+
+OptimiserRequest factoryRequest(Figure goal, Direction direction)
 {
     OptimiserRequest request;
     request.start = test::startupSelection();
@@ -52,9 +66,9 @@ OptimiserRequest factoryRequest(int goal, Direction direction)
 
 TEST(Optimiser, anImpossibleRequirementLeavesNoMachineAndBoundsEverythingAway)
 {
-    OptimiserRequest request = factoryRequest(0, Direction::Higher);
-    request.requirements.push_back({1, Requirement::Kind::AtMost, 100000}); // price
-    request.requirements.push_back({0, Requirement::Kind::AtLeast, 12000}); // AP
+    OptimiserRequest request = factoryRequest(Figure::Ap, Direction::Higher);
+    request.requirements.push_back({Figure::Price, Requirement::Kind::AtMost, 100000});
+    request.requirements.push_back({Figure::Ap, Requirement::Kind::AtLeast, 12000});
     SearchControl control;
     const OptimiserResult result = optimise(test::factoryTable(), request, &control);
     EXPECT_TRUE(result.machines.empty());
@@ -66,7 +80,7 @@ TEST(Optimiser, aCancelStopsTheSearchAndKeepsWhatWasCovered)
 {
     // The largest energy use while moving takes the search a while: long enough to be cancelled
     // once it has covered a part, as a dialog's cancel button would.
-    const OptimiserRequest request = factoryRequest(7, Direction::Higher);
+    const OptimiserRequest request = factoryRequest(Figure::MoveEnergy, Direction::Higher);
     SearchControl control;
     int reports = 0;
     control.setProgressCallback([&](double share) {

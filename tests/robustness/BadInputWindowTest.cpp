@@ -181,9 +181,9 @@ private Q_SLOTS:
             pilot += "#emblem";
         }
         // As typed into the fields (the fields hand every edit to the assembly).
-        form->assembly().setText(rivet::TextField::MachineName, machine);
-        form->assembly().setText(rivet::TextField::PilotName, pilot);
-        form->assembly().setText(rivet::TextField::Emblem, std::string(2000, 'e'));
+        documentOf(*form).setText(rivet::TextField::MachineName, machine);
+        documentOf(*form).setText(rivet::TextField::PilotName, pilot);
+        documentOf(*form).setText(rivet::TextField::Emblem, std::string(2000, 'e'));
         dialogs.fileNames << qs(home.garageDir() + "bomb");
         child<QAction>(form.get(), "acHtmloutput")->trigger();
         QCOMPARE(dialogs.errors, QStringList {"レポートが大きすぎます (16 MiB まで)"});

@@ -2,10 +2,9 @@
 #include "common/Failure.h"
 #include "common/IniFile.h"
 #include "common/TextFile.h"
-#include "document/Assembly.h"
 #include "document/AssemblyFile.h"
 #include "document/DocumentService.h"
-#include "document/NewAssembly.h"
+#include "document/MachineDocument.h"
 #include "document/TemplateExpansion.h"
 #include "support/Bytes.h"
 #include "support/FactoryCatalogue.h"
@@ -27,15 +26,15 @@ TEST(FileFormatRegression, aRegionWithoutANameKeepsItsColorsThroughSaveAndOpen)
     ensureFolder(home.garageDir());
     const std::string path = home.garageDir() + "noname.asm";
     writeBytes(path, sjisFile({"[color]", "LEGS=,010203,040506,070809,101112"}));
-    Assembly assembly(rivet::test::factoryTable());
-    prepareNewAssembly(assembly);
-    openAssembly(assembly, path);
-    ASSERT_EQ(assembly.colors().regionRowText(4), "\" \",010203,040506,070809,101112");
+    MachineDocument document(rivet::test::factoryTable());
+    document.startNew();
+    document.open(path);
+    ASSERT_EQ(document.machine().colors.regionRowText(4), "\" \",010203,040506,070809,101112");
 
     for (int round = 0; round < 2; ++round) {
-        saveAssembly(assembly, path);
-        openAssembly(assembly, path);
-        EXPECT_EQ(assembly.colors().regionRowText(4), "\" \",010203,040506,070809,101112") << "round " << round;
+        document.save();
+        document.open(path);
+        EXPECT_EQ(document.machine().colors.regionRowText(4), "\" \",010203,040506,070809,101112") << "round " << round;
     }
     const IniFile saved = IniFile::load(path);
     EXPECT_EQ(saved.readString("color", " ", ""), "\" \",010203,040506,070809,101112");

@@ -19,7 +19,7 @@ const PartsTable& factoryTable()
     return workspace->table;
 }
 
-int positionOf(int selector, const std::string& name)
+int positionOf(Selector selector, const std::string& name)
 {
     if (name.empty()) {
         return 0;
@@ -30,15 +30,15 @@ int positionOf(int selector, const std::string& name)
             return static_cast<int>(i);
         }
     }
-    ADD_FAILURE() << "no part " << name << " for cb" << selector;
+    ADD_FAILURE() << "no part " << name << " for " << selectorName(selector);
     return 0;
 }
 
 Selection selectionOf(const std::array<std::string, kSelectorCount>& names)
 {
     Selection selection;
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
-        selection.setPosition(selector, positionOf(selector, names[static_cast<std::size_t>(selector - 1)]));
+    for (Selector selector : allSelectors()) {
+        selection.setPosition(selector, positionOf(selector, names[selectorIndex(selector)]));
     }
     return selection;
 }
@@ -46,9 +46,9 @@ Selection selectionOf(const std::array<std::string, kSelectorCount>& names)
 Selection startupSelection()
 {
     Selection selection;
-    const int items[kSelectorCount] = {1, 1, 1, 4, 1, 1, 1, 1, 1, 1, 41};
-    for (int selector = 1; selector <= kSelectorCount; ++selector) {
-        selection.setPosition(selector, items[selector - 1]);
+    const std::array<int, kSelectorCount> items = {1, 1, 1, 4, 1, 1, 1, 1, 1, 1, 41};
+    for (Selector selector : allSelectors()) {
+        selection.setPosition(selector, items[selectorIndex(selector)]);
     }
     return selection;
 }

@@ -10,8 +10,8 @@ namespace rivet::test {
 // The factory catalogue, loaded once per test program from a temporary data folder.
 const PartsTable& factoryTable();
 
-// Position of a part in selector cb<selector> by its name (the test fails on an unknown name).
-int positionOf(int selector, const std::string& name);
+// Position of a part in a selector by its name (the test fails on an unknown name).
+int positionOf(Selector selector, const std::string& name);
 
 // A selection of the factory catalogue given by part names, cb1..cb11 ("" for NO EQUIP).
 Selection selectionOf(const std::array<std::string, kSelectorCount>& names);

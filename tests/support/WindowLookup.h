@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include "mainwindow/MachineEditor.h"
 #include "mainwindow/MainWindow.h"
 
 #include <memory>
@@ -20,6 +21,26 @@ inline std::unique_ptr<MainWindow> startMainWindow(const QStringList& arguments 
     auto form = std::make_unique<MainWindow>(arguments);
     form->show();
     return form;
+}
+
+// The document a main window works on.
+inline rivet::MachineDocument& documentOf(MainWindow& window)
+{
+    return window.editor().document();
+}
+
+// The window's machine saved under that name, so that it counts as saved.
+inline void saveAs(MainWindow& window, const std::string& path)
+{
+    documentOf(window).setFileName(path);
+    documentOf(window).save();
+}
+
+// A colour row set from code, as a hand-edited file gives it.
+inline void setRegionRow(MainWindow& window, int region, const std::string& row)
+{
+    documentOf(window).change(rivet::ChangeKind::Colors,
+                              [&](rivet::Machine& machine) { machine.colors.setRegionRow(region, row); });
 }
 
 // The child of a window with that objectName; the test fails when there is none.

@@ -39,7 +39,7 @@ private Q_SLOTS:
     void theChosenMachineComesInAsThePlayersChoice()
     {
         PlannerWindows planner;
-        MainWindow* form = planner.asmForm.get();
+        MainWindow* form = planner.mainWindow.get();
         // A saved machine, so that applying visibly marks it modified.
         const std::string file = planner.home.garageDir() + "saved.asm";
         writeBytes(file, sjisFile({"[asm]", "leg=1", "bwpl=0"}));
@@ -60,10 +60,10 @@ private Q_SLOTS:
 
         // The oracle: the core's own answer for the same request.
         rivet::OptimiserRequest request;
-        request.start = form->assembly().selection();
+        request.start = documentOf(*form).machine().selection;
         request.kept[3] = true;
         request.top = 10;
-        const rivet::OptimiserResult expected = rivet::optimise(form->assembly().table(), request);
+        const rivet::OptimiserResult expected = rivet::optimise(documentOf(*form).table(), request);
         QCOMPARE(expected.machines.size(), std::size_t {10});
 
         press(dialog, "btSearch");
@@ -81,23 +81,23 @@ private Q_SLOTS:
         QVERIFY(child<QPushButton>(dialog, "btApply")->isEnabled());
         press(dialog, "btApply");
         const rivet::Selection& proposal = expected.machines[0].selection;
-        QVERIFY(form->assembly().selection() == proposal);
-        for (int selector = 1; selector <= rivet::kSelectorCount; ++selector) {
-            const QByteArray name = "cb" + QByteArray::number(selector);
-            QCOMPARE(child<QComboBox>(form, name.constData())->currentIndex(), proposal.position(selector));
+        QVERIFY(documentOf(*form).machine().selection == proposal);
+        for (rivet::Selector selector : rivet::allSelectors()) {
+            QCOMPARE(child<QComboBox>(form, rivet::selectorName(selector).c_str())->currentIndex(),
+                     proposal.position(selector));
         }
         for (int n = 1; n <= rivet::kOptionCount; ++n) {
             const QByteArray name = n == 1 ? QByteArray("Chk1") : "chk" + QByteArray::number(n);
             QCOMPARE(child<QCheckBox>(form, name.constData())->isChecked(), proposal.option(n));
         }
-        const rivet::MachineEvaluation shown = rivet::evaluateSelection(form->assembly().table(), proposal);
-        for (int i = 0; i < rivet::kFigureCount; ++i) {
-            QCOMPARE(labelText(form, rivet::figureLabelName(i)),
-                     QString::fromStdString(shown.figures[static_cast<std::size_t>(i)].text));
+        const rivet::MachineEvaluation shown = rivet::evaluateSelection(documentOf(*form).table(), proposal);
+        for (rivet::Figure figure : rivet::allFigures()) {
+            QCOMPARE(labelText(form, rivet::describe(figure).labelName),
+                     QString::fromStdString(shown.figures[figure].text));
         }
         // Modified, but still the same file under the same caption.
         QVERIFY(child<QAction>(form, "acSave")->isEnabled());
-        QCOMPARE(form->assembly().currentFile(), file);
+        QCOMPARE(documentOf(*form).currentFile(), file);
         QCOMPARE(form->windowTitle(), QString::fromStdString(file));
         // The list now compares with the applied machine.
         QCOMPARE(cellText(dialog, "twResults", 0, 4), QString("（現在の機体と同じ）"));
@@ -107,7 +107,7 @@ private Q_SLOTS:
     void aSearchStopsOnCancelAndOnClosing()
     {
         PlannerWindows planner;
-        MainWindow* form = planner.asmForm.get();
+        MainWindow* form = planner.mainWindow.get();
         OptimiserDialog* dialog = openOptimiser(form);
         // The largest energy use while moving with the options free: the longest search.
         child<QComboBox>(dialog, "cbGoal")->setCurrentIndex(7);
@@ -135,13 +135,13 @@ private Q_SLOTS:
         openOptimiser(form);
         press(dialog, "btSearch");
         QVERIFY(dialog->searching());
-        planner.asmForm.reset();
+        planner.mainWindow.reset();
     }
 
     void aSearchWithoutAnAnswerSaysSo()
     {
         PlannerWindows planner;
-        OptimiserDialog* dialog = openOptimiser(planner.asmForm.get());
+        OptimiserDialog* dialog = openOptimiser(planner.mainWindow.get());
         // A new requirement starts from the current machine in the figure's better direction.
         press(dialog, "btAddRequirement");
         auto* requirements = child<QTableWidget>(dialog, "twRequirements");

@@ -14,12 +14,12 @@ PlannerWindows::PlannerWindows(const std::function<void(const TempHome&)>& befor
     if (beforeStart) {
         beforeStart(home);
     }
-    asmForm = std::make_unique<MainWindow>(QStringList());
-    dataform = asmForm->auxiliaryWindows().partsList();
-    dform = asmForm->auxiliaryWindows().damageCalculator();
-    about = asmForm->auxiliaryWindows().about();
-    asmForm->show();
-    QVERIFY(QTest::qWaitForWindowExposed(asmForm.get()));
+    mainWindow = std::make_unique<MainWindow>(QStringList());
+    partsList = mainWindow->auxiliaryWindows().partsList();
+    damageCalculator = mainWindow->auxiliaryWindows().damageCalculator();
+    about = mainWindow->auxiliaryWindows().about();
+    mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mainWindow.get()));
 }
 
 PlannerWindows::~PlannerWindows() = default;

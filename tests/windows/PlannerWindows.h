@@ -24,9 +24,9 @@ struct PlannerWindows
 
     TempHome home;
     ScriptedDialogs dialogs;
-    std::unique_ptr<MainWindow> asmForm;
-    PartsListWindow* dataform = nullptr;
-    DamageCalculatorWindow* dform = nullptr;
+    std::unique_ptr<MainWindow> mainWindow;
+    PartsListWindow* partsList = nullptr;
+    DamageCalculatorWindow* damageCalculator = nullptr;
     AboutDialog* about = nullptr;
 };
 

@@ -19,12 +19,12 @@ namespace {
 
 PreviewPopup* popup(PlannerWindows& planner)
 {
-    return child<PreviewPopup>(planner.asmForm.get(), "PreviewPopup");
+    return child<PreviewPopup>(planner.mainWindow.get(), "PreviewPopup");
 }
 
 QComboBox* selector(PlannerWindows& planner, const char* name)
 {
-    return child<QComboBox>(planner.asmForm.get(), name);
+    return child<QComboBox>(planner.mainWindow.get(), name);
 }
 
 } // namespace
@@ -62,7 +62,7 @@ private Q_SLOTS:
         const QRect frame = list->window()->frameGeometry();
         const QRect beside = popup(planner)->frameGeometry();
         QVERIFY(beside.left() > frame.right() || beside.right() < frame.left());
-        QCOMPARE(labelText(planner.asmForm.get(), "ed1"), QString("8231"));
+        QCOMPARE(labelText(planner.mainWindow.get(), "ed1"), QString("8231"));
         QCOMPARE(selector(planner, "cb7")->currentIndex(), 1);
 
         // The keys move the highlight and the preview with it; closing the list ends it.
@@ -70,19 +70,19 @@ private Q_SLOTS:
         QCOMPARE(popup(planner)->content().title, legs->itemText(legs->findText("LC-UKI60") + 1) + " を選ぶと");
         legs->hidePopup();
         QTRY_VERIFY(!popup(planner)->isVisible());
-        QCOMPARE(labelText(planner.asmForm.get(), "ed1"), QString("8231"));
+        QCOMPARE(labelText(planner.mainWindow.get(), "ed1"), QString("8231"));
     }
 
     void hoveringAViewerRowPreviewsWhatAPressWouldPick()
     {
         PlannerWindows planner;
-        QTest::mouseClick(child<QPushButton>(planner.asmForm.get(), "bb10"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(planner.mainWindow.get(), "bb10"), Qt::LeftButton);
         int row = 1;
-        while (planner.dataform->cellText(0, row) != "WX-S800-GF") {
+        while (planner.partsList->cellText(row, 0) != "WX-S800-GF") {
             ++row;
         }
         // The pointer moving over the row (sent as the window system sends it).
-        auto* grid = child<QTableWidget>(planner.dataform, "G");
+        auto* grid = child<QTableWidget>(planner.partsList, "G");
         const QModelIndex index = grid->model()->index(row - 1, 1);
         grid->scrollTo(index);
         const QPoint at = grid->visualRect(index).center();
@@ -101,7 +101,7 @@ private Q_SLOTS:
     void theComparisonKeepsItsBaseWhileAnotherFileOpens()
     {
         PlannerWindows planner;
-        MainWindow* form = planner.asmForm.get();
+        MainWindow* form = planner.mainWindow.get();
         child<QAction>(form, "acCompare")->trigger();
         auto* window = child<QWidget>(form, "ComparisonWindow");
         QVERIFY(window->isVisible());
@@ -141,13 +141,14 @@ private Q_SLOTS:
         QCOMPARE(cellText(window, "twFigures", 15, 3), QString("-800"));
         QCOMPARE(cellText(window, "twParts", 0, 1), QString("■SP-ABS"));
         QCOMPARE(form->windowTitle(), QString::fromStdString(first));
-        QCOMPARE(form->assembly().currentFile(), first);
+        QCOMPARE(documentOf(*form).currentFile(), first);
         QVERIFY(!child<QAction>(form, "acSave")->isEnabled());
 
         // A name that is not there is refused; the base stays.
         planner.dialogs.fileNames << QString::fromStdString(planner.home.garageDir() + "missing.asm");
         QTest::mouseClick(child<QPushButton>(window, "btCompareFile"), Qt::LeftButton);
-        QCOMPARE(planner.dialogs.errors, QStringList {"ファイルが見つかりません"});
+        QCOMPARE(planner.dialogs.errors,
+                 QStringList {QString::fromStdString("ファイルが見つかりません\n" + planner.home.garageDir() + "missing.asm")});
         QCOMPARE(labelText(window, "lbBase"), "基準：" + QString::fromStdString(other));
     }
 };

@@ -85,7 +85,7 @@ class ToolsMenuTest : public QObject
     Q_OBJECT
 
 private:
-    static void associate(PlannerWindows& planner) { child<QAction>(planner.asmForm.get(), "acRegext")->trigger(); }
+    static void associate(PlannerWindows& planner) { child<QAction>(planner.mainWindow.get(), "acRegext")->trigger(); }
 
 private Q_SLOTS:
     void anythingButYesWritesNothing()
@@ -165,7 +165,7 @@ private Q_SLOTS:
             wasModal = planner.about->isVisible() && planner.about->isModal();
             QTest::mouseClick(child<QPushButton>(planner.about, "BitBtn1"), Qt::LeftButton);
         });
-        child<QAction>(planner.asmForm.get(), "acVersion")->trigger();
+        child<QAction>(planner.mainWindow.get(), "acVersion")->trigger();
         QVERIFY(wasModal);
         QVERIFY(!planner.about->isVisible());
         QCOMPARE(planner.about->result(), int(QDialog::Accepted));
@@ -187,13 +187,13 @@ private Q_SLOTS:
         });
         QCOMPARE(planner.dialogs.errors.size(), 1);
         // The catalogue buttons do nothing with a half-loaded table.
-        planner.asmForm->showPartsList(child<QPushButton>(planner.asmForm.get(), "bb01"));
-        QVERIFY(!planner.dataform->isVisible());
-        QVERIFY(!child<QAction>(planner.asmForm.get(), "acDamageform")->isEnabled());
+        planner.mainWindow->editor().showPartsList(child<QPushButton>(planner.mainWindow.get(), "bb01"));
+        QVERIFY(!planner.partsList->isVisible());
+        QVERIFY(!child<QAction>(planner.mainWindow.get(), "acDamageform")->isEnabled());
         // The about dialog and the association remain.
         QTimer::singleShot(0, this,
                            [&] { QTest::mouseClick(child<QPushButton>(planner.about, "BitBtn1"), Qt::LeftButton); });
-        child<QAction>(planner.asmForm.get(), "acVersion")->trigger();
+        child<QAction>(planner.mainWindow.get(), "acVersion")->trigger();
         QCOMPARE(planner.about->result(), int(QDialog::Accepted));
         const DesktopFolders desktop(planner.home.path());
         planner.dialogs.answers = QStringList {"はい(&Y)"};
@@ -206,13 +206,13 @@ private Q_SLOTS:
     {
         PlannerWindows planner;
         // The damage calculator: a cell it does not have.
-        planner.dform->editCellText(99, 1, "5");
+        planner.damageCalculator->editCellText(99, 1, "5");
         QCOMPARE(planner.dialogs.errors.size(), 1);
         // The parts-list viewer: a pick whose receiver fails with something not of the planner.
-        QObject::connect(planner.dataform, &PartsListWindow::partPicked, this,
+        QObject::connect(planner.partsList, &PartsListWindow::partPicked, this,
                          [](int, int) { throw std::runtime_error("receiver failed"); });
-        planner.asmForm->showPartsList(child<QPushButton>(planner.asmForm.get(), "bb01"));
-        planner.dataform->pressRow(2);
+        planner.mainWindow->editor().showPartsList(child<QPushButton>(planner.mainWindow.get(), "bb01"));
+        planner.partsList->pressRow(2);
         QCOMPARE(planner.dialogs.errors.last(), QString("receiver failed"));
         // The about dialog: a message box that cannot be shown.
         struct RefusingMessages : ScriptedDialogs

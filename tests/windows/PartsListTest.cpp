@@ -12,16 +12,16 @@
 
 using namespace rivet::test;
 
-class DataformTest : public QObject
+class PartsListTest : public QObject
 {
     Q_OBJECT
 
 private:
     static void open(PlannerWindows& planner, const char* button)
     {
-        QTest::mouseClick(child<QPushButton>(planner.asmForm.get(), button), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(planner.mainWindow.get(), button), Qt::LeftButton);
     }
-    static QTableWidget* grid(PlannerWindows& planner) { return child<QTableWidget>(planner.dataform, "G"); }
+    static QTableWidget* grid(PlannerWindows& planner) { return child<QTableWidget>(planner.partsList, "G"); }
     // Presses a mouse button on row r (1 or more) of the viewer.
     static void pressRow(PlannerWindows& planner, int row, Qt::MouseButton button = Qt::LeftButton)
     {
@@ -33,7 +33,7 @@ private:
     }
     static QComboBox* selector(PlannerWindows& planner, int n)
     {
-        return child<QComboBox>(planner.asmForm.get(), QString("cb%1").arg(n).toUtf8().constData());
+        return child<QComboBox>(planner.mainWindow.get(), QString("cb%1").arg(n).toUtf8().constData());
     }
 
 private Q_SLOTS:
@@ -42,19 +42,19 @@ private Q_SLOTS:
         PlannerWindows planner;
         chooseItem(selector(planner, 1), 2);
         open(planner, "bb01");
-        QVERIFY(planner.dataform->isVisible());
+        QVERIFY(planner.partsList->isVisible());
         QVERIFY(planner.dialogs.errors.isEmpty());
-        QCOMPARE(planner.dataform->currentRow(), 3); // row 1 is NO EQUIP
-        QCOMPARE(planner.dataform->cellText(0, 3), selector(planner, 1)->itemText(2));
-        QCOMPARE(planner.dataform->cellText(0, 1), QString("NO EQUIP"));
-        QCOMPARE(planner.dataform->targetSelector(), 1);
-        QCOMPARE(planner.dataform->windowTitle(), QString("#頭"));
-        QCOMPARE(planner.dataform->cellText(0, 0), QString("#パーツ名"));
+        QCOMPARE(planner.partsList->currentRow(), 3); // row 1 is NO EQUIP
+        QCOMPARE(planner.partsList->cellText(3, 0), selector(planner, 1)->itemText(2));
+        QCOMPARE(planner.partsList->cellText(1, 0), QString("NO EQUIP"));
+        QVERIFY(planner.partsList->targetSelector() == rivet::HeadSelector);
+        QCOMPARE(planner.partsList->windowTitle(), QString("#頭"));
+        QCOMPARE(planner.partsList->cellText(0, 0), QString("#パーツ名"));
         // One row per selector item below the header row, two columns more than headers.
-        QCOMPARE(planner.dataform->rowCount(), selector(planner, 1)->count() + 1);
-        QCOMPARE(planner.dataform->cellText(1, 0), QString("価格"));
-        QCOMPARE(planner.dataform->columnCount(), 10);
-        QVERIFY(planner.dataform->cellText(9, 0).isEmpty());
+        QCOMPARE(planner.partsList->rowCount(), selector(planner, 1)->count() + 1);
+        QCOMPARE(planner.partsList->cellText(0, 1), QString("価格"));
+        QCOMPARE(planner.partsList->columnCount(), 10);
+        QVERIFY(planner.partsList->cellText(0, 9).isEmpty());
         // Fitted: the widest text + 7 pixels, so the two empty columns are 7 pixels wide.
         QCOMPARE(grid(planner)->columnWidth(7), 7);
         QCOMPARE(grid(planner)->columnWidth(8), 7);
@@ -64,12 +64,12 @@ private Q_SLOTS:
     {
         PlannerWindows planner;
         open(planner, "bb01");
-        const QString apBefore = labelText(planner.asmForm.get(), "ed1");
+        const QString apBefore = labelText(planner.mainWindow.get(), "ed1");
         pressRow(planner, 1);
         // The figures are current when the press returns: the request is sent, not posted.
         QCOMPARE(selector(planner, 1)->currentIndex(), 0);
-        QVERIFY(labelText(planner.asmForm.get(), "ed1") != apBefore);
-        QCOMPARE(planner.dataform->windowTitle(), QString("1"));
+        QVERIFY(labelText(planner.mainWindow.get(), "ed1") != apBefore);
+        QCOMPARE(planner.partsList->windowTitle(), QString("1"));
         QVERIFY(planner.dialogs.errors.isEmpty());
     }
 
@@ -77,10 +77,10 @@ private Q_SLOTS:
     {
         PlannerWindows planner;
         open(planner, "bb04");
-        const QString weightBefore = labelText(planner.asmForm.get(), "ed3");
+        const QString weightBefore = labelText(planner.mainWindow.get(), "ed3");
         pressRow(planner, 3, Qt::RightButton);
         QCOMPARE(selector(planner, 4)->currentIndex(), 2);
-        QVERIFY(labelText(planner.asmForm.get(), "ed3") != weightBefore);
+        QVERIFY(labelText(planner.mainWindow.get(), "ed3") != weightBefore);
         pressRow(planner, 4, Qt::MiddleButton);
         QCOMPARE(selector(planner, 4)->currentIndex(), 3);
     }
@@ -92,13 +92,13 @@ private Q_SLOTS:
         const int legs = selector(planner, 4)->currentIndex();
         QHeaderView* header = grid(planner)->horizontalHeader();
         QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
-        QCOMPARE(planner.dataform->windowTitle(), QString("0"));
+        QCOMPARE(planner.partsList->windowTitle(), QString("0"));
         QCOMPARE(selector(planner, 4)->currentIndex(), legs);
         // Below the last row there is no row at all.
         QTableWidget* g = grid(planner);
         g->setRowCount(3);
         QTest::mousePress(g->viewport(), Qt::LeftButton, {}, QPoint(20, g->viewport()->height() - 2));
-        QCOMPARE(planner.dataform->windowTitle(), QString("-1"));
+        QCOMPARE(planner.partsList->windowTitle(), QString("-1"));
         QCOMPARE(selector(planner, 4)->currentIndex(), legs);
         // The part names stand in the fixed column and pick as well.
         QHeaderView* names = g->verticalHeader();
@@ -111,7 +111,7 @@ private Q_SLOTS:
         PlannerWindows planner;
         for (int n = 1; n <= 12; ++n) {
             const QString name = QString("bb%1").arg(n, 2, 10, QChar('0'));
-            auto* button = child<QPushButton>(planner.asmForm.get(), name.toLatin1().constData());
+            auto* button = child<QPushButton>(planner.mainWindow.get(), name.toLatin1().constData());
             QCOMPARE(button->toolTip(), (n == 12 ? QString("オプション") : button->text()) + "の部品一覧を開く");
         }
     }
@@ -120,12 +120,12 @@ private Q_SLOTS:
     {
         PlannerWindows planner;
         open(planner, "bb10");
-        QCOMPARE(planner.dataform->targetSelector(), 10);
-        const QString caption = planner.dataform->windowTitle();
+        QVERIFY(planner.partsList->targetSelector() == rivet::RightBackSelector);
+        const QString caption = planner.partsList->windowTitle();
         open(planner, "bb11");
-        QCOMPARE(planner.dataform->targetSelector(), 11);
-        QCOMPARE(planner.dataform->windowTitle(), caption);
-        QCOMPARE(planner.dataform->currentRow(), selector(planner, 11)->currentIndex() + 1);
+        QVERIFY(planner.partsList->targetSelector() == rivet::LeftBackSelector);
+        QCOMPARE(planner.partsList->windowTitle(), caption);
+        QCOMPARE(planner.partsList->currentRow(), selector(planner, 11)->currentIndex() + 1);
         pressRow(planner, 2);
         QCOMPARE(selector(planner, 11)->currentIndex(), 1);
     }
@@ -134,26 +134,26 @@ private Q_SLOTS:
     {
         PlannerWindows planner;
         open(planner, "bb12");
-        QVERIFY(planner.dataform->isVisible());
-        QCOMPARE(planner.dataform->targetSelector(), 0);
-        QCOMPARE(planner.dataform->cellText(0, 2), QString("SP-MAW"));
-        const QString priceBefore = labelText(planner.asmForm.get(), "ed2");
+        QVERIFY(planner.partsList->isVisible());
+        QVERIFY(!planner.partsList->targetSelector());
+        QCOMPARE(planner.partsList->cellText(2, 0), QString("SP-MAW"));
+        const QString priceBefore = labelText(planner.mainWindow.get(), "ed2");
         pressRow(planner, 2);
-        QCOMPARE(planner.dataform->windowTitle(), QString("2"));
-        QCOMPARE(labelText(planner.asmForm.get(), "ed2"), priceBefore);
+        QCOMPARE(planner.partsList->windowTitle(), QString("2"));
+        QCOMPARE(labelText(planner.mainWindow.get(), "ed2"), priceBefore);
     }
 
     void escapeHidesTheViewer()
     {
         PlannerWindows planner;
         open(planner, "bb01");
-        QVERIFY(planner.dataform->isVisible());
+        QVERIFY(planner.partsList->isVisible());
         QTest::keyClick(grid(planner), Qt::Key_Escape);
-        QVERIFY(!planner.dataform->isVisible());
+        QVERIFY(!planner.partsList->isVisible());
         // Reopening brings it back with the file read again.
         open(planner, "bb02");
-        QVERIFY(planner.dataform->isVisible());
-        QCOMPARE(planner.dataform->targetSelector(), 2);
+        QVERIFY(planner.partsList->isVisible());
+        QVERIFY(planner.partsList->targetSelector() == rivet::CoreSelector);
     }
 
     void aMissingFileIsReportedAndNothingIsShown()
@@ -163,7 +163,7 @@ private Q_SLOTS:
         open(planner, "bb06");
         QCOMPARE(planner.dialogs.errors,
                  QStringList {QString::fromStdString("ファイルが見つかりません\n" + home(planner) + "data/fcs.dat")});
-        QVERIFY(!planner.dataform->isVisible());
+        QVERIFY(!planner.partsList->isVisible());
     }
 
     void aFileShorterThanAtStartSelectsNoRow()
@@ -173,8 +173,8 @@ private Q_SLOTS:
         rivet::test::writeBytes(home(planner) + "data/leg.dat", sjisFile({"#脚", "#名前,価格", "LN-A,1", "LN-B,2"}));
         open(planner, "bb04");
         QVERIFY(planner.dialogs.errors.isEmpty());
-        QCOMPARE(planner.dataform->rowCount(), 4);
-        QCOMPARE(planner.dataform->currentRow(), -1);
+        QCOMPARE(planner.partsList->rowCount(), 4);
+        QCOMPARE(planner.partsList->currentRow(), -1);
         // A row the file has is still a selector item, and picks it.
         pressRow(planner, 3);
         QCOMPARE(selector(planner, 4)->currentIndex(), 2);
@@ -213,12 +213,12 @@ private Q_SLOTS:
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(planner.dialogs.errors,
                  QStringList {"ファイル " + QString::fromStdString(home(planner)) + "data/leg.dat" + message});
-        QVERIFY(!planner.dataform->isVisible());
+        QVERIFY(!planner.partsList->isVisible());
     }
 
 private:
     static std::string home(PlannerWindows& planner) { return planner.home.path(); }
 };
 
-QTEST_MAIN(DataformTest)
-#include "DataformTest.moc"
+QTEST_MAIN(PartsListTest)
+#include "PartsListTest.moc"

@@ -12,15 +12,15 @@
 using namespace rivet::test;
 using rivet::DamageTable;
 
-class DamageFormTest : public QObject
+class DamageCalculatorTest : public QObject
 {
     Q_OBJECT
 
 private:
     static DamageCalculatorWindow* openCalculator(PlannerWindows& planner)
     {
-        child<QAction>(planner.asmForm.get(), "acDamageform")->trigger();
-        return planner.dform;
+        child<QAction>(planner.mainWindow.get(), "acDamageform")->trigger();
+        return planner.damageCalculator;
     }
     static QTableWidget* grid(DamageCalculatorWindow* form) { return child<QTableWidget>(form, "G"); }
     static void click(DamageCalculatorWindow* form, int column, int row)
@@ -41,8 +41,8 @@ private Q_SLOTS:
         DamageCalculatorWindow* form = openCalculator(planner);
         QVERIFY(form->isVisible());
         QCOMPARE(form->windowTitle(), QString("簡易ダメージ計算表"));
-        const QString shell = beforeSlash(labelText(planner.asmForm.get(), "ed9"));
-        const QString beam = beforeSlash(labelText(planner.asmForm.get(), "ed10"));
+        const QString shell = beforeSlash(labelText(planner.mainWindow.get(), "ed9"));
+        const QString beam = beforeSlash(labelText(planner.mainWindow.get(), "ed10"));
         QVERIFY(!shell.isEmpty());
         QCOMPARE(shown(form, DamageTable::Coefficient, 1), shell);
         QCOMPARE(shown(form, DamageTable::Type, 2), QString("ビーム"));
@@ -154,5 +154,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(DamageFormTest)
-#include "DamageFormTest.moc"
+QTEST_MAIN(DamageCalculatorTest)
+#include "DamageCalculatorTest.moc"

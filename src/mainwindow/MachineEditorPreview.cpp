@@ -1,22 +1,16 @@
 // What a choice would change, shown before it is made: beside the open list of a selector
 // and under the pointer in the parts-list viewer. And the comparison window with its base.
 // None of this changes the machine being worked on.
-#include "mainwindow/MainWindow.h"
+#include "mainwindow/MachineEditor.h"
 
-#include "common/Failure.h"
-#include "common/TextFile.h"
 #include "document/DocumentService.h"
-#include "mainwindow/PartsPage.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Guarded.h"
 #include "widgets/PreviewPopup.h"
 #include "windows/AuxiliaryWindows.h"
 #include "windows/ComparisonWindow.h"
 
-#include <QAction>
 #include <QTime>
-
-#include <cerrno>
 
 namespace {
 
@@ -49,10 +43,10 @@ PreviewPopup::Content popupContent(const rivet::ChoicePreview& preview, const QS
         return content;
     }
     content.title = itemText + " を選ぶと";
-    for (int i = 0; i < rivet::kFigureCount; ++i) {
-        const rivet::FigureComparison& figure = preview.comparison.figures[static_cast<std::size_t>(i)];
+    for (rivet::Figure f : rivet::allFigures()) {
+        const rivet::FigureComparison& figure = preview.comparison.figures[f];
         if (figure.base != figure.other) {
-            content.figures.push_back({rivet::figureCaption(i), text(figure.base), text(figure.other),
+            content.figures.push_back({rivet::describe(f).caption, text(figure.base), text(figure.other),
                                        text(rivet::differenceText(figure.difference)), tone(figure.better)});
         }
     }
@@ -69,37 +63,16 @@ PreviewPopup::Content popupContent(const rivet::ChoicePreview& preview, const QS
 
 } // namespace
 
-void MainWindow::connectPreviews()
-{
-    m_previewPopup = new PreviewPopup(this);
-    connect(m_partsPage, &PartsPage::previewRequested, this, [this](int selector, int item, const QRect& anchor) {
-        showChoicePreview(selector, item, rivet::ChoiceWay::Selector, anchor);
-    });
-    connect(m_partsPage, &PartsPage::previewEnded, m_previewPopup, &QWidget::hide);
-    // In the viewer the popup stands below and right of the pointer, clear of it.
-    connect(m_windows, &AuxiliaryWindows::partHovered, this, [this](int selector, int item, const QPoint& at) {
-        showChoicePreview(selector, item, rivet::ChoiceWay::PartsList, QRect(at + QPoint(0, 18), QSize(12, 1)));
-    });
-    connect(m_windows, &AuxiliaryWindows::partHoverEnded, m_previewPopup, &QWidget::hide);
-
-    connect(acCompare, &QAction::triggered, this, [this] { guarded([this] { showComparison(); }); });
-    connect(m_windows, &AuxiliaryWindows::comparisonPinRequested, this,
-            [this] { guarded([this] { pinComparisonBase(); }); });
-    connect(m_windows, &AuxiliaryWindows::comparisonFileRequested, this,
-            [this] { guarded([this] { compareWithFile(); }); });
-}
-
-void MainWindow::showChoicePreview(int selector, int item, rivet::ChoiceWay way, const QRect& anchor)
+void MachineEditor::showChoicePreview(rivet::Selector selector, int item, rivet::ChoiceWay way, const QRect& anchor)
 {
     // An item the catalogue no longer has (the viewer's file changed since start) cannot be
     // picked; there is nothing to preview.
-    if (!catalogueReady() || item < 0 || item >= m_assembly->itemCount(selector)) {
+    if (!catalogueReady() || item < 0 || item >= m_document.itemCount(selector)) {
         m_previewPopup->hide();
         return;
     }
-    // Not through guarded(): the open list must not be redrawn from the assembly meanwhile.
     runGuarded(this, [&] {
-        const rivet::MachineEvaluation current = m_assembly->evaluation();
+        const rivet::MachineEvaluation& current = m_document.evaluation();
         const rivet::ChoicePreview preview = rivet::previewChoice(m_workspace.table, current, selector, item, way);
         rivet::Selection chosen = current.selection;
         chosen.setPosition(selector, item);
@@ -109,13 +82,18 @@ void MainWindow::showChoicePreview(int selector, int item, rivet::ChoiceWay way,
     });
 }
 
-void MainWindow::showComparison()
+void MachineEditor::hideChoicePreview()
+{
+    m_previewPopup->hide();
+}
+
+void MachineEditor::showComparison()
 {
     if (!catalogueReady()) {
         return;
     }
-    // Made now or earlier, the window already holds the machine refreshControls() last showed.
-    ComparisonWindow* window = m_windows->comparison(m_workspace.table);
+    // Made now or earlier, the window already holds the machine last shown.
+    ComparisonWindow* window = m_windows.comparison(m_workspace.table);
     if (!window->hasBase()) {
         pinComparisonBase();
     }
@@ -124,15 +102,15 @@ void MainWindow::showComparison()
     window->activateWindow();
 }
 
-void MainWindow::pinComparisonBase()
+void MachineEditor::pinComparisonBase()
 {
-    const QString name = text(m_assembly->text(rivet::TextField::MachineName));
-    m_windows->comparison(m_workspace.table)
-        ->setBase(m_assembly->evaluation(),
+    const QString name = text(m_document.machine().machineName);
+    m_windows.comparison(m_workspace.table)
+        ->setBase(m_document.evaluation(),
                   QString("%1（%2 の状態）").arg(name, QTime::currentTime().toString("HH:mm:ss")));
 }
 
-void MainWindow::compareWithFile()
+void MachineEditor::compareWithFile()
 {
     FileRequest request;
     request.title = "比較する機体を開く";
@@ -142,14 +120,8 @@ void MainWindow::compareWithFile()
     if (!chosen) {
         return;
     }
-    const std::string path = chosen->toStdString();
-    // Unlike the document's open, a name that is not there has no machine to compare with.
-    if (!rivet::fileExists(path)) {
-        throw rivet::Failure(rivet::ioErrorMessage(ENOENT));
-    }
     // A machine of its own, opened as the window opens a file; the document stays as it is.
-    rivet::Assembly base(m_workspace.table);
-    rivet::startNewAssembly(base);
-    rivet::openAssembly(base, path);
-    m_windows->comparison(m_workspace.table)->setBase(base.evaluation(), *chosen);
+    // Unlike the document's open, a name that is not there has no machine to compare with.
+    const auto base = rivet::openAsTheWindowDoes(m_workspace.table, chosen->toStdString());
+    m_windows.comparison(m_workspace.table)->setBase(base->evaluation(), *chosen);
 }

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "appearance/ColorEditor.h"
+#include "document/Machine.h"
+#include "evaluation/MachineEvaluation.h"
+
+#include <functional>
+#include <string>
+
+namespace rivet {
+
+// The file name of a machine that belongs to no file.
+inline constexpr const char* kNoFile = "none";
+
+// What a change of the machine touches. A change of parts or options ends in the evaluation
+// (the rules correct the selection, the figures are computed); the others do not.
+enum class ChangeKind { Parts, Texts, Colors, Pilot };
+
+// One machine being worked on: the machine, the file it belongs to ("none" when none), the
+// machine as it was last opened or saved (or as a fresh start shows it), the evaluation of
+// the current machine, and the colour controls that edit it.
+//
+// Every change of the machine takes one path, change(): the edit is applied, a change of
+// parts runs the rules and the evaluation, the save action's rule is applied, and the
+// listener is told. The window, rivet-cli and the tests all change a machine through these
+// operations, so all of them behave alike.
+//
+// Two states answer "does it need saving": saveEnabled() is the save action "上書保存" as
+// the tool has always kept it (every evaluation and every edit of a name, the description,
+// a colour or a pilot setting enables it; saving and opening disable it), while unsaved()
+// says whether the machine differs from what was last opened or saved.
+class MachineDocument
+{
+public:
+    explicit MachineDocument(const PartsTable& table);
+    MachineDocument(const MachineDocument&) = delete;
+    MachineDocument& operator=(const MachineDocument&) = delete;
+
+    const PartsTable& table() const { return m_table; }
+    const Machine& machine() const { return m_machine; }
+    // The machine as the last evaluation left it: its corrected selection, totals, figures.
+    const MachineEvaluation& evaluation() const { return m_evaluation; }
+    const ColorEditor& colorEditor() const { return m_colorEditor; }
+    const std::string& currentFile() const { return m_currentFile; }
+    bool hasFile() const { return m_currentFile != kNoFile; }
+    bool saveEnabled() const { return m_saveEnabled; }
+    bool unsaved() const { return m_machine != m_savedCopy; }
+    const Machine& savedCopy() const { return m_savedCopy; }
+
+    // --- what the controls show
+    int position(Selector selector) const { return m_machine.selection.position(selector); }
+    bool option(int n) const { return m_machine.selection.option(n); }
+    // The text selector cb<selector> shows: "NO EQUIP" at 0, a part name, "" without an item.
+    std::string itemText(Selector selector) const;
+    // Hint of a selector: the description of its part ("no" for NO EQUIP).
+    std::string selectorHint(Selector selector) const;
+    int itemCount(Selector selector) const;
+
+    // Told after every change of the machine, its file or its saved state.
+    void setListener(std::function<void()> listener) { m_listener = std::move(listener); }
+
+    // --- the document as a whole
+    // The machine a fresh start shows: the initial parts, the factory colours with BASE of
+    // HEAD current, no file, evaluated; it counts as saved.
+    void startNew();
+    // The open flow: the file is read completely before anything changes (a failure leaves
+    // the document exactly as it was), then evaluated; the document takes the file's name
+    // and counts as saved.
+    void open(const std::string& path);
+    // A file named on the command line at start: read and evaluated like an open, but the
+    // save action stays enabled, as the start's evaluation leaves it.
+    void openAtStart(const std::string& path);
+    // The name the save dialog chose (its extension becomes ".asm").
+    void setFileName(const std::string& path);
+    // Writes the machine to its file (extension ".asm"); it then counts as saved. Returns
+    // the path written. Fails as saveAssembly does, leaving everything as it was.
+    std::string save();
+
+    // --- the player's changes, each one run through change()
+    // A choice in selector cb<selector>: the same item changes nothing; a back weapon first
+    // lets a two-slot weapon empty the other side.
+    void choosePart(Selector selector, int item);
+    // A pick in the parts-list viewer: an item the selector does not offer changes nothing.
+    void pickPart(Selector selector, int item);
+    void tickOption(int n, bool ticked);
+    // Every selector and option at once (a proposal of the optimiser); no pairing.
+    void setSelection(const Selection& selection);
+    // A one-line field: a real change also forgets the file, so the next save asks for a name.
+    void setText(TextField field, const std::string& text);
+    void setDescription(const std::string& text);
+    // The colour grid and the channel controls (see ColorEditor).
+    void pressColorCell(int column, int row);
+    void pressGridKey(int key, bool ctrlOnly);
+    void releaseGridKey();
+    void moveColorCell(int column, int row);
+    void setChannelSlider(Channel channel, int position);
+    void setChannelField(Channel channel, const std::string& text);
+    void setPilotSetting(int n, int value);
+
+    // The one path of every change. A failure in the edit stops it there; what was done so
+    // far stays done, is evaluated and shown, and the failure goes on to the caller.
+    void change(ChangeKind kind, const std::function<void(Machine&)>& edit);
+
+private:
+    void finishChange(ChangeKind kind, const Machine& before);
+    void evaluate();
+    // Reads the file into copies of the machine and the colour controls, then takes them.
+    void load(const std::string& path);
+    void notify();
+
+    const PartsTable& m_table;
+    Machine m_machine;
+    Machine m_savedCopy;
+    MachineEvaluation m_evaluation;
+    ColorEditor m_colorEditor;
+    std::string m_currentFile = kNoFile;
+    bool m_saveEnabled = false;
+    std::function<void()> m_listener;
+};
+
+} // namespace rivet

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "comparison/ChoicePreview.h"
+#include "document/MachineDocument.h"
+#include "document/ReportValues.h"
+#include "startup/StartUp.h"
+
+#include <QTabWidget>
+
+#include <functional>
+
+class AuxiliaryWindows;
+class ColorAndPilotPage;
+class PartsPage;
+class PreviewPopup;
+class QPushButton;
+
+// One machine being worked on: its document and the two pages that show it, "機体構成" and
+// "その他", with every flow that works on the machine (open, save, export, the parts-list
+// viewer's pick, the damage calculator, comparison, the optimiser's proposals). The pages
+// report what the player did; the editor passes it to the document, and the document's
+// listener writes the pages back. The main window around it keeps the menus, the tool bar,
+// the status bar and the settings, and routes its actions here.
+class MachineEditor : public QTabWidget
+{
+    Q_OBJECT
+
+public:
+    MachineEditor(const rivet::Workspace& workspace, AuxiliaryWindows& windows, QWidget* parent = nullptr);
+
+    rivet::MachineDocument& document() { return m_document; }
+    const rivet::MachineDocument& document() const { return m_document; }
+    // False when the catalogue failed to load: the editor then refuses to work with it.
+    bool catalogueReady() const { return m_workspace.catalogueReady(); }
+    // The save action "上書保存": enabled as the document keeps it, never without a catalogue.
+    bool saveEnabled() const { return catalogueReady() && m_document.saveEnabled(); }
+    // The window caption: "Kosmoアセンブルツール " until a file is opened or named.
+    QString caption() const { return m_caption; }
+
+    // The start's part of the machine: the selectors filled from what loaded, then (when the
+    // start got that far) the option boxes, the fresh machine, the drop-down lengths, and a
+    // file named as the first argument. Without a catalogue the pages are disabled.
+    void start(bool started, bool longList, const QStringList& arguments);
+
+    // --- the document's flows
+    void open();
+    void save();
+    void saveAs();
+    // Through template N (1..3) of the export menus.
+    void exportText(int templateNumber);
+    void exportHtml(int templateNumber);
+    void copyReportToClipboard();
+
+    // --- the tools that work on the machine
+    // Opens the parts-list viewer on the catalogue of a button bb01..bb12.
+    void showPartsList(QPushButton* button);
+    void showDamageCalculator();
+    // The comparison window, with the current machine as its base the first time.
+    void showComparison();
+    // The optimiser's dialog "自動構成", following the current machine.
+    void showOptimiser();
+
+    // What the auxiliary windows ask of the machine.
+    void pickPartFromList(rivet::Selector selector, int item);
+    // A machine the optimiser proposed, put in as if the player had chosen its parts.
+    void applyProposal(const rivet::Selection& proposal);
+    // The comparison's base: a copy of the current machine, or the machine of a file opened
+    // beside the document without touching it.
+    void pinComparisonBase();
+    void compareWithFile();
+    // What choosing item `item` of cb<selector> would change, in the popup beside anchor.
+    void showChoicePreview(rivet::Selector selector, int item, rivet::ChoiceWay way, const QRect& anchor);
+    void hideChoicePreview();
+
+Q_SIGNALS:
+    // The pages show the document again after a change of the machine, its file or its
+    // saved state.
+    void documentShown();
+    void captionChanged(const QString& caption);
+    // A short notice for the status bar.
+    void statusRequested(const QString& text);
+
+private:
+    void connectPartsPage();
+    void connectColorAndPilotPage();
+    // Runs a handler; a failure stops it and is shown in the error box.
+    void guarded(const std::function<void()>& handler);
+    void showDocument();
+    void setCaption(const QString& caption);
+
+    // The shared save dialog: asks for the document's name; false when cancelled.
+    bool askFileName(const QString& filter, const QString& title);
+    // Writes the report through template N next to the document; false when it stopped.
+    bool writeReport(rivet::ReportKind kind, int number);
+
+    const rivet::Workspace& m_workspace;
+    AuxiliaryWindows& m_windows;
+    rivet::MachineDocument m_document;
+    PartsPage* m_partsPage = nullptr;
+    ColorAndPilotPage* m_colorAndPilotPage = nullptr;
+    PreviewPopup* m_previewPopup = nullptr;
+    QString m_caption;
+};

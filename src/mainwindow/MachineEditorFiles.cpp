@@ -1,0 +1,115 @@
+// Opening, saving and exporting the machine, and the clipboard copy.
+#include "mainwindow/MachineEditor.h"
+
+#include "common/Failure.h"
+#include "document/DocumentService.h"
+#include "widgets/DesktopServices.h"
+#include "widgets/Dialogs.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const char* const kAssemblyFilter = "アセンブリデータ|*.asm";
+const char* const kSaveTitle = "名前をつけて保存";
+
+QString fromUtf8(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// The name part of a path without its extension ("none" stays "none").
+QString baseName(const std::string& path)
+{
+    const QString name = QFileInfo(fromUtf8(path)).completeBaseName();
+    return name.isEmpty() ? fromUtf8(path) : name;
+}
+
+} // namespace
+
+void MachineEditor::open()
+{
+    FileRequest request;
+    request.filter = kAssemblyFilter;
+    request.folder = fromUtf8(m_workspace.paths.garageDir);
+    request.proposedName = baseName(m_document.currentFile()) + ".asm";
+    const auto chosen = Dialogs::current().askFileName(this, request);
+    if (!chosen) {
+        return;
+    }
+    m_document.open(chosen->toStdString());
+    setCaption(fromUtf8(m_document.currentFile()));
+}
+
+bool MachineEditor::askFileName(const QString& filter, const QString& title)
+{
+    FileRequest request;
+    request.save = true;
+    request.title = title;
+    request.filter = filter;
+    request.filterIndex = 1;
+    request.defaultSuffix = "asm";
+    request.folder = fromUtf8(m_workspace.paths.garageDir);
+    request.proposedName = baseName(m_document.currentFile());
+    const auto chosen = Dialogs::current().askFileName(this, request);
+    if (!chosen) {
+        return false;
+    }
+    m_document.setFileName(chosen->toStdString());
+    setCaption(fromUtf8(m_document.currentFile()));
+    return true;
+}
+
+void MachineEditor::save()
+{
+    if (!m_document.hasFile() && !askFileName(kAssemblyFilter, kSaveTitle)) {
+        return;
+    }
+    m_document.save();
+}
+
+void MachineEditor::saveAs()
+{
+    if (askFileName(kAssemblyFilter, kSaveTitle)) {
+        m_document.save();
+    }
+}
+
+bool MachineEditor::writeReport(rivet::ReportKind kind, int number)
+{
+    const auto notice = rivet::exportReport(m_document, m_workspace.paths.dataDir, kind, number,
+                                            rivet::reportPath(m_document.currentFile(), kind));
+    if (notice) {
+        Dialogs::current().showMessage(this, fromUtf8(*notice));
+    }
+    return !notice;
+}
+
+void MachineEditor::exportText(int templateNumber)
+{
+    if (askFileName("テンプレート（テキスト形式）|*.txt", "テキスト形式で出力")) {
+        writeReport(rivet::ReportKind::Text, templateNumber);
+    }
+}
+
+void MachineEditor::exportHtml(int templateNumber)
+{
+    if (askFileName("テンプレート(html形式)|*.htm", "html形式で出力")) {
+        writeReport(rivet::ReportKind::Html, templateNumber);
+    }
+}
+
+void MachineEditor::copyReportToClipboard()
+{
+    // The clipboard always takes text template 1, whatever the text menu has marked.
+    const std::string& dataDir = m_workspace.paths.dataDir;
+    if (const auto notice = rivet::missingTemplate(dataDir, rivet::ReportKind::Text, 1)) {
+        Dialogs::current().showMessage(this, fromUtf8(*notice));
+        return;
+    }
+    const std::string text = rivet::buildReportText(m_document, dataDir, rivet::ReportKind::Text, 1);
+    if (!DesktopServices::current().setClipboardText(fromUtf8(text))) {
+        throw rivet::Failure("クリップボードを開くことができません");
+    }
+    Dialogs::current().showMessage(this, "クリップボードへコピーしました。");
+}

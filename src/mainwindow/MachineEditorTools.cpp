@@ -1,0 +1,77 @@
+// The tools that work on the machine: the twelve catalogue buttons open the parts-list viewer
+// and its pick comes back here, the damage calculator starts from the machine's figures, and
+// the optimiser's dialog follows the machine and proposes machines to take over.
+#include "mainwindow/MachineEditor.h"
+
+#include "windows/AuxiliaryWindows.h"
+#include "windows/DamageCalculatorWindow.h"
+#include "windows/OptimiserDialog.h"
+#include "windows/PartsListWindow.h"
+
+#include <QPushButton>
+
+namespace {
+
+constexpr int kOptionButton = 12; // bb12: the option list has no selector
+
+template <typename Window> void bringToFront(Window* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+void MachineEditor::showPartsList(QPushButton* button)
+{
+    if (!catalogueReady()) {
+        return;
+    }
+    // "bb04": the digits pick the selector cb4; the tag is the slot whose file is listed.
+    const int number = button->objectName().mid(2, 2).toInt();
+    const int slot = button->property("tag").toInt();
+    PartsListWindow* list = m_windows.partsList();
+    list->loadCatalogueFile(m_workspace.paths.dataDir + rivet::slotFileNames.at(static_cast<std::size_t>(slot)));
+    if (number >= kOptionButton) {
+        list->setTarget(std::nullopt);
+    } else {
+        const rivet::Selector selector = rivet::selectorAt(static_cast<std::size_t>(number - 1));
+        list->setTarget(selector);
+        list->selectRow(m_document.position(selector) + 1);
+    }
+    bringToFront(list);
+}
+
+void MachineEditor::pickPartFromList(rivet::Selector selector, int item)
+{
+    if (catalogueReady()) {
+        m_document.pickPart(selector, item);
+    }
+}
+
+void MachineEditor::showDamageCalculator()
+{
+    // The calculator starts from the two defence figures, "coefficient/total".
+    const auto& figures = m_document.evaluation().figures;
+    m_windows.damageCalculator()->fillFromAssembly(figures[rivet::Figure::ShellCoefficient].text,
+                                                   figures[rivet::Figure::BeamCoefficient].text);
+}
+
+void MachineEditor::showOptimiser()
+{
+    if (catalogueReady()) {
+        bringToFront(m_windows.optimiser(m_workspace.table));
+    }
+}
+
+void MachineEditor::applyProposal(const rivet::Selection& proposal)
+{
+    if (!catalogueReady()) {
+        return;
+    }
+    // Every selector and option at once, then the one evaluation a choice ends in: the
+    // machine counts as modified, while its file and the caption stay as they are. The rules
+    // and the back-weapon pairing leave a proposed machine as it is, so it shows as proposed.
+    m_document.setSelection(proposal);
+}
