@@ -3,6 +3,7 @@
 #include "common/AtomicFile.h"
 #include "common/ErrorText.h"
 #include "common/Failure.h"
+#include "common/FileSystemCalls.h"
 #include "support/Bytes.h"
 #include "support/FaultyFiles.h"
 #include "support/TempHome.h"
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <set>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -175,6 +177,46 @@ TEST(AtomicWrite, aFailingStepLeavesTheOldFileAndNoTemporary)
         EXPECT_EQ(readBytes(path), "the old machine");
         EXPECT_TRUE(rivet::test::leftoverTemporaries(home.path()).empty());
     }
+}
+
+// The order that makes a save last: the temporary (closed on exec, never through a link) is
+// synced before it replaces the file, and the folder is synced after the rename.
+TEST(AtomicWrite, theTemporaryIsSyncedBeforeTheRenameAndTheFolderAfterIt)
+{
+    struct Recorder : FileSystemCalls
+    {
+        std::vector<std::string> calls;
+        std::set<int> folders;
+        int open(const char* path, int flags, mode_t mode) override
+        {
+            const int fd = FileSystemCalls::open(path, flags, mode);
+            if ((flags & O_DIRECTORY) != 0) {
+                folders.insert(fd);
+                calls.push_back("open folder");
+            } else if ((flags & O_CREAT) != 0) {
+                const int wanted = O_CLOEXEC | O_EXCL | O_NOFOLLOW;
+                calls.push_back((flags & wanted) == wanted ? "open temporary" : "open temporary unsafely");
+            }
+            return fd;
+        }
+        int fsync(int fd) override
+        {
+            calls.push_back(folders.count(fd) != 0 ? "sync folder" : "sync file");
+            return FileSystemCalls::fsync(fd);
+        }
+        int rename(const char* from, const char* to) override
+        {
+            calls.push_back("rename");
+            return FileSystemCalls::rename(from, to);
+        }
+    } recorder;
+    rivet::test::TempHome home;
+    {
+        UsingFileSystemCalls using_(recorder);
+        writeFileAtomically(home.path() + "m.asm", "new", "cannot");
+    }
+    EXPECT_EQ(recorder.calls,
+              (std::vector<std::string> {"open temporary", "sync file", "rename", "open folder", "sync folder"}));
 }
 
 TEST(AtomicWrite, aFolderThatCannotBeSyncedIsReportedAfterTheReplace)

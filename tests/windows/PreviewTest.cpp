@@ -148,7 +148,8 @@ private Q_SLOTS:
         planner.dialogs.fileNames << QString::fromStdString(planner.home.garageDir() + "missing.asm");
         QTest::mouseClick(child<QPushButton>(window, "btCompareFile"), Qt::LeftButton);
         QCOMPARE(planner.dialogs.errors,
-                 QStringList {QString::fromStdString("ファイルが見つかりません\n" + planner.home.garageDir() + "missing.asm")});
+                 QStringList {
+                     QString::fromStdString("ファイルが見つかりません\n" + planner.home.garageDir() + "missing.asm")});
         QCOMPARE(labelText(window, "lbBase"), "基準：" + QString::fromStdString(other));
     }
 };
