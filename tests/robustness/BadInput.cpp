@@ -149,11 +149,6 @@ std::string contentOf(const std::string& path)
     return bytes;
 }
 
-bool isRoot()
-{
-    return ::geteuid() == 0;
-}
-
 std::string randomBytes(unsigned seed, std::size_t size, bool text)
 {
     static const std::string kTextCharacters = "abcXYZ019 \t,\"'=[]#$-+.\r\n\xB1\xB2\xDF";

@@ -35,8 +35,6 @@ void repair(const TempHome& home, const BrokenCatalogue& row);
 // The bytes of a file, or "<folder>" / "<missing>" for what is not a plain file.
 std::string contentOf(const std::string& path);
 
-bool isRoot();
-
 // Repeatable random bytes; text=true keeps to printable ASCII, half-width kana, line ends and
 // the characters of the INI dialect and of comma text, so the result is Shift-JIS.
 std::string randomBytes(unsigned seed, std::size_t size, bool text = false);
