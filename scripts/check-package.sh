@@ -41,6 +41,7 @@ for size in 16 32 48 64 128; do
     file "$share/icons/hicolor/${size}x$size/apps/rivet-tool.png" | grep -q "PNG image data, $size x $size," \
         || fail "no ${size}px icon"
 done
+xmllint --noout "$share/icons/hicolor/scalable/apps/rivet-tool.svg" || fail "no scalable icon"
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6widgets6 fonts-ipafont-gothic; do
     [[ $depends == *"$package"* ]] || fail "Depends lacks $package: $depends"
