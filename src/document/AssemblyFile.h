@@ -5,7 +5,6 @@
 namespace rivet {
 
 class ColorEditor;
-class IniFile;
 struct Machine;
 
 // The name with its extension replaced (a name without one gets it appended): "a/b.txt" and
@@ -17,9 +16,12 @@ std::string replaceExtension(const std::string& path, const std::string& extensi
 // is written through a temporary file and renamed over the old one, so a failure ("%s に
 // 書き込めません") leaves the old file as it was. Returns the path written.
 std::string saveAssembly(const Machine& machine, const std::string& fileName);
+// The same into the file at exactly that path.
+void saveAssemblyTo(const Machine& machine, const std::string& path);
 
-// The machine's sections and keys written into an INI file, in the order a new file gets them.
-void writeAssembly(IniFile& ini, const Machine& machine);
+// The content of a new ".asm" file that holds the machine alone: what a save into a file
+// that did not exist writes.
+std::string assemblyFileBytes(const Machine& machine);
 
 // Reads the ".asm" file of exactly that name into the machine, the way the window's controls
 // take it: names, parts (without the back-weapon pairing or the rules), options, description,

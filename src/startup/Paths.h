@@ -16,6 +16,7 @@ struct Paths
     std::string settingsFile; // exeDir + "rivet.ini", shared by the window and the companion
     std::string recentFilesFile; // exeDir + "rivet-recent.txt": the files opened or saved last
     std::string recoveryDir; // exeDir + "Recovery/": unsaved machines kept against a crash
+    bool fromRivetHome = false; // exeDir is what RIVET_HOME names, so a message names it too
 
     static Paths forExecutable(const std::string& executablePath);
     // The folders of a tool working in that folder (the benchmarks' and tests' homes).

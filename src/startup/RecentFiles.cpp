@@ -21,7 +21,7 @@ void RecentFiles::reload()
         return;
     }
     try {
-        for (const std::string& line : readTextLines(m_listFile)) {
+        for (const std::string& line : splitTextLines(readNormalisedText(m_listFile))) {
             if (!line.empty() && std::find(m_files.begin(), m_files.end(), line) == m_files.end()
                 && m_files.size() < kLimit) {
                 m_files.push_back(line);
