@@ -8,6 +8,7 @@
 #include "mainwindow/MachineEditor.h"
 #include "mainwindow/MainWindow.h"
 #include "widgets/AppStyle.h"
+#include "widgets/Dialogs.h"
 #include "widgets/QtTranslation.h"
 #include "windows/AboutDialog.h"
 #include "windows/AuxiliaryWindows.h"
@@ -23,12 +24,16 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 
 #include <iostream>
+#include <memory>
 
 namespace {
 
@@ -235,6 +240,26 @@ int main(int argc, char* argv[])
         }
         QApplication::processEvents();
         dialog->grab().save(prefix + "optimiser.png");
+        dialog->hide();
     }
+
+    // 編集, opened after the comparison's changes: its items name the step they would take.
+    if (auto* edit = mainWindow.findChild<QMenu*>("mnEdit")) {
+        mainWindow.activateWindow();
+        const QRect item = mainWindow.menuBar()->actionGeometry(edit->menuAction());
+        edit->popup(mainWindow.menuBar()->mapToGlobal(item.bottomLeft()));
+        QApplication::processEvents();
+        together({&mainWindow, edit}).save(prefix + "edit-menu.png");
+        edit->hide();
+    }
+
+    // The question before an unsaved machine goes.
+    const std::unique_ptr<QMessageBox> question(
+        QtDialogs::saveQuestionBox(&mainWindow, mainWindow.editor().saveQuestion()));
+    question->show();
+    QApplication::processEvents();
+    question->move(mainWindow.geometry().center() - question->rect().center());
+    QApplication::processEvents();
+    together({&mainWindow, question.get()}).save(prefix + "save-question.png");
     return 0;
 }
