@@ -37,7 +37,8 @@ bool MachineEditor::maySetAside()
         save();
         return !m_document.unsaved();
     case Dialogs::SaveAnswer::Discard:
-        dropRecovery();
+        // The flow that asked replaces or closes the machine, which takes its recovery file
+        // with it; a flow cancelled after all keeps both.
         return true;
     case Dialogs::SaveAnswer::Cancel:
         break;

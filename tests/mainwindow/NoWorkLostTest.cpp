@@ -11,7 +11,9 @@
 #include "support/WindowLookup.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QProcess>
 #include <QSignalSpy>
@@ -105,6 +107,14 @@ private Q_SLOTS:
         QCOMPARE(child<QLineEdit>(form.get(), "acname")->text(), QString("別の機体"));
         QVERIFY2(!action(*form, "acUndo")->isEnabled(), "an open starts a fresh history");
         QCOMPARE(form->planner().recentFiles().files().front(), other);
+
+        // A recent file that has gone leaves the list, with a word why.
+        QFile::remove(qs(other));
+        auto* recent = child<QMenu>(form.get(), "mnRecent");
+        Q_EMIT recent->aboutToShow();
+        recent->actions().first()->trigger();
+        QCOMPARE(dialogs.messages, QStringList {qs(other) + " が見つからないため、一覧から外しました。"});
+        QVERIFY(form->planner().recentFiles().files().empty());
     }
 
     void aDroppedFileOpensAndIsNoText()
