@@ -2,9 +2,9 @@
 
 #include "cli/CommandLine.h"
 #include "cli/JsonLine.h"
+#include "comparison/ChoicePreview.h"
 #include "document/DocumentService.h"
 #include "startup/StartUp.h"
-#include "comparison/ChoicePreview.h"
 
 #include <nlohmann/json.hpp>
 
