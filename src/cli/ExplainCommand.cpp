@@ -37,7 +37,7 @@ Json breakdownJson(const FigureBreakdown& breakdown)
 void writeBreakdown(std::ostream& out, const FigureBreakdown& breakdown)
 {
     out << "  " << sjis::padRight(describe(breakdown.figure).labelName, 5) << paddedFigureCaption(breakdown.figure)
-        << breakdown.text << (breakdown.warning ? " !" : "");
+        << textWithNumber(breakdown.figure, breakdown.text, breakdown.number) << (breakdown.warning ? " !" : "");
     if (breakdown.verdict && !breakdown.verdict->empty()) {
         out << " " << *breakdown.verdict;
     }

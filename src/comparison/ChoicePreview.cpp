@@ -26,7 +26,10 @@ bool ChoicePreview::changesNothing() const
 {
     return comparison.parts.empty()
         && std::all_of(comparison.figures.begin(), comparison.figures.end(),
-                       [](const FigureComparison& figure) { return figure.base == figure.other; })
+                       [](const FigureComparison& figure) {
+                           // Legs that show their code hide a change of the computed speed.
+                           return figure.base == figure.other && figure.difference.value_or(0) == 0;
+                       })
         && comparison.options.empty();
 }
 

@@ -4,6 +4,7 @@
 #include "common/TextFile.h"
 #include "mainwindow/ColorAndPilotPage.h"
 #include "mainwindow/PartsPage.h"
+#include "widgets/BreakdownPopup.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Guarded.h"
 #include "widgets/PreviewPopup.h"
@@ -24,6 +25,7 @@ MachineEditor::MachineEditor(const rivet::Workspace& workspace, AuxiliaryWindows
     addTab(m_partsPage, "機体構成");
     addTab(m_colorAndPilotPage, "その他");
     m_previewPopup = new PreviewPopup(this);
+    m_breakdownPopup = new BreakdownPopup(this);
     connectPartsPage();
     connectColorAndPilotPage();
     m_document.setListener([this] { showDocument(); });
@@ -63,6 +65,7 @@ void MachineEditor::showDocument()
 {
     m_partsPage->showMachine(m_document, catalogueReady());
     m_colorAndPilotPage->showMachine(m_document);
+    refreshBreakdown();
     Q_EMIT documentShown();
 }
 
@@ -98,6 +101,8 @@ void MachineEditor::connectPartsPage()
                 showChoicePreview(selector, item, rivet::ChoiceWay::Selector, anchor);
             });
     connect(m_partsPage, &PartsPage::previewEnded, this, &MachineEditor::hideChoicePreview);
+    connect(m_partsPage, &PartsPage::breakdownRequested, this, &MachineEditor::showBreakdown);
+    connect(m_partsPage, &PartsPage::breakdownEnded, this, &MachineEditor::hideBreakdown);
 }
 
 void MachineEditor::connectColorAndPilotPage()

@@ -10,6 +10,7 @@
 #include <functional>
 
 class AuxiliaryWindows;
+class BreakdownPopup;
 class ColorAndPilotPage;
 class PartsPage;
 class PreviewPopup;
@@ -71,6 +72,9 @@ public:
     // What choosing item `item` of cb<selector> would change, in the popup beside anchor.
     void showChoicePreview(rivet::Selector selector, int item, rivet::ChoiceWay way, const QRect& anchor);
     void hideChoicePreview();
+    // Why the figure is what it is, in the popup beside anchor.
+    void showBreakdown(rivet::Figure figure, const QRect& anchor);
+    void hideBreakdown();
 
 Q_SIGNALS:
     // The pages show the document again after a change of the machine, its file or its
@@ -86,6 +90,9 @@ private:
     // Runs a handler; a failure stops it and is shown in the error box.
     void guarded(const std::function<void()>& handler);
     void showDocument();
+    // A breakdown in view follows the machine it explains.
+    void refreshBreakdown();
+    void explain();
     void setCaption(const QString& caption);
 
     // The shared save dialog: asks for the document's name; false when cancelled.
@@ -99,5 +106,7 @@ private:
     PartsPage* m_partsPage = nullptr;
     ColorAndPilotPage* m_colorAndPilotPage = nullptr;
     PreviewPopup* m_previewPopup = nullptr;
+    BreakdownPopup* m_breakdownPopup = nullptr;
+    rivet::Figure m_explained = rivet::Figure::Ap; // the figure the breakdown popup shows
     QString m_caption;
 };
