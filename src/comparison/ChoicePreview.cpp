@@ -26,10 +26,7 @@ bool ChoicePreview::changesNothing() const
 {
     return comparison.parts.empty()
         && std::all_of(comparison.figures.begin(), comparison.figures.end(),
-                       [](const FigureComparison& figure) {
-                           // Legs that show their code hide a change of the computed speed.
-                           return figure.base == figure.other && figure.difference.value_or(0) == 0;
-                       })
+                       [](const FigureComparison& figure) { return figure.base == figure.other; })
         && comparison.options.empty();
 }
 
@@ -46,6 +43,11 @@ ChoicePreview previewChoice(const PartsTable& table, const MachineEvaluation& cu
         preview.machine = current;
     }
     preview.comparison = compareMachines(table, current, preview.machine);
+    for (Figure f : allFigures()) {
+        if (figureWarns(preview.machine.totals, f) && !figureWarns(current.totals, f)) {
+            preview.warnings.push_back(f);
+        }
+    }
     if (preview.equipped()) {
         auto& parts = preview.comparison.parts;
         parts.erase(std::remove_if(parts.begin(), parts.end(),
