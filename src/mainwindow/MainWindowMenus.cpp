@@ -190,10 +190,11 @@ void MainWindow::routeToEditor()
             runGuarded(this, [&] { editor->pickPartFromList(selector, item); });
         },
         Qt::DirectConnection);
-    // In the viewer the popup stands below and right of the pointer, clear of it.
-    connect(m_windows, &AuxiliaryWindows::partHovered, this, [=](rivet::Selector selector, int item, const QPoint& at) {
-        editor->showChoicePreview(selector, item, rivet::ChoiceWay::PartsList, QRect(at + QPoint(0, 18), QSize(12, 1)));
-    });
+    // In the viewer the popup stands beside the window, level with the row under the pointer.
+    connect(m_windows, &AuxiliaryWindows::partHovered, this,
+            [=](rivet::Selector selector, int item, const QRect& anchor) {
+                editor->showChoicePreview(selector, item, rivet::ChoiceWay::PartsList, anchor);
+            });
     connect(m_windows, &AuxiliaryWindows::partHoverEnded, editor, &MachineEditor::hideChoicePreview);
     connect(m_windows, &AuxiliaryWindows::comparisonPinRequested, this,
             [=] { runGuarded(this, [=] { editor->pinComparisonBase(); }); });

@@ -95,8 +95,8 @@ void PreviewPopup::paintEvent(QPaintEvent*)
             line(left, c.caption, row.caption, Qt::AlignLeft, text);
             line(beforeRight - c.before, c.before, row.before, Qt::AlignRight, text);
             line(arrowLeft, c.arrow, kArrow, Qt::AlignLeft, text);
-            line(afterRight - c.after, c.after, row.after, Qt::AlignRight,
-                 row.warning ? warning : toneColor(row.tone, text));
+            // Red for the new value is kept for a warning; better or worse shows in the difference.
+            line(afterRight - c.after, c.after, row.after, Qt::AlignRight, row.warning ? warning : text);
             line(differenceRight - c.difference, c.difference, row.difference, Qt::AlignRight,
                  toneColor(row.tone, text));
             line(verdictLeft, c.verdict, row.verdict, Qt::AlignLeft, row.warning ? warning : text);

@@ -7,7 +7,7 @@
 
 // What choosing a part would change: a title, the figures that would change as
 // "caption  old → new  difference  verdict", the difference drawn green when the change is for
-// the better and red when for the worse, the new value and its verdict red when the choice
+// the better and red when for the worse, the new value and its verdict red only when the choice
 // would make the figure a warning; then the parts that would change along with it.
 class PreviewPopup : public FloatingPopup
 {

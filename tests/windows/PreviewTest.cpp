@@ -156,6 +156,11 @@ private Q_SLOTS:
         QApplication::sendEvent(grid->viewport(), &move);
         QVERIFY(popup(planner)->isVisible());
         QCOMPARE(popup(planner)->content().title, QString("WX-S800-GF を選ぶと"));
+        // Beside the viewer, or above the row: never over the rows the pointer moves on to.
+        const QRect shown = popup(planner)->frameGeometry();
+        const QRect viewer = planner.partsList->frameGeometry();
+        const int rowTop = grid->viewport()->mapToGlobal(grid->visualRect(index).topLeft()).y();
+        QVERIFY(shown.left() > viewer.right() || shown.right() < viewer.left() || shown.bottom() < rowTop);
         // A press sets the selector from code: the two-slot weapon does not empty the left side.
         QVERIFY(popup(planner)->content().parts.isEmpty());
         QEvent leave(QEvent::Leave);
