@@ -214,7 +214,9 @@ void PartsListWindow::orderRows(RowOrder order)
         for (int c = 0; c < columns; ++c) {
             m_grid->setItem(g, c, row[static_cast<std::size_t>(c)]);
         }
-        names << m_names.value(row[column]->data(kViewerRowRole).toInt() - 1);
+        const int viewerRow = row[column]->data(kViewerRowRole).toInt();
+        names << m_names.value(viewerRow - 1);
+        m_gridRows[static_cast<std::size_t>(viewerRow - 1)] = g;
     }
     m_grid->setVerticalHeaderLabels(names);
     QHeaderView* header = m_grid->horizontalHeader();

@@ -13,6 +13,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <numeric>
+
 namespace {
 
 constexpr int kRowHeight = 16;
@@ -130,6 +132,8 @@ void PartsListWindow::loadCatalogueFile(const std::string& path)
         difference->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_grid->setItem(r - 1, differenceColumn(), difference);
     }
+    m_gridRows.resize(static_cast<std::size_t>(rows - 1));
+    std::iota(m_gridRows.begin(), m_gridRows.end(), 0);
     m_grid->setVerticalHeaderLabels(m_names);
     if (m_cornerText) {
         m_cornerText->setText(text(header[0]));
@@ -190,12 +194,11 @@ int PartsListWindow::differenceColumn() const
 
 int PartsListWindow::gridRowOf(int row) const
 {
-    for (int g = 0; g < m_grid->rowCount(); ++g) {
-        if (viewerRowOf(g) == row) {
-            return g;
-        }
+    const auto at = static_cast<std::size_t>(row - 1);
+    if (row < 1 || at >= m_gridRows.size() || m_gridRows[at] >= m_grid->rowCount()) {
+        return -1;
     }
-    return -1;
+    return m_gridRows[at];
 }
 
 int PartsListWindow::viewerRowOf(int gridRow) const

@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -117,6 +118,7 @@ private:
     std::optional<rivet::Selector> m_target;
     int m_hoveredRow = -1;
     QStringList m_names; // the part names of rows 1.., in the file's order
+    std::vector<int> m_gridRows; // the grid row of each row 1..
 
     QWidget* m_differenceBar = nullptr;
     QComboBox* m_differenceFigure = nullptr;
