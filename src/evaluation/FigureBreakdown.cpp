@@ -191,12 +191,12 @@ private:
         sortTerms(m_out.terms);
         m_out.limit = 0;
         if (m_out.warning) {
-            const std::int64_t short_ = -static_cast<std::int64_t>(m_out.number.value_or(0));
+            const std::int64_t lacking = -static_cast<std::int64_t>(m_out.number.value_or(0));
             if (m_out.figure == Figure::FreeSlots) {
-                step("スロットが " + whole(short_) + " 足りません");
+                step("スロットが " + whole(lacking) + " 足りません");
                 step(heaviest("多く使うもの", m_out.terms, true));
             } else {
-                step("積載量を " + whole(short_) + " 超えています");
+                step("積載量を " + whole(lacking) + " 超えています");
                 step(heaviest("重いもの", m_out.terms, true));
             }
         }
