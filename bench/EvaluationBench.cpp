@@ -2,6 +2,7 @@
 #include "BenchWorkspace.h"
 
 #include "evaluation/AssemblyRules.h"
+#include "evaluation/FigureBreakdown.h"
 #include "evaluation/FigureTexts.h"
 #include "evaluation/MachineTotals.h"
 
@@ -31,3 +32,18 @@ static void totalsOnly(benchmark::State& state)
     }
 }
 BENCHMARK(totalsOnly);
+
+// All sixteen breakdowns of a machine, as `rivet-cli explain` writes them.
+static void breakdowns(benchmark::State& state)
+{
+    const rivet::PartsTable& table = BenchWorkspace::instance().workspace.table;
+    rivet::Selection selection = BenchWorkspace::startupSelection();
+    selection.setOption(4, true);
+    const rivet::MachineEvaluation machine = rivet::evaluateSelection(table, selection);
+    for (auto _ : state) {
+        for (rivet::Figure figure : rivet::allFigures()) {
+            benchmark::DoNotOptimize(rivet::explainFigure(table, machine, figure));
+        }
+    }
+}
+BENCHMARK(breakdowns);

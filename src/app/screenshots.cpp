@@ -24,6 +24,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -182,6 +184,17 @@ int main(int argc, char* argv[])
     QApplication::processEvents();
     about->grab().save(prefix + "about.png");
     about->hide();
+
+    // Why a figure is what it is: the pointer resting on the spare load.
+    if (auto* spareLoad = mainWindow.findChild<QLabel*>("lbCaption4")) {
+        QHelpEvent rest(QEvent::ToolTip, QPoint(4, 4), spareLoad->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(spareLoad, &rest);
+        QApplication::processEvents();
+        auto* breakdown = mainWindow.findChild<QWidget*>("BreakdownPopup");
+        together({&mainWindow, breakdown}).save(prefix + "breakdown.png");
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(spareLoad, &leave);
+    }
 
     // The preview of a choice: caterpillar legs highlighted in the legs' list.
     auto* popup = mainWindow.findChild<QWidget*>("PreviewPopup");

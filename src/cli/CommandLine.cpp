@@ -52,6 +52,11 @@ CLI::Validator check(std::function<std::string(const std::string&)> reason)
     return CLI::Validator([reason](std::string& value) { return reason(value); }, "");
 }
 
+std::string unknownFigure(const std::string& text)
+{
+    return figureNamed(text) ? std::string() : "unknown figure '" + text + "' (ed1..ed16)";
+}
+
 std::string unknownSelector(const std::string& text)
 {
     return selectorNamed(text) ? std::string() : "unknown selector '" + text + "' (cb1..cb11)";
@@ -167,6 +172,15 @@ void CommandLine::selector(const std::string& name, Selector& selector, const st
         ->type_name("");
 }
 
+void CommandLine::optionalFigure(const std::string& name, std::optional<Figure>& figure, const std::string& help)
+{
+    m_parser->app
+        .add_option_function<std::string>(
+            name, [&figure](const std::string& text) { figure = figureNamed(text); }, help)
+        ->check(check(unknownFigure))
+        ->type_name("");
+}
+
 void CommandLine::goal(const std::string& name, std::optional<Figure>& figure, std::optional<Direction>& direction,
                        const std::string& help)
 {
@@ -190,7 +204,7 @@ void CommandLine::goal(const std::string& name, std::optional<Figure>& figure, s
         ->check(check([split](const std::string& text) {
             const auto [figureName, way] = split(text);
             if (!figureNamed(figureName)) {
-                return "unknown figure '" + figureName + "' (ed1..ed16)";
+                return unknownFigure(figureName);
             }
             if (way && *way != "max" && *way != "min") {
                 return "the goal's direction is max or min, not '" + *way + "'";

@@ -55,6 +55,9 @@ public:
     // A selector by its name "cb1".."cb11", by position.
     void selector(const std::string& name, Selector& selector, const std::string& help);
 
+    // A figure by its name "ed1".."ed16", by position; none when left out.
+    void optionalFigure(const std::string& name, std::optional<Figure>& figure, const std::string& help);
+
     // Options of the optimiser: a goal figure "ed13" with an optional ":max" or ":min"; the
     // selectors to keep as "cb1,cb4", in one list or several; conditions "ed2<=300000" or
     // "ed13>=40.5", as many as given.

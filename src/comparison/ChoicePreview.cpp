@@ -26,6 +26,11 @@ ChoicePreview previewChoice(const PartsTable& table, const MachineEvaluation& cu
         preview.machine = current;
     }
     preview.comparison = compareMachines(table, current, preview.machine);
+    for (Figure f : allFigures()) {
+        if (figureWarns(preview.machine.totals, f) && !figureWarns(current.totals, f)) {
+            preview.warnings.push_back(f);
+        }
+    }
     if (preview.equipped()) {
         auto& parts = preview.comparison.parts;
         parts.erase(std::remove_if(parts.begin(), parts.end(),

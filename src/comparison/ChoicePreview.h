@@ -18,6 +18,8 @@ struct ChoicePreview
     // choice changes besides putting the item in place: those the rules and the pairing
     // change along with it, and the chosen selector itself when the rules refuse the item.
     MachineComparison comparison;
+    // The figures the choice would turn into warnings (figureWarns), in ed1..ed16 order.
+    std::vector<Figure> warnings;
 
     // True when the choice would leave the machine as it is.
     bool changesNothing() const;

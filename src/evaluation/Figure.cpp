@@ -96,6 +96,16 @@ static_assert(inFigureOrder(), "the figure table lists the figures in ed1..ed16 
 
 } // namespace
 
+bool figureWarns(const MachineTotals& totals, Figure f)
+{
+    const FigureDescriptor& figure = describe(f);
+    if (!figure.hasVerdict() || (!figure.warns && figure.kind != FigureKind::EnergyUse)) {
+        return false;
+    }
+    const Verdict verdict = figure.verdict(figure, totals);
+    return (figure.warns && verdict.warning) || verdict.text == kShortOfOutput;
+}
+
 std::optional<Figure> figureNamed(std::string_view labelName)
 {
     for (const FigureDescriptor& row : kFigureTable) {

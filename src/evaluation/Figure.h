@@ -123,6 +123,10 @@ inline const FigureDescriptor& describe(Figure figure)
     return kFigureTable[figureIndex(figure)];
 }
 
+// Whether the figure stands against the machine: its verdict draws it in the warning colour,
+// or it is an energy use the generator cannot cover ("出力不足"). A sound machine has none.
+bool figureWarns(const MachineTotals& totals, Figure figure);
+
 // The figure whose value label is named so ("ed2"); nothing for any other name.
 std::optional<Figure> figureNamed(std::string_view labelName);
 

@@ -80,6 +80,14 @@ PerFigure<FigureText> figureTexts(const MachineTotals& t, const Part& legs)
     return texts;
 }
 
+std::string textWithNumber(Figure figure, const std::string& text, std::optional<double> number)
+{
+    if (describe(figure).of || !number || text == formatGeneral(*number)) {
+        return text;
+    }
+    return text + "（" + formatGeneral(*number) + "）";
+}
+
 std::string paddedFigureCaption(Figure figure)
 {
     return sjis::padRight(describe(figure).caption, 18) + "：";

@@ -21,6 +21,11 @@ struct FigureText
 // four-legged and caterpillar legs show the two characters after their type letter.
 PerFigure<FigureText> figureTexts(const MachineTotals& totals, const Part& legs);
 
+// The text of a figure that shows one number, with that number beside it where the text is
+// something else: four-legged and caterpillar legs show their code as the ground boost speed,
+// "07（32）", so a difference from the number adds up. Any other text comes back as it is.
+std::string textWithNumber(Figure figure, const std::string& text, std::optional<double> number);
+
 // The caption as the window and the reports line it up: padded with blanks to 18 columns
 // (a full-width character counts two) and followed by "：".
 std::string paddedFigureCaption(Figure figure);

@@ -1,7 +1,7 @@
 #include "evaluation/MachineTotals.h"
 
 #include "common/Numbers.h"
-#include "evaluation/PartTraits.h"
+#include "evaluation/FigureTerms.h"
 
 namespace rivet {
 
@@ -16,7 +16,7 @@ std::int32_t narrow(std::int64_t value)
 
 std::int32_t coefficientOf(std::int64_t base, std::int32_t defenceTotal)
 {
-    return narrow(evenRound(base - defenceTotal, 50));
+    return narrow(evenRound(base - defenceTotal, kCoefficientStep));
 }
 
 } // namespace
@@ -28,12 +28,12 @@ std::int64_t screenedDefence(std::int64_t sum, bool screened)
 
 std::int32_t shellCoefficientOf(std::int32_t shellDefenceTotal)
 {
-    return coefficientOf(2994, shellDefenceTotal);
+    return coefficientOf(kShellCoefficientBase, shellDefenceTotal);
 }
 
 std::int32_t beamCoefficientOf(std::int32_t beamDefenceTotal)
 {
-    return coefficientOf(3124, beamDefenceTotal);
+    return coefficientOf(kBeamCoefficientBase, beamDefenceTotal);
 }
 
 std::optional<std::int32_t> durabilityOf(std::int32_t ap, std::int32_t coefficient)
@@ -41,57 +41,59 @@ std::optional<std::int32_t> durabilityOf(std::int32_t ap, std::int32_t coefficie
     if (coefficient == 0) {
         return std::nullopt;
     }
-    return narrow(evenRound(static_cast<std::int64_t>(ap) * 96, coefficient));
+    return narrow(evenRound(static_cast<std::int64_t>(ap) * kDurabilityFactor, coefficient));
 }
 
 MachineTotals computeTotals(const PartsTable& table, const Selection& selection)
 {
-    const Part& head = selectedPart(table, selection, HeadSelector);
-    const Part& core = selectedPart(table, selection, CoreSelector);
-    const Part& arms = selectedPart(table, selection, ArmsSelector);
-    const Part& legs = selectedPart(table, selection, LegsSelector);
-    const Part& generator = selectedPart(table, selection, GeneratorSelector);
-    const Part& fcs = selectedPart(table, selection, FcsSelector);
-    const Part& booster = selectedPart(table, selection, BoosterSelector);
-    const Part& armWeapon = selectedPart(table, selection, ArmWeaponSelector);
-    const Part& blade = selectedPart(table, selection, BladeSelector);
-    const Part& rightBack = selectedPart(table, selection, RightBackSelector);
-    const Part& leftBack = selectedPart(table, selection, LeftBackSelector);
+    // Every sum in one pass over the selectors, each part adding what its slot's share says.
+    std::int64_t ap = 0, shell = 0, beam = 0, partsEnergy = 0, price = 0;
+    std::int64_t weight = 0, legCarried = 0, coreCarried = 0, mass = 0;
+    std::array<const Part*, kSelectorCount> parts {};
+    for (const SlotShare& share : kSlotShares) {
+        const Part& part = selectedPart(table, selection, share.selector);
+        parts[selectorIndex(share.selector)] = &part;
+        price += part.price;
+        weight += part.weight;
+        if (share.armour) {
+            ap += part.ap;
+            shell += part.shellDefence;
+            beam += part.beamDefence;
+        }
+        if (share.usesEnergy) {
+            partsEnergy += part.energy;
+        }
+        legCarried += share.onLegs ? part.weight : 0;
+        coreCarried += share.onCore ? part.weight : 0;
+        mass += share.boosted ? part.weight : 0;
+    }
+    const Part& core = *parts[selectorIndex(CoreSelector)];
+    const Part& legs = *parts[selectorIndex(LegsSelector)];
+    const Part& generator = *parts[selectorIndex(GeneratorSelector)];
 
     MachineTotals t;
-    t.totalAp = narrow(std::int64_t {head.ap} + core.ap + arms.ap + legs.ap);
-
-    const std::int64_t shell
-        = std::int64_t {head.shellDefence} + core.shellDefence + arms.shellDefence + legs.shellDefence;
+    t.totalAp = narrow(ap);
     t.shellDefenceTotal = narrow(screenedDefence(shell, selection.option(kShellScreenOption)));
     t.shellCoefficient = shellCoefficientOf(t.shellDefenceTotal);
     t.shellDurability = durabilityOf(t.totalAp, t.shellCoefficient);
-
-    const std::int64_t beam = std::int64_t {head.beamDefence} + core.beamDefence + arms.beamDefence + legs.beamDefence;
     t.beamDefenceTotal = narrow(screenedDefence(beam, selection.option(kBeamScreenOption)));
     t.beamCoefficient = beamCoefficientOf(t.beamDefenceTotal);
     t.beamDurability = durabilityOf(t.totalAp, t.beamCoefficient);
 
     // The generator and the options use no energy.
-    const std::int64_t partsEnergy = std::int64_t {head.energy} + core.energy + arms.energy + blade.energy
-        + armWeapon.energy + rightBack.energy + leftBack.energy + fcs.energy + booster.energy;
     t.restEnergyUse = narrow(partsEnergy + legs.restEnergy);
     t.moveEnergyUse = narrow(partsEnergy + legs.moveEnergy);
     t.generatorOutput = generator.genOutput;
 
-    t.legCarriedWeight
-        = narrow(std::int64_t {head.weight} + core.weight + arms.weight + blade.weight + booster.weight
-                 + armWeapon.weight + rightBack.weight + leftBack.weight + fcs.weight + generator.weight);
-    t.totalWeight = narrow(std::int64_t {t.legCarriedWeight} + legs.weight);
-    t.boostMass = narrow(std::int64_t {t.totalWeight} - generator.weight);
-    t.coreCarriedWeight = narrow(std::int64_t {arms.weight} + blade.weight + armWeapon.weight);
+    t.legCarriedWeight = narrow(legCarried);
+    t.totalWeight = narrow(weight);
+    t.boostMass = narrow(mass);
+    t.coreCarriedWeight = narrow(coreCarried);
     t.legLoadCapacity = legs.loadCapacity;
     t.spareLoad = narrow(std::int64_t {t.legLoadCapacity} - t.legCarriedWeight);
     t.coreLoadCapacity = core.loadCapacity;
     t.coreSpareLoad = narrow(std::int64_t {t.coreLoadCapacity} - t.coreCarriedWeight);
 
-    std::int64_t price = std::int64_t {head.price} + core.price + arms.price + legs.price + generator.price + fcs.price
-        + booster.price + armWeapon.price + blade.price + rightBack.price + leftBack.price;
     std::int64_t usedSlots = 0;
     for (int n = 1; n <= kOptionCount; ++n) {
         if (const Part* option = tickedOption(table, selection, n)) {
@@ -104,21 +106,21 @@ MachineTotals computeTotals(const PartsTable& table, const Selection& selection)
     t.usedSlots = narrow(usedSlots);
     t.freeSlots = narrow(std::int64_t {t.coreSlots} - t.usedSlots);
 
-    t.thrust = isCaterpillar(legs) ? kCaterpillarThrust : booster.boost;
+    t.thrust = thrustOf(legs, *parts[selectorIndex(BoosterSelector)]).value;
     const BoostFigures boost = boostFiguresOf(t.thrust, t.boostMass);
     t.groundBoostSpeed = boost.groundSpeed;
     t.riseBoostSpeed = boost.riseSpeed;
     t.riseBoostAcceleration = boost.riseAcceleration;
 
-    t.totalStability
-        = narrow(std::int64_t {legs.stability}
-                 + stabiliserBonus(selection.option(kStabiliserOption), selection.option(kStabiliserReOption)));
+    t.totalStability = narrow(std::int64_t {legs.stability}
+                              + stabiliserBonusOf(countedStabiliser(selection.option(kStabiliserOption),
+                                                                    selection.option(kStabiliserReOption))));
     return t;
 }
 
 std::int32_t stabiliserBonus(bool stabiliser, bool stabiliserRe)
 {
-    return stabiliser ? 800 : stabiliserRe ? 1600 : 0;
+    return stabiliserBonusOf(countedStabiliser(stabiliser, stabiliserRe));
 }
 
 // q = thrust × 22 / mass held as a double, ground speed from the exact q × 10; the rising
@@ -137,7 +139,7 @@ double groundBoostSpeedOf(std::int32_t thrust, std::int32_t mass)
     if (mass == 0) {
         return 0;
     }
-    const double q = static_cast<double>(static_cast<std::int64_t>(thrust) * 22) / static_cast<double>(mass);
+    const double q = static_cast<double>(static_cast<std::int64_t>(thrust) * kBoostFactor) / static_cast<double>(mass);
     return static_cast<double>(evenRoundProduct(q, 10)) / 10.0;
 }
 
@@ -145,8 +147,8 @@ BoostFigures boostFiguresFromGroundSpeed(double groundSpeed)
 {
     // Each quotient is rounded to a double once, from the exact product: 32.7 × 5 rounded on
     // its own would turn 27.2500000000000024 into the half 27.25.
-    const double rise = nearestQuotient(groundSpeed, 4, 6);
-    const double acceleration = nearestQuotient(groundSpeed, 5, 6);
+    const double rise = nearestQuotient(groundSpeed, kRiseSpeedSixths, 6);
+    const double acceleration = nearestQuotient(groundSpeed, kRiseAccelerationSixths, 6);
     return {groundSpeed, static_cast<double>(evenRoundProduct(rise, 10)) / 10.0,
             static_cast<double>(evenRoundProduct(acceleration, 10)) / 10.0};
 }

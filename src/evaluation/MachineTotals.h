@@ -47,6 +47,17 @@ inline constexpr int kShellScreenOption = 8; // SP-S/SCR
 inline constexpr int kBeamScreenOption = 9; // SP-E/SCR
 inline constexpr int kStabiliserReOption = 13; // SP-ABS/Re
 
+// The constants of the figures' arithmetic: coefficient = (base − defence total) / 50,
+// durability = AP × 96 / coefficient, ground boost speed = thrust × 22 / mass, and the rising
+// speed and acceleration 4/6 and 5/6 of the ground speed.
+inline constexpr std::int32_t kShellCoefficientBase = 2994;
+inline constexpr std::int32_t kBeamCoefficientBase = 3124;
+inline constexpr std::int32_t kCoefficientStep = 50;
+inline constexpr std::int32_t kDurabilityFactor = 96;
+inline constexpr std::int32_t kBoostFactor = 22;
+inline constexpr int kRiseSpeedSixths = 4;
+inline constexpr int kRiseAccelerationSixths = 5;
+
 // The figures of the selection; a pure function of the parts table and the selection.
 MachineTotals computeTotals(const PartsTable& table, const Selection& selection);
 

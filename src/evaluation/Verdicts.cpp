@@ -28,11 +28,16 @@ Verdict slotVerdict(std::int32_t offered, std::int32_t used)
     return std::int64_t {offered} - used < 0 ? Verdict {"(空き不足)", true} : Verdict {};
 }
 
+std::int64_t energyRecovery(std::int32_t surplus)
+{
+    // surplus / 15.625 = surplus × 8 / 125
+    return evenRound(std::int64_t {surplus} * 8, 125);
+}
+
 Verdict energyVerdict(std::int32_t surplus, std::int32_t fullScale)
 {
-    // r = surplus / 15.625 = surplus × 8 / 125; the ratio r / fullScale is compared exactly
-    // with the band edges 0.3, 0.7, 0.9 and 1.0.
-    const std::int64_t r = evenRound(std::int64_t {surplus} * 8, 125);
+    // The ratio r / fullScale is compared exactly with the band edges 0.3, 0.7, 0.9 and 1.0.
+    const std::int64_t r = energyRecovery(surplus);
     const std::int64_t tenths = r * 10;
     const std::int64_t scale = fullScale;
     if (r < 0) {

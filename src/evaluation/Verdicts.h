@@ -20,6 +20,10 @@ Verdict slotVerdict(std::int32_t offered, std::int32_t used);
 // The energy verdict of a generator too weak for what the machine uses.
 inline constexpr const char kShortOfOutput[] = "出力不足";
 
+// What the energy verdicts measure: the surplus in the game's units of recovery, surplus /
+// 15.625 rounded (half to even), set against the figure's full scale.
+std::int64_t energyRecovery(std::int32_t surplus);
+
 // surplus = generator output − use; the full scale is the figure's own (383 at rest, 191
 // while moving).
 Verdict energyVerdict(std::int32_t surplus, std::int32_t fullScale);

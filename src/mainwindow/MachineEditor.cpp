@@ -6,6 +6,7 @@
 #include "mainwindow/ColorAndPilotPage.h"
 #include "mainwindow/PartsPage.h"
 #include "startup/RecoveryFolder.h"
+#include "widgets/BreakdownPopup.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Guarded.h"
 #include "widgets/PreviewPopup.h"
@@ -26,6 +27,7 @@ MachineEditor::MachineEditor(const rivet::Workspace& workspace, AuxiliaryWindows
     addTab(m_partsPage, "機体構成");
     addTab(m_colorAndPilotPage, "その他");
     m_previewPopup = new PreviewPopup(this);
+    m_breakdownPopup = new BreakdownPopup(this);
     connectPartsPage();
     connectColorAndPilotPage();
     m_document.setListener([this] { showDocument(); });
@@ -117,6 +119,7 @@ void MachineEditor::showDocument()
     m_partsPage->showMachine(m_document, catalogueReady());
     m_colorAndPilotPage->showMachine(m_document);
     followForRecovery();
+    refreshBreakdown();
     Q_EMIT documentShown();
 }
 
@@ -162,6 +165,8 @@ void MachineEditor::connectPartsPage()
         m_partsPage, &PartsPage::previewRequested, this,
         [this](rivet::Selector selector, int item, const QRect& anchor) { showChoicePreview(selector, item, anchor); });
     connect(m_partsPage, &PartsPage::previewEnded, this, &MachineEditor::hideChoicePreview);
+    connect(m_partsPage, &PartsPage::breakdownRequested, this, &MachineEditor::showBreakdown);
+    connect(m_partsPage, &PartsPage::breakdownEnded, this, &MachineEditor::hideBreakdown);
 }
 
 void MachineEditor::connectColorAndPilotPage()

@@ -11,6 +11,7 @@
 #include <functional>
 
 class AuxiliaryWindows;
+class BreakdownPopup;
 class ColorAndPilotPage;
 class PartsPage;
 class PreviewPopup;
@@ -100,6 +101,9 @@ public:
     // What choosing item `item` of cb<selector> would change, in the popup beside anchor.
     void showChoicePreview(rivet::Selector selector, int item, const QRect& anchor);
     void hideChoicePreview();
+    // Why the figure is what it is, in the popup beside anchor.
+    void showBreakdown(rivet::Figure figure, const QRect& anchor);
+    void hideBreakdown();
 
 Q_SIGNALS:
     // The pages show the document again after a change of the machine, its file or its
@@ -117,6 +121,9 @@ private:
     // Runs a handler; a failure stops it and is shown in the error box.
     void guarded(const std::function<void()>& handler);
     void showDocument();
+    // A breakdown in view follows the machine it explains.
+    void refreshBreakdown();
+    void explain();
     void setCaption(const QString& caption);
     // The recovery file follows the document: written soon after a change while the machine
     // is unsaved, removed as soon as it is not.
@@ -135,6 +142,8 @@ private:
     PartsPage* m_partsPage = nullptr;
     ColorAndPilotPage* m_colorAndPilotPage = nullptr;
     PreviewPopup* m_previewPopup = nullptr;
+    BreakdownPopup* m_breakdownPopup = nullptr;
+    rivet::Figure m_explained = rivet::Figure::Ap; // the figure the breakdown popup shows
     QString m_caption;
     rivet::RecoveryFolder* m_recovery = nullptr;
     int m_recoveryNumber = 0;

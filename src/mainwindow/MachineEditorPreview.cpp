@@ -1,9 +1,13 @@
 // What a choice would change, shown before it is made: beside the open list of a selector
-// and under the pointer in the parts-list viewer. And the comparison window with its base.
-// None of this changes the machine being worked on.
+// and beside the parts-list viewer's row under the pointer. Why a figure is what it is, beside
+// the figure the pointer rests on. And the comparison window with its base. None of this
+// changes the machine being worked on.
 #include "mainwindow/MachineEditor.h"
 
+#include "common/Numbers.h"
 #include "document/DocumentService.h"
+#include "evaluation/FigureBreakdown.h"
+#include "widgets/BreakdownPopup.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Guarded.h"
 #include "widgets/PreviewPopup.h"
@@ -32,9 +36,17 @@ QString text(const std::string& utf8)
     return QString::fromStdString(utf8);
 }
 
-// The popup's lines: the figures whose text would change, then the parts that would change
-// along with the choice.
-PreviewPopup::Content popupContent(const rivet::ChoicePreview& preview, const QString& itemText, bool shown)
+// A figure as the popups show it: the legs' code as the ground boost speed comes with the
+// computed speed beside it.
+QString shownText(const rivet::MachineEvaluation& machine, rivet::Figure f)
+{
+    return text(rivet::textWithNumber(f, machine.figures[f].text, rivet::figureNumber(machine.totals, f)));
+}
+
+// The popup's lines: the figures the choice would change (in text, verdict or warning), each
+// new value with its verdict, then the parts that would change along with the choice.
+PreviewPopup::Content popupContent(const rivet::MachineEvaluation& current, const rivet::ChoicePreview& preview,
+                                   const QString& itemText, bool shown)
 {
     PreviewPopup::Content content;
     if (preview.changesNothing()) {
@@ -43,20 +55,49 @@ PreviewPopup::Content popupContent(const rivet::ChoicePreview& preview, const QS
         return content;
     }
     content.title = itemText + " を選ぶと";
+    const rivet::MachineEvaluation& chosen = preview.machine;
     for (rivet::Figure f : rivet::allFigures()) {
-        const rivet::FigureComparison& figure = preview.comparison.figures[f];
-        if (figure.base != figure.other) {
-            content.figures.push_back({rivet::describe(f).caption, text(figure.base), text(figure.other),
-                                       text(rivet::differenceText(figure.difference)), tone(figure.better)});
+        const QString before = shownText(current, f);
+        const QString after = shownText(chosen, f);
+        const bool warning = rivet::figureWarns(chosen.totals, f);
+        if (before == after && current.figures[f].verdict == chosen.figures[f].verdict
+            && rivet::figureWarns(current.totals, f) == warning) {
+            continue;
         }
+        const rivet::FigureComparison& figure = preview.comparison.figures[f];
+        content.figures.push_back({rivet::describe(f).caption, before, after,
+                                   text(rivet::differenceText(figure.difference)), tone(figure.better),
+                                   text(chosen.figures[f].verdict.value_or("")), warning});
     }
     content.partsHeading = "連動して変わる部品";
     for (const rivet::PartDifference& part : preview.comparison.parts) {
-        content.parts.push_back({rivet::selectorCaption(part.selector), text(part.base), text(part.other), QString(),
-                                 PreviewPopup::Tone::Neutral});
+        PreviewPopup::Row row;
+        row.caption = rivet::selectorCaption(part.selector);
+        row.before = text(part.base);
+        row.after = text(part.other);
+        content.parts.push_back(row);
     }
     if (!preview.equipped()) {
         content.note = "この組み合わせでは装備できません";
+    }
+    return content;
+}
+
+BreakdownPopup::Content breakdownContent(const rivet::MachineEvaluation& machine,
+                                         const rivet::FigureBreakdown& breakdown)
+{
+    BreakdownPopup::Content content;
+    const rivet::Figure f = breakdown.figure;
+    content.title = QString("%1：%2").arg(rivet::describe(f).caption, shownText(machine, f));
+    if (breakdown.verdict && !breakdown.verdict->empty()) {
+        content.title += " " + text(*breakdown.verdict);
+    }
+    content.warning = breakdown.warning;
+    for (const rivet::BreakdownTerm& term : breakdown.terms) {
+        content.terms.push_back({text(term.label), text(term.part), text(rivet::formatGeneral(term.value))});
+    }
+    for (const std::string& step : breakdown.steps) {
+        content.steps << text(step);
     }
     return content;
 }
@@ -77,7 +118,8 @@ void MachineEditor::showChoicePreview(rivet::Selector selector, int item, const 
         rivet::Selection chosen = current.selection;
         chosen.setPosition(selector, item);
         const QString itemText = text(rivet::selectorItemText(m_workspace.table, chosen, selector));
-        m_previewPopup->setContent(popupContent(preview, itemText, item == current.selection.position(selector)));
+        m_previewPopup->setContent(
+            popupContent(current, preview, itemText, item == current.selection.position(selector)));
         m_previewPopup->showBeside(anchor);
     });
 }
@@ -85,6 +127,37 @@ void MachineEditor::showChoicePreview(rivet::Selector selector, int item, const 
 void MachineEditor::hideChoicePreview()
 {
     m_previewPopup->hide();
+}
+
+void MachineEditor::showBreakdown(rivet::Figure figure, const QRect& anchor)
+{
+    if (!catalogueReady()) {
+        return;
+    }
+    m_explained = figure;
+    explain();
+    m_breakdownPopup->showBeside(anchor);
+}
+
+void MachineEditor::refreshBreakdown()
+{
+    if (catalogueReady() && m_breakdownPopup->isVisible()) {
+        explain();
+    }
+}
+
+void MachineEditor::explain()
+{
+    runGuarded(this, [this] {
+        const rivet::MachineEvaluation& machine = m_document.evaluation();
+        m_breakdownPopup->setContent(
+            breakdownContent(machine, rivet::explainFigure(m_workspace.table, machine, m_explained)));
+    });
+}
+
+void MachineEditor::hideBreakdown()
+{
+    m_breakdownPopup->hide();
 }
 
 void MachineEditor::showComparison()

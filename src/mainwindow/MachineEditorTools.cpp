@@ -32,6 +32,7 @@ void MachineEditor::showPartsList(QPushButton* button)
     const int number = button->objectName().mid(2, 2).toInt();
     const int slot = button->property("tag").toInt();
     PartsListWindow* list = m_windows.partsList();
+    list->setCatalogue(m_workspace.table);
     list->loadCatalogueFile(m_workspace.paths.dataDir + rivet::slotFileNames.at(static_cast<std::size_t>(slot)));
     if (number >= kOptionButton) {
         list->setTarget(std::nullopt);

@@ -69,6 +69,7 @@ PartsPage::PartsPage(QWidget* parent)
     buildDescription(panel);
     connectControls();
     watchDropDowns();
+    watchFigures();
 }
 
 void PartsPage::buildNames(QWidget* panel)
@@ -132,6 +133,7 @@ void PartsPage::buildFigures(QWidget* panel)
         auto* label = new QLabel(QString::fromStdString(rivet::paddedFigureCaption(f)), panel);
         label->setObjectName(QString("lbCaption%1").arg(row + 1));
         label->setGeometry(kFigureX, y, kCaptionWidth, 16);
+        m_captionLabels[f] = label;
         auto* value = new QLabel(panel);
         value->setObjectName(figure.labelName);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -4,6 +4,7 @@
 #include "document/MachineDocument.h"
 #include "evaluation/FigureTexts.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <array>
@@ -60,6 +61,11 @@ Q_SIGNALS:
     void previewRequested(rivet::Selector selector, int item, const QRect& anchor);
     // The list closed.
     void previewEnded();
+    // The pointer rests on a figure's caption, value or verdict; anchor is the figure's line
+    // from its caption to the window's edge, in global coordinates.
+    void breakdownRequested(rivet::Figure figure, const QRect& anchor);
+    // The pointer left the figure.
+    void breakdownEnded();
 
     // A character Shift-JIS cannot write was left out of what the player typed or pasted.
     void characterRefused(const QString& character);
@@ -76,6 +82,9 @@ private:
     // The open lists of the selectors report their highlighted item (PartsPagePreview.cpp).
     void watchDropDowns();
     void requestPreview(rivet::Selector selector, int item);
+    // The figures' lines report the pointer resting on them (PartsPagePreview.cpp).
+    void watchFigures();
+    bool trackFigureHover(QObject* watched, QEvent* event);
     // The sixteen figures, their colours and verdicts, and the selectors' hints.
     void showFigures(const rivet::MachineDocument& document);
 
@@ -90,7 +99,10 @@ private:
     std::array<QComboBox*, rivet::kSelectorCount> m_selectors {};
     std::array<QCheckBox*, rivet::kOptionCount> m_optionBoxes {};
     std::array<QPushButton*, 12> m_slotButtons {};
+    rivet::PerFigure<QLabel*> m_captionLabels {};
     rivet::PerFigure<QLabel*> m_figureLabels {};
     rivet::PerFigure<QLabel*> m_verdictLabels {};
     bool m_showing = false; // controls are being written from the machine
+    bool m_explaining = false; // a figure's breakdown is shown
+    QElapsedTimer m_sinceExplained; // since the pointer left the figure last explained
 };

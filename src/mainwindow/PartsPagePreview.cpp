@@ -1,12 +1,22 @@
 // The selectors' open lists: whatever item the player highlights, with the mouse or the keys,
 // is reported with where it stands, so that a preview of the choice can stand beside it;
-// closing the list ends the preview. Nothing here changes the assembly.
+// closing the list ends the preview. And the figures: the pointer resting on one asks for its
+// breakdown. Nothing here changes the assembly.
 #include "mainwindow/PartsPage.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QLabel>
 #include <QTimer>
+
+namespace {
+
+// Moving from one figure to the next within this time shows the next one's breakdown at once,
+// as tooltips do.
+constexpr qint64 kStillExplainingMs = 800;
+
+} // namespace
 
 void PartsPage::watchDropDowns()
 {
@@ -35,8 +45,54 @@ void PartsPage::requestPreview(rivet::Selector selector, int item)
     Q_EMIT previewRequested(selector, item, QRect(around.left(), y, around.width(), line.height()));
 }
 
+void PartsPage::watchFigures()
+{
+    for (rivet::Figure f : rivet::allFigures()) {
+        for (QLabel* label : {m_captionLabels[f], m_figureLabels[f], m_verdictLabels[f]}) {
+            if (label) {
+                label->installEventFilter(this);
+            }
+        }
+    }
+}
+
+bool PartsPage::trackFigureHover(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ToolTip && type != QEvent::Enter && type != QEvent::Leave) {
+        return false;
+    }
+    for (rivet::Figure f : rivet::allFigures()) {
+        QLabel* caption = m_captionLabels[f];
+        if (watched != caption && watched != m_figureLabels[f] && watched != m_verdictLabels[f]) {
+            continue;
+        }
+        if (type == QEvent::Leave) {
+            if (m_explaining) {
+                m_explaining = false;
+                m_sinceExplained.start();
+                Q_EMIT breakdownEnded();
+            }
+            return false;
+        }
+        const bool soon = m_sinceExplained.isValid() && m_sinceExplained.elapsed() < kStillExplainingMs;
+        if (type == QEvent::ToolTip || soon) {
+            m_explaining = true;
+            const QPoint left = caption->mapToGlobal(QPoint(0, 0));
+            const int right = window()->frameGeometry().right();
+            Q_EMIT breakdownRequested(f,
+                                      QRect(left.x(), left.y(), std::max(1, right - left.x() + 1), caption->height()));
+        }
+        return type == QEvent::ToolTip; // no tooltip of the label's own
+    }
+    return false;
+}
+
 bool PartsPage::eventFilter(QObject* watched, QEvent* event)
 {
+    if (trackFigureHover(watched, event)) {
+        return true;
+    }
     if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
         for (rivet::Selector selector : rivet::allSelectors()) {
             QComboBox* box = m_selectors[rivet::selectorIndex(selector)];

@@ -213,11 +213,11 @@ void Planner::routeToActiveEditor()
             onActiveEditor([&](MachineEditor& editor) { editor.pickPartFromList(selector, item); });
         },
         Qt::DirectConnection);
-    // In the viewer the popup stands below and right of the pointer, clear of it.
+    // In the viewer the popup stands beside the window, level with the row under the pointer.
     connect(m_windows, &AuxiliaryWindows::partHovered, this,
-            [this](rivet::Selector selector, int item, const QPoint& at) {
+            [this](rivet::Selector selector, int item, const QRect& anchor) {
                 if (MachineEditor* editor = activeEditor()) {
-                    editor->showChoicePreview(selector, item, QRect(at + QPoint(0, 18), QSize(12, 1)));
+                    editor->showChoicePreview(selector, item, anchor);
                 }
             });
     connect(m_windows, &AuxiliaryWindows::partHoverEnded, this, [this] {

@@ -64,18 +64,8 @@ bool isProposable(const PartsTable& table, const Selection& selection)
 
 bool isSound(const MachineTotals& t)
 {
-    for (Figure f : allFigures()) {
-        const FigureDescriptor& figure = describe(f);
-        const bool judged = figure.warns || figure.kind == FigureKind::EnergyUse;
-        if (!judged) {
-            continue;
-        }
-        const Verdict verdict = figure.verdict(figure, t);
-        if ((figure.warns && verdict.warning) || verdict.text == kShortOfOutput) {
-            return false;
-        }
-    }
-    return true;
+    const auto figures = allFigures();
+    return std::none_of(figures.begin(), figures.end(), [&t](Figure f) { return figureWarns(t, f); });
 }
 
 } // namespace rivet

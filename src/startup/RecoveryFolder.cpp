@@ -7,6 +7,7 @@
 #include "document/MachineRecord.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <dirent.h>
@@ -61,8 +62,11 @@ RecoveryFolder::RecoveryFolder(std::string folder)
 {
     ensureFolder(m_folder);
     const auto started = std::chrono::system_clock::now().time_since_epoch();
+    // The count keeps two folders of one program apart when they start in the same millisecond.
+    static std::atomic<int> opened {0};
     m_tag = std::to_string(::getpid()) + "-"
-        + std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(started).count());
+        + std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(started).count()) + "-"
+        + std::to_string(++opened);
     m_lock = lockOf(m_folder + m_tag + kLockSuffix);
     if (m_lock < 0) {
         throw Failure(ioErrorMessage(errno));

@@ -8,7 +8,7 @@
 namespace rivet {
 
 // Unsaved machines kept on disk against a crash, in the recovery folder beside "Garage/".
-// Every running program has a tag of its own (its process number and start time) and holds
+// Every running program has a tag of its own (its process number, start time and a count) and holds
 // a lock on "<tag>.lock" while it runs; its machines are "<tag>-<n>.recovery". The lock dies
 // with the program however it ends, so a later start tells the machines of a program that no
 // longer runs from those of one that still does, and two programs never take or delete each

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "widgets/FloatingPopup.h"
+
 #include <QList>
 #include <QString>
-#include <QWidget>
 
-// A small tooltip-like window with what choosing a part would change: a title, the figures
-// that would change as "caption  old → new  difference", the new value and the difference
-// drawn green when the change is for the better and red when for the worse, then the parts
-// that would change along with it. It never takes the focus or the mouse, so the list it
-// stands beside keeps working.
-class PreviewPopup : public QWidget
+// What choosing a part would change: a title, the figures that would change as
+// "caption  old → new  difference  verdict", the difference drawn green when the change is for
+// the better and red when for the worse, the new value and its verdict red only when the choice
+// would make the figure a warning; then the parts that would change along with it.
+class PreviewPopup : public FloatingPopup
 {
     Q_OBJECT
 
@@ -22,6 +22,8 @@ public:
         QString after;
         QString difference;
         Tone tone = Tone::Neutral;
+        QString verdict; // of the new value
+        bool warning = false; // the new value would be a warning
     };
     struct Content
     {
@@ -37,11 +39,6 @@ public:
     void setContent(const Content& content);
     const Content& content() const { return m_content; }
 
-    // Shows the popup to the right of anchor (global coordinates) with its top at the
-    // anchor's top; to the left of it when the screen has no room on the right, and always
-    // inside the screen.
-    void showBeside(const QRect& anchor);
-
     QSize sizeHint() const override;
 
 protected:
@@ -55,9 +52,9 @@ private:
         int arrow = 0;
         int after = 0;
         int difference = 0;
+        int verdict = 0;
     };
     Columns measureColumns() const;
-    int lineHeight() const;
 
     Content m_content;
 };

@@ -26,6 +26,12 @@ PartsListWindow* AuxiliaryWindows::partsList()
         connect(m_partsList, &PartsListWindow::partPicked, this, &AuxiliaryWindows::partPicked, Qt::DirectConnection);
         connect(m_partsList, &PartsListWindow::partHovered, this, &AuxiliaryWindows::partHovered);
         connect(m_partsList, &PartsListWindow::hoverEnded, this, &AuxiliaryWindows::partHoverEnded);
+        if (m_machine) {
+            m_partsList->showCurrentMachine(*m_machine);
+        }
+        if (m_searchedGoal) {
+            m_partsList->setSearchedGoal(*m_searchedGoal);
+        }
     }
     return m_partsList;
 }
@@ -66,6 +72,13 @@ OptimiserDialog* AuxiliaryWindows::optimiser(const rivet::PartsTable& table)
     if (!m_optimiser) {
         m_optimiser = made(new OptimiserDialog(table, m_owner));
         connect(m_optimiser, &OptimiserDialog::machineChosen, this, &AuxiliaryWindows::optimiserMachineChosen);
+        // The viewer's differences follow the goal last searched for.
+        connect(m_optimiser, &OptimiserDialog::goalSearched, this, [this](rivet::Figure goal) {
+            m_searchedGoal = goal;
+            if (m_partsList) {
+                m_partsList->setSearchedGoal(goal);
+            }
+        });
         if (m_machine) {
             m_optimiser->showCurrentMachine(*m_machine);
         }
@@ -76,6 +89,9 @@ OptimiserDialog* AuxiliaryWindows::optimiser(const rivet::PartsTable& table)
 void AuxiliaryWindows::showMachine(const rivet::MachineEvaluation& machine)
 {
     m_machine = machine;
+    if (m_partsList) {
+        m_partsList->showCurrentMachine(machine);
+    }
     if (m_comparison) {
         m_comparison->showCurrentMachine(machine);
     }

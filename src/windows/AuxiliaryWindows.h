@@ -47,7 +47,7 @@ Q_SIGNALS:
     // A part picked in the parts-list viewer: item `item` of selector cb<selector>.
     void partPicked(rivet::Selector selector, int item);
     // The pointer rests on the parts-list viewer's row of item `item` of cb<selector>.
-    void partHovered(rivet::Selector selector, int item, const QPoint& at);
+    void partHovered(rivet::Selector selector, int item, const QRect& anchor);
     void partHoverEnded();
     // The comparison window asks for its base: a copy of the current machine, or a file.
     void comparisonPinRequested();
@@ -64,6 +64,7 @@ private:
 
     QWidget* m_owner;
     std::optional<rivet::MachineEvaluation> m_machine;
+    std::optional<rivet::Figure> m_searchedGoal; // the goal of the optimiser's last search
     QPointer<PartsListWindow> m_partsList;
     QPointer<DamageCalculatorWindow> m_damageCalculator;
     QPointer<AboutDialog> m_about;

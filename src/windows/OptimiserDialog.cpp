@@ -260,6 +260,7 @@ void OptimiserDialog::startSearch()
     m_search->start(m_table, asked);
     m_progressTimer->start();
     updateButtons();
+    Q_EMIT goalSearched(asked.goalFigure);
 }
 
 void OptimiserDialog::cancelSearch()

@@ -39,6 +39,8 @@ public:
 Q_SIGNALS:
     // "適用": the chosen machine is to become the one being worked on.
     void machineChosen(const rivet::Selection& selection);
+    // A search for the best machine in this figure started.
+    void goalSearched(rivet::Figure goal);
 
 protected:
     void hideEvent(QHideEvent* event) override;

@@ -13,10 +13,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <numeric>
+
 namespace {
 
 constexpr int kRowHeight = 16;
-constexpr int kTextAllowance = 7; // pixels beside the widest text of a column
 
 bool isPress(const QEvent* event)
 {
@@ -55,6 +56,11 @@ PartsListWindow::PartsListWindow(QWidget* parent)
     m_grid->horizontalHeader()->setFixedHeight(kRowHeight + 1);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    connect(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
+        if (column == differenceColumn()) {
+            cycleOrder();
+        }
+    });
 
     m_statusBar = new QStatusBar(this);
     m_statusBar->setObjectName("StatusBar1");
@@ -62,6 +68,7 @@ PartsListWindow::PartsListWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    layout->addWidget(buildDifferenceBar());
     layout->addWidget(m_grid);
     layout->addWidget(m_statusBar);
 
@@ -98,26 +105,40 @@ void PartsListWindow::loadCatalogueFile(const std::string& path)
 
     setWindowTitle(text(listing.caption));
     m_hoveredRow = -1;
+    m_order = RowOrder::File;
+    m_grid->horizontalHeader()->setSortIndicatorShown(false);
     m_grid->clear();
+    // No columns first: the difference column, last in the grid, is moved before the others
+    // anew for every file.
+    m_grid->setColumnCount(0);
     m_grid->setRowCount(rows - 1);
-    m_grid->setColumnCount(columns - 1);
+    m_grid->setColumnCount(columns);
     QStringList headers;
     for (int c = 1; c < columns; ++c) {
         headers << text(header[static_cast<std::size_t>(c)]);
     }
+    headers << "差";
     m_grid->setHorizontalHeaderLabels(headers);
-    QStringList names;
+    m_grid->horizontalHeader()->moveSection(differenceColumn(), 0);
+    m_names.clear();
     for (int r = 1; r < rows; ++r) {
         const auto& cells = listing.rows[static_cast<std::size_t>(r)];
-        names << text(cells[0]);
+        m_names << text(cells[0]);
         for (int c = 1; c < columns; ++c) {
             m_grid->setItem(r - 1, c - 1, new QTableWidgetItem(text(cells[static_cast<std::size_t>(c)])));
         }
+        auto* difference = new QTableWidgetItem;
+        difference->setData(kViewerRowRole, r);
+        difference->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_grid->setItem(r - 1, differenceColumn(), difference);
     }
-    m_grid->setVerticalHeaderLabels(names);
+    m_gridRows.resize(static_cast<std::size_t>(rows - 1));
+    std::iota(m_gridRows.begin(), m_gridRows.end(), 0);
+    m_grid->setVerticalHeaderLabels(m_names);
     if (m_cornerText) {
         m_cornerText->setText(text(header[0]));
     }
+    refreshDifferences();
     fitColumns();
 }
 
@@ -126,8 +147,8 @@ void PartsListWindow::fitColumns()
     const QFontMetrics metrics(m_grid->font());
     const auto widthOf = [&metrics](const QString& text) { return metrics.horizontalAdvance(text) + kTextAllowance; };
     int namesWidth = widthOf(m_cornerText ? m_cornerText->text() : QString());
-    for (int r = 1; r < rowCount(); ++r) {
-        namesWidth = std::max(namesWidth, widthOf(cellText(r, 0)));
+    for (const QString& name : m_names) {
+        namesWidth = std::max(namesWidth, widthOf(name));
     }
     m_grid->verticalHeader()->setFixedWidth(namesWidth);
     for (int c = 1; c < columnCount(); ++c) {
@@ -137,6 +158,7 @@ void PartsListWindow::fitColumns()
         }
         m_grid->setColumnWidth(c - 1, width);
     }
+    fitDifferenceColumn();
 }
 
 void PartsListWindow::selectRow(int row)
@@ -146,8 +168,8 @@ void PartsListWindow::selectRow(int row)
         m_grid->setCurrentIndex(QModelIndex());
         return;
     }
-    m_grid->setCurrentCell(row - 1, 0);
-    m_grid->scrollToItem(m_grid->item(row - 1, 0));
+    m_grid->setCurrentCell(gridRowOf(row), 0);
+    m_grid->scrollToItem(m_grid->item(gridRowOf(row), 0));
 }
 
 int PartsListWindow::rowCount() const
@@ -157,12 +179,32 @@ int PartsListWindow::rowCount() const
 
 int PartsListWindow::columnCount() const
 {
-    return m_grid->columnCount() + 1;
+    return m_grid->columnCount(); // the names' column is the grid's header; "差" is no file column
 }
 
 int PartsListWindow::currentRow() const
 {
-    return m_grid->currentRow() < 0 ? -1 : m_grid->currentRow() + 1;
+    return viewerRowOf(m_grid->currentRow());
+}
+
+int PartsListWindow::differenceColumn() const
+{
+    return m_grid->columnCount() - 1;
+}
+
+int PartsListWindow::gridRowOf(int row) const
+{
+    const auto at = static_cast<std::size_t>(row - 1);
+    if (row < 1 || at >= m_gridRows.size() || m_gridRows[at] >= m_grid->rowCount()) {
+        return -1;
+    }
+    return m_gridRows[at];
+}
+
+int PartsListWindow::viewerRowOf(int gridRow) const
+{
+    const QTableWidgetItem* item = gridRow < 0 ? nullptr : m_grid->item(gridRow, differenceColumn());
+    return item ? item->data(kViewerRowRole).toInt() : -1;
 }
 
 QString PartsListWindow::cellText(int row, int column) const
@@ -175,10 +217,9 @@ QString PartsListWindow::cellText(int row, int column) const
         return item ? item->text() : QString();
     }
     if (column == 0) {
-        const QTableWidgetItem* item = m_grid->verticalHeaderItem(row - 1);
-        return item ? item->text() : QString();
+        return m_names.value(row - 1);
     }
-    const QTableWidgetItem* item = m_grid->item(row - 1, column - 1);
+    const QTableWidgetItem* item = m_grid->item(gridRowOf(row), column - 1);
     return item ? item->text() : QString();
 }
 
@@ -205,7 +246,12 @@ void PartsListWindow::hoverRow(int row, const QPoint& at)
         Q_EMIT hoverEnded();
         return;
     }
-    Q_EMIT partHovered(*m_target, row - 1, at);
+    // The row's line across the whole window: the preview stands beside the window, or above
+    // the row, never over the rows the pointer moves on to.
+    const QRect line = m_grid->visualRect(m_grid->model()->index(gridRowOf(row), 0));
+    const int top = line.isValid() ? m_grid->viewport()->mapToGlobal(line.topLeft()).y() : at.y();
+    const QRect frame = frameGeometry();
+    Q_EMIT partHovered(*m_target, row - 1, QRect(frame.left(), top, frame.width(), kRowHeight));
 }
 
 bool PartsListWindow::eventFilter(QObject* watched, QEvent* event)
@@ -255,9 +301,9 @@ bool PartsListWindow::isRowArea(const QObject* area) const
 // The row under a point of a row area; -1 below the last row.
 int PartsListWindow::rowUnder(const QObject* area, const QPoint& at) const
 {
-    const int modelRow
+    const int gridRow
         = area == m_grid->viewport() ? m_grid->rowAt(at.y()) : m_grid->verticalHeader()->logicalIndexAt(at);
-    return modelRow < 0 ? -1 : modelRow + 1;
+    return viewerRowOf(gridRow);
 }
 
 // The window sees the keys before its grid: Esc closes (hides) it.
@@ -276,9 +322,19 @@ void PartsListWindow::hideEvent(QHideEvent* event)
     QWidget::hideEvent(event);
 }
 
+void PartsListWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // The warning colour follows the desktop's text colour.
+    if (event->type() == QEvent::PaletteChange) {
+        refreshDifferences();
+    }
+}
+
 void PartsListWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    refreshDifferences();
     if (m_grid->currentItem()) {
         m_grid->scrollToItem(m_grid->currentItem());
     }

@@ -113,3 +113,19 @@ TEST(MachineComparison, listsTheDifferingPartsAndOptions)
     EXPECT_EQ(differenceText(std::nullopt), "");
     EXPECT_EQ(differenceText(800.0), "+800");
 }
+
+TEST(ChoicePreview, namesTheFiguresTheChoiceWouldTurnIntoWarnings)
+{
+    const MachineEvaluation current = machine("LF-205-SF", "", "");
+    const int strongest = positionOf(BoosterSelector, "B-PT000");
+    const ChoicePreview over = previewChoice(factoryTable(), current, BoosterSelector, strongest);
+    EXPECT_EQ(over.warnings,
+              (std::vector<Figure> {Figure::GroundBoostSpeed, Figure::RiseBoostSpeed, Figure::RiseBoostAcceleration}));
+    // No generator: what the machine uses is short of output, which stands against it too; a
+    // machine short of output already is not made so by the choice.
+    const ChoicePreview none = previewChoice(factoryTable(), machine("LN-1001", "WM-S40/1", ""), GeneratorSelector, 0);
+    EXPECT_EQ(none.warnings, (std::vector<Figure> {Figure::RestEnergy, Figure::MoveEnergy}));
+    const ChoicePreview hungry
+        = previewChoice(factoryTable(), machine("LN-1001", "P77-ST", "P77-ST"), GeneratorSelector, 0);
+    EXPECT_TRUE(hungry.warnings.empty());
+}

@@ -37,8 +37,8 @@ expect() {
     fi
 }
 
-expect "rivet-cli |" "check compare eval export optimise preview"
-expect "rivet-cli e" "eval export"
+expect "rivet-cli |" "check compare eval explain export optimise preview"
+expect "rivet-cli e" "eval explain export"
 expect "rivet-cli -" "--help --version"
 expect "rivet-cli check |" ""
 expect "rivet-cli eval |" "Garage a.asm b.ASM"
@@ -50,6 +50,7 @@ expect "rivet-cli export --format text -" "--format --template -o"
 expect "rivet-cli preview |" "Garage a.asm b.ASM"
 expect "rivet-cli preview a.asm cb1" "cb1 cb10 cb11"
 expect "rivet-cli preview --json a.asm |" "cb1 cb10 cb11 cb2 cb3 cb4 cb5 cb6 cb7 cb8 cb9"
+expect "rivet-cli explain a.asm ed1" "ed1 ed10 ed11 ed12 ed13 ed14 ed15 ed16"
 expect "rivet-cli optimise --goal ed1" "ed1 ed10 ed11 ed12 ed13 ed14 ed15 ed16"
 expect "rivet-cli optimise --goal ed13:m" "max min"
 expect "rivet-cli optimise --keep cb1,cb4,cb1" "cb1,cb4,cb10 cb1,cb4,cb11"

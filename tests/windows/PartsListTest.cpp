@@ -3,8 +3,11 @@
 
 #include "support/Bytes.h"
 #include "support/WindowLookup.h"
+#include "windows/AuxiliaryWindows.h"
+#include "windows/OptimiserDialog.h"
 #include "windows/PartsListWindow.h"
 
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QPushButton>
@@ -104,6 +107,61 @@ private Q_SLOTS:
         QHeaderView* names = g->verticalHeader();
         QTest::mousePress(names->viewport(), Qt::LeftButton, {}, QPoint(5, names->sectionViewportPosition(1) + 5));
         QCOMPARE(selector(planner, 4)->currentIndex(), 1);
+    }
+
+    void theDifferenceColumnShowsWhatEachRowWouldChange()
+    {
+        PlannerWindows planner;
+        PartsListWindow* list = planner.partsList;
+        open(planner, "bb04");
+        const auto rowOf = [&](const QString& name) {
+            for (int row = 1; row < list->rowCount(); ++row) {
+                if (list->cellText(row, 0) == name) {
+                    return row;
+                }
+            }
+            return -1;
+        };
+        // Weight until a search names a goal; the legs shown make no difference.
+        QVERIFY(child<QComboBox>(list, "cbDifference")->isVisible());
+        QCOMPARE(list->differenceFigure(), rivet::Figure::Weight);
+        QCOMPARE(list->differenceText(rowOf("LN-1001-PX-0")), QString("0"));
+        // Lighter legs that cannot carry the machine: a warning.
+        QCOMPARE(list->differenceText(rowOf("LN-501")), QString("-482"));
+        QVERIFY(list->differenceWarns(rowOf("LN-501")));
+        QVERIFY(!list->differenceWarns(rowOf("LN-3001")));
+
+        // Ordered by the difference, the rows keep their parts: a press still picks its own.
+        QHeaderView* header = grid(planner)->horizontalHeader();
+        const QRect section(header->sectionViewportPosition(header->logicalIndexAt(0)), 0, 10, header->height());
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, section.center());
+        QCOMPARE(list->rowOrder(), PartsListWindow::RowOrder::Ascending);
+        QCOMPARE(grid(planner)->verticalHeaderItem(0)->text(), QString("NO EQUIP")); // nothing weighs less
+        const int heaviest = rowOf("LC-MOS4545");
+        pressRow(planner, 2); // the grid's second line
+        QVERIFY(selector(planner, 4)->currentIndex() != 1);
+        QCOMPARE(list->cellText(selector(planner, 4)->currentIndex() + 1, 0),
+                 grid(planner)->verticalHeaderItem(1)->text());
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, section.center());
+        QCOMPARE(grid(planner)->verticalHeaderItem(0)->text(), list->cellText(heaviest, 0));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, section.center());
+        QCOMPARE(grid(planner)->verticalHeaderItem(0)->text(), QString("NO EQUIP"));
+        QCOMPARE(grid(planner)->verticalHeaderItem(1)->text(), QString("LN-1001"));
+
+        // The goal of a search becomes the column's figure, until the player picks one.
+        auto* optimiser = planner.mainWindow->auxiliaryWindows().optimiser(documentOf(*planner.mainWindow).table());
+        Q_EMIT optimiser->goalSearched(rivet::Figure::GroundBoostSpeed);
+        QCOMPARE(list->differenceFigure(), rivet::Figure::GroundBoostSpeed);
+        QComboBox* figure = child<QComboBox>(list, "cbDifference");
+        figure->setCurrentIndex(0);
+        Q_EMIT figure->activated(0);
+        QCOMPARE(list->differenceText(selector(planner, 4)->currentIndex() + 1), QString("0"));
+        Q_EMIT optimiser->goalSearched(rivet::Figure::Price);
+        QCOMPARE(list->differenceFigure(), rivet::Figure::Ap);
+
+        // The option list picks nothing: no column.
+        open(planner, "bb12");
+        QVERIFY(!child<QComboBox>(list, "cbDifference")->isVisible());
     }
 
     void everySlotButtonSaysItOpensThePartsList()

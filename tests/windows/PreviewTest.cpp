@@ -4,6 +4,7 @@
 
 #include "support/Bytes.h"
 #include "support/WindowLookup.h"
+#include "widgets/BreakdownPopup.h"
 #include "widgets/PreviewPopup.h"
 #include "windows/AuxiliaryWindows.h"
 #include "windows/ComparisonWindow.h"
@@ -11,6 +12,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
@@ -75,6 +78,68 @@ private Q_SLOTS:
         QCOMPARE(labelText(planner.mainWindow.get(), "ed1"), QString("8231"));
     }
 
+    void aChoiceThatBringsAWarningShowsItsNewValueInRed()
+    {
+        PlannerWindows planner;
+        const auto rowOf = [&](const QString& caption) {
+            for (const PreviewPopup::Row& row : popup(planner)->content().figures) {
+                if (row.caption == caption) {
+                    return row;
+                }
+            }
+            return PreviewPopup::Row();
+        };
+        const auto highlight = [&](const char* name, const QString& item) {
+            QComboBox* box = selector(planner, name);
+            box->showPopup();
+            box->view()->setCurrentIndex(box->view()->model()->index(box->findText(item), 0));
+        };
+        // The strongest booster: faster is better, but over the limit.
+        highlight("cb7", "B-PT000");
+        const PreviewPopup::Row ground = rowOf("地上ブースト速度");
+        QCOMPARE(ground.before, QString("38.8"));
+        QCOMPARE(ground.verdict, QString("MAX:63オーバー"));
+        QVERIFY(ground.warning);
+        QCOMPARE(ground.tone, PreviewPopup::Tone::Better);
+        QVERIFY(rowOf("上昇ブースト加速度").warning);
+        QCOMPARE(rowOf("価格").tone, PreviewPopup::Tone::Worse);
+        QVERIFY(!rowOf("価格").warning);
+        selector(planner, "cb7")->hidePopup();
+
+        // Caterpillars show their code; the computed speed beside it makes the difference add up.
+        highlight("cb4", "LC-UKI60");
+        const PreviewPopup::Row tracks = rowOf("地上ブースト速度");
+        QCOMPARE(tracks.after, QString("07（32）"));
+        QCOMPARE(tracks.difference, QString("-6.8"));
+        QVERIFY(!tracks.warning);
+    }
+
+    void restingOnAFigureShowsWhyItIsWhatItIs()
+    {
+        PlannerWindows planner;
+        MainWindow* form = planner.mainWindow.get();
+        auto* breakdown = child<BreakdownPopup>(form, "BreakdownPopup");
+        auto* caption = child<QLabel>(form, "lbCaption4");
+        QHelpEvent rest(QEvent::ToolTip, QPoint(2, 2), caption->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(caption, &rest);
+        QVERIFY(breakdown->isVisible());
+        QCOMPARE(breakdown->content().title, QString("余剰積載量：154/4130"));
+        QCOMPARE(breakdown->content().terms.first().part, QString("LN-1001-PX-0"));
+        QCOMPARE(breakdown->content().terms.first().value, QString("4130"));
+        QVERIFY(!breakdown->content().warning);
+        const QRect value(child<QLabel>(form, "ed4")->mapToGlobal(QPoint()), child<QLabel>(form, "ed4")->size());
+        QVERIFY(!breakdown->frameGeometry().intersects(value));
+
+        // Lighter legs while it is shown: it follows the machine, now over its limit.
+        QComboBox* legs = selector(planner, "cb4");
+        Q_EMIT legs->activated(legs->findText("LN-501"));
+        QCOMPARE(breakdown->content().title, QString("余剰積載量：-456/3520 (基準違反)"));
+        QVERIFY(breakdown->content().warning);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(caption, &leave);
+        QVERIFY(!breakdown->isVisible());
+    }
+
     void hoveringAViewerRowPreviewsWhatAPressWouldPick()
     {
         PlannerWindows planner;
@@ -93,6 +158,11 @@ private Q_SLOTS:
         QApplication::sendEvent(grid->viewport(), &move);
         QVERIFY(popup(planner)->isVisible());
         QCOMPARE(popup(planner)->content().title, QString("WX-S800-GF を選ぶと"));
+        // Beside the viewer, or above the row: never over the rows the pointer moves on to.
+        const QRect shown = popup(planner)->frameGeometry();
+        const QRect viewer = planner.partsList->frameGeometry();
+        const int rowTop = grid->viewport()->mapToGlobal(grid->visualRect(index).topLeft()).y();
+        QVERIFY(shown.left() > viewer.right() || shown.right() < viewer.left() || shown.bottom() < rowTop);
         // A press picks as the drop-down does: the two-slot weapon empties the left side, and
         // the popup says so beforehand.
         QCOMPARE(popup(planner)->content().parts.size(), 1);
