@@ -4,6 +4,7 @@
 #include "cli/CompareCommand.h"
 #include "cli/EvalCommand.h"
 #include "cli/ExportCommand.h"
+#include "cli/ListCommand.h"
 #include "cli/OptimiseCommand.h"
 #include "cli/PreviewCommand.h"
 
@@ -29,6 +30,7 @@ std::vector<std::unique_ptr<Command>> commands()
     list.push_back(std::make_unique<CompareCommand>());
     list.push_back(std::make_unique<PreviewCommand>());
     list.push_back(std::make_unique<OptimiseCommand>());
+    list.push_back(std::make_unique<ListCommand>());
     return list;
 }
 

@@ -165,7 +165,7 @@ void CommandLine::selector(const std::string& name, Selector& selector, const st
 }
 
 void CommandLine::goal(const std::string& name, std::optional<Figure>& figure, std::optional<Direction>& direction,
-                       const std::string& help)
+                       const std::string& help, Need need)
 {
     const auto split = [](const std::string& text) {
         const std::size_t colon = text.find(':');
@@ -183,7 +183,7 @@ void CommandLine::goal(const std::string& name, std::optional<Figure>& figure, s
                 }
             },
             help)
-        ->required()
+        ->required(need == Need::Required)
         ->check(check([split](const std::string& text) {
             const auto [figureName, way] = split(text);
             if (!figureNamed(figureName)) {

@@ -1,0 +1,122 @@
+#include "garage/GarageFiles.h"
+
+#include "common/ErrorText.h"
+#include "common/Failure.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <ctime>
+#include <filesystem>
+
+namespace rivet {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool isAssemblyName(const std::string& name)
+{
+    static const std::string extension = ".asm";
+    if (name.size() <= extension.size()) {
+        return false;
+    }
+    return std::equal(extension.begin(), extension.end(), name.end() - static_cast<long>(extension.size()),
+                      [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b); });
+}
+
+// The files of one folder, then of its subfolders. A folder that cannot be read, or that
+// goes while it is read, gives what could be read of it and spoils nothing else.
+void scanFolder(const fs::path& root, const fs::path& folder, std::vector<GarageFile>& files)
+{
+    std::error_code error;
+    std::vector<fs::path> subfolders;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const fs::path& path = it->path();
+        // Links to folders are not followed: a link back up the tree would never end.
+        if (it->is_directory(error) && !it->is_symlink(error)) {
+            subfolders.push_back(path);
+            continue;
+        }
+        if (!isAssemblyName(path.filename().string())) {
+            continue;
+        }
+        // stat follows a link to a file; what is not a plain file (a pipe, a link to a
+        // folder named "x.asm") is no machine, and a file gone since the listing is not there.
+        struct stat info
+        {
+        };
+        if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+            continue;
+        }
+        GarageFile file;
+        file.path = path.string();
+        file.relativePath = path.lexically_relative(root).generic_string();
+        file.modifiedNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+        file.size = static_cast<std::uint64_t>(info.st_size);
+        file.inode = static_cast<std::uint64_t>(info.st_ino);
+        file.device = static_cast<std::uint64_t>(info.st_dev);
+        files.push_back(std::move(file));
+    }
+    for (const fs::path& subfolder : subfolders) {
+        scanFolder(root, subfolder, files);
+    }
+}
+
+} // namespace
+
+std::string utcTimestamp(std::int64_t modifiedNs)
+{
+    // Whole seconds, rounded down also before 1970.
+    std::int64_t seconds = modifiedNs / 1000000000;
+    if (modifiedNs % 1000000000 < 0) {
+        --seconds;
+    }
+    const std::time_t time = static_cast<std::time_t>(seconds);
+    std::tm utc {};
+    ::gmtime_r(&time, &utc);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
+    return text;
+}
+
+std::string missingFolderMessage(const std::string& folder)
+{
+    return formatText("フォルダ %s が見つかりません", folder.c_str());
+}
+
+std::vector<GarageFile> scanGarage(const std::string& folder)
+{
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) {
+        throw Failure(missingFolderMessage(folder));
+    }
+    std::vector<GarageFile> files;
+    scanFolder(fs::path(folder), fs::path(folder), files);
+    std::sort(files.begin(), files.end(),
+              [](const GarageFile& a, const GarageFile& b) { return a.relativePath < b.relativePath; });
+    return files;
+}
+
+GarageChanges compareScans(const std::vector<GarageFile>& before, const std::vector<GarageFile>& now)
+{
+    GarageChanges changes;
+    auto old = before.begin();
+    auto current = now.begin();
+    while (old != before.end() || current != now.end()) {
+        if (current == now.end() || (old != before.end() && old->relativePath < current->relativePath)) {
+            changes.removed.push_back((old++)->relativePath);
+        } else if (old == before.end() || current->relativePath < old->relativePath) {
+            changes.added.push_back(*current++);
+        } else {
+            if (!old->sameStamp(*current)) {
+                changes.changed.push_back(*current);
+            }
+            ++old;
+            ++current;
+        }
+    }
+    return changes;
+}
+
+} // namespace rivet
