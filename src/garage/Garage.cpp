@@ -11,8 +11,9 @@ namespace {
 // The first row whose file is not ordered before the path.
 template <typename Rows> auto lowerBound(Rows& rows, const std::string& relativePath)
 {
-    return std::lower_bound(rows.begin(), rows.end(), relativePath,
-                            [](const GarageRow& row, const std::string& path) { return row.file.relativePath < path; });
+    return std::lower_bound(rows.begin(), rows.end(), relativePath, [](const GarageRow& row, const std::string& path) {
+        return inFileOrder(row.file.relativePath, path);
+    });
 }
 
 } // namespace
@@ -43,7 +44,7 @@ const GarageRow* Garage::find(const std::string& relativePath) const
 void Garage::take(GarageRow row)
 {
     // Rows mostly come in the order of their files: the end is the place to look first.
-    if (m_rows.empty() || m_rows.back().file.relativePath < row.file.relativePath) {
+    if (m_rows.empty() || inFileOrder(m_rows.back().file.relativePath, row.file.relativePath)) {
         m_rows.push_back(std::move(row));
         return;
     }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <ctime>
 #include <filesystem>
+#include <string_view>
 
 namespace rivet {
 
@@ -63,7 +64,60 @@ void scanFolder(const fs::path& root, const fs::path& folder, std::vector<Garage
     }
 }
 
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+char folded(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// <0, 0 or >0 as a comes before, ties with or comes after b: runs of digits by their value,
+// other characters one by one with ASCII letters folded.
+int naturalCompare(std::string_view a, std::string_view b)
+{
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (isDigit(a[i]) && isDigit(b[j])) {
+            const auto run = [](std::string_view text, std::size_t& at) {
+                while (at < text.size() && text[at] == '0') {
+                    ++at;
+                }
+                const std::size_t start = at;
+                while (at < text.size() && isDigit(text[at])) {
+                    ++at;
+                }
+                return text.substr(start, at - start);
+            };
+            const std::string_view x = run(a, i);
+            const std::string_view y = run(b, j);
+            if (x.size() != y.size()) {
+                return x.size() < y.size() ? -1 : 1;
+            }
+            if (const int order = x.compare(y)) {
+                return order;
+            }
+            continue;
+        }
+        const auto x = static_cast<unsigned char>(folded(a[i++]));
+        const auto y = static_cast<unsigned char>(folded(b[j++]));
+        if (x != y) {
+            return x < y ? -1 : 1;
+        }
+    }
+    return (i < a.size()) - (j < b.size());
+}
+
 } // namespace
+
+bool inFileOrder(const std::string& a, const std::string& b)
+{
+    const int order = naturalCompare(a, b);
+    return order != 0 ? order < 0 : a < b;
+}
 
 std::string utcTimestamp(std::int64_t modifiedNs)
 {
@@ -94,7 +148,7 @@ std::vector<GarageFile> scanGarage(const std::string& folder)
     std::vector<GarageFile> files;
     scanFolder(fs::path(folder), fs::path(folder), files);
     std::sort(files.begin(), files.end(),
-              [](const GarageFile& a, const GarageFile& b) { return a.relativePath < b.relativePath; });
+              [](const GarageFile& a, const GarageFile& b) { return inFileOrder(a.relativePath, b.relativePath); });
     return files;
 }
 
@@ -104,9 +158,9 @@ GarageChanges compareScans(const std::vector<GarageFile>& before, const std::vec
     auto old = before.begin();
     auto current = now.begin();
     while (old != before.end() || current != now.end()) {
-        if (current == now.end() || (old != before.end() && old->relativePath < current->relativePath)) {
+        if (current == now.end() || (old != before.end() && inFileOrder(old->relativePath, current->relativePath))) {
             changes.removed.push_back((old++)->relativePath);
-        } else if (old == before.end() || current->relativePath < old->relativePath) {
+        } else if (old == before.end() || inFileOrder(current->relativePath, old->relativePath)) {
             changes.added.push_back(*current++);
         } else {
             if (!old->sameStamp(*current)) {

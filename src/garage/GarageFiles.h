@@ -24,14 +24,19 @@ struct GarageFile
     }
 };
 
+// The order of the files as a file manager shows them: numbers by their value ("機体2"
+// before "機体10"), ASCII letters in either case alike; names that still tie go by their bytes,
+// so no two paths are equal.
+bool inFileOrder(const std::string& a, const std::string& b);
+
 // Every file below the folder, its subfolders included, whose name ends in ".asm" (in any
-// case, as the desktop the files come from never told cases apart), ordered by relativePath.
+// case, as the desktop the files come from never told cases apart), in file order.
 // A folder that cannot be read is passed over; links to folders are not followed, so a link
 // back up the tree cannot loop. Fails with "フォルダ %s が見つかりません" when the folder itself
 // is not there.
 std::vector<GarageFile> scanGarage(const std::string& folder);
 
-// What changed between two scans, each ordered by relativePath: the files that appeared,
+// What changed between two scans, each in file order: the files that appeared,
 // the files whose stamp differs (to be read again), the files that went.
 struct GarageChanges
 {
