@@ -28,7 +28,8 @@ bool isAssemblyName(const std::string& name)
 
 // The files of one folder, then of its subfolders. A folder that cannot be read, or that
 // goes while it is read, gives what could be read of it and spoils nothing else.
-void scanFolder(const fs::path& root, const fs::path& folder, std::vector<GarageFile>& files)
+void scanFolder(const fs::path& root, const fs::path& folder, std::vector<GarageFile>& files,
+                std::vector<std::string>* folders)
 {
     std::error_code error;
     std::vector<fs::path> subfolders;
@@ -60,7 +61,10 @@ void scanFolder(const fs::path& root, const fs::path& folder, std::vector<Garage
         files.push_back(std::move(file));
     }
     for (const fs::path& subfolder : subfolders) {
-        scanFolder(root, subfolder, files);
+        if (folders) {
+            folders->push_back(subfolder.lexically_relative(root).generic_string() + "/");
+        }
+        scanFolder(root, subfolder, files, folders);
     }
 }
 
@@ -139,14 +143,20 @@ std::string missingFolderMessage(const std::string& folder)
     return formatText("フォルダ %s が見つかりません", folder.c_str());
 }
 
-std::vector<GarageFile> scanGarage(const std::string& folder)
+std::vector<GarageFile> scanGarage(const std::string& folder, std::vector<std::string>* folders)
 {
     std::error_code error;
     if (!fs::is_directory(folder, error)) {
         throw Failure(missingFolderMessage(folder));
     }
     std::vector<GarageFile> files;
-    scanFolder(fs::path(folder), fs::path(folder), files);
+    if (folders) {
+        *folders = {""};
+    }
+    scanFolder(fs::path(folder), fs::path(folder), files, folders);
+    if (folders) {
+        std::sort(folders->begin(), folders->end(), inFileOrder);
+    }
     std::sort(files.begin(), files.end(),
               [](const GarageFile& a, const GarageFile& b) { return inFileOrder(a.relativePath, b.relativePath); });
     return files;

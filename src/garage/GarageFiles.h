@@ -33,8 +33,9 @@ bool inFileOrder(const std::string& a, const std::string& b);
 // case, as the desktop the files come from never told cases apart), in file order.
 // A folder that cannot be read is passed over; links to folders are not followed, so a link
 // back up the tree cannot loop. Fails with "フォルダ %s が見つかりません" when the folder itself
-// is not there.
-std::vector<GarageFile> scanGarage(const std::string& folder);
+// is not there. The folders looked into go to `folders` when given: "" for the folder itself,
+// then each subfolder as "対戦用/", "対戦用/重量級/", in file order.
+std::vector<GarageFile> scanGarage(const std::string& folder, std::vector<std::string>* folders = nullptr);
 
 // What changed between two scans, each in file order: the files that appeared,
 // the files whose stamp differs (to be read again), the files that went.

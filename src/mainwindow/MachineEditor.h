@@ -44,6 +44,8 @@ public:
 
     // --- the document's flows
     void open();
+    // Opens the file of that name (a machine chosen in the garage).
+    bool openFile(const QString& path);
     void save();
     void saveAs();
     // Through template N (1..3) of the export menus.
@@ -59,6 +61,8 @@ public:
     void showComparison();
     // The optimiser's dialog "自動構成", following the current machine.
     void showOptimiser();
+    // The garage "ガレージ" over the garage folder (or the folder the player chose there).
+    void showGarage();
 
     // What the auxiliary windows ask of the machine.
     void pickPartFromList(rivet::Selector selector, int item);

@@ -33,12 +33,16 @@ void MachineEditor::open()
     request.filter = kAssemblyFilter;
     request.folder = fromUtf8(m_workspace.paths.garageDir);
     request.proposedName = baseName(m_document.currentFile()) + ".asm";
-    const auto chosen = Dialogs::current().askFileName(this, request);
-    if (!chosen) {
-        return;
+    if (const auto chosen = Dialogs::current().askFileName(this, request)) {
+        openFile(*chosen);
     }
-    m_document.open(chosen->toStdString());
+}
+
+bool MachineEditor::openFile(const QString& path)
+{
+    m_document.open(path.toStdString());
     setCaption(fromUtf8(m_document.currentFile()));
+    return true;
 }
 
 bool MachineEditor::askFileName(const QString& filter, const QString& title)

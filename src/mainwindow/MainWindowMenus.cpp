@@ -59,6 +59,8 @@ void MainWindow::buildActions()
     m_aboutAction = makeAction(this, "acVersion", "ヘルプ", "バージョン情報", "バージョン情報");
     m_compareAction = makeAction(this, "acCompare", "ツール", "比較", "機体を並べて比較");
     m_optimiseAction = makeAction(this, "acOptimise", "ツール", "自動構成…", "条件に合う最良の機体を探す");
+    m_garageAction = makeAction(this, "acGarage", "ツール", "ガレージ", "保存した機体を一覧で比べる");
+    m_garageAction->setShortcut(QKeySequence("Ctrl+G"));
 
     // The shared image list: 0 open, 1 save, 2 print, 3 HTML, 4 damage, 5 text.
     const std::pair<QAction*, IconSet::Image> images[] = {
@@ -103,6 +105,7 @@ void MainWindow::buildMenus()
     toolMenu->addSeparator();
     toolMenu->addAction(m_compareAction);
     toolMenu->addAction(m_optimiseAction);
+    toolMenu->addAction(m_garageAction);
 
     QMenu* helpMenu = menuBar()->addMenu("ヘルプ");
     helpMenu->setObjectName("mnHelp");
@@ -173,6 +176,7 @@ void MainWindow::routeToEditor()
         {m_damageCalculatorAction, [=] { editor->showDamageCalculator(); }},
         {m_compareAction, [=] { editor->showComparison(); }},
         {m_optimiseAction, [=] { editor->showOptimiser(); }},
+        {m_garageAction, [=] { editor->showGarage(); }},
         {m_printAction, [this] { print(); }},
         {m_registerFileTypeAction, [this] { registerFileType(); }},
         {m_aboutAction, [this] { showAbout(); }},
@@ -201,4 +205,6 @@ void MainWindow::routeToEditor()
             [=] { runGuarded(this, [=] { editor->compareWithFile(); }); });
     connect(m_windows, &AuxiliaryWindows::optimiserMachineChosen, this,
             [=](const rivet::Selection& proposal) { runGuarded(this, [&] { editor->applyProposal(proposal); }); });
+    connect(m_windows, &AuxiliaryWindows::garageMachineChosen, this,
+            [=](const QString& path) { runGuarded(this, [&] { editor->openFile(path); }); });
 }

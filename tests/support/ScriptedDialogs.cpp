@@ -36,6 +36,14 @@ void ScriptedDialogs::showInformation(QWidget*, const QString& message)
     informations << message;
 }
 
+std::optional<QString> ScriptedDialogs::askText(QWidget*, const QString&, const QString&, const QString&)
+{
+    if (texts.isEmpty()) {
+        return std::nullopt;
+    }
+    return texts.takeFirst();
+}
+
 std::optional<QString> ScriptedDialogs::askFileName(QWidget*, const FileRequest& request)
 {
     fileRequests << request;
