@@ -5,6 +5,8 @@
 
 #include <QDateTime>
 
+#include <algorithm>
+
 namespace {
 
 QString text(const std::string& utf8)
@@ -16,6 +18,8 @@ QString modifiedText(std::int64_t modifiedNs)
 {
     return QDateTime::fromMSecsSinceEpoch(modifiedNs / 1000000).toString("yyyy/MM/dd HH:mm");
 }
+
+const rivet::GarageColumn kFirstFigure = rivet::GarageColumn::ofFigure(rivet::allFigures().front());
 
 } // namespace
 
@@ -42,6 +46,12 @@ const rivet::GarageRow* GarageModel::rowAt(int row) const
         return nullptr;
     }
     return &m_garage.rows()[m_shown[static_cast<std::size_t>(row)]];
+}
+
+int GarageModel::firstFigureColumn()
+{
+    const auto& columns = rivet::garageColumns();
+    return static_cast<int>(std::find(columns.begin(), columns.end(), kFirstFigure) - columns.begin());
 }
 
 int GarageModel::rowOf(const QString& relativePath) const
@@ -71,8 +81,7 @@ QVariant GarageModel::display(const rivet::GarageRow& row, const rivet::GarageCo
     case Kind::File:
         return text(row.file.relativePath);
     case Kind::MachineName:
-        // A file that cannot be opened says why where its machine's name would stand.
-        return text(row.readable() ? row.machineName : *row.failure);
+        return text(row.machineName);
     case Kind::PilotName:
         return text(row.pilotName);
     case Kind::Modified:
@@ -81,7 +90,8 @@ QVariant GarageModel::display(const rivet::GarageRow& row, const rivet::GarageCo
         break;
     }
     if (!row.readable()) {
-        return {};
+        // A file that cannot be opened says why in place of its figures, from the first on.
+        return column == kFirstFigure ? text(*row.failure) : QVariant();
     }
     switch (column.kind) {
     case Kind::Figure:

@@ -33,6 +33,8 @@ public:
     const rivet::Garage& garage() const { return m_garage; }
     // The garage's row shown in that row of the list; nullptr outside the list.
     const rivet::GarageRow* rowAt(int row) const;
+    // The column of ed1, where the message of a file that cannot be opened begins.
+    static int firstFigureColumn();
     // The list's row of the file, -1 when it is not shown.
     int rowOf(const QString& relativePath) const;
 

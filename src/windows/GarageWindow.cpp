@@ -200,10 +200,13 @@ QTableView* GarageWindow::buildTable()
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     m_view->setSortingEnabled(true);
     m_view->sortByColumn(0, Qt::AscendingOrder);
+    // As wide as the caption and the sort mark, and the names and times a little wider.
     for (int column = 0; column < m_model->columnCount(); ++column) {
         const auto& garageColumn = rivet::garageColumns()[static_cast<std::size_t>(column)];
+        const int caption = m_view->fontMetrics().horizontalAdvance(
+            m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
         const bool figure = garageColumn.kind == rivet::GarageColumn::Kind::Figure;
-        m_view->setColumnWidth(column, figure ? 76 : column == 0 ? 180 : 120);
+        m_view->setColumnWidth(column, column == 0 ? 200 : std::max(caption + 28, figure ? 64 : 110));
     }
     connect(m_view->horizontalHeader(), &QWidget::customContextMenuRequested, this, &GarageWindow::showColumnMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this, &GarageWindow::showRowMenu);
@@ -378,8 +381,23 @@ void GarageWindow::keepSelection()
     m_keptScroll = m_view->verticalScrollBar()->value();
 }
 
+void GarageWindow::spanMessages()
+{
+    m_view->clearSpans();
+    // A garage of nothing but broken files keeps its messages in the first figure's cell.
+    constexpr int kMostSpans = 1000;
+    int spans = 0;
+    for (int row = 0; row < m_model->rowCount() && spans < kMostSpans; ++row) {
+        if (!m_model->rowAt(row)->readable()) {
+            m_view->setSpan(row, GarageModel::firstFigureColumn(), 1, rivet::kFigureCount);
+            ++spans;
+        }
+    }
+}
+
 void GarageWindow::restoreSelection()
 {
+    spanMessages();
     const bool revealNew = !m_selectWhenShown.isEmpty();
     if (m_keptSelection.isEmpty() && m_keptCurrent.isEmpty() && !revealNew) {
         m_view->verticalScrollBar()->setValue(m_keptScroll);

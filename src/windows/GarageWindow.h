@@ -71,6 +71,8 @@ private:
     void showStatus();
     void keepSelection();
     void restoreSelection();
+    // The message of a file that cannot be opened stands in place of its sixteen figures.
+    void spanMessages();
 
     void showColumnMenu(const QPoint& at);
     void showRowMenu(const QPoint& at);
