@@ -2,14 +2,15 @@
 
 #include "cli/CommandLine.h"
 #include "cli/MachineOutput.h"
-#include "document/DocumentService.h"
-#include "startup/StartUp.h"
 #include "cli/SameFile.h"
+#include "common/AtomicFile.h"
 #include "common/ErrorText.h"
 #include "common/Numbers.h"
 #include "common/TextFile.h"
 #include "document/AssemblyFile.h"
+#include "document/DocumentService.h"
 #include "evaluation/FigureTexts.h"
+#include "startup/StartUp.h"
 
 #include <nlohmann/json.hpp>
 
