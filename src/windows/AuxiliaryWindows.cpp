@@ -84,6 +84,9 @@ GarageWindow* AuxiliaryWindows::garage(const rivet::PartsTable& table, const QSt
                     m_garageComparison->raise();
                     m_garageComparison->activateWindow();
                 });
+        if (m_machine) {
+            m_garage->showCurrentMachine(m_machine->totals);
+        }
     }
     return m_garage;
 }
@@ -96,6 +99,9 @@ void AuxiliaryWindows::showMachine(const rivet::MachineEvaluation& machine)
     }
     if (m_optimiser) {
         m_optimiser->showCurrentMachine(machine);
+    }
+    if (m_garage) {
+        m_garage->showCurrentMachine(machine.totals);
     }
 }
 

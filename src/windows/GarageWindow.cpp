@@ -164,16 +164,19 @@ QWidget* GarageWindow::buildFilters()
     connect(m_filter, &QLineEdit::textChanged, this, &GarageWindow::applyFilter);
     connect(m_soundOnly, &QCheckBox::toggled, this, &GarageWindow::applyFilter);
     connect(add, &QPushButton::clicked, this, [this] {
+        // "At least as good as" the row looked at, or else the machine being worked on.
         const rivet::GarageRow* current = m_model->rowAt(m_view->currentIndex().row());
-        m_requirements->setCurrentTotals(current && current->readable() ? current->totals : rivet::MachineTotals());
+        m_requirements->setCurrentTotals(current && current->readable() ? current->totals : m_workedOn);
         m_requirements->addRequirement();
     });
     connect(m_requirements, &RequirementTable::requirementsChanged, this, [this] {
+        // As tall as its rows: the list keeps the rest.
+        int height = m_requirements->horizontalHeader()->sizeHint().height() + 2 * m_requirements->frameWidth();
+        for (int row = 0; row < m_requirements->rowCount(); ++row) {
+            height += m_requirements->rowHeight(row);
+        }
+        m_requirements->setFixedHeight(height);
         m_requirements->setVisible(m_requirements->rowCount() > 0);
-        m_requirements->setFixedHeight(m_requirements->horizontalHeader()->height()
-                                       + m_requirements->rowCount()
-                                           * m_requirements->verticalHeader()->defaultSectionSize()
-                                       + 2 * m_requirements->frameWidth());
         applyFilter();
     });
     auto* layout = new QHBoxLayout(filters);

@@ -45,6 +45,8 @@ public:
     const GarageModel& model() const { return *m_model; }
     // Whether rows are still being read.
     bool reading() const;
+    // The machine being worked on, where a new requirement starts when no row is chosen.
+    void showCurrentMachine(const rivet::MachineTotals& totals) { m_workedOn = totals; }
 
 Q_SIGNALS:
     // The machine of that file is to become the one being worked on.
@@ -112,6 +114,7 @@ private:
     QAction* m_renameAction = nullptr;
     QAction* m_trashAction = nullptr;
 
+    rivet::MachineTotals m_workedOn;
     int m_look = 0;
     bool m_lookPending = false;
     int m_toRead = 0;
