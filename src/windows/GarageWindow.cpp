@@ -321,22 +321,20 @@ void GarageWindow::watchFolders(const std::vector<std::string>& folders)
         wanted << m_folder + QString::fromStdString(folder);
     }
     const QStringList watched = m_watcher->directories();
-    QStringList gone;
-    for (const QString& path : watched) {
-        if (!wanted.contains(path)) {
-            gone << path;
+    const auto missingFrom = [](const QStringList& paths, const QStringList& others) {
+        const QSet<QString> present(others.begin(), others.end());
+        QStringList missing;
+        for (const QString& path : paths) {
+            if (!present.contains(path)) {
+                missing << path;
+            }
         }
-    }
-    if (!gone.isEmpty()) {
+        return missing;
+    };
+    if (const QStringList gone = missingFrom(watched, wanted); !gone.isEmpty()) {
         m_watcher->removePaths(gone);
     }
-    QStringList added;
-    for (const QString& path : wanted) {
-        if (!watched.contains(path)) {
-            added << path;
-        }
-    }
-    if (!added.isEmpty()) {
+    if (const QStringList added = missingFrom(wanted, watched); !added.isEmpty()) {
         m_watcher->addPaths(added);
     }
 }
