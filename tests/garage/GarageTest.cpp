@@ -1,5 +1,6 @@
 #include "garage/Garage.h"
 #include "garage/GarageQuery.h"
+#include "garage/Parallel.h"
 
 #include "common/Failure.h"
 #include "document/AssemblyFile.h"
@@ -10,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <unistd.h>
 
@@ -82,6 +85,33 @@ TEST_F(GarageFolder, scanFindsAssemblyFilesBelowTheFolderInFileOrder)
     }
     EXPECT_EQ(found, (Paths {"m9.asm", "m10.asm", "対戦用/a.asm", "対戦用/B.ASM"}));
     EXPECT_THROW(scanGarage(folder + "missing"), Failure);
+}
+
+TEST(GarageOrder, filesGoAsAFileManagerShowsThem)
+{
+    const std::vector<std::string> ordered
+        = {"a.asm", "A2.asm", "a9.asm", "a010.asm", "a10.asm", "b.asm", "b1x.asm", "b01y.asm", "sub/a.asm", "機体.asm"};
+    for (std::size_t i = 0; i < ordered.size(); ++i) {
+        EXPECT_FALSE(inFileOrder(ordered[i], ordered[i])) << ordered[i];
+        for (std::size_t j = i + 1; j < ordered.size(); ++j) {
+            EXPECT_TRUE(inFileOrder(ordered[i], ordered[j])) << ordered[i] << " < " << ordered[j];
+            EXPECT_FALSE(inFileOrder(ordered[j], ordered[i])) << ordered[j] << " < " << ordered[i];
+        }
+    }
+}
+
+TEST(GarageReading, everyFileIsReadOnceAndAFailureComesBack)
+{
+    std::vector<std::atomic<int>> reads(1000);
+    forEachInParallel(reads.size(), [&](std::size_t i) { ++reads[i]; });
+    EXPECT_TRUE(std::all_of(reads.begin(), reads.end(), [](const std::atomic<int>& n) { return n == 1; }));
+    EXPECT_THROW(forEachInParallel(500,
+                                   [](std::size_t i) {
+                                       if (i == 321) {
+                                           throw Failure("x");
+                                       }
+                                   }),
+                 Failure);
 }
 
 TEST_F(GarageFolder, onlyFilesThatCameOrChangedAreReadAgain)
