@@ -5,6 +5,8 @@
 //   --over-limit  picks a machine whose thrust figures go over the limits, so red warnings show;
 //   --prefix      puts TEXT before every file name (for example "hidpi-" for pictures taken
 //                 with QT_SCALE_FACTOR=2).
+#include "document/AssemblyFile.h"
+#include "document/DocumentService.h"
 #include "mainwindow/MachineEditor.h"
 #include "mainwindow/MainWindow.h"
 #include "widgets/AppStyle.h"
@@ -14,6 +16,8 @@
 #include "windows/AuxiliaryWindows.h"
 #include "windows/ComparisonWindow.h"
 #include "windows/DamageCalculatorWindow.h"
+#include "windows/GarageModel.h"
+#include "windows/GarageWindow.h"
 #include "windows/OptimiserDialog.h"
 #include "windows/PartsListWindow.h"
 
@@ -24,6 +28,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
@@ -32,8 +39,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
+#include <algorithm>
+#include <array>
 #include <iostream>
 #include <memory>
 
@@ -126,6 +137,117 @@ void choosePart(MainWindow& mainWindow, const char* selector, const QString& par
         box->setCurrentIndex(item);
         Q_EMIT box->activated(item);
     }
+}
+
+// A garage as a player keeps one: machines of every kind in a few folders, one file that no
+// longer opens. Each machine: its file, name, pilot and parts cb1..cb11 ("" for NO EQUIP).
+struct GarageMachine
+{
+    const char* file;
+    const char* name;
+    const char* pilot;
+    std::array<const char*, rivet::kSelectorCount> parts;
+};
+
+const GarageMachine kGarageMachines[] = {
+    {"へっぽこ１号.asm",
+     "へっぽこ１号",
+     "へっぽこレイブン",
+     {"HD-01-SRVT", "XCA-00", "AN-101", "LN-1001", "GPS-VVA", "COMDEX-C7", "B-P320", "WG-RF35", "LS-2001", "WM-S40/1",
+      ""}},
+    {"高速四脚.asm",
+     "疾風",
+     "Fox",
+     {"HD-GRY-NX", "XCA-00", "AN-101", "LF-205-SF", "GPS-VVA", "COMDEX-C7", "B-PT000", "", "", "", ""}},
+    {"ミサイル支援.asm",
+     "砂嵐",
+     "ジナイーダ",
+     {"HD-06-RADAR", "XCL-01", "AN-863-B", "LN-3001", "GRD-RX6", "FBMB-18X", "B-T001", "WG-MG500", "LS-1000W",
+      "WM-MVG802", "WM-S60/6"}},
+    {"対戦用/月光ブレード.asm",
+     "月光",
+     "Raven",
+     {"HD-GRY-NX", "XCL-01", "AN-K1", "LN-SSVT", "GRD-RX5", "QX-21", "B-VR-33", "WG-MGA1", "LS-99-MOONLIGHT",
+      "WM-S60/4", "RZ-A0"}},
+    {"対戦用/KARASAWA砲台.asm",
+     "Nineball",
+     "Hustler",
+     {"HD-ZERO", "XCH-01", "AN-3001", "LB-4400", "GBG-10000", "TRYX-QUAD", "B-T2", "WG-1-KARASAWA", "LS-2001",
+      "WR-S100", "RXA-99"}},
+    {"対戦用/重量級/重タンク.asm",
+     "重装",
+     "傭兵",
+     {"HD-H10", "XXA-S0", "AN-D-7001", "LC-MOS4545", "GBX-XL", "COMDEX-G8", "", "WG-AR1000", "", "WC-CN35",
+      "WC-GN230"}},
+    {"対戦用/重量級/四脚キャノン.asm",
+     "城壁",
+     "傭兵",
+     {"HD-4004", "XCH-01", "AN-201", "LF-DEX-1", "GRD-RX7", "QX-AF", "B-P351", "WG-HG512", "LS-200G", "WC-LN350",
+      "RZ-A1"}},
+    {"試作/逆関節ジャンパー.asm",
+     "跳兎",
+     "gaga",
+     {"HD-2002", "XCA-00", "AN-101", "LB-1000-P", "GPS-V6", "COMDEX-C7", "B-HP25", "WG-RF/5", "LS-3303", "WM-X201",
+      "RXA-01WE"}},
+    {"試作/軽量二脚.asm",
+     "軽量",
+     "gaga",
+     {"HD-01-SRVT", "XCA-00", "AN-101", "LN-501", "GPS-VVA", "COMDEX-G0", "B-P350", "WG-RF35", "LS-2001", "", ""}},
+};
+
+void fillGarage(const rivet::PartsTable& table, const QString& folder)
+{
+    for (const GarageMachine& machine : kGarageMachines) {
+        auto document = rivet::startAsTheWindowDoes(table);
+        rivet::Selection selection;
+        for (rivet::Selector selector : rivet::allSelectors()) {
+            const auto items = table.selectorItems(rivet::slotOfSelector(selector));
+            const std::string part = machine.parts[rivet::selectorIndex(selector)];
+            const auto at = std::find(items.begin(), items.end(), part.empty() ? "NO EQUIP" : part);
+            selection.setPosition(selector, at == items.end() ? 0 : static_cast<int>(at - items.begin()));
+        }
+        document->setSelection(selection);
+        document->setText(rivet::TextField::MachineName, machine.name);
+        document->setText(rivet::TextField::PilotName, machine.pilot);
+        const QString path = folder + "/" + QString::fromUtf8(machine.file);
+        QDir().mkpath(QFileInfo(path).path());
+        rivet::saveAssembly(document->machine(), path.toStdString());
+    }
+    QFile broken(folder + "/古いデータ.asm");
+    if (broken.open(QIODevice::WriteOnly)) {
+        broken.write("[asm]\r\nACname=\x81\xff\r\n");
+    }
+}
+
+// The garage over such a folder, fastest first, with the legs shown and the slots, energy and
+// defence figures put away (the header's menu chooses the columns).
+void shootGarage(const rivet::PartsTable& table, const QString& picture)
+{
+    const QTemporaryDir home;
+    const QString folder = home.filePath("Garage");
+    fillGarage(table, folder);
+    GarageWindow garage(table, folder, home.filePath("rivet-garage.ini"));
+    garage.resize(1720, 420);
+    garage.show();
+    while (garage.reading() || garage.model().rowCount() == 0) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    auto* view = garage.findChild<QTableView*>("twGarage");
+    const auto column = [](rivet::Figure figure) {
+        return GarageModel::firstFigureColumn() + static_cast<int>(rivet::figureIndex(figure));
+    };
+    for (rivet::Figure put : {rivet::Figure::FreeSlots, rivet::Figure::RestEnergy, rivet::Figure::MoveEnergy,
+                              rivet::Figure::ShellCoefficient, rivet::Figure::BeamCoefficient,
+                              rivet::Figure::ShellDurability, rivet::Figure::BeamDurability}) {
+        view->horizontalHeader()->setSectionHidden(column(put), true);
+    }
+    const int legs = GarageModel::firstFigureColumn() + rivet::kFigureCount
+        + static_cast<int>(rivet::selectorIndex(rivet::LegsSelector));
+    view->horizontalHeader()->setSectionHidden(legs, false);
+    view->sortByColumn(column(rivet::Figure::GroundBoostSpeed), Qt::DescendingOrder);
+    view->selectRow(1);
+    QApplication::processEvents();
+    garage.grab().save(picture);
 }
 
 } // namespace
@@ -274,5 +396,7 @@ int main(int argc, char* argv[])
     question->move(mainWindow.geometry().center() - question->rect().center());
     QApplication::processEvents();
     together({&mainWindow, question.get()}).save(prefix + "save-question.png");
+
+    shootGarage(mainWindow.editor().document().table(), prefix + "garage.png");
     return 0;
 }

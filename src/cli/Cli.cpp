@@ -5,6 +5,7 @@
 #include "cli/EvalCommand.h"
 #include "cli/ExplainCommand.h"
 #include "cli/ExportCommand.h"
+#include "cli/ListCommand.h"
 #include "cli/OptimiseCommand.h"
 #include "cli/PreviewCommand.h"
 
@@ -31,6 +32,7 @@ std::vector<std::unique_ptr<Command>> commands()
     list.push_back(std::make_unique<PreviewCommand>());
     list.push_back(std::make_unique<OptimiseCommand>());
     list.push_back(std::make_unique<ExplainCommand>());
+    list.push_back(std::make_unique<ListCommand>());
     return list;
 }
 

@@ -182,7 +182,7 @@ void CommandLine::optionalFigure(const std::string& name, std::optional<Figure>&
 }
 
 void CommandLine::goal(const std::string& name, std::optional<Figure>& figure, std::optional<Direction>& direction,
-                       const std::string& help)
+                       const std::string& help, Need need)
 {
     const auto split = [](const std::string& text) {
         const std::size_t colon = text.find(':');
@@ -200,7 +200,7 @@ void CommandLine::goal(const std::string& name, std::optional<Figure>& figure, s
                 }
             },
             help)
-        ->required()
+        ->required(need == Need::Required)
         ->check(check([split](const std::string& text) {
             const auto [figureName, way] = split(text);
             if (!figureNamed(figureName)) {

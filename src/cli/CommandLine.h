@@ -62,7 +62,7 @@ public:
     // selectors to keep as "cb1,cb4", in one list or several; conditions "ed2<=300000" or
     // "ed13>=40.5", as many as given.
     void goal(const std::string& name, std::optional<Figure>& figure, std::optional<Direction>& direction,
-              const std::string& help);
+              const std::string& help, Need need = Need::Required);
     void selectorList(const std::string& name, std::array<bool, kSelectorCount>& chosen, const std::string& help);
     void requirements(const std::string& name, std::vector<Requirement>& requirements, const std::string& help);
 

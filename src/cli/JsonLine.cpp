@@ -47,6 +47,57 @@ std::size_t sequenceLength(std::string_view text, std::size_t at)
     return length;
 }
 
+// The text as a JSON string, escaped as the library escapes it (its UTF-8 kept as it is):
+// quotes and backslashes, the short escapes, other control characters as \u00xx; a byte
+// that breaks UTF-8 first becomes the four characters "\xHH", as validUtf8 writes it.
+void appendQuoted(std::string& out, std::string_view text)
+{
+    out += '"';
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = sequenceLength(text, at);
+        if (length > 1) {
+            out.append(text, at, length);
+            at += length;
+            continue;
+        }
+        const auto c = static_cast<unsigned char>(text[at++]);
+        if (length == 0) {
+            out += formatText("\\\\x%02X", static_cast<unsigned int>(c));
+            continue;
+        }
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (c < 0x20) {
+                out += formatText("\\u%04x", static_cast<unsigned int>(c));
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+    }
+    out += '"';
+}
+
 void write(std::string& out, const Json& value, const std::vector<std::string>& oneALine, bool linesHere)
 {
     if (value.is_object()) {
@@ -54,7 +105,8 @@ void write(std::string& out, const Json& value, const std::vector<std::string>& 
         bool first = true;
         for (const auto& [name, member] : value.items()) {
             out += first ? "" : ", ";
-            out += Json(validUtf8(name)).dump() + ": ";
+            appendQuoted(out, name);
+            out += ": ";
             write(out, member, oneALine, std::find(oneALine.begin(), oneALine.end(), name) != oneALine.end());
             first = false;
         }
@@ -69,7 +121,15 @@ void write(std::string& out, const Json& value, const std::vector<std::string>& 
         }
         out += linesHere ? "\n]" : "]";
     } else if (value.is_string()) {
-        out += Json(validUtf8(value.get_ref<const std::string&>())).dump();
+        appendQuoted(out, value.get_ref<const std::string&>());
+    } else if (value.is_boolean()) {
+        out += value.get<bool>() ? "true" : "false";
+    } else if (value.is_null()) {
+        out += "null";
+    } else if (value.is_number_unsigned()) {
+        out += std::to_string(value.get<std::uint64_t>());
+    } else if (value.is_number_integer()) {
+        out += std::to_string(value.get<std::int64_t>());
     } else {
         out += value.dump();
     }

@@ -12,9 +12,9 @@ namespace rivet::cli {
 
 namespace {
 
-std::string optionCaption(const MachineDocument& document, int n)
+std::string optionCaption(const PartsTable& table, int n)
 {
-    const Part* option = document.table().option(n);
+    const Part* option = table.option(n);
     return option ? option->name : std::string();
 }
 
@@ -27,26 +27,42 @@ std::string rightAligned(const std::string& text, int width)
 
 Json machineJson(const std::optional<std::string>& file, const MachineDocument& document)
 {
+    return machineJson(file, document.table(), document.evaluation());
+}
+
+Json machineJson(const std::optional<std::string>& file, const PartsTable& table, const MachineEvaluation& machine)
+{
+    // Members are added one by one: an object written as nested braces costs a copy of every
+    // member, which a list of ten thousand machines feels.
     Json selectors = Json::array();
     for (Selector selector : allSelectors()) {
-        selectors.push_back({{"name", selectorName(selector)},
-                             {"position", document.shownPosition(selector)},
-                             {"text", document.itemText(selector)}});
+        Json& entry = selectors.emplace_back(Json::object());
+        entry["name"] = selectorName(selector);
+        entry["position"] = shownPosition(table, machine.selection, selector);
+        entry["text"] = selectorItemText(table, machine.selection, selector);
     }
     Json options = Json::array();
     for (int n = 1; n <= kOptionCount; ++n) {
-        options.push_back(
-            {{"name", optionBoxName(n)}, {"checked", document.option(n)}, {"caption", optionCaption(document, n)}});
+        Json& entry = options.emplace_back(Json::object());
+        entry["name"] = optionBoxName(n);
+        entry["checked"] = machine.selection.option(n);
+        entry["caption"] = optionCaption(table, n);
     }
     Json figures = Json::array();
     for (Figure f : allFigures()) {
-        const FigureText& figure = document.evaluation().figures[f];
-        figures.push_back({{"name", describe(f).labelName},
-                           {"text", figure.text},
-                           {"warning", figure.warning},
-                           {"verdict", jsonText(figure.verdict)}});
+        const FigureText& figure = machine.figures[f];
+        Json& entry = figures.emplace_back(Json::object());
+        entry["name"] = describe(f).labelName;
+        entry["text"] = figure.text;
+        entry["warning"] = figure.warning;
+        entry["verdict"] = jsonText(figure.verdict);
     }
-    return {{"file", jsonText(file)}, {"selectors", selectors}, {"options", options}, {"figures", figures}};
+    Json json = Json::object();
+    json["file"] = jsonText(file);
+    json["selectors"] = std::move(selectors);
+    json["options"] = std::move(options);
+    json["figures"] = std::move(figures);
+    return json;
 }
 
 void writeMachineTable(std::ostream& out, const std::string& heading, const MachineDocument& document)
@@ -58,7 +74,7 @@ void writeMachineTable(std::ostream& out, const std::string& heading, const Mach
     std::string options;
     for (int n = 1; n <= kOptionCount; ++n) {
         if (document.option(n)) {
-            options += " " + optionCaption(document, n);
+            options += " " + optionCaption(document.table(), n);
         }
     }
     out << "  options" << (options.empty() ? " -" : options) << "\n";

@@ -12,6 +12,8 @@ namespace rivet::cli {
 // One machine as a JSON object: the file it came from (null for none), its selectors, options
 // and sixteen figures as the window shows them.
 Json machineJson(const std::optional<std::string>& file, const MachineDocument& document);
+// The same of an evaluated machine that has no document.
+Json machineJson(const std::optional<std::string>& file, const PartsTable& table, const MachineEvaluation& machine);
 
 // The text with blanks before it up to the given Shift-JIS width, as the tables line up
 // their numbers; never cut.

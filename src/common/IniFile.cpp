@@ -7,6 +7,7 @@
 #include "common/ShiftJis.h"
 #include "common/TextFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 
@@ -60,6 +61,36 @@ bool sameName(std::string_view a, std::string_view b)
     }
     return true;
 }
+
+// A hash of a name as sameName compares it: trimmed, ASCII letters that start a character
+// in lower case, continued from `hash` (FNV-1a). Nothing for a name that ends in the lead
+// byte of a double-byte character, which sameName never finds equal to anything.
+std::optional<std::uint64_t> nameHash(std::string_view name, std::uint64_t hash = 14695981039346656037ull)
+{
+    name = trim(name);
+    const auto add = [&hash](unsigned char c) {
+        hash ^= c;
+        hash *= 1099511628211ull;
+    };
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        if (sjis::isLeadByte(c)) {
+            if (i + 1 >= name.size()) {
+                return std::nullopt;
+            }
+            add(c);
+            add(static_cast<unsigned char>(name[++i]));
+            continue;
+        }
+        add((c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + 32) : c);
+    }
+    add(0xFF); // no name holds it: section and key cannot run into each other
+    return hash;
+}
+
+// Files up to this many lines are read through an index; longer ones (no ".asm" file the
+// tool writes comes near) are walked, so a hostile file costs no memory beyond its lines.
+constexpr std::size_t kMostIndexedLines = 4096;
 
 // The section name of a header line, or nothing when the line is not a header.
 std::optional<std::string_view> sectionOf(std::string_view line)
@@ -180,6 +211,7 @@ std::string_view IniFile::line(std::size_t line) const
 
 void IniFile::replaceLine(std::size_t line, const std::string& content)
 {
+    dropIndex();
     const std::size_t start = m_starts[line];
     const std::size_t length = lineEnd(line) - start;
     m_text.replace(start, length, content);
@@ -190,6 +222,7 @@ void IniFile::replaceLine(std::size_t line, const std::string& content)
 
 void IniFile::insertLine(std::size_t line, const std::string& content)
 {
+    dropIndex();
     const std::size_t at = line < m_starts.size() ? m_starts[line] : m_text.size();
     m_text.insert(at, content);
     m_starts.insert(m_starts.begin() + static_cast<std::ptrdiff_t>(line), static_cast<std::uint32_t>(at));
@@ -233,6 +266,40 @@ IniFile::Lookup IniFile::lookUp(std::string_view section, std::string_view key) 
     return found;
 }
 
+const std::vector<IniFile::IndexEntry>* IniFile::index() const
+{
+    if (lineCount() > kMostIndexedLines) {
+        return nullptr;
+    }
+    if (m_indexed) {
+        return &m_index;
+    }
+    // The same walk as lookUp's, keeping each key's hash and where it and its section stand.
+    std::optional<std::uint64_t> section;
+    std::size_t header = 0;
+    for (std::size_t i = 0; i < lineCount(); ++i) {
+        const std::string_view text = line(i);
+        if (auto name = sectionOf(text)) {
+            section = nameHash(*name);
+            header = i;
+            continue;
+        }
+        const std::size_t equals = text.find('=');
+        if (!section || equals == std::string_view::npos) {
+            continue;
+        }
+        if (auto hash = nameHash(text.substr(0, equals), *section)) {
+            m_index.push_back({*hash, static_cast<std::uint32_t>(i), static_cast<std::uint32_t>(header)});
+        }
+    }
+    // By hash, and the lines of one hash in file order: the first line of a key wins.
+    std::sort(m_index.begin(), m_index.end(), [](const IndexEntry& a, const IndexEntry& b) {
+        return a.hash != b.hash ? a.hash < b.hash : a.line < b.line;
+    });
+    m_indexed = true;
+    return &m_index;
+}
+
 std::optional<IniFile::Entry> IniFile::find(const std::string& section, const std::string& key) const
 {
     const auto sectionBytes = sjis::encode(section);
@@ -240,7 +307,26 @@ std::optional<IniFile::Entry> IniFile::find(const std::string& section, const st
     if (!sectionBytes || !keyBytes) {
         return std::nullopt;
     }
-    return lookUp(*sectionBytes, *keyBytes).entry;
+    const std::vector<IndexEntry>* entries = index();
+    if (!entries) {
+        return lookUp(*sectionBytes, *keyBytes).entry;
+    }
+    const auto sectionHash = nameHash(*sectionBytes);
+    const auto hash = sectionHash ? nameHash(*keyBytes, *sectionHash) : std::nullopt;
+    if (!hash) {
+        return std::nullopt;
+    }
+    auto at = std::lower_bound(entries->begin(), entries->end(), *hash,
+                               [](const IndexEntry& entry, std::uint64_t wanted) { return entry.hash < wanted; });
+    // The names are compared too, so that two names of one hash are never taken for each other.
+    for (; at != entries->end() && at->hash == *hash; ++at) {
+        const std::string_view text = line(at->line);
+        const std::size_t equals = text.find('=');
+        if (sameName(*sectionOf(line(at->header)), *sectionBytes) && sameName(text.substr(0, equals), *keyBytes)) {
+            return Entry {at->line, std::string(text.substr(equals + 1))};
+        }
+    }
+    return std::nullopt;
 }
 
 std::optional<std::string> IniFile::readRaw(const std::string& section, const std::string& key) const
@@ -315,6 +401,7 @@ void IniFile::eraseSection(const std::string& section)
     if (!sectionBytes) {
         return;
     }
+    dropIndex();
     // The lines kept move up where they are: the file is never held twice.
     std::size_t keptText = 0;
     std::size_t keptLines = 0;

@@ -57,6 +57,22 @@ private:
     std::optional<Entry> find(const std::string& section, const std::string& key) const;
     std::optional<std::string> readRaw(const std::string& section, const std::string& key) const;
 
+    // Where each key of a small file stands, so that reading a whole ".asm" file does not walk
+    // its lines once per key; made on the first read, dropped by every change.
+    struct IndexEntry
+    {
+        std::uint64_t hash; // of the section's and the key's names as they are compared
+        std::uint32_t line;
+        std::uint32_t header; // the line of its section's header
+    };
+    // Nothing for a file too long to index.
+    const std::vector<IndexEntry>* index() const;
+    void dropIndex()
+    {
+        m_index.clear();
+        m_indexed = false;
+    }
+
     std::size_t lineCount() const { return m_starts.size(); }
     std::size_t lineEnd(std::size_t line) const;
     std::string_view line(std::size_t line) const;
@@ -69,6 +85,8 @@ private:
     // empty lines.
     std::string m_text;
     std::vector<std::uint32_t> m_starts;
+    mutable std::vector<IndexEntry> m_index;
+    mutable bool m_indexed = false;
 };
 
 } // namespace rivet

@@ -64,7 +64,8 @@ public:
     QString saveQuestion() const;
     // "新規作成": a fresh machine, as a fresh start shows it.
     void startNew();
-    // Opens the file of that name (a drop, the recent files), asking first when unsaved.
+    // Opens the file of that name (a drop, the recent files, the garage), asking first when
+    // unsaved.
     // False when the player cancelled.
     bool openFile(const QString& path);
     // A machine given back after a crash.
@@ -89,6 +90,8 @@ public:
     void showComparison();
     // The optimiser's dialog "自動構成", following the current machine.
     void showOptimiser();
+    // The garage "ガレージ" over the garage folder (or the folder the player chose there).
+    void showGarage();
 
     // What the auxiliary windows ask of the machine.
     void pickPartFromList(rivet::Selector selector, int item);

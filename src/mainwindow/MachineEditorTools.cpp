@@ -5,9 +5,12 @@
 
 #include "windows/AuxiliaryWindows.h"
 #include "windows/DamageCalculatorWindow.h"
+#include "windows/GarageWindow.h"
 #include "windows/OptimiserDialog.h"
 #include "windows/PartsListWindow.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 
 namespace {
@@ -64,6 +67,18 @@ void MachineEditor::showOptimiser()
     if (catalogueReady()) {
         bringToFront(m_windows.optimiser(m_workspace.table));
     }
+}
+
+void MachineEditor::showGarage()
+{
+    if (!catalogueReady()) {
+        return;
+    }
+    // The garage's own choices live in a file of their own beside the settings file, which
+    // keeps the one key it has always had.
+    const QString settings
+        = QFileInfo(QString::fromStdString(m_workspace.paths.settingsFile)).dir().filePath("rivet-garage.ini");
+    bringToFront(m_windows.garage(m_workspace.table, QString::fromStdString(m_workspace.paths.garageDir), settings));
 }
 
 void MachineEditor::applyProposal(const rivet::Selection& proposal)

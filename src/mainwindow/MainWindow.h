@@ -88,6 +88,7 @@ private:
     QAction* m_aboutAction = nullptr;
     QAction* m_compareAction = nullptr;
     QAction* m_optimiseAction = nullptr;
+    QAction* m_garageAction = nullptr;
     QAction* m_copyToClipboardAction = nullptr;
     QAction* m_longListAction = nullptr;
     QAction* m_newAction = nullptr;

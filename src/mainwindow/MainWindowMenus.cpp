@@ -68,6 +68,7 @@ void MainWindow::buildActions()
         = makeAction(this, "acNewWindow", "ファイル", "新しいウィンドウ", "新しい機体を別のウィンドウで作る");
     m_undoAction = makeAction(this, "acUndo", "編集", "元に戻す", "直前の変更を元に戻す");
     m_redoAction = makeAction(this, "acRedo", "編集", "やり直し", "元に戻した変更をやり直す");
+    m_garageAction = makeAction(this, "acGarage", "ツール", "ガレージ", "保存した機体を一覧で比べる");
 
     // The desktop's habits for the tool's own actions, and for the new ones.
     const std::pair<QAction*, QList<QKeySequence>> shortcuts[] = {
@@ -80,6 +81,7 @@ void MainWindow::buildActions()
         {m_newWindowAction, {QKeySequence("Ctrl+Shift+N")}},
         {m_undoAction, {QKeySequence("Ctrl+Z")}},
         {m_redoAction, {QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}},
+        {m_garageAction, {QKeySequence("Ctrl+G")}},
     };
     for (const auto& [action, keys] : shortcuts) {
         action->setShortcuts(keys);
@@ -139,6 +141,7 @@ void MainWindow::buildMenus()
     toolMenu->addSeparator();
     toolMenu->addAction(m_compareAction);
     toolMenu->addAction(m_optimiseAction);
+    toolMenu->addAction(m_garageAction);
 
     QMenu* helpMenu = menuBar()->addMenu("ヘルプ");
     helpMenu->setObjectName("mnHelp");
@@ -213,6 +216,7 @@ void MainWindow::routeToEditor()
         {m_undoAction, [=] { editor->undo(); }},
         {m_redoAction, [=] { editor->redo(); }},
         {m_newWindowAction, [this] { m_planner->openWindow(); }},
+        {m_garageAction, [=] { editor->showGarage(); }},
         {m_printAction, [this] { print(); }},
         {m_registerFileTypeAction, [this] { registerFileType(); }},
         {m_aboutAction, [this] { showAbout(); }},

@@ -142,6 +142,30 @@ MainWindow* Planner::openWindow()
     return window;
 }
 
+void Planner::openKeepingWork(const QString& path)
+{
+    const QString wanted = QFileInfo(path).absoluteFilePath();
+    for (MainWindow* window : mainWindows()) {
+        const rivet::MachineDocument& document = window->editor().document();
+        if (document.hasFile()
+            && QFileInfo(QString::fromStdString(document.currentFile())).absoluteFilePath() == wanted) {
+            window->raise();
+            window->activateWindow();
+            activate(window);
+            return;
+        }
+    }
+    MainWindow* window = m_active;
+    const bool fresh = !window || window->editor().document().unsaved();
+    if (fresh) {
+        window = openWindow();
+    }
+    // A file that does not open leaves no empty window behind the message.
+    if (!runGuarded(window, [&] { window->editor().openFile(path); }) && fresh) {
+        window->close();
+    }
+}
+
 bool Planner::closeAll()
 {
     // The active window asks first; a cancel keeps it and every window after it.
@@ -230,6 +254,7 @@ void Planner::routeToActiveEditor()
     connect(m_windows, &AuxiliaryWindows::comparisonFileRequested, this,
             [this] { onActiveEditor([](MachineEditor& editor) { editor.compareWithFile(); }); });
     connect(m_windows, &AuxiliaryWindows::comparisonOpenMachineRequested, this, &Planner::chooseOpenMachineAsBase);
+    connect(m_windows, &AuxiliaryWindows::garageMachineChosen, this, &Planner::openKeepingWork);
     connect(m_windows, &AuxiliaryWindows::optimiserMachineChosen, this, [this](const rivet::Selection& proposal) {
         onActiveEditor([&](MachineEditor& editor) { editor.applyProposal(proposal); });
     });

@@ -53,6 +53,10 @@ public:
     MainWindow* activeWindow() const { return m_active; }
     // "新しいウィンドウ": another main window with a fresh machine, shown beside the active one.
     MainWindow* openWindow();
+    // A machine file chosen outside the main windows (in the garage): the window that has it
+    // open comes to the front; otherwise it opens in the active window, or in a new one beside
+    // it while the active machine has unsaved changes, so that nothing is asked or lost.
+    void openKeepingWork(const QString& path);
     // "終了": closes every main window, each asking first; false when one stayed open.
     bool closeAll();
     // A main window is closing: the last takes the auxiliary windows with it.

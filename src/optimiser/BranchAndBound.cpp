@@ -171,10 +171,7 @@ void BranchAndBound::evaluate(const Node& node)
         return;
     }
     for (const Requirement& requirement : m_request.requirements) {
-        const std::optional<double> number = figureNumber(totals, requirement.figure);
-        if (!number
-            || (requirement.kind == Requirement::Kind::AtLeast ? *number < requirement.value
-                                                               : *number > requirement.value)) {
+        if (!meetsRequirement(requirement, figureNumber(totals, requirement.figure))) {
             return;
         }
     }

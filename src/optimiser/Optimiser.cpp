@@ -62,6 +62,14 @@ bool isProposable(const PartsTable& table, const Selection& selection)
     return true;
 }
 
+bool meetsRequirement(const Requirement& requirement, std::optional<double> number)
+{
+    if (!number) {
+        return false;
+    }
+    return requirement.kind == Requirement::Kind::AtLeast ? *number >= requirement.value : *number <= requirement.value;
+}
+
 bool isSound(const MachineTotals& t)
 {
     const auto figures = allFigures();

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace rivet {
@@ -21,6 +22,9 @@ struct Requirement
     Kind kind = Kind::AtLeast;
     double value = 0;
 };
+
+// Whether a figure's number meets the bound; a figure without a number meets none.
+bool meetsRequirement(const Requirement& requirement, std::optional<double> number);
 
 // What the player asks for: the best sound machine for one figure, starting from a machine
 // whose kept selectors (and, unless the options are free, whose option ticks) stay as they are.

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -95,7 +96,8 @@ std::optional<QString> QtDialogs::askFileName(QWidget* parent, const FileRequest
     // speak the desktop's language.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setFileMode(request.folderOnly ? QFileDialog::Directory : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::ShowDirsOnly, request.folderOnly);
     const QStringList filters = qtFilters(request.filter);
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size()) {
@@ -107,6 +109,14 @@ std::optional<QString> QtDialogs::askFileName(QWidget* parent, const FileRequest
         return std::nullopt;
     }
     return dialog.selectedFiles().first();
+}
+
+std::optional<QString> QtDialogs::askText(QWidget* parent, const QString& title, const QString& label,
+                                          const QString& proposed)
+{
+    bool accepted = false;
+    const QString text = QInputDialog::getText(parent, title, label, QLineEdit::Normal, proposed, &accepted);
+    return accepted ? std::optional<QString>(text) : std::nullopt;
 }
 
 bool QtDialogs::confirmPrint(QWidget* parent)

@@ -20,6 +20,7 @@ struct FileRequest
     QString defaultSuffix; // appended to a name typed without extension
     QString folder; // where the dialog starts
     QString proposedName;
+    bool folderOnly = false; // a folder is chosen, not a file (filter and suffix unused)
 };
 
 // Every message box and file dialog of the tool goes through this one interface, so tests
@@ -50,6 +51,11 @@ public:
     virtual std::optional<QString> askFileName(QWidget* parent, const FileRequest& request) = 0;
     // "印刷しますか？" titled "印刷", OK and Cancel, no icon; true for OK.
     virtual bool confirmPrint(QWidget* parent) = 0;
+    // A line of text asked for under the label, starting from `proposed`; nothing when
+    // cancelled.
+    virtual std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                           const QString& proposed)
+        = 0;
 
     // The Qt dialogs.
     static Dialogs& real();
@@ -69,4 +75,6 @@ public:
 
     // The box askToSave shows (also for the documentation's pictures); the caller owns it.
     static QMessageBox* saveQuestionBox(QWidget* parent, const QString& question);
+    std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                   const QString& proposed) override;
 };

@@ -3,6 +3,7 @@
 #include "windows/AboutDialog.h"
 #include "windows/ComparisonWindow.h"
 #include "windows/DamageCalculatorWindow.h"
+#include "windows/GarageWindow.h"
 #include "windows/OptimiserDialog.h"
 #include "windows/PartsListWindow.h"
 
@@ -86,6 +87,31 @@ OptimiserDialog* AuxiliaryWindows::optimiser(const rivet::PartsTable& table)
     return m_optimiser;
 }
 
+GarageWindow* AuxiliaryWindows::garage(const rivet::PartsTable& table, const QString& garageFolder,
+                                       const QString& settingsFile)
+{
+    if (!m_garage) {
+        m_garage = new GarageWindow(table, garageFolder, settingsFile, m_owner);
+        connect(m_garage, &GarageWindow::machineOpenRequested, this, &AuxiliaryWindows::garageMachineChosen);
+        connect(m_garage, &GarageWindow::comparisonRequested, this,
+                [this, &table](const rivet::MachineEvaluation& base, const QString& baseName,
+                               const rivet::MachineEvaluation& other, const QString& otherName) {
+                    if (!m_garageComparison) {
+                        m_garageComparison = new ComparisonWindow(table, m_owner);
+                        m_garageComparison->setObjectName("GarageComparisonWindow");
+                    }
+                    m_garageComparison->showPair(base, baseName, other, otherName);
+                    m_garageComparison->show();
+                    m_garageComparison->raise();
+                    m_garageComparison->activateWindow();
+                });
+        if (m_machine) {
+            m_garage->showCurrentMachine(m_machine->totals);
+        }
+    }
+    return m_garage;
+}
+
 void AuxiliaryWindows::showMachine(const rivet::MachineEvaluation& machine)
 {
     m_machine = machine;
@@ -98,6 +124,9 @@ void AuxiliaryWindows::showMachine(const rivet::MachineEvaluation& machine)
     if (m_optimiser) {
         m_optimiser->showCurrentMachine(machine);
     }
+    if (m_garage) {
+        m_garage->showCurrentMachine(machine.totals);
+    }
 }
 
 QList<QWidget*> AuxiliaryWindows::madeSoFar() const
@@ -105,7 +134,8 @@ QList<QWidget*> AuxiliaryWindows::madeSoFar() const
     QList<QWidget*> windows;
     for (QWidget* window :
          {static_cast<QWidget*>(m_partsList), static_cast<QWidget*>(m_damageCalculator), static_cast<QWidget*>(m_about),
-          static_cast<QWidget*>(m_comparison), static_cast<QWidget*>(m_optimiser)}) {
+          static_cast<QWidget*>(m_comparison), static_cast<QWidget*>(m_optimiser), static_cast<QWidget*>(m_garage),
+          static_cast<QWidget*>(m_garageComparison)}) {
         if (window) {
             windows << window;
         }

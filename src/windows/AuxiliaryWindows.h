@@ -12,6 +12,7 @@
 class AboutDialog;
 class ComparisonWindow;
 class DamageCalculatorWindow;
+class GarageWindow;
 class OptimiserDialog;
 class PartsListWindow;
 class QWidget;
@@ -32,6 +33,8 @@ public:
     AboutDialog* about();
     ComparisonWindow* comparison(const rivet::PartsTable& table);
     OptimiserDialog* optimiser(const rivet::PartsTable& table);
+    // The garage over that folder, remembering its choices in settingsFile.
+    GarageWindow* garage(const rivet::PartsTable& table, const QString& garageFolder, const QString& settingsFile);
 
     // The machine after an evaluation, for the windows that follow it; a window made later
     // starts from the last one shown.
@@ -56,6 +59,8 @@ Q_SIGNALS:
     void comparisonOpenMachineRequested(const QPoint& at);
     // "適用" in the optimiser: the proposed machine is to become the one being worked on.
     void optimiserMachineChosen(const rivet::Selection& selection);
+    // A machine of the garage is to become the one being worked on.
+    void garageMachineChosen(const QString& path);
 
 private:
     QList<QWidget*> madeSoFar() const;
@@ -70,4 +75,8 @@ private:
     QPointer<AboutDialog> m_about;
     QPointer<ComparisonWindow> m_comparison;
     QPointer<OptimiserDialog> m_optimiser;
+    QPointer<GarageWindow> m_garage;
+    // Two machines of the garage side by side, apart from the comparison that follows the
+    // machine being worked on.
+    QPointer<ComparisonWindow> m_garageComparison;
 };

@@ -28,6 +28,10 @@ ComparisonWindow::ComparisonWindow(const rivet::PartsTable& table, QWidget* pare
     m_baseLabel = new QLabel(this);
     m_baseLabel->setObjectName("lbBase");
     m_baseLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_otherLabel = new QLabel(this);
+    m_otherLabel->setObjectName("lbOther");
+    m_otherLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_otherLabel->hide();
 
     m_figures = comparisonTable("twFigures", {"項目", "基準", "現在", "差"}, this);
     showFigureComparison(m_figures, nullptr, palette().color(QPalette::Text));
@@ -56,7 +60,9 @@ ComparisonWindow::ComparisonWindow(const rivet::PartsTable& table, QWidget* pare
     connect(open, &QPushButton::clicked, this,
             [this, open] { Q_EMIT openMachineRequested(open->mapToGlobal(QPoint(0, open->height()))); });
 
-    auto* buttons = new QHBoxLayout;
+    m_buttons = new QWidget(this);
+    auto* buttons = new QHBoxLayout(m_buttons);
+    buttons->setContentsMargins(0, 0, 0, 0);
     buttons->addWidget(pin);
     buttons->addWidget(file);
     buttons->addWidget(open);
@@ -64,17 +70,18 @@ ComparisonWindow::ComparisonWindow(const rivet::PartsTable& table, QWidget* pare
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(m_baseLabel);
+    layout->addWidget(m_otherLabel);
     layout->addWidget(m_figures);
     layout->addWidget(m_partsHeading);
     layout->addWidget(m_parts, 1);
-    layout->addLayout(buttons);
+    layout->addWidget(m_buttons);
     resize(440, 600);
 }
 
 void ComparisonWindow::showCurrentMachine(const rivet::MachineEvaluation& current)
 {
     // The figures follow from the selection: the same selection shows the same comparison.
-    if (m_current && m_current->selection == current.selection) {
+    if (m_pair || (m_current && m_current->selection == current.selection)) {
         return;
     }
     m_current = current;
@@ -89,6 +96,20 @@ void ComparisonWindow::setBase(const rivet::MachineEvaluation& base, const QStri
     m_baseDescription = description;
     m_baseLabel->setText("基準：" + description);
     refresh();
+}
+
+void ComparisonWindow::showPair(const rivet::MachineEvaluation& base, const QString& baseDescription,
+                                const rivet::MachineEvaluation& other, const QString& otherDescription)
+{
+    m_pair = true;
+    m_current = other;
+    m_otherLabel->setText("対象：" + otherDescription);
+    m_otherLabel->show();
+    m_buttons->hide();
+    for (QTableWidget* table : {m_figures, m_parts}) {
+        table->horizontalHeaderItem(table == m_figures ? Current : 2)->setText("対象");
+    }
+    setBase(base, baseDescription);
 }
 
 void ComparisonWindow::showEvent(QShowEvent* event)

@@ -27,6 +27,10 @@ public:
     // The machine to compare with, and what the window calls it.
     void setBase(const rivet::MachineEvaluation& base, const QString& description);
     bool hasBase() const { return m_base.has_value(); }
+    // Two machines of files side by side: the window then compares them alone and no longer
+    // follows the machine being worked on.
+    void showPair(const rivet::MachineEvaluation& base, const QString& baseDescription,
+                  const rivet::MachineEvaluation& other, const QString& otherDescription);
     QString baseDescription() const { return m_baseDescription; }
 
 Q_SIGNALS:
@@ -50,7 +54,10 @@ private:
     std::optional<rivet::MachineEvaluation> m_base;
     std::optional<rivet::MachineEvaluation> m_current;
     QString m_baseDescription;
+    bool m_pair = false;
     QLabel* m_baseLabel = nullptr;
+    QLabel* m_otherLabel = nullptr;
+    QWidget* m_buttons = nullptr;
     QTableWidget* m_figures = nullptr;
     QLabel* m_partsHeading = nullptr;
     QTableWidget* m_parts = nullptr;

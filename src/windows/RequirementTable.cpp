@@ -73,10 +73,15 @@ int RequirementTable::addRequirement(rivet::Figure figure)
     setCellWidget(row, ValueColumn, value);
     setCellWidget(row, RemoveColumn, remove);
     startFromCurrent(row);
-    connect(figures, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            [this, figures] { startFromCurrent(rowOf(figures)); });
+    connect(figures, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, figures] {
+        startFromCurrent(rowOf(figures));
+        Q_EMIT requirementsChanged();
+    });
     connect(remove, &QToolButton::clicked, this, [this, remove] { removeRequirement(rowOf(remove)); });
+    connect(kind, qOverload<int>(&QComboBox::currentIndexChanged), this, &RequirementTable::requirementsChanged);
+    connect(value, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &RequirementTable::requirementsChanged);
     resizeRowToContents(row);
+    Q_EMIT requirementsChanged();
     return row;
 }
 
@@ -84,6 +89,7 @@ void RequirementTable::removeRequirement(int row)
 {
     if (row >= 0 && row < rowCount()) {
         removeRow(row);
+        Q_EMIT requirementsChanged();
     }
 }
 

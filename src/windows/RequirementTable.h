@@ -25,6 +25,10 @@ public:
     void removeRequirement(int row);
     std::vector<rivet::Requirement> requirements() const;
 
+Q_SIGNALS:
+    // A row came or went, or a row's figure, direction or value changed.
+    void requirementsChanged();
+
 private:
     void startFromCurrent(int row);
     int rowOf(const QWidget* control) const;

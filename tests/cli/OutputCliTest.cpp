@@ -80,6 +80,22 @@ TEST(JsonLine, bytesThatAreNotUtf8AreWrittenAsHexAndEveryLineParses)
     }
 }
 
+TEST(JsonLine, writesEveryValueAsTheLibraryDumpsIt)
+{
+    const std::string controls = std::string("a\0b", 3) + "\x01\x1f\x7f";
+    const std::string texts[] = {"plain", "へっぽこ１号", "\"quoted\" and \\", "\b\f\n\r\t", controls, "caf\xE9"};
+    for (const std::string& text : texts) {
+        const Json value = {{"text", text},    {"whole", -7}, {"count", 18446744073709551615ull},
+                            {"tenths", 13.2},  {"yes", true}, {"none", nullptr},
+                            {"list", {1, "x"}}};
+        Json expected = value;
+        expected["text"] = rivet::cli::validUtf8(text);
+        EXPECT_EQ(Json::parse(rivet::cli::jsonLine(value)), Json::parse(expected.dump())) << text;
+        EXPECT_EQ(rivet::cli::jsonLine({{"text", text}}),
+                  "{\"text\": " + Json(rivet::cli::validUtf8(text)).dump() + "}");
+    }
+}
+
 TEST_F(OutputCli, aFileNameThatIsNotUtf8StaysValidJson)
 {
     const std::string path = home.garageDir() + "caf\xE9.asm";

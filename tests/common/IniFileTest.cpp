@@ -121,3 +121,33 @@ TEST(IniFile, aSaveBeyondWhatOpeningAcceptsIsRefusedBeforeWriting)
     IniFile::fromBytes(std::string(rivet::kMaxTextFileBytes / 2, '\n')).save(path);
     EXPECT_EQ(rivet::test::readBytes(path).size(), rivet::kMaxTextFileBytes) << "exactly the limit is written";
 }
+
+TEST(IniFile, aSmallFileReadsAsALongOneDoes)
+{
+    // Small files are read through an index, long ones by walking their lines: both must
+    // find the same value, the first of a key in any section of the name, and see writes.
+    const std::string lines = "top=0\r\n[Asm]\r\n ACname = first \r\nacname=second\r\n[logic]\r\n1=3\r\n"
+                              "[asm]\r\nPilot=gaga\r\nACNAME=third\r\n[\x83\x5c]\r\n\x83\x5c=sjis\r\n";
+    IniFile small = IniFile::fromBytes(lines);
+    IniFile large = IniFile::fromBytes(lines + std::string(5000 * 2, '\n'));
+    const struct
+    {
+        const char* section;
+        const char* key;
+        const char* value;
+    } cases[] = {
+        {"asm", "acname", "first"}, {"ASM", "pilot", "gaga"}, {"logic", "1", "3"},
+        {"asm", "top", "-"},        {"", "top", "-"},         {"ソ", "ソ", "sjis"},
+    };
+    for (IniFile* ini : {&small, &large}) {
+        for (const auto& c : cases) {
+            EXPECT_EQ(ini->readString(c.section, c.key, "-"), c.value) << c.section << " " << c.key;
+        }
+        ini->writeString("asm", "ACname", "changed");
+        ini->writeString("new", "key", "added");
+        EXPECT_EQ(ini->readString("asm", "acname", "-"), "changed");
+        EXPECT_EQ(ini->readString("NEW", "KEY", "-"), "added");
+        ini->eraseSection("new");
+        EXPECT_EQ(ini->readString("new", "key", "-"), "-");
+    }
+}

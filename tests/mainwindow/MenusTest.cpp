@@ -54,7 +54,7 @@ private Q_SLOTS:
         QCOMPARE(entries(top[1]->menu()), (QStringList {"acUndo", "acRedo"}));
         QCOMPARE(entries(top[2]->menu()),
                  (QStringList {"N8", "acDamageform", "acPrintform", "acRegext", "-", "mnLongList", "-", "acCompare",
-                               "acOptimise"}));
+                               "acOptimise", "acGarage"}));
         QCOMPARE(entries(top[3]->menu()), QStringList {"acVersion"});
         QCOMPARE(entries(child<QMenu>(&form, "mnTextType")), (QStringList {"MenuItem1", "MenuItem2", "MenuItem3"}));
         QCOMPARE(entries(child<QMenu>(&form, "mnHtmltype")), (QStringList {"N9", "N10", "N11"}));
@@ -85,6 +85,7 @@ private Q_SLOTS:
             {"acVersion", "ヘルプ", "バージョン情報", "バージョン情報", -1},
             {"acCompare", "ツール", "比較", "機体を並べて比較", -1},
             {"acOptimise", "ツール", "自動構成…", "条件に合う最良の機体を探す", -1},
+            {"acGarage", "ツール", "ガレージ", "保存した機体を一覧で比べる", -1},
         };
         for (const auto& e : expected) {
             const QAction* action = child<QAction>(&form, e.name);

@@ -37,7 +37,7 @@ expect() {
     fi
 }
 
-expect "rivet-cli |" "check compare eval explain export optimise preview"
+expect "rivet-cli |" "check compare eval explain export list optimise preview"
 expect "rivet-cli e" "eval explain export"
 expect "rivet-cli -" "--help --version"
 expect "rivet-cli check |" ""
@@ -59,6 +59,9 @@ expect "rivet-cli optimise --options |" "free keep"
 expect "rivet-cli optimise --goal ed1 --top 3 -o |" "Garage a.asm b.ASM"
 expect "rivet-cli optimise --goal ed1 --j" "--json"
 expect "rivet-cli optimise --goal ed1 a.asm |" ""
+expect "rivet-cli list --sort ed13:m" "max min"
+expect "rivet-cli list --s" "--sort --sound"
+expect "rivet-cli list --sound |" "Garage"
 
 if ((failures > 0)); then
     exit 1

@@ -46,6 +46,14 @@ Dialogs::SaveAnswer ScriptedDialogs::askToSave(QWidget*, const QString& question
     return answer == "保存しない" ? SaveAnswer::Discard : SaveAnswer::Cancel;
 }
 
+std::optional<QString> ScriptedDialogs::askText(QWidget*, const QString&, const QString&, const QString&)
+{
+    if (texts.isEmpty()) {
+        return std::nullopt;
+    }
+    return texts.takeFirst();
+}
+
 std::optional<QString> ScriptedDialogs::askFileName(QWidget*, const FileRequest& request)
 {
     fileRequests << request;

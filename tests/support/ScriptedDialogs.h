@@ -28,6 +28,9 @@ public:
     std::optional<QString> askFileName(QWidget* parent, const FileRequest& request) override;
     // Answers with the next of printAnswers (none left: Cancel).
     bool confirmPrint(QWidget* parent) override;
+    // Answers with the next of texts (none left cancels).
+    std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                   const QString& proposed) override;
 
     QStringList errors;
     QStringList messages;
@@ -39,6 +42,7 @@ public:
     QStringList fileNames;
     QList<FileRequest> fileRequests;
     QList<bool> printAnswers;
+    QStringList texts;
     int printQuestions = 0;
 };
 
