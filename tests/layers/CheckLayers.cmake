@@ -1,7 +1,7 @@
 # Checks the folders of src/ against their layering: a folder includes only itself and the
 # folders below it in the order of src/CMakeLists.txt, and no core folder includes Qt.
 # Run as: cmake -DSOURCE_DIR=<src> -P CheckLayers.cmake
-set(core_layers common catalogue evaluation comparison optimiser appearance document startup desktop)
+set(core_layers common catalogue evaluation comparison optimiser appearance document sharing startup desktop)
 set(gui_layers widgets windows mainwindow)
 set(program_layers app cli)
 set(order ${core_layers} ${gui_layers})
