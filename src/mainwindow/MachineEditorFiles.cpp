@@ -3,6 +3,7 @@
 
 #include "common/Failure.h"
 #include "document/DocumentService.h"
+#include "sharing/TakeIn.h"
 #include "widgets/DesktopServices.h"
 #include "widgets/Dialogs.h"
 
@@ -30,11 +31,16 @@ QString baseName(const std::string& path)
 void MachineEditor::open()
 {
     FileRequest request;
-    request.filter = kAssemblyFilter;
+    // A second entry for what is taken in rather than opened: machine cards and reports.
+    request.filter = QString(kAssemblyFilter) + "|機体カード・レポート|*.png;*.txt;*.htm";
     request.folder = fromUtf8(m_workspace.paths.garageDir);
     request.proposedName = baseName(m_document.currentFile()) + ".asm";
     const auto chosen = Dialogs::current().askFileName(this, request);
     if (!chosen) {
+        return;
+    }
+    if (rivet::isTakeInFileName(chosen->toStdString())) {
+        Q_EMIT takeInRequested(*chosen);
         return;
     }
     m_document.open(chosen->toStdString());

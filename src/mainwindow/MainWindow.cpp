@@ -61,6 +61,7 @@ void MainWindow::followEditor()
 {
     connect(m_editor, &MachineEditor::captionChanged, this, &QWidget::setWindowTitle);
     connect(m_editor, &MachineEditor::statusRequested, this, &MainWindow::showStatus);
+    connect(m_editor, &MachineEditor::takeInRequested, this, &MainWindow::takeInFile);
     connect(m_editor, &MachineEditor::documentShown, this, [this] {
         m_saveAction->setEnabled(m_editor->saveEnabled());
         if (catalogueReady()) {
@@ -73,9 +74,9 @@ void MainWindow::followEditor()
 // every action that works on the machine stay disabled; closing and the about box remain.
 void MainWindow::refuseWork()
 {
-    for (QAction* action :
-         {m_openAction, m_saveAction, m_saveAsAction, m_textExportAction, m_htmlExportAction, m_damageCalculatorAction,
-          m_printAction, m_copyToClipboardAction, m_compareAction, m_optimiseAction}) {
+    for (QAction* action : {m_openAction, m_saveAction, m_saveAsAction, m_textExportAction, m_htmlExportAction,
+                            m_damageCalculatorAction, m_printAction, m_copyToClipboardAction, m_compareAction,
+                            m_optimiseAction, m_pasteMachineAction, m_copyMachineCodeAction, m_saveMachineCardAction}) {
         action->setEnabled(false);
     }
     // A notice of its own in the status bar, not a status message: a message is cut at the

@@ -11,6 +11,10 @@ class QAction;
 class QMenu;
 class QToolBar;
 
+namespace rivet {
+struct TakenMachine;
+}
+
 // The main window: the shell around the machine's editor. It keeps the menus, the tool bar,
 // the status bar and the settings, and routes every action that works on the machine to its
 // editor; the tools that do not (printing the window, the file association, the about box)
@@ -32,6 +36,13 @@ public:
     void registerFileType();
     void showAbout();
 
+    // Taking in a machine someone shared: from the clipboard ("貼り付けて開く"), a card or
+    // report file (opened or dropped). It opens in this window when its machine is saved,
+    // and otherwise only when the player agrees to replace it.
+    void pasteMachine();
+    void takeInFile(const QString& path);
+    void takeIn(const rivet::TakenMachine& taken);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -39,6 +50,9 @@ private:
     void buildActions();
     void buildMenus();
     void buildToolBar();
+    // The items of sharing, after the tool's own ones: "貼り付けて開く" in the file menu,
+    // "機体コードをコピー" and "機体カードを保存…" in the tool menu; and dropped cards and reports.
+    void addSharingItems(QMenu* fileMenu, QMenu* toolMenu);
     // Every action and auxiliary window that works on the machine goes to the editor.
     void routeToEditor();
     // The save action, the caption and the auxiliary windows follow the editor's document.
@@ -75,6 +89,9 @@ private:
     QAction* m_optimiseAction = nullptr;
     QAction* m_copyToClipboardAction = nullptr;
     QAction* m_longListAction = nullptr;
+    QAction* m_pasteMachineAction = nullptr;
+    QAction* m_copyMachineCodeAction = nullptr;
+    QAction* m_saveMachineCardAction = nullptr;
     QMenu* m_textTemplateMenu = nullptr;
     QMenu* m_htmlTemplateMenu = nullptr;
 };

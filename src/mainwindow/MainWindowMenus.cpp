@@ -103,6 +103,7 @@ void MainWindow::buildMenus()
     toolMenu->addSeparator();
     toolMenu->addAction(m_compareAction);
     toolMenu->addAction(m_optimiseAction);
+    addSharingItems(fileMenu, toolMenu);
 
     QMenu* helpMenu = menuBar()->addMenu("ヘルプ");
     helpMenu->setObjectName("mnHelp");

@@ -46,10 +46,10 @@ private Q_SLOTS:
         QCOMPARE(top[2]->text(), QString("ヘルプ"));
         QCOMPARE(entries(top[0]->menu()),
                  (QStringList {"acOpenfile", "acSave", "acSaveas", "-", "acTextoutput", "acHtmloutput", "-",
-                               "acCloseform"}));
+                               "acCloseform", "-", "acPasteMachine"}));
         QCOMPARE(entries(top[1]->menu()),
                  (QStringList {"N8", "acDamageform", "acPrintform", "acRegext", "-", "mnLongList", "-", "acCompare",
-                               "acOptimise"}));
+                               "acOptimise", "-", "acCopyMachineCode", "acSaveMachineCard"}));
         QCOMPARE(entries(top[2]->menu()), QStringList {"acVersion"});
         QCOMPARE(entries(child<QMenu>(&form, "mnTextType")), (QStringList {"MenuItem1", "MenuItem2", "MenuItem3"}));
         QCOMPARE(entries(child<QMenu>(&form, "mnHtmltype")), (QStringList {"N9", "N10", "N11"}));
