@@ -57,6 +57,9 @@ public:
     void copyMachineCode();
     // "機体カードを保存…": the card as a PNG that carries the code, where the player chooses.
     void saveMachineCard();
+    // The card's PNG file: drawn in the editor's font at its screen's pixel ratio, its
+    // machine code in a text chunk.
+    std::string machineCardPng() const;
     // What the clipboard holds (a card's file or image, a code, a report), or what a card or
     // report file holds; fails with the reason when it is none of them.
     rivet::TakenMachine machineFromClipboard() const;

@@ -65,15 +65,20 @@ void MachineEditor::saveMachineCard()
     if (!chosen) {
         return;
     }
+    const std::string bytes = machineCardPng();
+    const std::string path = chosen->toStdString();
+    rivet::writeFileAtomically(path, bytes, rivet::formatText("ファイル %s を作成できません", path.c_str()));
+    Q_EMIT statusRequested("機体カードを保存しました: " + *chosen);
+}
+
+std::string MachineEditor::machineCardPng() const
+{
     const std::string code = rivet::machineCode(m_document.machine(), m_workspace.table);
     const QImage card
         = drawMachineCard(m_document, QString::fromStdString(code), font(), palette(), devicePixelRatioF());
     const QByteArray png = pngOf(card);
-    const std::string bytes = rivet::png::withText(
-        std::string_view(png.constData(), static_cast<std::size_t>(png.size())), rivet::kCardCodeKeyword, code);
-    const std::string path = chosen->toStdString();
-    rivet::writeFileAtomically(path, bytes, rivet::formatText("ファイル %s を作成できません", path.c_str()));
-    Q_EMIT statusRequested("機体カードを保存しました: " + *chosen);
+    return rivet::png::withText(std::string_view(png.constData(), static_cast<std::size_t>(png.size())),
+                                rivet::kCardCodeKeyword, code);
 }
 
 rivet::TakenMachine MachineEditor::machineFromFile(const QString& path) const

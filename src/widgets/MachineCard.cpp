@@ -233,7 +233,7 @@ private:
         if (painter) {
             drawSwatches(*painter, kMargin, y);
         }
-        y += kSwatch + kMargin;
+        y += kSwatch + small.height() + kMargin;
 
         // The code, for a board that strips what a picture carries besides its pixels.
         const QStringList codeLines = wrapped("機体コード：" + m_code, m_small, inner);
@@ -279,13 +279,20 @@ private:
         }
     }
 
+    // Four groups of four (BASE, OPTIONAL, DETAIL, JOINT), one group per region, each named
+    // below it.
     void drawSwatches(QPainter& painter, int x, int y) const
     {
+        static const char* const regions[] = {"頭", "コア", "腕", "脚"};
         const rivet::ColorScheme& colors = m_document.machine().colors;
+        const QFontMetrics small(m_small);
         for (int region = 1; region <= rivet::ColorScheme::kRegionCount; ++region) {
+            const int groupX = x + (region - 1) * (4 * (kSwatch + 2) + kSwatch);
+            painter.setPen(m_colors.muted);
+            painter.setFont(m_small);
+            painter.drawText(QPoint(groupX, y + kSwatch + small.ascent() + 1), QString::fromUtf8(regions[region - 1]));
             for (int layer = 1; layer <= 4; ++layer) {
-                const QRect swatch(x + ((region - 1) * 4 + layer - 1) * (kSwatch + 2) + (region - 1) * kSwatch / 2, y,
-                                   kSwatch, kSwatch);
+                const QRect swatch(groupX + (layer - 1) * (kSwatch + 2), y, kSwatch, kSwatch);
                 if (const auto channels = rivet::tryColorChannels(colors.cell(layer, region))) {
                     painter.fillRect(swatch,
                                      QColor(rivet::screenLevel(channels->red), rivet::screenLevel(channels->green),
