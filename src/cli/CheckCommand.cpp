@@ -6,12 +6,8 @@
 
 namespace rivet::cli {
 
-int CheckCommand::execute(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+int CheckCommand::run(std::ostream& out, std::ostream&)
 {
-    if (!arguments.empty()) {
-        err << "usage: rivet-cli " << synopsis() << "\n";
-        return kExitUsage;
-    }
     auto workspace = startWorkspace();
     out << "data: " << workspace->paths.dataDir << "\n";
     for (int slot = 0; slot < kSlotCount; ++slot) {

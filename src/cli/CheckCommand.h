@@ -9,11 +9,10 @@ class CheckCommand : public Command
 {
 public:
     const char* name() const override { return "check"; }
-    const char* synopsis() const override
-    {
-        return "check                 start up and list the catalogue's part counts";
-    }
-    int execute(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) override;
+    const char* usage() const override { return "check"; }
+    const char* summary() const override { return "start up and list the catalogue's part counts"; }
+    void declare(CommandLine&) override { }
+    int run(std::ostream& out, std::ostream& err) override;
 };
 
 } // namespace rivet::cli

@@ -1,12 +1,13 @@
 #include "cli/CompareCommand.h"
 
-#include "cli/Arguments.h"
-#include "cli/Json.h"
+#include "cli/CommandLine.h"
 #include "cli/MachineOutput.h"
-#include "common/ShiftJis.h"
-#include "comparison/MachineComparison.h"
 #include "document/DocumentService.h"
 #include "startup/StartUp.h"
+#include "common/ShiftJis.h"
+#include "comparison/MachineComparison.h"
+
+#include <nlohmann/json.hpp>
 
 #include <ostream>
 
@@ -27,30 +28,28 @@ const char* betterText(Better better)
     return "";
 }
 
-std::string jsonBetter(Better better)
+Json jsonBetter(Better better)
 {
-    return better == Better::Neither ? std::string("null") : jsonString(betterText(better));
+    return better == Better::Neither ? Json(nullptr) : Json(betterText(better));
 }
 
-void writeJson(std::ostream& out, const std::string& basePath, const std::string& otherPath,
-               const MachineComparison& comparison)
+Json comparisonJson(const std::string& basePath, const std::string& otherPath, const MachineComparison& comparison)
 {
-    out << "{\"base\": " << jsonString(basePath) << ", \"other\": " << jsonString(otherPath) << ", \"figures\": [";
+    Json figures = Json::array();
     for (Figure f : allFigures()) {
         const FigureComparison& figure = comparison.figures[f];
-        out << (f != Figure::Ap ? ", " : "") << "{\"name\": \"" << describe(f).labelName
-            << "\", \"caption\": " << jsonString(describe(f).caption) << ", \"base\": " << jsonString(figure.base)
-            << ", \"other\": " << jsonString(figure.other) << ", \"difference\": " << jsonNumber(figure.difference)
-            << ", \"better\": " << jsonBetter(figure.better) << "}";
+        figures.push_back({{"name", describe(f).labelName},
+                           {"caption", describe(f).caption},
+                           {"base", figure.base},
+                           {"other", figure.other},
+                           {"difference", jsonNumber(figure.difference)},
+                           {"better", jsonBetter(figure.better)}});
     }
-    out << "], \"parts\": [";
-    bool first = true;
+    Json parts = Json::array();
     for (const PartDifference& part : comparison.parts) {
-        out << (first ? "" : ", ") << "{\"name\": \"" << selectorName(part.selector)
-            << "\", \"base\": " << jsonString(part.base) << ", \"other\": " << jsonString(part.other) << "}";
-        first = false;
+        parts.push_back({{"name", selectorName(part.selector)}, {"base", part.base}, {"other", part.other}});
     }
-    out << "]}\n";
+    return {{"base", basePath}, {"other", otherPath}, {"figures", figures}, {"parts", parts}};
 }
 
 void writeTable(std::ostream& out, const std::string& basePath, const std::string& otherPath,
@@ -74,23 +73,23 @@ void writeTable(std::ostream& out, const std::string& basePath, const std::strin
 
 } // namespace
 
-int CompareCommand::execute(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+void CompareCommand::declare(CommandLine& line)
 {
-    const auto parsed = parseJsonArguments(arguments);
-    if (!parsed || parsed->names.size() != 2) {
-        err << "usage: rivet-cli " << synopsis() << "\n";
-        return kExitUsage;
-    }
-    const std::string& basePath = parsed->names[0];
-    const std::string& otherPath = parsed->names[1];
+    line.jsonFlag(m_json);
+    line.file("BASE", m_base, "the assembly file (.asm) the other is compared with");
+    line.file("OTHER", m_other, "the assembly file (.asm) compared with the base");
+}
+
+int CompareCommand::run(std::ostream& out, std::ostream&)
+{
     auto workspace = startWorkspace();
-    const auto base = openAsTheWindowDoes(workspace->table, basePath);
-    const auto other = openAsTheWindowDoes(workspace->table, otherPath);
+    const auto base = openAsTheWindowDoes(workspace->table, m_base);
+    const auto other = openAsTheWindowDoes(workspace->table, m_other);
     const MachineComparison comparison = compareMachines(workspace->table, base->evaluation(), other->evaluation());
-    if (parsed->json) {
-        writeJson(out, basePath, otherPath, comparison);
+    if (m_json) {
+        out << jsonLine(comparisonJson(m_base, m_other, comparison)) << "\n";
     } else {
-        writeTable(out, basePath, otherPath, comparison);
+        writeTable(out, m_base, m_other, comparison);
     }
     return kExitOk;
 }

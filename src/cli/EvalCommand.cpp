@@ -1,26 +1,29 @@
 #include "cli/EvalCommand.h"
 
-#include "cli/Arguments.h"
+#include "cli/CommandLine.h"
 #include "cli/MachineOutput.h"
 #include "document/DocumentService.h"
 #include "startup/StartUp.h"
+
+#include <nlohmann/json.hpp>
 
 #include <ostream>
 
 namespace rivet::cli {
 
-int EvalCommand::execute(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+void EvalCommand::declare(CommandLine& line)
 {
-    const auto parsed = parseJsonArguments(arguments);
-    if (!parsed || parsed->names.empty()) {
-        err << "usage: rivet-cli " << synopsis() << "\n";
-        return kExitUsage;
-    }
+    line.jsonFlag(m_json);
+    line.files("FILE", m_files, "the assembly files (.asm), each evaluated on its own");
+}
+
+int EvalCommand::run(std::ostream& out, std::ostream&)
+{
     auto workspace = startWorkspace();
-    for (const auto& path : parsed->names) {
+    for (const auto& path : m_files) {
         auto document = openAsTheWindowDoes(workspace->table, path);
-        if (parsed->json) {
-            out << machineJson(path, *document) << "\n";
+        if (m_json) {
+            out << jsonLine(machineJson(path, *document)) << "\n";
         } else {
             writeMachineTable(out, path, *document);
         }

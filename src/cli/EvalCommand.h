@@ -2,6 +2,9 @@
 
 #include "cli/Command.h"
 
+#include <string>
+#include <vector>
+
 namespace rivet::cli {
 
 // "eval [--json] FILE...": the parts, options and sixteen figures the window shows after
@@ -10,11 +13,14 @@ class EvalCommand : public Command
 {
 public:
     const char* name() const override { return "eval"; }
-    const char* synopsis() const override
-    {
-        return "eval [--json] FILE...  the figures the window shows for each assembly file";
-    }
-    int execute(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) override;
+    const char* usage() const override { return "eval [--json] FILE..."; }
+    const char* summary() const override { return "the figures the window shows for each assembly file"; }
+    void declare(CommandLine& line) override;
+    int run(std::ostream& out, std::ostream& err) override;
+
+private:
+    bool m_json = false;
+    std::vector<std::string> m_files;
 };
 
 } // namespace rivet::cli

@@ -1,79 +1,57 @@
 #include "cli/ExportCommand.h"
 
+#include "cli/CommandLine.h"
 #include "document/DocumentService.h"
 #include "startup/StartUp.h"
+#include "cli/SameFile.h"
+#include "common/ErrorText.h"
+#include "document/DocumentService.h"
 
-#include <optional>
 #include <ostream>
 
 namespace rivet::cli {
 
 namespace {
 
-struct ExportOptions
+std::string reportOverInputMessage(const std::string& path)
 {
-    ReportKind kind = ReportKind::Text;
-    int templateNumber = 1;
-    std::string file;
-    std::optional<std::string> output;
-};
-
-std::optional<ExportOptions> parse(const std::vector<std::string>& arguments)
-{
-    ExportOptions options;
-    bool haveFormat = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
-        if (argument == "--format" && hasValue) {
-            const std::string& format = arguments[++i];
-            if (format != "text" && format != "html") {
-                return std::nullopt;
-            }
-            options.kind = format == "text" ? ReportKind::Text : ReportKind::Html;
-            haveFormat = true;
-        } else if (argument == "--template" && hasValue) {
-            const std::string& number = arguments[++i];
-            if (number != "1" && number != "2" && number != "3") {
-                return std::nullopt;
-            }
-            options.templateNumber = number[0] - '0';
-        } else if (argument == "-o" && hasValue) {
-            options.output = arguments[++i];
-        } else if (!argument.empty() && argument[0] != '-' && options.file.empty()) {
-            options.file = argument;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!haveFormat || options.file.empty()) {
-        return std::nullopt;
-    }
-    return options;
+    return formatText("レポートの出力先 %s は機体ファイルそのものです", path.c_str());
 }
 
 } // namespace
 
-int ExportCommand::execute(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+void ExportCommand::declare(CommandLine& line)
 {
-    const auto options = parse(arguments);
-    if (!options) {
-        err << "usage: rivet-cli " << synopsis() << "\n";
-        return kExitUsage;
-    }
+    line.choice("--format", m_kind, {{"text", ReportKind::Text}, {"html", ReportKind::Html}},
+                "a text report through template N.txt or an HTML one through template N.htm",
+                CommandLine::Need::Required);
+    line.choice("--template", m_template, {{"1", 1}, {"2", 2}, {"3", 3}},
+                "which of the data folder's templates (default 1)");
+    line.file("FILE", m_file, "the assembly file (.asm) to report on");
+    line.output(m_output, "OUT|-",
+                "write the report to OUT, or with - to standard output (default: FILE with .txt or .htm)");
+}
+
+int ExportCommand::run(std::ostream& out, std::ostream& err)
+{
     auto workspace = startWorkspace();
-    auto document = openAsTheWindowDoes(workspace->table, options->file);
+    auto document = openAsTheWindowDoes(workspace->table, m_file);
     const std::string& dataDir = workspace->paths.dataDir;
-    const std::string target = options->output.value_or(reportPath(options->file, options->kind));
-    std::optional<std::string> notice;
-    if (target != "-") {
-        notice = exportReport(*document, dataDir, options->kind, options->templateNumber, target);
-    } else if (!(notice = missingTemplate(dataDir, options->kind, options->templateNumber))) {
-        out << buildReport(*document, dataDir, options->kind, options->templateNumber);
-        out.flush();
-        return out ? kExitOk : kExitFailure;
+    if (m_output == "-") {
+        if (auto notice = missingTemplate(dataDir, m_kind, m_template)) {
+            err << *notice << "\n";
+            return kExitFailure;
+        }
+        out << buildReport(*document, dataDir, m_kind, m_template);
+        return kExitOk;
     }
-    if (notice) {
+    const std::string target = m_output.value_or(reportPath(m_file, m_kind));
+    // A file named like its own report (machine.txt) would be replaced by it.
+    if (sameFile(target, m_file)) {
+        err << errorBoxText(reportOverInputMessage(target)) << "\n";
+        return kExitFailure;
+    }
+    if (auto notice = exportReport(*document, dataDir, m_kind, m_template, target)) {
         err << *notice << "\n";
         return kExitFailure;
     }

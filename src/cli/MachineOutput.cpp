@@ -1,12 +1,12 @@
 #include "cli/MachineOutput.h"
 
-#include "cli/Json.h"
 #include "common/ShiftJis.h"
 #include "evaluation/FigureTexts.h"
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <ostream>
-#include <sstream>
 
 namespace rivet::cli {
 
@@ -25,32 +25,28 @@ std::string rightAligned(const std::string& text, int width)
     return std::string(static_cast<std::size_t>(std::max(0, width - sjis::byteWidth(text))), ' ') + text;
 }
 
-std::string machineJson(const std::optional<std::string>& file, const MachineDocument& document,
-                        const std::string& moreMembers)
+Json machineJson(const std::optional<std::string>& file, const MachineDocument& document)
 {
-    std::ostringstream out;
-    out << "{\"file\": " << jsonStringOrNull(file) << ", \"selectors\": [";
+    Json selectors = Json::array();
     for (Selector selector : allSelectors()) {
-        out << (selector > 1 ? ", " : "") << "{\"name\": \"" << selectorName(selector)
-            << "\", \"position\": " << document.position(selector)
-            << ", \"text\": " << jsonString(document.itemText(selector)) << "}";
+        selectors.push_back({{"name", selectorName(selector)},
+                             {"position", document.position(selector)},
+                             {"text", document.itemText(selector)}});
     }
-    out << "], \"options\": [";
+    Json options = Json::array();
     for (int n = 1; n <= kOptionCount; ++n) {
-        out << (n > 1 ? ", " : "") << "{\"name\": \"" << optionBoxName(n)
-            << "\", \"checked\": " << jsonBool(document.option(n))
-            << ", \"caption\": " << jsonString(optionCaption(document, n)) << "}";
+        options.push_back(
+            {{"name", optionBoxName(n)}, {"checked", document.option(n)}, {"caption", optionCaption(document, n)}});
     }
-    out << "], \"figures\": [";
-    const auto& figures = document.evaluation().figures;
+    Json figures = Json::array();
     for (Figure f : allFigures()) {
-        const FigureText& figure = figures[f];
-        out << (f != Figure::Ap ? ", " : "") << "{\"name\": \"" << describe(f).labelName
-            << "\", \"text\": " << jsonString(figure.text) << ", \"warning\": " << jsonBool(figure.warning)
-            << ", \"verdict\": " << jsonStringOrNull(figure.verdict) << "}";
+        const FigureText& figure = document.evaluation().figures[f];
+        figures.push_back({{"name", describe(f).labelName},
+                           {"text", figure.text},
+                           {"warning", figure.warning},
+                           {"verdict", jsonText(figure.verdict)}});
     }
-    out << "]" << moreMembers << "}";
-    return out.str();
+    return {{"file", jsonText(file)}, {"selectors", selectors}, {"options", options}, {"figures", figures}};
 }
 
 void writeMachineTable(std::ostream& out, const std::string& heading, const MachineDocument& document)

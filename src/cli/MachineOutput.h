@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/JsonLine.h"
 #include "document/MachineDocument.h"
 
 #include <iosfwd>
@@ -8,11 +9,9 @@
 
 namespace rivet::cli {
 
-// One machine as a JSON object on one line (no line end): the file it came from (null for
-// none), its selectors, options and sixteen figures as the window shows them, then any
-// further members given as JSON text (", \"value\": 1").
-std::string machineJson(const std::optional<std::string>& file, const MachineDocument& document,
-                        const std::string& moreMembers = std::string());
+// One machine as a JSON object: the file it came from (null for none), its selectors, options
+// and sixteen figures as the window shows them.
+Json machineJson(const std::optional<std::string>& file, const MachineDocument& document);
 
 // The text with blanks before it up to the given Shift-JIS width, as the tables line up
 // their numbers; never cut.

@@ -1,10 +1,12 @@
 #include "cli/PreviewCommand.h"
 
-#include "cli/Arguments.h"
-#include "cli/Json.h"
-#include "comparison/ChoicePreview.h"
+#include "cli/CommandLine.h"
+#include "cli/JsonLine.h"
 #include "document/DocumentService.h"
 #include "startup/StartUp.h"
+#include "comparison/ChoicePreview.h"
+
+#include <nlohmann/json.hpp>
 
 #include <ostream>
 
@@ -12,20 +14,21 @@ namespace rivet::cli {
 
 namespace {
 
-void writeJsonItem(std::ostream& out, const ChoicePreview& preview, const std::string& text)
+Json itemJson(const ChoicePreview& preview, const std::string& text)
 {
-    out << "{\"position\": " << preview.item << ", \"text\": " << jsonString(text) << ", \"selectors\": [";
+    Json selectors = Json::array();
     for (Selector selector : allSelectors()) {
-        out << (selector > 1 ? ", " : "") << preview.machine.selection.position(selector);
+        selectors.push_back(preview.machine.selection.position(selector));
     }
-    out << "], \"figures\": [";
+    Json figures = Json::array();
     for (Figure f : allFigures()) {
         const FigureText& figure = preview.machine.figures[f];
-        out << (f != Figure::Ap ? ", " : "") << "{\"name\": \"" << describe(f).labelName
-            << "\", \"text\": " << jsonString(figure.text) << ", \"warning\": " << jsonBool(figure.warning)
-            << ", \"difference\": " << jsonNumber(preview.comparison.figures[f].difference) << "}";
+        figures.push_back({{"name", describe(f).labelName},
+                           {"text", figure.text},
+                           {"warning", figure.warning},
+                           {"difference", jsonNumber(preview.comparison.figures[f].difference)}});
     }
-    out << "]}";
+    return {{"position", preview.item}, {"text", text}, {"selectors", selectors}, {"figures", figures}};
 }
 
 void writeTableItem(std::ostream& out, const ChoicePreview& preview, const std::string& text)
@@ -50,37 +53,32 @@ void writeTableItem(std::ostream& out, const ChoicePreview& preview, const std::
 
 } // namespace
 
-int PreviewCommand::execute(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+void PreviewCommand::declare(CommandLine& line)
 {
-    const auto parsed = parseJsonArguments(arguments);
-    const auto selector = parsed && parsed->names.size() == 2 ? selectorNamed(parsed->names[1]) : std::nullopt;
-    if (!selector) {
-        err << "usage: rivet-cli " << synopsis() << "\n";
-        return kExitUsage;
-    }
-    const std::string& path = parsed->names[0];
+    line.jsonFlag(m_json);
+    line.file("FILE", m_file, "the assembly file (.asm) whose machine the choices start from");
+    line.selector("SELECTOR", m_selector, "the selector whose items are tried, cb1..cb11");
+}
+
+int PreviewCommand::run(std::ostream& out, std::ostream&)
+{
     auto workspace = startWorkspace();
-    const auto document = openAsTheWindowDoes(workspace->table, path);
-    const std::vector<std::string> texts = workspace->table.selectorItems(slotOfSelector(*selector));
+    const auto document = openAsTheWindowDoes(workspace->table, m_file);
+    const std::vector<std::string> texts = workspace->table.selectorItems(slotOfSelector(m_selector));
     const std::vector<ChoicePreview> previews
-        = previewList(workspace->table, document->evaluation(), *selector, ChoiceWay::Selector);
-    if (parsed->json) {
-        out << "{\"file\": " << jsonString(path) << ", \"selector\": \"" << selectorName(*selector)
-            << "\", \"items\": [";
-    } else {
-        out << path << "  " << selectorName(*selector) << " (" << selectorCaption(*selector) << ")\n";
-    }
-    for (const ChoicePreview& preview : previews) {
-        const std::string& text = texts.at(static_cast<std::size_t>(preview.item));
-        if (parsed->json) {
-            out << (preview.item > 0 ? ", " : "");
-            writeJsonItem(out, preview, text);
-        } else {
-            writeTableItem(out, preview, text);
+        = previewList(workspace->table, document->evaluation(), m_selector, ChoiceWay::Selector);
+    if (m_json) {
+        Json items = Json::array();
+        for (const ChoicePreview& preview : previews) {
+            items.push_back(itemJson(preview, texts.at(static_cast<std::size_t>(preview.item))));
         }
+        const Json list = {{"file", m_file}, {"selector", selectorName(m_selector)}, {"items", items}};
+        out << jsonLine(list) << "\n";
+        return kExitOk;
     }
-    if (parsed->json) {
-        out << "]}\n";
+    out << m_file << "  " << selectorName(m_selector) << " (" << selectorCaption(m_selector) << ")\n";
+    for (const ChoicePreview& preview : previews) {
+        writeTableItem(out, preview, texts.at(static_cast<std::size_t>(preview.item)));
     }
     return kExitOk;
 }

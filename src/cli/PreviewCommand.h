@@ -1,20 +1,27 @@
 #pragma once
 
+#include "catalogue/Slots.h"
 #include "cli/Command.h"
+
+#include <string>
 
 namespace rivet::cli {
 
-// "preview [--json] FILE.asm SELECTOR": for every item of selector SELECTOR (cb1..cb11), the
-// machine as choosing that item in the window would leave it, against the file's machine.
+// "preview [--json] FILE.asm SELECTOR": what choosing each item of the selector's list would do
+// to the machine of the file, as the drop-down's preview shows it.
 class PreviewCommand : public Command
 {
 public:
     const char* name() const override { return "preview"; }
-    const char* synopsis() const override
-    {
-        return "preview [--json] FILE.asm SELECTOR  what choosing each item of cb1..cb11 would change";
-    }
-    int execute(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) override;
+    const char* usage() const override { return "preview [--json] FILE.asm SELECTOR"; }
+    const char* summary() const override { return "what choosing each item of cb1..cb11 would change"; }
+    void declare(CommandLine& line) override;
+    int run(std::ostream& out, std::ostream& err) override;
+
+private:
+    bool m_json = false;
+    std::string m_file;
+    Selector m_selector = HeadSelector;
 };
 
 } // namespace rivet::cli

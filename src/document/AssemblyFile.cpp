@@ -35,16 +35,11 @@ std::string replaceExtension(const std::string& path, const std::string& extensi
     return path + extension;
 }
 
-std::string saveAssembly(const Machine& machine, const std::string& fileName)
+namespace {
+
+// Every key the tool keeps of a machine, written into the file's lines.
+void writeAssemblyKeys(IniFile& ini, const Machine& machine)
 {
-    const std::string path = replaceExtension(fileName, ".asm");
-    IniFile ini;
-    try {
-        ini = IniFile::load(path);
-    } catch (const Failure&) {
-        // A file we cannot read would lose its own sections: leave it alone.
-        throw Failure(cannotWriteMessage(path));
-    }
     ini.writeString("asm", "ACname", machine.machineName);
     ini.writeString("asm", "Pilotname", machine.pilotName);
     for (Selector selector : allSelectors()) {
@@ -66,8 +61,35 @@ std::string saveAssembly(const Machine& machine, const std::string& fileName)
     }
     ini.writeString("file", "Emblem", machine.emblem);
     ini.writeString("file", "AC", machine.picture);
-    ini.save(path);
+}
+
+} // namespace
+
+std::string saveAssembly(const Machine& machine, const std::string& fileName)
+{
+    const std::string path = replaceExtension(fileName, ".asm");
+    saveAssemblyTo(machine, path);
     return path;
+}
+
+void saveAssemblyTo(const Machine& machine, const std::string& path)
+{
+    IniFile ini;
+    try {
+        ini = IniFile::load(path);
+    } catch (const Failure& failure) {
+        // A file we cannot read would lose its own sections: leave it alone.
+        throw Failure(withDetail(cannotWriteMessage(path), failure.what()));
+    }
+    writeAssemblyKeys(ini, machine);
+    ini.save(path);
+}
+
+std::string assemblyFileBytes(const Machine& machine)
+{
+    IniFile ini;
+    writeAssemblyKeys(ini, machine);
+    return ini.toBytes();
 }
 
 void readAssemblyFile(const std::string& fileName, const PartsTable& table, Machine& machine, ColorEditor& colors)

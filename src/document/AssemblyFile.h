@@ -17,6 +17,12 @@ std::string replaceExtension(const std::string& path, const std::string& extensi
 // is written through a temporary file and renamed over the old one, so a failure ("%s に
 // 書き込めません") leaves the old file as it was. Returns the path written.
 std::string saveAssembly(const Machine& machine, const std::string& fileName);
+// The same into the file at exactly that path.
+void saveAssemblyTo(const Machine& machine, const std::string& path);
+
+// The content of a new ".asm" file that holds the machine alone: what a save into a file
+// that did not exist writes.
+std::string assemblyFileBytes(const Machine& machine);
 
 // Reads the ".asm" file of exactly that name into the machine, the way the window's controls
 // take it: names, parts (without the back-weapon pairing or the rules), options, description,

@@ -4,7 +4,7 @@
 
 #include "common/ErrorText.h"
 #include "common/Failure.h"
-#include "common/TextFile.h"
+#include "common/AtomicFile.h"
 #include "sharing/MachineCode.h"
 #include "sharing/PngText.h"
 #include "sharing/TakeIn.h"

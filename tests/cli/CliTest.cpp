@@ -1,6 +1,7 @@
 // rivet-cli, run in-process on temporary folders, and once or twice as the real program.
 #include "StartedHome.h"
 #include "cli/Command.h"
+#include "cli/CommandLine.h"
 #include "common/Failure.h"
 #include "common/Version.h"
 
@@ -10,10 +11,12 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <new>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <stdexcept>
 
 using namespace rivet::test;
+using Json = nlohmann::json;
 
 namespace {
 
@@ -62,7 +65,7 @@ TEST_F(Cli, aCatalogueFailurePrintsTheErrorBoxMessage)
     writeBytes(home.dataDir() + "head.dat", sjisFile({"#頭", "#x", "\"HD\",1.5,1,1,1,1,1,\"x\""}));
     const CliResult result = runCli({"check"});
     EXPECT_EQ(result.code, 1);
-    EXPECT_EQ(result.err, "'1.5' は整数ではありません.\n");
+    EXPECT_EQ(result.err, "'1.5' は整数ではありません.\nファイル " + home.dataDir() + "head.dat の 3 行目\n");
 }
 
 TEST_F(Cli, evalJsonHasTheWindowsFigures)
@@ -70,21 +73,23 @@ TEST_F(Cli, evalJsonHasTheWindowsFigures)
     const std::string path = garageFile("a.asm", {"[asm]", "leg=1", "bwpl=0", "opt4=1", "opt8=1", "opt9=1", "opt13=1"});
     const CliResult result = runCli({"eval", "--json", path});
     ASSERT_EQ(result.code, 0) << result.err;
+    // The layout every JSON line of the companion keeps: ", " and ": ", one line.
     EXPECT_EQ(result.out.find("{\"file\": \"" + path
                               + "\", \"selectors\": [{\"name\": \"cb1\", \"position\": 1, "
-                                "\"text\": \"HD-01-SRVT\"}"),
+                                "\"text\": \"HD-01-SRVT\"}, "),
               0u);
-    EXPECT_NE(result.out.find("{\"name\": \"cb11\", \"position\": 0, \"text\": \"NO EQUIP\"}"), std::string::npos);
-    EXPECT_NE(result.out.find("{\"name\": \"chk4\", \"checked\": true, \"caption\": \"SP-ABS\"}"), std::string::npos);
-    EXPECT_NE(result.out.find("{\"name\": \"ed1\", \"text\": \"8431\", \"warning\": false, \"verdict\": null}"),
-              std::string::npos);
-    EXPECT_NE(
-        result.out.find("{\"name\": \"ed2\", \"text\": \"387600\", \"warning\": false, \"verdict\": \"50万AC!\"}"),
-        std::string::npos);
-    EXPECT_NE(result.out.find("{\"name\": \"ed9\", \"text\": \"23/1868\""), std::string::npos);
-    EXPECT_NE(result.out.find("{\"name\": \"ed16\", \"text\": \"1818\", \"warning\": false, \"verdict\": null}]}\n"),
-              std::string::npos);
     EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 1);
+
+    const Json machine = Json::parse(result.out);
+    EXPECT_EQ(machine["selectors"][10], Json({{"name", "cb11"}, {"position", 0}, {"text", "NO EQUIP"}}));
+    EXPECT_EQ(machine["options"][3], Json({{"name", "chk4"}, {"checked", true}, {"caption", "SP-ABS"}}));
+    const Json& figures = machine["figures"];
+    ASSERT_EQ(figures.size(), 16u);
+    EXPECT_EQ(figures[0], Json({{"name", "ed1"}, {"text", "8431"}, {"warning", false}, {"verdict", nullptr}}));
+    EXPECT_EQ(figures[1]["text"], "387600");
+    EXPECT_EQ(figures[1]["verdict"], "50万AC!");
+    EXPECT_EQ(figures[8]["text"], "23/1868");
+    EXPECT_EQ(figures[15], Json({{"name", "ed16"}, {"text", "1818"}, {"warning", false}, {"verdict", nullptr}}));
 }
 
 TEST_F(Cli, evalAppliesTheRulesButNotThePairing)
@@ -92,17 +97,18 @@ TEST_F(Cli, evalAppliesTheRulesButNotThePairing)
     const std::string path = garageFile("r.asm", {"[asm]", "leg=6", "armwp=15", "bwpr=35", "bwpl=34", "head=99"});
     const CliResult result = runCli({"eval", "--json", path});
     ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_NE(result.out.find("{\"name\": \"cb8\", \"position\": 0"), std::string::npos) << "LN-SSVR drops KARASAWA";
-    EXPECT_NE(result.out.find("{\"name\": \"cb10\", \"position\": 35"), std::string::npos);
-    EXPECT_NE(result.out.find("{\"name\": \"cb11\", \"position\": 34"), std::string::npos);
-    EXPECT_NE(result.out.find("{\"name\": \"cb1\", \"position\": -1, \"text\": \"\"}"), std::string::npos);
+    const Json selectors = Json::parse(result.out)["selectors"];
+    EXPECT_EQ(selectors[7]["position"], 0) << "LN-SSVR drops KARASAWA";
+    EXPECT_EQ(selectors[9]["position"], 35);
+    EXPECT_EQ(selectors[10]["position"], 34);
+    EXPECT_EQ(selectors[0], Json({{"name", "cb1"}, {"position", -1}, {"text", ""}}));
 }
 
 TEST_F(Cli, evalOfAMissingFileFails)
 {
     const CliResult result = runCli({"eval", home.garageDir() + "none.asm"});
     EXPECT_EQ(result.code, 1);
-    EXPECT_EQ(result.err, "ファイルが見つかりません.\n");
+    EXPECT_EQ(result.err, "ファイルが見つかりません.\n" + home.garageDir() + "none.asm\n");
 }
 
 TEST_F(Cli, exportWritesTheWindowsReportBytes)
@@ -141,8 +147,10 @@ TEST(CliCommands, anythingACommandThrowsEndsAsAMessageAndExitCode1)
     {
         std::function<void()> raise;
         const char* name() const override { return "boom"; }
-        const char* synopsis() const override { return "boom"; }
-        int execute(const std::vector<std::string>&, std::ostream&, std::ostream&) override
+        const char* usage() const override { return "boom"; }
+        const char* summary() const override { return "throws"; }
+        void declare(rivet::cli::CommandLine&) override { }
+        int run(std::ostream&, std::ostream&) override
         {
             raise();
             return rivet::cli::kExitOk;

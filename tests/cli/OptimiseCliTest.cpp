@@ -2,19 +2,14 @@
 #include "StartedHome.h"
 #include "support/Bytes.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 using namespace rivet::test;
+using Json = nlohmann::json;
 
 namespace {
-
-// The part of a machine's JSON object from its selectors to the end of its figures.
-std::string partsAndFigures(const std::string& json, std::size_t from = 0)
-{
-    const std::size_t start = json.find("\"selectors\"", from);
-    const std::size_t end = json.find("}]", json.find("\"figures\"", start));
-    return start == std::string::npos || end == std::string::npos ? std::string() : json.substr(start, end + 2 - start);
-}
 
 class OptimiseCli : public StartedHome
 {
@@ -24,16 +19,23 @@ TEST_F(OptimiseCli, jsonListsTheBestMachinesWithTheirGoalNumbers)
 {
     const CliResult result = runCli({"optimise", "--goal", "ed13", "--top", "2", "--json"});
     ASSERT_EQ(result.code, 0) << result.err;
+    // One machine a line between the list's head and its counts.
     EXPECT_EQ(result.out.find("{\"goal\": {\"name\": \"ed13\", \"direction\": \"max\"}, \"machines\": [\n"
                               "{\"file\": null, \"selectors\": [{\"name\": \"cb1\", \"position\": "),
               0u);
+    EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 4);
+    const Json list = Json::parse(result.out);
+    ASSERT_EQ(list["machines"].size(), 2u);
+    const Json& best = list["machines"][0];
     // Just under the warning limit, at the lowest price: LN-SSVR with the weakest booster.
-    EXPECT_NE(result.out.find("{\"name\": \"cb4\", \"position\": 6, \"text\": \"LN-SSVR\"}"), std::string::npos);
-    EXPECT_NE(result.out.find("{\"name\": \"ed13\", \"text\": \"62.9\", \"warning\": false"), std::string::npos);
-    EXPECT_NE(result.out.find("}], \"value\": 62.9},\n{\"file\": null"), std::string::npos) << "two machines";
+    EXPECT_EQ(best["selectors"][3], Json({{"name", "cb4"}, {"position", 6}, {"text", "LN-SSVR"}}));
+    EXPECT_EQ(best["figures"][12]["text"], "62.9");
+    EXPECT_EQ(best["figures"][12]["warning"], false);
+    EXPECT_EQ(best["value"], 62.9);
     // Every machine the rules leave standing, counted once: examined or bounded away.
-    EXPECT_NE(result.out.find("\n], \"candidates\": 7163876551680, \"examined\": "), std::string::npos);
-    EXPECT_NE(result.out.find(", \"seconds\": "), std::string::npos);
+    EXPECT_EQ(list["candidates"], 7163876551680u);
+    EXPECT_EQ(list["candidates"], list["examined"].get<std::uint64_t>() + list["bounded"].get<std::uint64_t>());
+    EXPECT_TRUE(list["seconds"].is_number());
 }
 
 TEST_F(OptimiseCli, savesTheBestMachineWithTheStartsNamesForEvalToReadBack)
@@ -43,13 +45,16 @@ TEST_F(OptimiseCli, savesTheBestMachineWithTheStartsNamesForEvalToReadBack)
     const CliResult best = runCli(
         {"optimise", "--goal", "ed1", "--keep", "cb4,cb9", "--require", "ed2<=300000", "--json", "-o", saved, start});
     ASSERT_EQ(best.code, 0) << best.err;
-    EXPECT_NE(best.out.find("{\"name\": \"cb4\", \"position\": 1, \"text\": \"LN-1001\"}"), std::string::npos);
-    EXPECT_NE(best.out.find("{\"name\": \"chk4\", \"checked\": true"), std::string::npos) << "options kept";
+    const Json proposed = Json::parse(best.out)["machines"][0];
+    EXPECT_EQ(proposed["selectors"][3], Json({{"name", "cb4"}, {"position", 1}, {"text", "LN-1001"}}));
+    EXPECT_EQ(proposed["options"][3]["checked"], true) << "options kept";
 
     const CliResult reread = runCli({"eval", "--json", saved});
     ASSERT_EQ(reread.code, 0) << reread.err;
-    ASSERT_NE(partsAndFigures(best.out), "") << "the machine's parts and figures are found";
-    EXPECT_EQ(partsAndFigures(reread.out), partsAndFigures(best.out));
+    const Json again = Json::parse(reread.out);
+    EXPECT_EQ(again["selectors"], proposed["selectors"]);
+    EXPECT_EQ(again["options"], proposed["options"]);
+    EXPECT_EQ(again["figures"], proposed["figures"]);
     EXPECT_NE(readBytes(saved).find(sjisBytes("ACname=テスト機")), std::string::npos);
 
     const CliResult listed = runCli({"optimise", "--goal", "ed16", start});
@@ -76,10 +81,12 @@ TEST_F(OptimiseCli, noSoundMachineFailsAndBadArgumentsAreUsageErrors)
         {"optimise", "--goal", "ed1", "--options", "some"},
         {"optimise", "--goal", "ed1", "--top", "0"},
         {"optimise", "--goal", "ed1", "a.asm", "b.asm"},
+        {"optimise", "--goal", "ed1", "-o", ""},
+        {"optimise", "--goal", "ed1", "--json", "-o", "-"},
     };
     for (const auto& arguments : bad) {
         const CliResult result = runCli(arguments);
-        EXPECT_EQ(result.code, 2) << arguments.back();
+        EXPECT_EQ(result.code, 2) << arguments[arguments.size() - 2] << " " << arguments.back();
         EXPECT_NE(result.err.find("usage: rivet-cli optimise"), std::string::npos);
     }
 }
