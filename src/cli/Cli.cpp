@@ -1,9 +1,11 @@
 #include "cli/CheckCommand.h"
+#include "cli/CodeCommand.h"
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
 #include "cli/CompareCommand.h"
 #include "cli/EvalCommand.h"
 #include "cli/ExportCommand.h"
+#include "cli/ImportCommand.h"
 #include "cli/OptimiseCommand.h"
 #include "cli/PreviewCommand.h"
 
@@ -29,6 +31,8 @@ std::vector<std::unique_ptr<Command>> commands()
     list.push_back(std::make_unique<CompareCommand>());
     list.push_back(std::make_unique<PreviewCommand>());
     list.push_back(std::make_unique<OptimiseCommand>());
+    list.push_back(std::make_unique<CodeCommand>());
+    list.push_back(std::make_unique<ImportCommand>());
     return list;
 }
 

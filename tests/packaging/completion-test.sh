@@ -15,7 +15,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 mkdir Garage
-touch a.asm b.ASM notes.txt
+touch a.asm b.ASM notes.txt card.png
 
 failures=0
 # expect LINE EXPECTED: completes at the end of LINE ("|" stands for nothing typed yet).
@@ -37,7 +37,7 @@ expect() {
     fi
 }
 
-expect "rivet-cli |" "check compare eval export optimise preview"
+expect "rivet-cli |" "check code compare eval export import optimise preview"
 expect "rivet-cli e" "eval export"
 expect "rivet-cli -" "--help --version"
 expect "rivet-cli check |" ""
@@ -58,6 +58,9 @@ expect "rivet-cli optimise --options |" "free keep"
 expect "rivet-cli optimise --goal ed1 --top 3 -o |" "Garage a.asm b.ASM"
 expect "rivet-cli optimise --goal ed1 --j" "--json"
 expect "rivet-cli optimise --goal ed1 a.asm |" ""
+expect "rivet-cli code |" "Garage a.asm b.ASM"
+expect "rivet-cli import |" "Garage card.png notes.txt"
+expect "rivet-cli import -o |" "Garage a.asm b.ASM"
 
 if ((failures > 0)); then
     exit 1
