@@ -31,24 +31,12 @@ std::string readStandardInput()
     return bytes;
 }
 
-// The machine's name as a file name: what a file name cannot hold becomes "_".
-std::string fileNameOf(const std::string& machineName)
-{
-    std::string name = machineName;
-    for (char& c : name) {
-        if (c == '/' || static_cast<unsigned char>(c) < 0x20) {
-            c = '_';
-        }
-    }
-    return name.empty() || name == "." || name == ".." ? std::string("machine") : name;
-}
-
 // A new file in the garage: "name.asm", else "name (2).asm" and on, each made only when no
 // file of that name exists, so nothing is ever written over.
 std::string saveInGarage(const Machine& machine, const std::string& garageDir)
 {
     const std::string bytes = assemblyFileBytes(machine);
-    const std::string base = garageDir + fileNameOf(machine.machineName);
+    const std::string base = garageDir + machineFileName(machine.machineName);
     for (int n = 1; n < 1000; ++n) {
         const std::string path = base + (n == 1 ? std::string() : " (" + std::to_string(n) + ")") + ".asm";
         if (createFileAtomically(path, bytes)) {

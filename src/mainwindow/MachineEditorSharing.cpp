@@ -2,9 +2,9 @@
 // machine someone else shared.
 #include "mainwindow/MachineEditor.h"
 
+#include "common/AtomicFile.h"
 #include "common/ErrorText.h"
 #include "common/Failure.h"
-#include "common/AtomicFile.h"
 #include "sharing/MachineCode.h"
 #include "sharing/PngText.h"
 #include "sharing/TakeIn.h"
@@ -16,18 +16,6 @@
 #include <QImageWriter>
 
 namespace {
-
-// A file name from the machine's name: what a file name cannot hold becomes "_".
-QString cardFileName(const std::string& machineName)
-{
-    QString name = QString::fromStdString(machineName).trimmed();
-    for (QChar& c : name) {
-        if (c == '/' || c == '\\' || c.unicode() < 0x20) {
-            c = '_';
-        }
-    }
-    return (name.isEmpty() || name == "." || name == ".." ? QString("machine") : name) + ".png";
-}
 
 QByteArray pngOf(const QImage& image)
 {
@@ -60,7 +48,7 @@ void MachineEditor::saveMachineCard()
     request.filter = "機体カード (PNG)|*.png";
     request.defaultSuffix = "png";
     request.folder = QString::fromStdString(m_workspace.paths.garageDir);
-    request.proposedName = cardFileName(m_document.machine().machineName);
+    request.proposedName = QString::fromStdString(rivet::machineFileName(m_document.machine().machineName)) + ".png";
     const auto chosen = Dialogs::current().askFileName(this, request);
     if (!chosen) {
         return;

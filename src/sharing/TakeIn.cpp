@@ -133,6 +133,17 @@ TakenMachine takeInFile(const std::string& path, const PartsTable& table, const 
     return takeInBytes(readFileBytes(path), table, dataDir);
 }
 
+std::string machineFileName(const std::string& machineName)
+{
+    std::string name = machineName;
+    for (char& c : name) {
+        if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20) {
+            c = '_';
+        }
+    }
+    return name.empty() || name == "." || name == ".." ? std::string("machine") : name;
+}
+
 bool isTakeInFileName(const std::string& path)
 {
     const std::size_t dot = path.find_last_of('.');

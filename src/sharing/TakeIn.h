@@ -30,6 +30,10 @@ TakenMachine takeInFile(const std::string& path, const PartsTable& table, const 
 // A decoded code placed in this catalogue.
 TakenMachine takeInCode(std::string_view code, const PartsTable& table);
 
+// The machine's name as the name of a file it is saved in (without extension): what a file
+// name cannot hold becomes "_", and a name of nothing is "machine".
+std::string machineFileName(const std::string& machineName);
+
 // True for the files the window and rivet-cli take in like this: ".png", ".txt", ".htm"
 // (any case).
 bool isTakeInFileName(const std::string& path);

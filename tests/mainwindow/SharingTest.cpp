@@ -34,6 +34,14 @@ void buildMachine(MainWindow& form)
     document.setPilotSetting(7, -30);
 }
 
+// The code of the window's machine under another name.
+QString codeOfRenamed(MainWindow& form, const std::string& name)
+{
+    rivet::Machine shared = documentOf(form).machine();
+    shared.machineName = name;
+    return QString::fromStdString(rivet::machineCode(shared, documentOf(form).table()));
+}
+
 void drop(QWidget* target, const QString& path)
 {
     auto* data = new QMimeData;
@@ -82,9 +90,7 @@ private Q_SLOTS:
         FakeDesktop desktop;
         auto form = startMainWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        rivet::Machine shared = documentOf(*form).machine();
-        shared.machineName = "貼られた機体";
-        desktop.clipboard = QString::fromStdString(rivet::machineCode(shared, documentOf(*form).table()));
+        desktop.clipboard = codeOfRenamed(*form, "貼られた機体");
 
         auto* name = child<QLineEdit>(form.get(), "acname");
         name->setFocus();
@@ -103,9 +109,7 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         FakeDesktop desktop;
         auto form = startMainWindow();
-        rivet::Machine shared = documentOf(*form).machine();
-        shared.machineName = "取り込む機体";
-        desktop.clipboard = QString::fromStdString(rivet::machineCode(shared, documentOf(*form).table()));
+        desktop.clipboard = codeOfRenamed(*form, "取り込む機体");
         documentOf(*form).setText(rivet::TextField::PilotName, "編集中");
 
         dialogs.answers << "キャンセル";
