@@ -6,8 +6,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <iterator>
-#include <list>
 #include <unordered_set>
 
 namespace rivet {
@@ -136,37 +134,43 @@ ReportPattern::ReportPattern(const std::vector<std::string>& templateLines, Repo
         text += '\n';
     }
     // The fields fall out of the template as the export fills it: each placeholder in list
-    // order, searched only in the text no earlier placeholder took.
-    std::list<Token> tokens {Token {true, text, 0}};
+    // order takes, left to right, every place it stands that no earlier placeholder took.
+    // Every placeholder starts with "#", so only the places of a "#" are looked at.
     const auto& placeholders = placeholderList();
     const std::size_t count = kind == ReportKind::Text ? placeholders.size() - 1 : placeholders.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::string& placeholder = placeholders[i];
-        for (auto token = tokens.begin(); token != tokens.end(); ++token) {
-            if (!token->literal) {
-                continue;
+    std::vector<std::vector<std::size_t>> places(count);
+    for (std::size_t at = text.find('#'); at != std::string::npos; at = text.find('#', at + 1)) {
+        for (std::size_t i = 0; i < count; ++i) {
+            if (text.compare(at, placeholders[i].size(), placeholders[i]) == 0) {
+                places[i].push_back(at);
             }
-            std::size_t at = token->text.find(placeholder);
-            if (at == std::string::npos) {
-                continue;
-            }
-            const std::string literal = std::move(token->text);
-            token = tokens.erase(token);
-            std::size_t from = 0;
-            for (; at != std::string::npos; at = literal.find(placeholder, from)) {
-                if (at > from) {
-                    tokens.insert(token, Token {true, literal.substr(from, at - from), 0});
-                }
-                tokens.insert(token, Token {false, {}, i});
-                from = at + placeholder.size();
-            }
-            if (from < literal.size()) {
-                tokens.insert(token, Token {true, literal.substr(from), 0});
-            }
-            --token; // the last piece put in; the loop steps past it
         }
     }
-    m_tokens.assign(std::make_move_iterator(tokens.begin()), std::make_move_iterator(tokens.end()));
+    std::vector<bool> taken(text.size(), false);
+    std::vector<std::pair<std::size_t, std::size_t>> fields; // (where, placeholder)
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t length = placeholders[i].size();
+        for (std::size_t at : places[i]) {
+            if (std::none_of(taken.begin() + static_cast<std::ptrdiff_t>(at),
+                             taken.begin() + static_cast<std::ptrdiff_t>(at + length), [](bool t) { return t; })) {
+                std::fill(taken.begin() + static_cast<std::ptrdiff_t>(at),
+                          taken.begin() + static_cast<std::ptrdiff_t>(at + length), true);
+                fields.emplace_back(at, i);
+            }
+        }
+    }
+    std::sort(fields.begin(), fields.end());
+    std::size_t from = 0;
+    for (const auto& [at, i] : fields) {
+        if (at > from) {
+            m_tokens.push_back(Token {true, text.substr(from, at - from), 0});
+        }
+        m_tokens.push_back(Token {false, {}, i});
+        from = at + placeholders[i].size();
+    }
+    if (from < text.size()) {
+        m_tokens.push_back(Token {true, text.substr(from), 0});
+    }
     for (const Token& token : m_tokens) {
         if (token.literal) {
             m_literalLength += token.text.size();
