@@ -199,7 +199,8 @@ std::vector<ReportTemplate> readReportTemplates(const std::string& dataDir)
                 continue;
             }
             try {
-                templates.push_back(ReportTemplate {kind, number, ReportPattern(splitTextLines(readNormalisedText(path)), kind)});
+                templates.push_back(
+                    ReportTemplate {kind, number, ReportPattern(splitTextLines(readNormalisedText(path)), kind)});
             } catch (const Failure&) {
                 // A template that does not read cannot have written the report either.
             }

@@ -137,7 +137,8 @@ TEST_F(ReportReading, defaultTemplatesGiveBackEverythingTheyHold)
         for (ReportKind kind : {ReportKind::Text, ReportKind::Html}) {
             const std::string text = report(kind);
             const TakenMachine back = readBack(text);
-            const ReportPattern pattern(splitTextLines(readNormalisedText(templatePath(home.dataDir(), kind, 1))), kind);
+            const ReportPattern pattern(splitTextLines(readNormalisedText(templatePath(home.dataDir(), kind, 1))),
+                                        kind);
             expectHeldFields(pattern, back.machine, text);
             EXPECT_TRUE(back.missing.empty());
             if (HasFailure()) {
