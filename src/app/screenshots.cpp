@@ -398,5 +398,22 @@ int main(int argc, char* argv[])
     together({&mainWindow, question.get()}).save(prefix + "save-question.png");
 
     shootGarage(mainWindow.editor().document().table(), prefix + "garage.png");
+
+    // The machine card of a machine of the player's own: named, options ticked, the thrust
+    // over its limits (red warnings).
+    rivet::MachineDocument& document = mainWindow.editor().document();
+    document.setText(rivet::TextField::MachineName, "白い鳥・改");
+    document.setText(rivet::TextField::PilotName, "へっぽこレイブン");
+    choosePart(mainWindow, "cb4", "LF-205-SF");
+    choosePart(mainWindow, "cb7", "B-PT000");
+    for (int option : {4, 7, 11}) {
+        document.tickOption(option, true);
+    }
+    QApplication::processEvents();
+    QFile card(prefix + "machine-card.png");
+    if (card.open(QIODevice::WriteOnly)) {
+        const std::string png = mainWindow.editor().machineCardPng();
+        card.write(png.data(), static_cast<qint64>(png.size()));
+    }
     return 0;
 }

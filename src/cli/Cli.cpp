@@ -1,10 +1,12 @@
 #include "cli/CheckCommand.h"
+#include "cli/CodeCommand.h"
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
 #include "cli/CompareCommand.h"
 #include "cli/EvalCommand.h"
 #include "cli/ExplainCommand.h"
 #include "cli/ExportCommand.h"
+#include "cli/ImportCommand.h"
 #include "cli/ListCommand.h"
 #include "cli/OptimiseCommand.h"
 #include "cli/PreviewCommand.h"
@@ -33,6 +35,8 @@ std::vector<std::unique_ptr<Command>> commands()
     list.push_back(std::make_unique<OptimiseCommand>());
     list.push_back(std::make_unique<ExplainCommand>());
     list.push_back(std::make_unique<ListCommand>());
+    list.push_back(std::make_unique<CodeCommand>());
+    list.push_back(std::make_unique<ImportCommand>());
     return list;
 }
 

@@ -162,6 +162,47 @@ int byteWidth(std::string_view utf8)
     return width;
 }
 
+bool isValidUtf8(std::string_view text)
+{
+    auto byte = [&](std::size_t at) { return at < text.size() ? static_cast<unsigned char>(text[at]) : 0u; };
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const unsigned c = byte(i);
+        // The length of the sequence and the range of its second byte (which rules out
+        // overlong forms, surrogates and code points beyond U+10FFFF).
+        std::size_t length = 1;
+        unsigned low = 0x80;
+        unsigned high = 0xBF;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        if (c >= 0xC2 && c <= 0xDF) {
+            length = 2;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+            low = c == 0xE0 ? 0xA0 : 0x80;
+            high = c == 0xED ? 0x9F : 0xBF;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+            low = c == 0xF0 ? 0x90 : 0x80;
+            high = c == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (byte(i + 1) < low || byte(i + 1) > high) {
+            return false;
+        }
+        for (std::size_t k = 2; k < length; ++k) {
+            if ((byte(i + k) & 0xC0u) != 0x80u) {
+                return false;
+            }
+        }
+        i += length;
+    }
+    return true;
+}
+
 std::string padRight(const std::string& utf8, int width)
 {
     const int have = byteWidth(utf8);

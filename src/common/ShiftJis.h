@@ -32,6 +32,9 @@ std::string padRight(const std::string& utf8, int width);
 // Cuts Shift-JIS bytes to at most maxBytes without splitting a double-byte character.
 std::string_view cutBytes(std::string_view sjisBytes, std::size_t maxBytes);
 
+// True when the bytes are well-formed UTF-8 (no overlong two-byte forms).
+bool isValidUtf8(std::string_view text);
+
 // True when the byte starts a double-byte character.
 inline bool isLeadByte(unsigned char c)
 {

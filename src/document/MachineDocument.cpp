@@ -187,6 +187,23 @@ void MachineDocument::setSelection(const Selection& selection)
     });
 }
 
+void MachineDocument::takeIn(const Machine& machine)
+{
+    Machine taken = machine;
+    for (Selector selector : allSelectors()) {
+        const int item = taken.selection.position(selector);
+        taken.selection.setPosition(selector, item < itemCount(selector) ? item : -1);
+    }
+    ColorEditor colors = m_colorEditor;
+    colors.loadCellChannels(taken.colors);
+    colors.refreshLineColor(taken.colors);
+    change({ChangeKind::Parts, "取り込み", {}}, [&](Machine& current) {
+        current = std::move(taken);
+        m_colorEditor = std::move(colors);
+        m_currentFile = kNoFile;
+    });
+}
+
 void MachineDocument::setText(TextField field, const std::string& text)
 {
     const std::string key = "text " + std::to_string(static_cast<int>(field));

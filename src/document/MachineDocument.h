@@ -103,6 +103,10 @@ public:
     void tickOption(int n, bool ticked);
     // Every selector and option at once (a proposal of the optimiser); no pairing.
     void setSelection(const Selection& selection);
+    // A whole machine taken in from a code, a card or a report: it belongs to no file, counts
+    // as changed, and the colour controls take its current cell as an open does. All or
+    // nothing: a damaged colour in the current cell fails before anything changes.
+    void takeIn(const Machine& machine);
     // A one-line field: a real change also forgets the file, so the next save asks for a name.
     void setText(TextField field, const std::string& text);
     void setDescription(const std::string& text);

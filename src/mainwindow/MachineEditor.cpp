@@ -5,6 +5,7 @@
 #include "common/TextFile.h"
 #include "mainwindow/ColorAndPilotPage.h"
 #include "mainwindow/PartsPage.h"
+#include "sharing/TakeIn.h"
 #include "startup/RecoveryFolder.h"
 #include "widgets/BreakdownPopup.h"
 #include "widgets/Dialogs.h"
@@ -100,9 +101,13 @@ void MachineEditor::start(bool started, bool longList, const QStringList& argume
             // shows at the next start.
             m_partsPage->setDropDownLengths(longList);
             m_document.startNew();
-            // A name that is not there is ignored without a message.
-            if (!arguments.isEmpty() && rivet::fileExists(arguments.first().toStdString())) {
-                m_document.openAtStart(arguments.first().toStdString());
+            // A name that is not there is ignored without a message; a card or a report is
+            // taken in, without a file.
+            const std::string first = arguments.isEmpty() ? std::string() : arguments.first().toStdString();
+            if (!first.empty() && rivet::fileExists(first) && rivet::isTakeInFileName(first)) {
+                takeIn(machineFromFile(arguments.first()));
+            } else if (!first.empty() && rivet::fileExists(first)) {
+                m_document.openAtStart(first);
                 setCaption(arguments.first());
             }
         });

@@ -3,6 +3,7 @@
 #include "comparison/ChoicePreview.h"
 #include "document/MachineDocument.h"
 #include "document/ReportValues.h"
+#include "sharing/TakenMachine.h"
 #include "startup/StartUp.h"
 
 #include <QTabWidget>
@@ -82,6 +83,22 @@ public:
     void exportHtml(int templateNumber);
     void copyReportToClipboard();
 
+    // --- sharing the machine: as a code, a card, and taking one in
+    // The machine code on the clipboard; the status bar says so.
+    void copyMachineCode();
+    // "機体カードを保存…": the card as a PNG that carries the code, where the player chooses.
+    void saveMachineCard();
+    // The card's PNG file: drawn in the editor's font at its screen's pixel ratio, its
+    // machine code in a text chunk.
+    std::string machineCardPng() const;
+    // What the clipboard holds (a card's file or image, a code, a report), or what a card or
+    // report file holds; fails with the reason when it is none of them.
+    rivet::TakenMachine machineFromClipboard() const;
+    rivet::TakenMachine machineFromFile(const QString& path) const;
+    // The machine taken in replaces this one, unsaved and without a file; the player is told
+    // of any part this catalogue lacks.
+    void takeIn(const rivet::TakenMachine& taken);
+
     // --- the tools that work on the machine
     // Opens the parts-list viewer on the catalogue of a button bb01..bb12.
     void showPartsList(QPushButton* button);
@@ -117,6 +134,7 @@ Q_SIGNALS:
     void fileUsed(const QString& path);
     // A short notice for the status bar.
     void statusRequested(const QString& text);
+    // The open dialog chose a card or a report: the shell decides where it is taken in.
 
 private:
     void connectPartsPage();

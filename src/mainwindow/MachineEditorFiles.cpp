@@ -3,6 +3,7 @@
 
 #include "common/Failure.h"
 #include "document/DocumentService.h"
+#include "sharing/TakeIn.h"
 #include "widgets/DesktopServices.h"
 #include "widgets/Dialogs.h"
 
@@ -91,11 +92,17 @@ void MachineEditor::open()
         return;
     }
     FileRequest request;
-    request.filter = kAssemblyFilter;
+    // A second entry for what is taken in rather than opened: machine cards and reports.
+    request.filter = QString(kAssemblyFilter) + "|機体カード・レポート|*.png;*.txt;*.htm";
     request.folder = fromUtf8(m_workspace.paths.garageDir);
     request.proposedName = baseName(m_document.currentFile()) + ".asm";
     const auto chosen = Dialogs::current().askFileName(this, request);
     if (!chosen) {
+        return;
+    }
+    if (rivet::isTakeInFileName(chosen->toStdString())) {
+        // A card or a report: the player has already said what becomes of the machine.
+        takeIn(machineFromFile(*chosen));
         return;
     }
     openChosen(*chosen);

@@ -116,9 +116,10 @@ void MainWindow::showHistory()
 // every action that works on the machine stay disabled; closing and the about box remain.
 void MainWindow::refuseWork()
 {
-    for (QAction* action : {m_openAction, m_saveAction, m_saveAsAction, m_textExportAction, m_htmlExportAction,
-                            m_damageCalculatorAction, m_printAction, m_copyToClipboardAction, m_compareAction,
-                            m_optimiseAction, m_newAction, m_newWindowAction, m_undoAction, m_redoAction}) {
+    for (QAction* action :
+         {m_openAction, m_saveAction, m_saveAsAction, m_textExportAction, m_htmlExportAction, m_damageCalculatorAction,
+          m_printAction, m_copyToClipboardAction, m_compareAction, m_optimiseAction, m_newAction, m_newWindowAction,
+          m_undoAction, m_redoAction, m_pasteMachineAction, m_copyMachineCodeAction, m_saveMachineCardAction}) {
         action->setEnabled(false);
     }
     m_recentMenu->setEnabled(false);

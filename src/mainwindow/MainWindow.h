@@ -14,6 +14,10 @@ class QAction;
 class QMenu;
 class QToolBar;
 
+namespace rivet {
+struct TakenMachine;
+}
+
 // The main window: the shell around the machine's editor. It keeps the menus, the tool bar,
 // the status bar and the settings, and routes every action that works on the machine to its
 // editor; the tools that do not (printing the window, the file association, the about box)
@@ -37,6 +41,13 @@ public:
     void registerFileType();
     void showAbout();
 
+    // Taking in a machine someone shared: from the clipboard ("貼り付けて開く"), a card or
+    // report file (opened or dropped). It opens in this window when its machine is saved,
+    // and otherwise in a new window beside it.
+    void pasteMachine();
+    void takeInFile(const QString& path);
+    void takeIn(const rivet::TakenMachine& taken);
+
 protected:
     // Closing asks first when the machine is unsaved; キャンセル keeps the window.
     void closeEvent(QCloseEvent* event) override;
@@ -53,6 +64,9 @@ private:
     // The undo and redo items name the step they would take, or stay disabled.
     void showHistory();
     void buildToolBar();
+    // The items of sharing, after the tool's own ones: "貼り付けて開く" in the file menu,
+    // "機体コードをコピー" and "機体カードを保存…" in the tool menu; and dropped cards and reports.
+    void addSharingItems(QMenu* fileMenu, QMenu* toolMenu);
     // Every action and auxiliary window that works on the machine goes to the editor.
     void routeToEditor();
     // The save action, the caption and the auxiliary windows follow the editor's document.
@@ -96,6 +110,9 @@ private:
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
     QMenu* m_recentMenu = nullptr;
+    QAction* m_pasteMachineAction = nullptr;
+    QAction* m_copyMachineCodeAction = nullptr;
+    QAction* m_saveMachineCardAction = nullptr;
     QMenu* m_textTemplateMenu = nullptr;
     QMenu* m_htmlTemplateMenu = nullptr;
 };

@@ -142,6 +142,7 @@ void MainWindow::buildMenus()
     toolMenu->addAction(m_compareAction);
     toolMenu->addAction(m_optimiseAction);
     toolMenu->addAction(m_garageAction);
+    addSharingItems(fileMenu, toolMenu);
 
     QMenu* helpMenu = menuBar()->addMenu("ヘルプ");
     helpMenu->setObjectName("mnHelp");

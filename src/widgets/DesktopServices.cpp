@@ -3,9 +3,11 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QUrl>
 
 DesktopServices& DesktopServices::real()
 {
@@ -21,6 +23,27 @@ bool QtDesktopServices::setClipboardText(const QString& text)
     }
     clipboard->setText(text);
     return true;
+}
+
+ClipboardContent QtDesktopServices::clipboardContent()
+{
+    ClipboardContent content;
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
+    if (!data) {
+        return content;
+    }
+    content.text = data->text();
+    content.png = data->data("image/png");
+    if (data->hasImage()) {
+        content.image = qvariant_cast<QImage>(data->imageData());
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            content.files << url.toLocalFile();
+        }
+    }
+    return content;
 }
 
 DesktopServices::PrintResult QtDesktopServices::printImage(const QImage& image)

@@ -50,11 +50,11 @@ private Q_SLOTS:
         // The tool's own entries first, the new ones after them.
         QCOMPARE(entries(top[0]->menu()),
                  (QStringList {"acOpenfile", "acSave", "acSaveas", "-", "acTextoutput", "acHtmloutput", "-",
-                               "acCloseform", "-", "acNew", "acNewWindow", "mnRecent"}));
+                               "acCloseform", "-", "acNew", "acNewWindow", "mnRecent", "-", "acPasteMachine"}));
         QCOMPARE(entries(top[1]->menu()), (QStringList {"acUndo", "acRedo"}));
         QCOMPARE(entries(top[2]->menu()),
                  (QStringList {"N8", "acDamageform", "acPrintform", "acRegext", "-", "mnLongList", "-", "acCompare",
-                               "acOptimise", "acGarage"}));
+                               "acOptimise", "acGarage", "-", "acCopyMachineCode", "acSaveMachineCard"}));
         QCOMPARE(entries(top[3]->menu()), QStringList {"acVersion"});
         QCOMPARE(entries(child<QMenu>(&form, "mnTextType")), (QStringList {"MenuItem1", "MenuItem2", "MenuItem3"}));
         QCOMPARE(entries(child<QMenu>(&form, "mnHtmltype")), (QStringList {"N9", "N10", "N11"}));

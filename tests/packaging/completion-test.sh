@@ -15,7 +15,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 mkdir Garage
-touch a.asm b.ASM notes.txt
+touch a.asm b.ASM notes.txt card.png
 
 failures=0
 # expect LINE EXPECTED: completes at the end of LINE ("|" stands for nothing typed yet).
@@ -37,7 +37,7 @@ expect() {
     fi
 }
 
-expect "rivet-cli |" "check compare eval explain export list optimise preview"
+expect "rivet-cli |" "check code compare eval explain export import list optimise preview"
 expect "rivet-cli e" "eval explain export"
 expect "rivet-cli -" "--help --version"
 expect "rivet-cli check |" ""
@@ -62,6 +62,9 @@ expect "rivet-cli optimise --goal ed1 a.asm |" ""
 expect "rivet-cli list --sort ed13:m" "max min"
 expect "rivet-cli list --s" "--sort --sound"
 expect "rivet-cli list --sound |" "Garage"
+expect "rivet-cli code |" "Garage a.asm b.ASM"
+expect "rivet-cli import |" "Garage card.png notes.txt"
+expect "rivet-cli import -o |" "Garage a.asm b.ASM"
 
 if ((failures > 0)); then
     exit 1

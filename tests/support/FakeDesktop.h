@@ -23,6 +23,12 @@ public:
         clipboard = text;
         return true;
     }
+    ClipboardContent clipboardContent() override
+    {
+        ClipboardContent content = held;
+        content.text = clipboard;
+        return content;
+    }
     PrintResult printImage(const QImage& image) override
     {
         if (!hasPrinter) {
@@ -39,6 +45,7 @@ public:
     bool hasPrinter = true;
     bool printerWorks = true; // false: the printer is there but the page cannot be put on it
     QString clipboard;
+    ClipboardContent held; // what the clipboard holds besides its text
     QList<QImage> printed;
 };
 
