@@ -14,19 +14,19 @@ void optimiseGoal(benchmark::State& state, bool freeOptions, bool opposite = fal
 {
     rivet::OptimiserRequest request;
     request.start = BenchWorkspace::startupSelection();
-    request.goalFigure = rivet::figureAt(static_cast<std::size_t>(state.range(0)));
-    request.direction = rivet::describe(request.goalFigure).better;
+    const rivet::Figure figure = rivet::figureAt(static_cast<std::size_t>(state.range(0)));
+    rivet::Direction direction = rivet::describe(figure).better;
     if (opposite) {
-        request.direction
-            = request.direction == rivet::Direction::Higher ? rivet::Direction::Lower : rivet::Direction::Higher;
+        direction = direction == rivet::Direction::Higher ? rivet::Direction::Lower : rivet::Direction::Higher;
     }
+    request.goal = rivet::Goal {figure, direction};
     request.freeOptions = freeOptions;
     rivet::OptimiserResult result;
     for (auto _ : state) {
         result = rivet::optimise(BenchWorkspace::instance().workspace.table, request);
         benchmark::DoNotOptimize(result);
     }
-    state.SetLabel(rivet::describe(request.goalFigure).labelName);
+    state.SetLabel(rivet::describe(figure).labelName);
     state.counters["value"] = result.machines.empty() ? -1 : result.machines.front().value;
     state.counters["examined"] = static_cast<double>(result.examined);
     state.counters["bounded"] = static_cast<double>(result.boundedAway);

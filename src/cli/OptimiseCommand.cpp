@@ -66,8 +66,8 @@ void writeJson(std::ostream& out, const PartsTable& table, const Report& report)
     }
     const Json list = {
         {"goal",
-         {{"name", describe(report.request.goalFigure).labelName},
-          {"direction", directionName(report.request.direction)}}},
+         {{"name", describe(report.request.goal->figure).labelName},
+          {"direction", directionName(report.request.goal->direction)}}},
         {"machines", machines},
         {"candidates", report.result.candidates()},
         {"examined", report.result.examined},
@@ -80,8 +80,9 @@ void writeJson(std::ostream& out, const PartsTable& table, const Report& report)
 
 void writeList(std::ostream& out, const PartsTable& table, const Report& report)
 {
-    const FigureDescriptor& goal = describe(report.request.goalFigure);
-    out << "目標 " << goal.labelName << " " << goal.caption << " (" << directionName(report.request.direction) << ")\n";
+    const FigureDescriptor& goal = describe(report.request.goal->figure);
+    out << "目標 " << goal.labelName << " " << goal.caption << " (" << directionName(report.request.goal->direction)
+        << ")\n";
     int rank = 0;
     for (const ProposedMachine& machine : report.result.machines) {
         MachineDocument document(table);
@@ -123,9 +124,10 @@ int OptimiseCommand::run(std::ostream& out, std::ostream& err)
 
     OptimiserRequest request;
     request.start = document->machine().selection;
-    request.goalFigure = *m_goal;
-    request.direction = m_direction.value_or(describe(*m_goal).better);
-    request.kept = m_kept;
+    request.goal = Goal {*m_goal, m_direction.value_or(describe(*m_goal).better)};
+    for (std::size_t i = 0; i < kSelectorCount; ++i) {
+        request.slots[i] = m_kept[i] ? SlotRule::Keep : SlotRule::Free;
+    }
     request.requirements = m_requirements;
     request.freeOptions = m_freeOptions;
     request.top = m_top;

@@ -19,6 +19,9 @@ bool BranchAndBound::bound(int depth, const Node& node, Key& key)
     if (domains.empty) {
         return false;
     }
+    key.changes = m_request.kind == SearchKind::Repair
+        ? node.changes + domains.unavoidableChanges[static_cast<std::size_t>(depth)]
+        : 0;
     key.options = node.options;
     for (Selector selector : allSelectors()) {
         const int level = m_space.levelOf(selector);
@@ -27,7 +30,7 @@ bool BranchAndBound::bound(int depth, const Node& node, Key& key)
     }
     if (!m_space.sumsExact()) {
         // Sums that could wrap in the evaluation prove nothing: search everything.
-        key.goal = std::numeric_limits<double>::infinity();
+        key.goals.fill(std::numeric_limits<double>::infinity());
         key.price = std::numeric_limits<std::int64_t>::min();
         return true;
     }
@@ -51,22 +54,50 @@ bool BranchAndBound::bound(int depth, const Node& node, Key& key)
             return false;
         }
     }
-    const Figure goal = m_request.goalFigure;
-    const Interval range = m_figures.figure(goal, least, most, node.effects);
-    const double high = m_figures.soundCeiling(goal, range.high);
-    if (range.empty || high < range.low) {
+    if (!goalBounds(node, least, most, key)) {
         return false;
     }
-    key.goal = oriented(m_request.direction == Direction::Higher ? high : range.low);
+    const Found* rival = rivalFor(key);
     std::int64_t windowPrice = std::numeric_limits<std::int64_t>::min();
-    if (!windowBound(depth, node, most, key.goal, windowPrice) || !priceBound(depth, node, least, key.price)) {
+    if (!windowBound(depth, node, most, rival, key.goals[0], windowPrice)
+        || !priceBound(depth, node, least, rival, key.price)) {
         return false;
     }
     key.price = std::max(key.price, windowPrice);
     return true;
 }
 
-bool BranchAndBound::windowBound(int depth, const Node& node, const Sums& most, double& goal, std::int64_t& price)
+bool BranchAndBound::goalBounds(const Node& node, const Sums& least, const Sums& most, Key& key) const
+{
+    for (std::size_t i = 0; i < m_goals.size(); ++i) {
+        key.goals[i] = 0;
+        if (!m_goals[i]) {
+            continue;
+        }
+        const Goal& goal = *m_goals[i];
+        const Interval range = m_figures.figure(goal.figure, least, most, node.effects);
+        const double high = m_figures.soundCeiling(goal.figure, range.high);
+        if (range.empty || high < range.low) {
+            return false;
+        }
+        key.goals[i] = oriented(goal, goal.direction == Direction::Higher ? high : range.low);
+    }
+    return true;
+}
+
+const Found* BranchAndBound::rivalFor(const Key& key) const
+{
+    const Found* rival = m_standings->rival();
+    // A machine below that beats the rival reaches its goal number, unless it beats it by
+    // changing fewer selectors.
+    if (!rival || key.changes < rival->key.changes) {
+        return nullptr;
+    }
+    return rival;
+}
+
+bool BranchAndBound::windowBound(int depth, const Node& node, const Sums& most, const Found* rival, double& goal,
+                                 std::int64_t& price)
 {
     const WindowTable* window = windowTable(*node.domains);
     if (!window) {
@@ -81,8 +112,8 @@ bool BranchAndBound::windowBound(int depth, const Node& node, const Sums& most, 
         return false;
     }
     goal = std::min(goal, static_cast<double>(spent + *reach));
-    if (m_found.size() == m_top) {
-        const std::int64_t from = m_goalSum.threshold(m_found.back().machine.value, node.effects) - spent;
+    if (rival) {
+        const std::int64_t from = m_goalSum.threshold(rival->machine.value, node.effects) - spent;
         const std::int64_t rest = window->leastPrice(depth, from, cap);
         if (rest >= WindowTable::kUnreachable) {
             return false;
@@ -107,7 +138,8 @@ std::int64_t BranchAndBound::soundCap(int depth, const Node& node, const Sums& m
     return most[GeneratorField] - m_figures.leastSoundSurplus() - otherLarger;
 }
 
-bool BranchAndBound::priceBound(int depth, const Node& node, const Sums& least, std::int64_t& price)
+bool BranchAndBound::priceBound(int depth, const Node& node, const Sums& least, const Found* rival,
+                                std::int64_t& price)
 {
     price = least[PriceField];
     const std::int64_t spent = node.sums[PriceField];
@@ -122,10 +154,9 @@ bool BranchAndBound::priceBound(int depth, const Node& node, const Sums& least, 
             price = std::max(price, spent + rest);
         }
     }
-    // A machine still in the race reaches the goal number of the last machine kept.
-    if (m_goalSum.usable() && m_found.size() == m_top && !windowTable(*node.domains)) {
-        const double value = m_found.back().machine.value;
-        const std::int64_t need = m_goalSum.threshold(value, node.effects)
+    // A machine still in the race reaches the goal number of the rival.
+    if (m_goalSum.usable() && rival && !windowTable(*node.domains)) {
+        const std::int64_t need = m_goalSum.threshold(rival->machine.value, node.effects)
             - m_goalSum.sign() * node.sums[static_cast<std::size_t>(m_goalSum.field())];
         const std::int64_t rest = priceTable(*node.domains, kGoalTable).leastPrice(depth, need);
         if (rest >= PriceTable::kUnreachable) {

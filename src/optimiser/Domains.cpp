@@ -45,6 +45,11 @@ Domains::Domains(const SearchSpace& space)
     build(m_open, false);
 }
 
+bool Domains::pairCounts(const ClassDomains& domains, const Choice& right, const Choice& left) const
+{
+    return pairStands(domains.rules, right, left) && !m_space.mirrorOfEarlier(right, left);
+}
+
 const ClassDomains& Domains::of(const Choice& legs, const Choice& arms)
 {
     RuleClass rules;
@@ -84,6 +89,7 @@ void Domains::build(ClassDomains& d, bool filtered) const
     d.least.assign(static_cast<std::size_t>(n + 1), Sums {});
     d.most.assign(static_cast<std::size_t>(n + 1), Sums {});
     d.suffixProduct.assign(static_cast<std::size_t>(n + 1), 1);
+    d.unavoidableChanges.assign(static_cast<std::size_t>(n + 1), 0);
     const int right = m_space.rightLevel();
     const int left = m_space.leftLevel();
     for (int l = n - 1; l >= 0; --l) {
@@ -104,6 +110,12 @@ void Domains::build(ClassDomains& d, bool filtered) const
         }
         const std::uint64_t factor = (l == right || l == left) ? 1 : indices.size();
         d.suffixProduct[static_cast<std::size_t>(l)] = d.suffixProduct[static_cast<std::size_t>(l + 1)] * factor;
+        const Level& level = levels[static_cast<std::size_t>(l)];
+        const bool keepsStart = std::any_of(indices.begin(), indices.end(), [&](int i) {
+            return choices[static_cast<std::size_t>(i)].value == level.start;
+        });
+        d.unavoidableChanges[static_cast<std::size_t>(l)]
+            = d.unavoidableChanges[static_cast<std::size_t>(l + 1)] + (level.selector && !keepsStart ? 1 : 0);
     }
 
     const auto& rightChoices = levels[static_cast<std::size_t>(right)].choices;
@@ -116,8 +128,7 @@ void Domains::build(ClassDomains& d, bool filtered) const
     for (int r : d.allowed[static_cast<std::size_t>(right)]) {
         std::uint64_t count = 0;
         for (int l : d.allowed[static_cast<std::size_t>(left)]) {
-            count += pairStands(d.rules, rightChoices[static_cast<std::size_t>(r)],
-                                leftChoices[static_cast<std::size_t>(l)])
+            count += pairCounts(d, rightChoices[static_cast<std::size_t>(r)], leftChoices[static_cast<std::size_t>(l)])
                 ? 1
                 : 0;
         }

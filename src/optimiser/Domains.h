@@ -41,8 +41,9 @@ struct ClassDomains
     std::vector<Sums> most;
     std::vector<int> leastValue; // per level: the smallest position (or tick) it may take
     std::vector<std::uint64_t> suffixProduct; // per depth: machines of the levels from there on, backs apart
-    std::vector<std::uint64_t> leftCounts; // per right choice: left choices that stand with it
-    std::uint64_t pairCount = 0; // (right, left) pairs that stand
+    std::vector<int> unavoidableChanges; // per depth: selector levels from there on without the start's item
+    std::vector<std::uint64_t> leftCounts; // per right choice: left choices that count with it
+    std::uint64_t pairCount = 0; // (right, left) pairs that count: they stand, and no mirror counted already
     bool empty = false; // some level has nothing left
 
     // Tables of the least price that reaches a sum, built when first asked for.
@@ -59,6 +60,9 @@ public:
     // Before the legs and arms are chosen: every choice of every level.
     const ClassDomains& open() const { return m_open; }
     const ClassDomains& of(const Choice& legs, const Choice& arms);
+    // Whether a machine with these back weapons is in the search under the class: the pair
+    // stands, and it is not the mirror image of one that counts instead.
+    bool pairCounts(const ClassDomains& domains, const Choice& right, const Choice& left) const;
 
     // The machines below a node at this depth: for depth >= 2 under its class, with the right
     // back weapon's choice when it is decided; for depth 1 (legs chosen) summed over the arms.

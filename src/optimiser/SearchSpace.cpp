@@ -96,36 +96,40 @@ RuleTraits traitsOf(const Part& part, Selector selector, int position)
     return t;
 }
 
-// The option boxes whose effects move the goal: the screens its defence, the stabilisers.
-std::vector<int> goalOptions(Figure goal)
+// The option boxes whose effects move a goal: the screens its defence, the stabilisers.
+void addGoalOptions(const std::optional<Goal>& goal, std::vector<int>& options)
 {
-    const FigureDescriptor& figure = describe(goal);
+    if (!goal) {
+        return;
+    }
+    const FigureDescriptor& figure = describe(goal->figure);
+    std::vector<int> moving;
     if (figure.kind == FigureKind::Stability) {
-        return {kStabiliserOption, kStabiliserReOption};
+        moving = {kStabiliserOption, kStabiliserReOption};
+    } else if (figure.defence == Defence::Shell) {
+        moving = {kShellScreenOption};
+    } else if (figure.defence == Defence::Beam) {
+        moving = {kBeamScreenOption};
     }
-    switch (figure.defence) {
-    case Defence::Shell:
-        return {kShellScreenOption};
-    case Defence::Beam:
-        return {kBeamScreenOption};
-    case Defence::None:
-        break;
+    for (int n : moving) {
+        if (std::find(options.begin(), options.end(), n) == options.end()) {
+            options.push_back(n);
+        }
     }
-    return {};
 }
 
 // The branching order of the selectors for a goal: legs and arms first (they decide what the
 // rules allow elsewhere), then the selectors that move the goal most.
-std::array<Selector, kSelectorCount> selectorOrder(Figure goal)
+std::array<Selector, kSelectorCount> selectorOrder(const std::optional<Goal>& goal)
 {
-    const FigureDescriptor& figure = describe(goal);
+    const FigureDescriptor& figure = describe(goal ? goal->figure : Figure::Price);
     if (figure.kind == FigureKind::Boost) {
         // Thrust first, then what makes up the mass.
         return {LegsSelector,      ArmsSelector,     BoosterSelector, GeneratorSelector,
                 RightBackSelector, LeftBackSelector, CoreSelector,    ArmWeaponSelector,
                 HeadSelector,      BladeSelector,    FcsSelector};
     }
-    if (goal == Figure::Ap || figure.defence != Defence::None) {
+    if (figure.figure == Figure::Ap || figure.defence != Defence::None) {
         // AP, defence and durability come from the body parts.
         return {LegsSelector,      ArmsSelector,      CoreSelector,     HeadSelector,
                 GeneratorSelector, RightBackSelector, LeftBackSelector, ArmWeaponSelector,
@@ -171,11 +175,13 @@ SearchSpace::SearchSpace(const PartsTable& table, const OptimiserRequest& reques
             *tick = tickOf(request.start.option(n));
         }
     }
-    const auto selectors = selectorOrder(request.goalFigure);
+    const auto selectors = selectorOrder(request.goal);
     addSelectorLevel(table, request, selectors[0]);
     addSelectorLevel(table, request, selectors[1]);
-    // Options that move the goal are decided next to the legs: the bounds then know them early.
-    const std::vector<int> early = goalOptions(request.goalFigure);
+    // Options that move the goals are decided next to the legs: the bounds then know them early.
+    std::vector<int> early;
+    addGoalOptions(request.goal, early);
+    addGoalOptions(request.second, early);
     for (int n : early) {
         addOption(table, request, n);
     }
@@ -194,15 +200,20 @@ void SearchSpace::addSelectorLevel(const PartsTable& table, const OptimiserReque
 {
     Level level;
     level.selector = selector;
+    level.start = request.start.position(selector);
     std::vector<int> positions;
-    if (request.kept[selectorIndex(selector)]) {
+    const SlotRule rule = request.slots[selectorIndex(selector)];
+    if (rule == SlotRule::Keep) {
         positions.push_back(request.start.position(selector));
     } else {
-        // Every item the window's selector offers, NO EQUIP included.
+        // Every item the window's selector offers, NO EQUIP unless a part is asked for.
         const int count = table.itemCount(slotOfSelector(selector));
-        for (int item = 0; item < count; ++item) {
+        for (int item = rule == SlotRule::Equip ? 1 : 0; item < count; ++item) {
             positions.push_back(item);
         }
+    }
+    if (selector == RightBackSelector || selector == LeftBackSelector) {
+        m_backPositions[selector == RightBackSelector ? 0 : 1] = positions;
     }
     for (int position : positions) {
         Selection probe;
@@ -215,6 +226,14 @@ void SearchSpace::addSelectorLevel(const PartsTable& table, const OptimiserReque
     m_levels.push_back(std::move(level));
 }
 
+bool SearchSpace::mirrorOfEarlier(const Choice& right, const Choice& left) const
+{
+    const auto offers = [](const std::vector<int>& positions, int position) {
+        return std::find(positions.begin(), positions.end(), position) != positions.end();
+    };
+    return right.value > left.value && offers(m_backPositions[0], left.value) && offers(m_backPositions[1], right.value);
+}
+
 void SearchSpace::addOption(const PartsTable& table, const OptimiserRequest& request, int n)
 {
     const Part* option = table.option(n);
@@ -222,6 +241,7 @@ void SearchSpace::addOption(const PartsTable& table, const OptimiserRequest& req
     if (request.freeOptions && option) {
         Level level;
         level.option = n;
+        level.start = request.start.option(n) ? 1 : 0;
         Sums on {};
         on[PriceField] = option->price;
         on[SlotSlackField] = -std::int64_t {option->slots};

@@ -86,6 +86,7 @@ struct Level
 {
     std::optional<Selector> selector; // none for an option box
     int option = 0; // 1..13 for an option box
+    int start = 0; // the start's position (or tick)
     std::vector<Choice> choices;
 };
 
@@ -115,7 +116,7 @@ struct Effects
 };
 
 // The levels of the search in branching order (legs and arms always first, then the options
-// that move the goal, the other selectors with the right back weapon before the left, the
+// that move the goals, the other selectors with the right back weapon before the left, the
 // other options), with what every choice adds and what the options not searched add.
 class SearchSpace
 {
@@ -136,6 +137,9 @@ public:
     bool massesNonNegative() const { return m_massesNonNegative; }
     // False when the sums could leave 32 bits, where the evaluation wraps: no bound is trusted.
     bool sumsExact() const { return m_sumsExact; }
+    // Whether this pair of back weapons is the mirror image of one that comes first in the
+    // usual order (the smaller right position, the same figures) and is in the search too.
+    bool mirrorOfEarlier(const Choice& right, const Choice& left) const;
 
 private:
     void addSelectorLevel(const PartsTable& table, const OptimiserRequest& request, Selector selector);
@@ -144,6 +148,7 @@ private:
 
     std::vector<Level> m_levels;
     std::array<int, kSelectorCount> m_levelOfSelector {};
+    std::array<std::vector<int>, 2> m_backPositions; // the positions the right and the left level offer
     Sums m_base {};
     Effects m_baseEffects;
     std::uint16_t m_baseOptionBits = 0;

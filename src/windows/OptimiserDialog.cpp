@@ -235,10 +235,10 @@ rivet::OptimiserRequest OptimiserDialog::request() const
 {
     rivet::OptimiserRequest request;
     request.start = m_current->selection;
-    request.goalFigure = chosenFigure(m_goal);
-    request.direction = m_direction->currentIndex() == 0 ? rivet::Direction::Higher : rivet::Direction::Lower;
+    request.goal = rivet::Goal {chosenFigure(m_goal),
+                                m_direction->currentIndex() == 0 ? rivet::Direction::Higher : rivet::Direction::Lower};
     for (std::size_t i = 0; i < m_kept.size(); ++i) {
-        request.kept[i] = m_kept[i]->isChecked();
+        request.slots[i] = m_kept[i]->isChecked() ? rivet::SlotRule::Keep : rivet::SlotRule::Free;
     }
     request.requirements = m_requirements->requirements();
     request.freeOptions = m_optionsFree->isChecked();
@@ -252,8 +252,8 @@ void OptimiserDialog::startSearch()
         return;
     }
     const rivet::OptimiserRequest asked = request();
-    m_searchedGoal = asked.goalFigure;
-    m_searchedDirection = asked.direction;
+    m_searchedGoal = asked.goal->figure;
+    m_searchedDirection = asked.goal->direction;
     m_proposals->clear();
     m_progress->setValue(0);
     m_status->setText("探索しています…");

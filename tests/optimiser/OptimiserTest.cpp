@@ -59,8 +59,7 @@ OptimiserRequest factoryRequest(Figure goal, Direction direction)
 {
     OptimiserRequest request;
     request.start = test::startupSelection();
-    request.goalFigure = goal;
-    request.direction = direction;
+    request.goal = Goal {goal, direction};
     return request;
 }
 

@@ -61,7 +61,7 @@ private Q_SLOTS:
         // The oracle: the core's own answer for the same request.
         rivet::OptimiserRequest request;
         request.start = documentOf(*form).machine().selection;
-        request.kept[3] = true;
+        request.slots[3] = rivet::SlotRule::Keep;
         request.top = 10;
         const rivet::OptimiserResult expected = rivet::optimise(documentOf(*form).table(), request);
         QCOMPARE(expected.machines.size(), std::size_t {10});
