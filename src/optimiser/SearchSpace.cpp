@@ -169,6 +169,7 @@ Tick* Effects::of(int option)
 }
 
 SearchSpace::SearchSpace(const PartsTable& table, const OptimiserRequest& request)
+    : m_ranksChanges(request.kind == SearchKind::Repair)
 {
     for (int n = 1; n <= kOptionCount; ++n) {
         if (Tick* tick = m_baseEffects.of(n)) {
@@ -231,7 +232,20 @@ bool SearchSpace::mirrorOfEarlier(const Choice& right, const Choice& left) const
     const auto offers = [](const std::vector<int>& positions, int position) {
         return std::find(positions.begin(), positions.end(), position) != positions.end();
     };
-    return right.value > left.value && offers(m_backPositions[0], left.value) && offers(m_backPositions[1], right.value);
+    if (!offers(m_backPositions[0], left.value) || !offers(m_backPositions[1], right.value)) {
+        return false;
+    }
+    // A repair ranks by the changes first: the mirror that keeps more of the start comes first.
+    if (m_ranksChanges) {
+        const Level& rightLevel = m_levels[static_cast<std::size_t>(this->rightLevel())];
+        const Level& leftLevel = m_levels[static_cast<std::size_t>(this->leftLevel())];
+        const int asIs = (right.value != rightLevel.start ? 1 : 0) + (left.value != leftLevel.start ? 1 : 0);
+        const int mirrored = (left.value != rightLevel.start ? 1 : 0) + (right.value != leftLevel.start ? 1 : 0);
+        if (asIs != mirrored) {
+            return asIs > mirrored;
+        }
+    }
+    return right.value > left.value;
 }
 
 void SearchSpace::addOption(const PartsTable& table, const OptimiserRequest& request, int n)

@@ -138,7 +138,8 @@ public:
     // False when the sums could leave 32 bits, where the evaluation wraps: no bound is trusted.
     bool sumsExact() const { return m_sumsExact; }
     // Whether this pair of back weapons is the mirror image of one that comes first in the
-    // usual order (the smaller right position, the same figures) and is in the search too.
+    // request's order (the same figures: in a repair the fewer changes, else the smaller right
+    // position) and is in the search too.
     bool mirrorOfEarlier(const Choice& right, const Choice& left) const;
 
 private:
@@ -154,6 +155,7 @@ private:
     std::uint16_t m_baseOptionBits = 0;
     bool m_massesNonNegative = true;
     bool m_sumsExact = true;
+    bool m_ranksChanges = false; // a repair's order
 };
 
 } // namespace rivet::search

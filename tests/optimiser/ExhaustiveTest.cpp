@@ -119,19 +119,30 @@ struct SpaceCheck
         }
         return position >= 0;
     }
-    bool operator()(const std::array<int, kSelectorCount>& positions) const
+    bool offersAll(const std::array<int, kSelectorCount>& positions) const
     {
         for (std::size_t i = 0; i < kSelectorCount; ++i) {
             if (!offers(i, positions[i])) {
                 return false;
             }
         }
-        // Of a machine and its mirror image (the back weapons changing sides), the one with the
-        // smaller right position counts when both are in the space.
-        const std::size_t right = selectorIndex(RightBackSelector);
-        const std::size_t left = selectorIndex(LeftBackSelector);
-        return !(positions[right] > positions[left] && offers(right, positions[left])
-                 && offers(left, positions[right]));
+        return true;
+    }
+    int changes(const std::array<int, kSelectorCount>& positions) const
+    {
+        Selection s = request.start;
+        s.positions = positions;
+        return request.kind == SearchKind::Repair ? changedSelectors(s, request.start) : 0;
+    }
+    bool operator()(const std::array<int, kSelectorCount>& positions) const
+    {
+        // Of a machine and its mirror image (the back weapons changing sides: the same figures),
+        // the one first in the request's order counts when both are in the space.
+        auto mirror = positions;
+        std::swap(mirror[selectorIndex(RightBackSelector)], mirror[selectorIndex(LeftBackSelector)]);
+        const bool mirrorFirst
+            = std::make_pair(changes(mirror), mirror) < std::make_pair(changes(positions), positions);
+        return offersAll(positions) && !(mirrorFirst && offersAll(mirror));
     }
     const OptimiserRequest& request;
 };
