@@ -8,8 +8,18 @@ namespace rivet::search {
 
 namespace {
 
-constexpr int kMassTable = 0;
-constexpr int kGoalTable = 1;
+// The sums soundness keeps from falling below a floor: the spare loads and free slots at 0,
+// the energy surpluses where the verdict turns to short of output.
+struct Limit
+{
+    Field field;
+    bool energy;
+};
+constexpr Limit kLimits[] = {
+    {LoadSlackField, false}, {CoreSlackField, false}, {SlotSlackField, false},
+    {RestSlackField, true},  {MoveSlackField, true},
+};
+static_assert(std::size(kLimits) == kKnapsackTables - kFirstLimitTable);
 
 } // namespace
 
@@ -43,6 +53,15 @@ bool BranchAndBound::bound(int depth, const Node& node, Key& key)
     if (!m_figures.maySound(least, most)) {
         return false;
     }
+    // A sound machine carries enough mass for its thrust (unless it has none at all), and
+    // weighs that much more than its generator.
+    if (m_space.massesNonNegative() && node.sums[MassField] >= 1) {
+        const std::int64_t soundMass = m_figures.leastSoundMass(least[ThrustField]);
+        if (soundMass > least[MassField]) {
+            least[WeightField] += soundMass - least[MassField];
+            least[MassField] = soundMass;
+        }
+    }
     for (const Requirement& requirement : m_request.requirements) {
         const Interval range = m_figures.figure(requirement.figure, least, most, node.effects);
         if (range.empty) {
@@ -54,7 +73,7 @@ bool BranchAndBound::bound(int depth, const Node& node, Key& key)
             return false;
         }
     }
-    if (!goalBounds(node, least, most, key)) {
+    if (!goalBounds(node, least, most, key) || !limitBounds(depth, node, least, key.goals[0])) {
         return false;
     }
     const Found* rival = rivalFor(key);
@@ -81,6 +100,31 @@ bool BranchAndBound::goalBounds(const Node& node, const Sums& least, const Sums&
             return false;
         }
         key.goals[i] = oriented(goal, goal.direction == Direction::Higher ? high : range.low);
+    }
+    return true;
+}
+
+bool BranchAndBound::limitBounds(int depth, const Node& node, const Sums& least, double& goal)
+{
+    const std::optional<Field>& field = m_goalField;
+    if (!field) {
+        return true;
+    }
+    // The goal's sum turned so that more is better, as the goal's key is.
+    const int sign = m_request.goal->direction == Direction::Higher ? 1 : -1;
+    const std::int64_t spent = sign * node.sums[static_cast<std::size_t>(*field)];
+    for (std::size_t i = 0; i < std::size(kLimits); ++i) {
+        const Limit& limit = kLimits[i];
+        const std::int64_t floor = limit.energy ? m_figures.leastSoundSurplus() : 0;
+        if (limit.field == *field || least[static_cast<std::size_t>(limit.field)] >= floor) {
+            continue; // the limit is the goal itself, or every machine below keeps it
+        }
+        const std::int64_t need = floor - node.sums[static_cast<std::size_t>(limit.field)];
+        const std::int64_t cost = knapsack(*node.domains, kFirstLimitTable + static_cast<int>(i)).leastCost(depth, need);
+        if (cost >= KnapsackTable::kUnreachable) {
+            return false;
+        }
+        goal = std::min(goal, static_cast<double>(spent - cost));
     }
     return true;
 }
@@ -146,9 +190,9 @@ bool BranchAndBound::priceBound(int depth, const Node& node, const Sums& least, 
     // A sound machine carries enough mass for its thrust (unless it has none at all).
     if (m_space.massesNonNegative() && node.sums[MassField] >= 1) {
         const std::int64_t need = m_figures.leastSoundMass(least[ThrustField]) - node.sums[MassField];
-        if (need > least[MassField] - node.sums[MassField]) {
-            const std::int64_t rest = priceTable(*node.domains, kMassTable).leastPrice(depth, need);
-            if (rest >= PriceTable::kUnreachable) {
+        if (need > node.domains->least[static_cast<std::size_t>(depth)][MassField]) {
+            const std::int64_t rest = knapsack(*node.domains, kMassTable).leastCost(depth, need);
+            if (rest >= KnapsackTable::kUnreachable) {
                 return false;
             }
             price = std::max(price, spent + rest);
@@ -158,8 +202,8 @@ bool BranchAndBound::priceBound(int depth, const Node& node, const Sums& least, 
     if (m_goalSum.usable() && rival && !windowTable(*node.domains)) {
         const std::int64_t need = m_goalSum.threshold(rival->machine.value, node.effects)
             - m_goalSum.sign() * node.sums[static_cast<std::size_t>(m_goalSum.field())];
-        const std::int64_t rest = priceTable(*node.domains, kGoalTable).leastPrice(depth, need);
-        if (rest >= PriceTable::kUnreachable) {
+        const std::int64_t rest = knapsack(*node.domains, kGoalTable).leastCost(depth, need);
+        if (rest >= KnapsackTable::kUnreachable) {
             return false;
         }
         price = std::max(price, spent + rest);
@@ -167,13 +211,21 @@ bool BranchAndBound::priceBound(int depth, const Node& node, const Sums& least, 
     return true;
 }
 
-const PriceTable& BranchAndBound::priceTable(const ClassDomains& domains, int which) const
+const KnapsackTable& BranchAndBound::knapsack(const ClassDomains& domains, int which) const
 {
-    auto& table = domains.priceTables[static_cast<std::size_t>(which)];
+    auto& table = domains.knapsacks[static_cast<std::size_t>(which)];
     if (!table) {
-        table = which == kMassTable
-            ? std::make_unique<PriceTable>(m_space, domains.allowed, MassField, 1)
-            : std::make_unique<PriceTable>(m_space, domains.allowed, m_goalSum.field(), m_goalSum.sign());
+        if (which == kMassTable) {
+            table = std::make_unique<KnapsackTable>(m_space, domains.allowed, MassField, 1);
+        } else if (which == kGoalTable) {
+            table = std::make_unique<KnapsackTable>(m_space, domains.allowed, m_goalSum.field(), m_goalSum.sign());
+        } else {
+            // The most the goal's sum gains: the least of its negative, turned.
+            const Field goal = *m_goalField;
+            const int sign = m_request.goal->direction == Direction::Higher ? 1 : -1;
+            table = std::make_unique<KnapsackTable>(m_space, domains.allowed, kLimits[which - kFirstLimitTable].field,
+                                                    1, goal, -sign);
+        }
     }
     return *table;
 }

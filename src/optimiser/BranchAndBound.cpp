@@ -16,6 +16,7 @@ BranchAndBound::BranchAndBound(const PartsTable& table, const OptimiserRequest& 
     , m_request(request)
     , m_control(control)
     , m_goals {request.goal, request.second}
+    , m_goalField(request.goal ? fieldOf(request.goal->figure) : std::nullopt)
     , m_space(table, request)
     , m_domains(m_space)
     , m_goalSum(request.goal)
@@ -62,18 +63,13 @@ void BranchAndBound::visit(int depth, const Node& node)
     if (m_stopped) {
         return;
     }
-    const Level& level = m_space.levels()[static_cast<std::size_t>(depth)];
     const bool last = depth + 1 == m_space.levelCount();
     const bool left = depth == m_space.leftLevel();
     auto& children = m_children[static_cast<std::size_t>(depth)];
     children.clear();
     for (int choice : node.domains->allowed[static_cast<std::size_t>(depth)]) {
-        if (left) {
-            const Choice& right = m_space.levels()[static_cast<std::size_t>(m_space.rightLevel())]
-                                      .choices[static_cast<std::size_t>(node.right)];
-            if (!m_domains.pairCounts(*node.domains, right, level.choices[static_cast<std::size_t>(choice)])) {
-                continue;
-            }
+        if (left && !m_domains.pairCounts(*node.domains, node.right, choice)) {
+            continue;
         }
         Child child {childOf(depth, node, choice), {}};
         if (last) {

@@ -52,7 +52,8 @@ private:
     bool windowBound(int depth, const Node& node, const Sums& most, const Found* rival, double& goal,
                      std::int64_t& price);
     std::int64_t soundCap(int depth, const Node& node, const Sums& most) const;
-    const PriceTable& priceTable(const ClassDomains& domains, int which) const;
+    bool limitBounds(int depth, const Node& node, const Sums& least, double& goal);
+    const KnapsackTable& knapsack(const ClassDomains& domains, int which) const;
     const WindowTable* windowTable(const ClassDomains& domains) const;
     std::uint64_t completions(int depth, const Node& node);
     void evaluate(const Node& node);
@@ -62,6 +63,7 @@ private:
     const OptimiserRequest& m_request;
     SearchControl* m_control;
     std::array<std::optional<Goal>, 2> m_goals;
+    std::optional<Field> m_goalField; // the sum the goal is, when it is one
     SearchSpace m_space;
     Domains m_domains;
     FigureBounds m_figures;

@@ -45,9 +45,12 @@ Domains::Domains(const SearchSpace& space)
     build(m_open, false);
 }
 
-bool Domains::pairCounts(const ClassDomains& domains, const Choice& right, const Choice& left) const
+bool Domains::pairCounts(const ClassDomains& domains, int rightChoice, int leftChoice) const
 {
-    return pairStands(domains.rules, right, left) && !m_space.mirrorOfEarlier(right, left);
+    const auto& levels = m_space.levels();
+    const Choice& right = levels[static_cast<std::size_t>(m_space.rightLevel())].choices[static_cast<std::size_t>(rightChoice)];
+    const Choice& left = levels[static_cast<std::size_t>(m_space.leftLevel())].choices[static_cast<std::size_t>(leftChoice)];
+    return !m_space.mirrorOfEarlier(rightChoice, leftChoice) && pairStands(domains.rules, right, left);
 }
 
 const ClassDomains& Domains::of(const Choice& legs, const Choice& arms)
@@ -119,7 +122,6 @@ void Domains::build(ClassDomains& d, bool filtered) const
     }
 
     const auto& rightChoices = levels[static_cast<std::size_t>(right)].choices;
-    const auto& leftChoices = levels[static_cast<std::size_t>(left)].choices;
     d.leftCounts.assign(rightChoices.size(), 0);
     d.pairCount = 0;
     if (!filtered) {
@@ -128,9 +130,7 @@ void Domains::build(ClassDomains& d, bool filtered) const
     for (int r : d.allowed[static_cast<std::size_t>(right)]) {
         std::uint64_t count = 0;
         for (int l : d.allowed[static_cast<std::size_t>(left)]) {
-            count += pairCounts(d, rightChoices[static_cast<std::size_t>(r)], leftChoices[static_cast<std::size_t>(l)])
-                ? 1
-                : 0;
+            count += pairCounts(d, r, l) ? 1 : 0;
         }
         d.leftCounts[static_cast<std::size_t>(r)] = count;
         d.pairCount += count;

@@ -118,18 +118,30 @@ void addGoalOptions(const std::optional<Goal>& goal, std::vector<int>& options)
     }
 }
 
-// The branching order of the selectors for a goal: legs and arms first (they decide what the
-// rules allow elsewhere), then the selectors that move the goal most.
-std::array<Selector, kSelectorCount> selectorOrder(const std::optional<Goal>& goal)
+bool bodyFigure(const std::optional<Goal>& goal)
 {
-    const FigureDescriptor& figure = describe(goal ? goal->figure : Figure::Price);
-    if (figure.kind == FigureKind::Boost) {
+    return goal && (goal->figure == Figure::Ap || describe(goal->figure).defence != Defence::None);
+}
+
+bool boostFigure(const std::optional<Goal>& goal)
+{
+    return goal && describe(goal->figure).kind == FigureKind::Boost;
+}
+
+// The branching order of the selectors for the goals: legs and arms first (they decide what
+// the rules allow elsewhere), then the selectors that move the goals most, the first goal's
+// before the second's.
+std::array<Selector, kSelectorCount> selectorOrder(const std::optional<Goal>& goal, const std::optional<Goal>& second)
+{
+    const bool boost = boostFigure(goal) || (!bodyFigure(goal) && boostFigure(second));
+    const bool body = !boost && (bodyFigure(goal) || bodyFigure(second));
+    if (boost) {
         // Thrust first, then what makes up the mass.
         return {LegsSelector,      ArmsSelector,     BoosterSelector, GeneratorSelector,
                 RightBackSelector, LeftBackSelector, CoreSelector,    ArmWeaponSelector,
                 HeadSelector,      BladeSelector,    FcsSelector};
     }
-    if (figure.figure == Figure::Ap || figure.defence != Defence::None) {
+    if (body) {
         // AP, defence and durability come from the body parts.
         return {LegsSelector,      ArmsSelector,      CoreSelector,     HeadSelector,
                 GeneratorSelector, RightBackSelector, LeftBackSelector, ArmWeaponSelector,
@@ -176,7 +188,7 @@ SearchSpace::SearchSpace(const PartsTable& table, const OptimiserRequest& reques
             *tick = tickOf(request.start.option(n));
         }
     }
-    const auto selectors = selectorOrder(request.goal);
+    const auto selectors = selectorOrder(request.goal, request.second);
     addSelectorLevel(table, request, selectors[0]);
     addSelectorLevel(table, request, selectors[1]);
     // Options that move the goals are decided next to the legs: the bounds then know them early.
@@ -195,6 +207,7 @@ SearchSpace::SearchSpace(const PartsTable& table, const OptimiserRequest& reques
         }
     }
     checkRanges();
+    findMirrors();
 }
 
 void SearchSpace::addSelectorLevel(const PartsTable& table, const OptimiserRequest& request, Selector selector)
@@ -213,9 +226,6 @@ void SearchSpace::addSelectorLevel(const PartsTable& table, const OptimiserReque
             positions.push_back(item);
         }
     }
-    if (selector == RightBackSelector || selector == LeftBackSelector) {
-        m_backPositions[selector == RightBackSelector ? 0 : 1] = positions;
-    }
     for (int position : positions) {
         Selection probe;
         probe.setPosition(selector, position);
@@ -227,25 +237,35 @@ void SearchSpace::addSelectorLevel(const PartsTable& table, const OptimiserReque
     m_levels.push_back(std::move(level));
 }
 
-bool SearchSpace::mirrorOfEarlier(const Choice& right, const Choice& left) const
+void SearchSpace::findMirrors()
 {
-    const auto offers = [](const std::vector<int>& positions, int position) {
-        return std::find(positions.begin(), positions.end(), position) != positions.end();
+    const Level& right = m_levels[static_cast<std::size_t>(rightLevel())];
+    const Level& left = m_levels[static_cast<std::size_t>(leftLevel())];
+    const auto offers = [](const Level& level, int position) {
+        return std::any_of(level.choices.begin(), level.choices.end(),
+                           [&](const Choice& choice) { return choice.value == position; });
     };
-    if (!offers(m_backPositions[0], left.value) || !offers(m_backPositions[1], right.value)) {
-        return false;
-    }
-    // A repair ranks by the changes first: the mirror that keeps more of the start comes first.
-    if (m_ranksChanges) {
-        const Level& rightLevel = m_levels[static_cast<std::size_t>(this->rightLevel())];
-        const Level& leftLevel = m_levels[static_cast<std::size_t>(this->leftLevel())];
-        const int asIs = (right.value != rightLevel.start ? 1 : 0) + (left.value != leftLevel.start ? 1 : 0);
-        const int mirrored = (left.value != rightLevel.start ? 1 : 0) + (right.value != leftLevel.start ? 1 : 0);
-        if (asIs != mirrored) {
-            return asIs > mirrored;
+    // Of a pair and its mirror image, which comes first in the request's order: a repair ranks
+    // by the changes first, so the one that keeps more of the start; otherwise, or when both keep
+    // as much, the smaller right position.
+    const auto comesLater = [&](int r, int l) {
+        if (m_ranksChanges) {
+            const int asIs = (r != right.start ? 1 : 0) + (l != left.start ? 1 : 0);
+            const int mirrored = (l != right.start ? 1 : 0) + (r != left.start ? 1 : 0);
+            if (asIs != mirrored) {
+                return asIs > mirrored;
+            }
+        }
+        return r > l;
+    };
+    m_mirrors.assign(right.choices.size() * left.choices.size(), false);
+    for (std::size_t r = 0; r < right.choices.size(); ++r) {
+        for (std::size_t l = 0; l < left.choices.size(); ++l) {
+            const int rv = right.choices[r].value;
+            const int lv = left.choices[l].value;
+            m_mirrors[r * left.choices.size() + l] = comesLater(rv, lv) && offers(right, lv) && offers(left, rv);
         }
     }
-    return right.value > left.value;
 }
 
 void SearchSpace::addOption(const PartsTable& table, const OptimiserRequest& request, int n)

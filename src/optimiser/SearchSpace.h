@@ -140,16 +140,21 @@ public:
     // Whether this pair of back weapons is the mirror image of one that comes first in the
     // request's order (the same figures: in a repair the fewer changes, else the smaller right
     // position) and is in the search too.
-    bool mirrorOfEarlier(const Choice& right, const Choice& left) const;
+    bool mirrorOfEarlier(int rightChoice, int leftChoice) const
+    {
+        return m_mirrors[static_cast<std::size_t>(rightChoice) * m_levels[static_cast<std::size_t>(leftLevel())].choices.size()
+                         + static_cast<std::size_t>(leftChoice)];
+    }
 
 private:
     void addSelectorLevel(const PartsTable& table, const OptimiserRequest& request, Selector selector);
     void addOption(const PartsTable& table, const OptimiserRequest& request, int n);
     void checkRanges();
+    void findMirrors();
 
     std::vector<Level> m_levels;
     std::array<int, kSelectorCount> m_levelOfSelector {};
-    std::array<std::vector<int>, 2> m_backPositions; // the positions the right and the left level offer
+    std::vector<bool> m_mirrors; // by right and left choice
     Sums m_base {};
     Effects m_baseEffects;
     std::uint16_t m_baseOptionBits = 0;
