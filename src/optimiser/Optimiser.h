@@ -86,7 +86,9 @@ class SearchControl
 {
 public:
     void cancel() { m_cancelled.store(true); }
-    bool cancelled() const { return m_cancelled.load(); }
+    bool cancelled() const { return m_cancelled.load() || (m_cancelCheck && m_cancelCheck()); }
+    // Asked by the searching thread, besides cancel(), whether to stop: a task's own flag.
+    void setCancelCheck(std::function<bool()> check) { m_cancelCheck = std::move(check); }
     // Share of the search space settled so far (examined or bounded away), 0..1.
     double progress() const;
     // Called on the searching thread whenever the progress has grown by a percent or more.
@@ -100,6 +102,7 @@ private:
     std::atomic<std::uint64_t> m_covered {0};
     std::atomic<std::uint64_t> m_total {0};
     std::function<void(double)> m_callback;
+    std::function<bool()> m_cancelCheck;
     int m_lastPercent = -1;
 };
 

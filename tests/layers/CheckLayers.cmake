@@ -2,7 +2,7 @@
 # folders below it in the order of src/CMakeLists.txt, and no core folder includes Qt.
 # Run as: cmake -DSOURCE_DIR=<src> -P CheckLayers.cmake
 set(core_layers common catalogue evaluation comparison optimiser appearance document startup desktop)
-set(gui_layers widgets windows mainwindow)
+set(gui_layers widgets windows plot mainwindow)
 set(program_layers app cli)
 set(order ${core_layers} ${gui_layers})
 list(LENGTH core_layers core_count)
