@@ -24,7 +24,8 @@ std::pair<double, double> paddedRange(double low, double high, bool tenths)
 {
     const double unit = tenths ? 0.1 : 1.0;
     const double room = std::max((high - low) * 0.06, unit);
-    return {low - room, high + room};
+    // Numbers that are never negative keep the axis at 0 or above.
+    return {low >= 0 ? std::max(0.0, low - room) : low - room, high + room};
 }
 
 } // namespace

@@ -72,7 +72,7 @@ OptimiserDialog::OptimiserDialog(const rivet::PartsTable& table, QWidget* parent
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);
-    resize(1180, 720);
+    resize(1180, 860);
     updateControls();
 }
 

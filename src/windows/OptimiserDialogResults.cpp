@@ -82,7 +82,8 @@ QString pointHint(const rivet::PartsTable& table, const rivet::OptimiserRequest&
 {
     const rivet::MachineEvaluation evaluation = rivet::evaluateSelection(table, machine.selection);
     QString rows;
-    for (std::size_t i = 0; i < std::max(rivet::kSelectorCount, rivet::kFigureCount); ++i) {
+    // The figures outnumber the selectors.
+    for (std::size_t i = 0; i < static_cast<std::size_t>(rivet::kFigureCount); ++i) {
         rows += "<tr>";
         if (i < rivet::kSelectorCount) {
             const rivet::Selector selector = rivet::selectorAt(i);

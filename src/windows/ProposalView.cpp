@@ -87,11 +87,15 @@ ProposalView::ProposalView(const rivet::PartsTable& table, QWidget* parent)
     m_detail->setFixedSize(132 + 2 * 84 + 70 + 2 * m_detail->frameWidth(),
                            figureTableHeight(m_detail, rivet::kFigureCount));
     m_detailParts = comparisonTable("twDetailParts", {"部位", "現在", "候補", "理由"}, this);
-    m_detailParts->setColumnWidth(0, 84);
-    m_detailParts->setColumnWidth(1, 110);
-    m_detailParts->setColumnWidth(2, 110);
-    m_detailParts->setMinimumWidth(84 + 2 * 110 + 2 * m_detailParts->frameWidth());
+    m_detailParts->setColumnWidth(0, 72);
+    m_detailParts->setColumnWidth(1, 100);
+    m_detailParts->setColumnWidth(2, 100);
+    m_detailParts->setMinimumWidth(72 + 2 * 100 + 2 * m_detailParts->frameWidth());
     m_detailParts->horizontalHeader()->setStretchLastSection(true);
+    // A repair's reasons wrap within the width left to them.
+    m_detailParts->setWordWrap(true);
+    m_detailParts->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_detailParts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_detailParts->setFixedHeight(m_detail->height());
 
     auto* layout = new QVBoxLayout(this);
@@ -199,6 +203,10 @@ void ProposalView::showRow(int row, const Proposal& proposal)
     const rivet::MachineComparison comparison = rivet::compareMachines(m_table, *m_current, proposal.evaluation);
     const ChangeTexts changes = changesOf(comparison);
     setFigureCell(m_results, row, Rank, QString::number(row + 1), normal, Qt::AlignRight);
+    // Every cell is written, those of the columns hidden for this kind of search too.
+    for (int column : {GoalValue, GoalDifference, SecondValue}) {
+        setFigureCell(m_results, row, column, QString(), normal, Qt::AlignRight);
+    }
     if (m_request.goal) {
         setFigureCell(m_results, row, GoalValue, text(rivet::formatGeneral(proposal.machine.value)), normal,
                       Qt::AlignRight);
