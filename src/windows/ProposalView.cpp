@@ -60,8 +60,11 @@ ProposalView::ProposalView(const rivet::PartsTable& table, QWidget* parent)
     m_results->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_results->setSelectionMode(QAbstractItemView::SingleSelection);
     // The changed parts wrap rather than being cut: two proposals may differ only at the end.
+    // The rows take the height of their text once the list is written (a trade-off lists
+    // hundreds), and again when the column gets wider or narrower.
     m_results->setWordWrap(true);
-    m_results->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    connect(m_results->horizontalHeader(), &QHeaderView::sectionResized, m_results,
+            [this] { m_results->resizeRowsToContents(); });
     const std::pair<ResultColumn, int> widths[]
         = {{Rank, 40}, {GoalValue, 72}, {GoalDifference, 64}, {SecondValue, 72}, {Price, 72}, {Changes, 44}};
     for (const auto& [column, width] : widths) {
@@ -194,6 +197,7 @@ void ProposalView::refresh()
     for (std::size_t i = 0; i < m_proposals.size(); ++i) {
         showRow(static_cast<int>(i), m_proposals[i]);
     }
+    m_results->resizeRowsToContents();
     showDetail();
 }
 
