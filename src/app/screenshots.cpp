@@ -238,8 +238,9 @@ int main(int argc, char* argv[])
             dialog->grab().save(picture);
         };
         dialog->findChild<QComboBox*>("cbGoal")->setCurrentIndex(12);
-        for (const auto& [slot, rule] : {std::pair {"cbSlot1", 0}, std::pair {"cbSlot2", 0}, std::pair {"cbSlot3", 0},
-                                         std::pair {"cbSlot4", 0}, std::pair {"cbSlot6", 2}, std::pair {"cbSlot9", 2}}) {
+        for (const auto& [slot, rule] :
+             {std::pair {"cbSlot1", 0}, std::pair {"cbSlot2", 0}, std::pair {"cbSlot3", 0}, std::pair {"cbSlot4", 0},
+              std::pair {"cbSlot6", 2}, std::pair {"cbSlot9", 2}}) {
             dialog->findChild<QComboBox*>(slot)->setCurrentIndex(rule);
         }
         dialog->findChild<QPushButton*>("btAddRequirement")->click();

@@ -204,7 +204,8 @@ void CommandLine::goalPair(const std::string& name, std::optional<std::array<Goa
 {
     const auto split = [](const std::string& text) {
         const std::size_t comma = text.find(',');
-        return std::make_pair(text.substr(0, comma), comma == std::string::npos ? std::string() : text.substr(comma + 1));
+        return std::make_pair(text.substr(0, comma),
+                              comma == std::string::npos ? std::string() : text.substr(comma + 1));
     };
     m_parser->app
         .add_option_function<std::string>(

@@ -120,7 +120,8 @@ bool BranchAndBound::limitBounds(int depth, const Node& node, const Sums& least,
             continue; // the limit is the goal itself, or every machine below keeps it
         }
         const std::int64_t need = floor - node.sums[static_cast<std::size_t>(limit.field)];
-        const std::int64_t cost = knapsack(*node.domains, kFirstLimitTable + static_cast<int>(i)).leastCost(depth, need);
+        const std::int64_t cost
+            = knapsack(*node.domains, kFirstLimitTable + static_cast<int>(i)).leastCost(depth, need);
         if (cost >= KnapsackTable::kUnreachable) {
             return false;
         }
@@ -182,8 +183,7 @@ std::int64_t BranchAndBound::soundCap(int depth, const Node& node, const Sums& m
     return most[GeneratorField] - m_figures.leastSoundSurplus() - otherLarger;
 }
 
-bool BranchAndBound::priceBound(int depth, const Node& node, const Sums& least, const Found* rival,
-                                std::int64_t& price)
+bool BranchAndBound::priceBound(int depth, const Node& node, const Sums& least, const Found* rival, std::int64_t& price)
 {
     price = least[PriceField];
     const std::int64_t spent = node.sums[PriceField];

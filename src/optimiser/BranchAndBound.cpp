@@ -161,7 +161,10 @@ void BranchAndBound::evaluate(const Node& node)
         }
     }
     ProposedMachine machine {selection, totals, 0, 0, node.changes};
-    Key key {m_request.kind == SearchKind::Repair ? node.changes : 0, {}, totals.totalPrice, selection.positions,
+    Key key {m_request.kind == SearchKind::Repair ? node.changes : 0,
+             {},
+             totals.totalPrice,
+             selection.positions,
              node.options};
     for (std::size_t i = 0; i < m_goals.size(); ++i) {
         if (!m_goals[i]) {

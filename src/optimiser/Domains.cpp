@@ -48,8 +48,10 @@ Domains::Domains(const SearchSpace& space)
 bool Domains::pairCounts(const ClassDomains& domains, int rightChoice, int leftChoice) const
 {
     const auto& levels = m_space.levels();
-    const Choice& right = levels[static_cast<std::size_t>(m_space.rightLevel())].choices[static_cast<std::size_t>(rightChoice)];
-    const Choice& left = levels[static_cast<std::size_t>(m_space.leftLevel())].choices[static_cast<std::size_t>(leftChoice)];
+    const Choice& right
+        = levels[static_cast<std::size_t>(m_space.rightLevel())].choices[static_cast<std::size_t>(rightChoice)];
+    const Choice& left
+        = levels[static_cast<std::size_t>(m_space.leftLevel())].choices[static_cast<std::size_t>(leftChoice)];
     return !m_space.mirrorOfEarlier(rightChoice, leftChoice) && pairStands(domains.rules, right, left);
 }
 

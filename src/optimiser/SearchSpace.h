@@ -142,7 +142,8 @@ public:
     // position) and is in the search too.
     bool mirrorOfEarlier(int rightChoice, int leftChoice) const
     {
-        return m_mirrors[static_cast<std::size_t>(rightChoice) * m_levels[static_cast<std::size_t>(leftLevel())].choices.size()
+        return m_mirrors[static_cast<std::size_t>(rightChoice)
+                             * m_levels[static_cast<std::size_t>(leftLevel())].choices.size()
                          + static_cast<std::size_t>(leftChoice)];
     }
 

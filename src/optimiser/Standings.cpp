@@ -103,10 +103,9 @@ void TradeOffFront::offer(const Key& key, const ProposedMachine& machine)
         return;
     }
     // Out go the points the newcomer is at least as good as in both goals.
-    m_front.erase(std::remove_if(m_front.begin(), m_front.end(),
-                                 [&](const Found& f) {
-                                     return f.key.goals[0] <= key.goals[0] && f.key.goals[1] <= key.goals[1];
-                                 }),
+    m_front.erase(std::remove_if(
+                      m_front.begin(), m_front.end(),
+                      [&](const Found& f) { return f.key.goals[0] <= key.goals[0] && f.key.goals[1] <= key.goals[1]; }),
                   m_front.end());
     const auto place = std::partition_point(m_front.begin(), m_front.end(),
                                             [&](const Found& f) { return f.key.goals[0] > key.goals[0]; });

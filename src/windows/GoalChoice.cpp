@@ -58,6 +58,7 @@ void GoalChoice::startInBetterDirection()
     const std::optional<rivet::Goal> chosen = goal();
     m_direction->setEnabled(chosen.has_value());
     if (chosen) {
-        m_direction->setCurrentIndex(rivet::describe(chosen->figure).better == rivet::Direction::Higher ? Higher : Lower);
+        m_direction->setCurrentIndex(rivet::describe(chosen->figure).better == rivet::Direction::Higher ? Higher
+                                                                                                        : Lower);
     }
 }

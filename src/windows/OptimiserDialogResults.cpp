@@ -157,8 +157,8 @@ void OptimiserDialog::showTradeOff(const SearchOutcome& outcome)
         connect(m_proposals, &ProposalView::chosenChanged, this, [this] { m_plot->choose(m_proposals->chosenRow()); });
     }
     const rivet::OptimiserRequest& request = outcome.request;
-    PlotAxes axes {axisTitle(*request.goal), axisTitle(*request.second), rivet::describe(request.goal->figure).decimal(),
-                   rivet::describe(request.second->figure).decimal()};
+    PlotAxes axes {axisTitle(*request.goal), axisTitle(*request.second),
+                   rivet::describe(request.goal->figure).decimal(), rivet::describe(request.second->figure).decimal()};
     QVector<PlotPoint> points;
     int rank = 0;
     for (const rivet::ProposedMachine& machine : outcome.result.machines) {

@@ -128,9 +128,9 @@ void ProposalView::setProposals(const rivet::OptimiserRequest& request,
     m_proposals.clear();
     const bool repair = request.kind == rivet::SearchKind::Repair;
     for (const rivet::ProposedMachine& machine : machines) {
-        m_proposals.push_back({machine, rivet::evaluateSelection(m_table, machine.selection),
-                               repair ? rivet::explainRepair(m_table, request, machine.selection)
-                                      : std::vector<rivet::ChangeReason> {}});
+        m_proposals.push_back(
+            {machine, rivet::evaluateSelection(m_table, machine.selection),
+             repair ? rivet::explainRepair(m_table, request, machine.selection) : std::vector<rivet::ChangeReason> {}});
     }
     m_results->setColumnHidden(GoalValue, !request.goal);
     m_results->setColumnHidden(GoalDifference, !request.goal);

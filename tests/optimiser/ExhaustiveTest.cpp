@@ -185,9 +185,8 @@ auto rankOf(const Machine& m, const OptimiserRequest& request)
 // good as in both, the first machine in the usual order for each, best first in the goal.
 std::vector<const Machine*> tradeOff(std::vector<const Machine*> machines, const OptimiserRequest& request)
 {
-    std::sort(machines.begin(), machines.end(), [&](const Machine* a, const Machine* b) {
-        return rankOf(*a, request) < rankOf(*b, request);
-    });
+    std::sort(machines.begin(), machines.end(),
+              [&](const Machine* a, const Machine* b) { return rankOf(*a, request) < rankOf(*b, request); });
     std::vector<const Machine*> front;
     for (const Machine* m : machines) {
         const double b = goalOf(*m, request.second);
@@ -322,9 +321,9 @@ TEST_P(Exhaustive, everyGoalBothWaysMatchesEnumeration)
                 for (Selector selector : allSelectors()) {
                     // A part asked for only where the catalogue has one: else nothing qualifies.
                     const bool hasParts = table.itemCount(slotOfSelector(selector)) > 1;
-                    request.slots[selectorIndex(selector)] = roll(5)              ? SlotRule::Keep
-                        : hasParts && roll(5) ? SlotRule::Equip
-                                                                                  : SlotRule::Free;
+                    request.slots[selectorIndex(selector)] = roll(5) ? SlotRule::Keep
+                        : hasParts && roll(5)                        ? SlotRule::Equip
+                                                                     : SlotRule::Free;
                 }
                 SCOPED_TRACE(::testing::Message()
                              << describe(goal).labelName << (direction == Direction::Higher ? ":max" : ":min")

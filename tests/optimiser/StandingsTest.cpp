@@ -24,7 +24,7 @@ TEST(TradeOffFront, keepsTheFirstMachineOfEveryUnbeatenPairInAnyOrder)
         {10, 1, 500}, {10, 1, 300}, // the same pair: the cheaper one stays
         {8, 4, 100},  {8, 3, 50}, // beaten in the second goal at the same first
         {5, 4, 10}, // as good as (8, 4) in the second only: beaten
-        {2, 9, 70},  {1, 2, 1}, // beaten by (8, 4)
+        {2, 9, 70},   {1, 2, 1}, // beaten by (8, 4)
     };
     const std::vector<std::pair<double, std::int64_t>> expected = {{10, 300}, {8, 100}, {2, 70}};
     std::vector<std::size_t> order(offered.size());
