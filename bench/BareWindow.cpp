@@ -1,7 +1,7 @@
 // The yardstick of the start-up measurement: a bare Qt window with a menu bar, a tool bar
 // and a tab page, its captions in Japanese in the same font as the planner's window (so both
 // load the same Japanese font), started and painted the same way.
-#include "widgets/FirstPaintProbe.h"
+#include "widgets/AfterFirstPaint.h"
 
 #include <QApplication>
 #include <QLabel>

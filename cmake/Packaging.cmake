@@ -79,10 +79,12 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${RIVET_HOMEPAGE}")
 # Not "games": that section is for games themselves, which live in /usr/games.
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries from dpkg-shlibdeps; the window's Japanese font and Qt's own Japanese texts
-# are looked up by name at run time, so they are named here.
+# The libraries from dpkg-shlibdeps; the window's Japanese font is looked up by name at run
+# time, so it is named here. Qt's own Japanese texts (the buttons of its dialogs) are
+# recommended: without them those few buttons speak English and all else works.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

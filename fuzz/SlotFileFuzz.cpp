@@ -21,8 +21,10 @@ using rivet::fuzz::shown;
 
 namespace {
 
-bool isCatalogueMessage(const std::string& message)
+// The fixed message is the first line; the file and line follow it.
+bool isCatalogueMessage(const std::string& failure)
 {
+    const std::string message = failure.substr(0, failure.find('\n'));
     return message == kRangeCheckError || message.rfind("リストのインデックスが範囲を超えています (", 0) == 0
         || message.find("' は整数ではありません") != std::string::npos
         || message.find("は Shift-JIS のテキストとして読めません") != std::string::npos;

@@ -41,13 +41,16 @@ for size in 16 32 48 64 128; do
     file "$share/icons/hicolor/${size}x$size/apps/rivet-tool.png" | grep -q "PNG image data, $size x $size," \
         || fail "no ${size}px icon"
 done
+xmllint --noout "$share/icons/hicolor/scalable/apps/rivet-tool.svg" || fail "no scalable icon"
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 fonts-ipafont-gothic qt6-translations-l10n; do
+for package in libqt6widgets6 fonts-ipafont-gothic; do
     [[ $depends == *"$package"* ]] || fail "Depends lacks $package: $depends"
 done
+[ "$(dpkg-deb -f "$deb" Recommends)" = "qt6-translations-l10n" ] || fail "Recommends: $(dpkg-deb -f "$deb" Recommends)"
 
 step "desktop entry, AppStream metadata, MIME package"
 silent desktop-file-validate "$share/applications/rivet-tool.desktop"
+grep -q "^Comment=[A-Za-z]" "$share/applications/rivet-tool.desktop" || fail "the desktop entry has no English Comment"
 metainfo=$(ls "$share"/metainfo/*.metainfo.xml)
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 appstreamcli validate-tree --no-net "$root" || fail "appstreamcli validate-tree"

@@ -3,7 +3,7 @@
 #include "mainwindow/MainWindow.h"
 #include "startup/ProgramInformation.h"
 #include "widgets/AppStyle.h"
-#include "widgets/FirstPaintProbe.h"
+#include "widgets/AfterFirstPaint.h"
 #include "widgets/Guarded.h"
 #include "widgets/QtTranslation.h"
 

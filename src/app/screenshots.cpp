@@ -5,11 +5,9 @@
 //   --over-limit  picks a machine whose thrust figures go over the limits, so red warnings show;
 //   --prefix      puts TEXT before every file name (for example "hidpi-" for pictures taken
 //                 with QT_SCALE_FACTOR=2).
-// rivet-screenshots --icon FILE SIZE: saves the application icon at that size (for installing).
 #include "mainwindow/MachineEditor.h"
 #include "mainwindow/MainWindow.h"
 #include "widgets/AppStyle.h"
-#include "widgets/IconSet.h"
 #include "widgets/QtTranslation.h"
 #include "windows/AboutDialog.h"
 #include "windows/AuxiliaryWindows.h"
@@ -130,9 +128,6 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     applyAppStyle(application);
     useJapaneseQtTexts();
-    if (argc == 4 && QString(argv[1]) == "--icon") {
-        return IconSet::applicationPixmap(QString(argv[3]).toInt()).save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
-    }
     Options options;
     if (!readOptions(QApplication::arguments().mid(1), options)) {
         std::cerr << "usage: rivet-screenshots [--dark] [--over-limit] [--prefix TEXT] [FOLDER]\n";

@@ -54,13 +54,15 @@ const std::vector<Column>& columnsOf(int slot)
 
 } // namespace
 
-void parsePartLine(Part& record, int slot, const std::string& line)
+void parsePartLine(Part& record, int slot, std::string_view line)
 {
     if (slot < 0 || slot >= kSlotCount) {
         return;
     }
-    const std::vector<std::string> fields = splitCatalogueLine(line);
     const std::vector<Column>& columns = columnsOf(slot);
+    // Fields after the last column are ignored, so they are not even split off: a line of a
+    // million commas would otherwise become a million empty fields.
+    const std::vector<std::string> fields = splitCommaText(line, columns.size());
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (i >= fields.size()) {
             throw Failure(formatText("リストのインデックスが範囲を超えています (%d)", static_cast<int>(i)));
@@ -77,27 +79,32 @@ int loadSlotCatalogue(PartsTable& table, int slot, const std::string& dataDir, c
 {
     const SlotGroup group = kSlotGroups.at(static_cast<std::size_t>(slot));
     table.store(group.first, noEquipPart(slot));
-    const std::vector<std::string> lines = readCatalogueLines(dataDir + fileName);
+    const std::string path = dataDir + fileName;
+    // The fixed messages say what is wrong; the player also needs to know where.
+    const auto tooMany = [&] {
+        return Failure(
+            withDetail(kRangeCheckError, formatText("ファイル %s: 部品は %d 個まで", path.c_str(), group.size - 2)));
+    };
     int i = 1;
-    for (std::size_t k = 2; k < lines.size(); ++k) {
-        if (lines[k].empty()) {
-            continue;
+    readCatalogueFile(path, [&](std::string_view line, std::size_t k) {
+        if (k < 2 || line.empty()) {
+            return; // the two heading lines, and empty lines
         }
         if (i > group.size - 1) {
-            throw Failure(kRangeCheckError);
+            throw tooMany();
         }
         Part part;
         try {
-            parsePartLine(part, slot, lines[k]);
-        } catch (const Failure&) {
+            parsePartLine(part, slot, line);
+        } catch (const Failure& failure) {
             table.store(group.first + i, std::move(part));
-            throw;
+            throw Failure(withDetail(failure.what(), formatText("ファイル %s の %zu 行目", path.c_str(), k + 1)));
         }
         table.store(group.first + i, std::move(part));
         ++i;
-    }
+    });
     if (i > group.size - 1) {
-        throw Failure(kRangeCheckError);
+        throw tooMany();
     }
     table.store(group.first + i, endMarkerPart());
     return i;

@@ -3,6 +3,7 @@
 #include "catalogue/PartsTable.h"
 
 #include <string>
+#include <string_view>
 
 namespace rivet {
 
@@ -11,7 +12,7 @@ namespace rivet {
 // "リストのインデックスが範囲を超えています (%d)" for a missing column and
 // "'%s' は整数ではありません" for a number that does not convert; columns before the failing
 // one stay assigned.
-void parsePartLine(Part& record, int slot, const std::string& line);
+void parsePartLine(Part& record, int slot, std::string_view line);
 
 // Reads dataDir + fileName into the slot's group; returns the group index of the end marker
 // (the number of parts + 1). The first two lines are skipped whatever they hold, empty lines

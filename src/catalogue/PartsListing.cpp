@@ -9,29 +9,37 @@ namespace rivet {
 
 PartsListing loadPartsListing(const std::string& path)
 {
-    const std::vector<std::string> lines = readCatalogueLines(path);
+    // The file is read line by line, and what it takes to lay out is kept only while it stays
+    // within the limit; empty lines make no row and are never kept.
+    std::string caption;
+    std::string header;
+    std::vector<std::string> partLines;
     std::size_t textBytes = 0;
-    for (const std::string& line : lines) {
+    readCatalogueFile(path, [&](std::string_view line, std::size_t index) {
         textBytes += line.size();
-    }
+        if (textBytes > kMaxListingTextBytes) {
+            return;
+        }
+        if (index == 0) {
+            caption = line;
+        } else if (index == 1) {
+            header = line;
+        } else if (!line.empty()) {
+            partLines.emplace_back(line);
+        }
+    });
     if (textBytes > kMaxListingTextBytes) {
         throw Failure(formatText("ファイル %s は大きすぎます (部品一覧は %zu KiB まで)", path.c_str(),
                                  kMaxListingTextBytes / 1024));
     }
     PartsListing listing;
-    if (!lines.empty()) {
-        listing.caption = lines[0];
-    }
-    const std::string header = lines.size() > 1 ? lines[1] : std::string();
+    listing.caption = caption;
     // One header item more than fits is enough to know the file is too wide.
     const std::size_t columns = splitCommaText(header, kMaxListingColumns - 1).size() + 2;
     if (columns > static_cast<std::size_t>(kMaxListingColumns)) {
         throw Failure(formatText("ファイル %s は列が多すぎます (%d 列まで)", path.c_str(), kMaxListingColumns));
     }
-    std::size_t rows = 2; // the header and NO EQUIP
-    for (std::size_t i = 2; i < lines.size(); ++i) {
-        rows += lines[i].empty() ? 0 : 1;
-    }
+    const std::size_t rows = partLines.size() + 2; // the header, NO EQUIP and the parts
     if (rows > static_cast<std::size_t>(kMaxListingRows)) {
         throw Failure(formatText("ファイル %s は行が多すぎます (%d 行まで)", path.c_str(), kMaxListingRows));
     }
@@ -44,10 +52,8 @@ PartsListing loadPartsListing(const std::string& path)
     };
     addRow(header);
     addRow("\"NO EQUIP\"");
-    for (std::size_t i = 2; i < lines.size(); ++i) {
-        if (!lines[i].empty()) {
-            addRow(lines[i]);
-        }
+    for (const std::string& line : partLines) {
+        addRow(line);
     }
     return listing;
 }

@@ -79,6 +79,11 @@ CLI::Validator check(std::function<std::string(const std::string&)> reason)
     return CLI::Validator([reason](std::string& value) { return reason(value); }, "");
 }
 
+std::string unknownSelector(const std::string& text)
+{
+    return selectorNamed(text) ? std::string() : "unknown selector '" + text + "' (cb1..cb11)";
+}
+
 // The usage line is the command's own; the rest is CLI11's list of the arguments.
 class Formatter : public CLI::Formatter
 {
@@ -185,9 +190,7 @@ void CommandLine::selector(const std::string& name, Selector& selector, const st
         .add_option_function<std::string>(
             name, [&selector](const std::string& text) { selector = *selectorNamed(text); }, help)
         ->required()
-        ->check(check([](const std::string& text) {
-            return selectorNamed(text) ? std::string() : "unknown selector '" + text + "' (cb1..cb11)";
-        }))
+        ->check(check(unknownSelector))
         ->type_name("");
 }
 
@@ -240,9 +243,7 @@ void CommandLine::selectorList(const std::string& name, std::array<bool, kSelect
             help)
         ->delimiter(',')
         ->allow_extra_args(false)
-        ->check(check([](const std::string& text) {
-            return selectorNamed(text) ? std::string() : "unknown selector '" + text + "' (cb1..cb11)";
-        }))
+        ->check(check(unknownSelector))
         ->type_name("cb1,cb4,...");
 }
 

@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/OptimiseReport.h"
 #include "cli/SameFile.h"
+#include "common/AtomicFile.h"
 #include "common/ErrorText.h"
 #include "common/TextFile.h"
 #include "document/AssemblyFile.h"

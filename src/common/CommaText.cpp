@@ -100,7 +100,8 @@ void assignCommaText(std::vector<std::string>& cells, std::string_view text)
     for (auto& cell : cells) {
         cell.clear();
     }
-    const std::vector<std::string> items = splitCommaText(text);
+    // Items beyond the last cell are dropped, so they are not split off at all.
+    const std::vector<std::string> items = splitCommaText(text, cells.size());
     for (std::size_t k = 0; k < items.size() && k < cells.size(); ++k) {
         cells[k] = items[k].empty() ? std::string(" ") : items[k];
     }

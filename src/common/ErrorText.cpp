@@ -1,5 +1,6 @@
 #include "common/ErrorText.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
@@ -26,15 +27,67 @@ std::string formatText(const char* pattern, ...)
 
 std::string errorBoxText(const std::string& message)
 {
-    if (message.empty()) {
+    const std::size_t lineEnd = message.find('\n');
+    const std::string first = message.substr(0, lineEnd);
+    const std::string rest = lineEnd == std::string::npos ? std::string() : message.substr(lineEnd);
+    if (first.empty()) {
         return message;
     }
     // A multi-byte character never ends in an ASCII byte, so looking at the last byte is enough.
-    const auto last = static_cast<unsigned char>(message.back());
+    const auto last = static_cast<unsigned char>(first.back());
     if (last <= '.') {
         return message;
     }
-    return message + ".";
+    return first + "." + rest;
+}
+
+std::string withDetail(const std::string& message, const std::string& detail)
+{
+    return detail.empty() ? message : message + "\n" + detail;
+}
+
+std::string ioReason(int errorNumber)
+{
+    const char* words = nullptr;
+    switch (errorNumber) {
+    case ENOSPC:
+        words = "ディスクに空きがありません";
+        break;
+    case EDQUOT:
+        words = "ディスクの使用量が上限に達しました";
+        break;
+    case EFBIG:
+        words = "ファイルが大きすぎます";
+        break;
+    case EROFS:
+        words = "読み取り専用のファイルシステムです";
+        break;
+    case EACCES:
+    case EPERM:
+        words = "アクセスが拒否されました";
+        break;
+    case ENOENT:
+        words = "フォルダがありません";
+        break;
+    case ENOTDIR:
+        words = "パスの途中にフォルダでないものがあります";
+        break;
+    case EISDIR:
+        words = "フォルダです";
+        break;
+    case ELOOP:
+        words = "シンボリックリンクが循環しています";
+        break;
+    case ENAMETOOLONG:
+        words = "名前が長すぎます";
+        break;
+    case EIO:
+        words = "装置の入出力エラーです";
+        break;
+    default:
+        return formatText("I/O エラー (%d)", errorNumber);
+    }
+    return formatText("%s (%d)", words, errorNumber);
 }
 
 std::string notAnIntegerMessage(const std::string& text)

@@ -1,5 +1,6 @@
 #include "common/IniFile.h"
 
+#include "common/AtomicFile.h"
 #include "common/ErrorText.h"
 #include "common/Failure.h"
 #include "common/Numbers.h"
@@ -135,8 +136,101 @@ IniFile IniFile::fromBytes(std::string bytes, std::string path)
 {
     IniFile ini;
     ini.m_path = std::move(path);
-    ini.m_lines = splitTextLines(bytes);
+    // Lines end at CR LF, CR or LF; a final line end adds no empty line. The line ends are
+    // taken out of the bytes where they lie, so the file is held once.
+    std::size_t ends = 0;
+    for (std::size_t r = 0; r < bytes.size(); ++r) {
+        if (bytes[r] == '\n' || (bytes[r] == '\r' && (r + 1 == bytes.size() || bytes[r + 1] != '\n'))) {
+            ++ends;
+        }
+    }
+    // Room for the keys a save adds: growing by doubling would ask for the lines twice over.
+    ini.m_starts.reserve(ends + 1 + ends / 16 + 256);
+    std::size_t written = 0;
+    std::size_t lineStart = 0;
+    for (std::size_t r = 0; r < bytes.size(); ++r) {
+        const char c = bytes[r];
+        if (c == '\r' || c == '\n') {
+            ini.m_starts.push_back(static_cast<std::uint32_t>(lineStart));
+            if (c == '\r' && r + 1 < bytes.size() && bytes[r + 1] == '\n') {
+                ++r;
+            }
+            lineStart = written;
+        } else {
+            bytes[written++] = c;
+        }
+    }
+    if (written > lineStart) {
+        ini.m_starts.push_back(static_cast<std::uint32_t>(lineStart));
+    }
+    bytes.resize(written);
+    ini.m_text = std::move(bytes);
     return ini;
+}
+
+std::size_t IniFile::lineEnd(std::size_t line) const
+{
+    return line + 1 < m_starts.size() ? m_starts[line + 1] : m_text.size();
+}
+
+std::string_view IniFile::line(std::size_t line) const
+{
+    return std::string_view(m_text).substr(m_starts[line], lineEnd(line) - m_starts[line]);
+}
+
+void IniFile::replaceLine(std::size_t line, const std::string& content)
+{
+    const std::size_t start = m_starts[line];
+    const std::size_t length = lineEnd(line) - start;
+    m_text.replace(start, length, content);
+    for (std::size_t k = line + 1; k < m_starts.size(); ++k) {
+        m_starts[k] = static_cast<std::uint32_t>(m_starts[k] - length + content.size());
+    }
+}
+
+void IniFile::insertLine(std::size_t line, const std::string& content)
+{
+    const std::size_t at = line < m_starts.size() ? m_starts[line] : m_text.size();
+    m_text.insert(at, content);
+    m_starts.insert(m_starts.begin() + static_cast<std::ptrdiff_t>(line), static_cast<std::uint32_t>(at));
+    for (std::size_t k = line + 1; k < m_starts.size(); ++k) {
+        m_starts[k] = static_cast<std::uint32_t>(m_starts[k] + content.size());
+    }
+}
+
+IniFile::Lookup IniFile::lookUp(std::string_view section, std::string_view key) const
+{
+    // One pass finds the key (in any section of the name) and where a new key of the first
+    // such section would go: after its last line that is not blank.
+    Lookup found;
+    bool inSection = false;
+    bool inFirstSection = false;
+    for (std::size_t i = 0; i < lineCount(); ++i) {
+        if (m_starts[i] == lineEnd(i)) {
+            continue; // empty lines, the bulk of a padded file, cost one comparison
+        }
+        const std::string_view text = line(i);
+        if (auto name = sectionOf(text)) {
+            inSection = sameName(*name, section);
+            inFirstSection = inSection && !found.lastOfFirstSection;
+            if (inFirstSection) {
+                found.lastOfFirstSection = i;
+            }
+            continue;
+        }
+        if (!inSection) {
+            continue;
+        }
+        if (inFirstSection && !trim(text).empty()) {
+            found.lastOfFirstSection = i;
+        }
+        const std::size_t equals = text.find('=');
+        if (equals != std::string_view::npos && sameName(trim(text.substr(0, equals)), key)) {
+            found.entry = Entry {i, std::string(text.substr(equals + 1))};
+            return found;
+        }
+    }
+    return found;
 }
 
 std::optional<IniFile::Entry> IniFile::find(const std::string& section, const std::string& key) const
@@ -146,25 +240,7 @@ std::optional<IniFile::Entry> IniFile::find(const std::string& section, const st
     if (!sectionBytes || !keyBytes) {
         return std::nullopt;
     }
-    bool inSection = false;
-    for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        const std::string& line = m_lines[i];
-        if (auto name = sectionOf(line)) {
-            inSection = sameName(*name, *sectionBytes);
-            continue;
-        }
-        if (!inSection) {
-            continue;
-        }
-        const std::size_t equals = line.find('=');
-        if (equals == std::string::npos) {
-            continue;
-        }
-        if (sameName(trim(std::string_view(line).substr(0, equals)), *keyBytes)) {
-            return Entry {i, line.substr(equals + 1)};
-        }
-    }
-    return std::nullopt;
+    return lookUp(*sectionBytes, *keyBytes).entry;
 }
 
 std::optional<std::string> IniFile::readRaw(const std::string& section, const std::string& key) const
@@ -213,34 +289,18 @@ void IniFile::writeString(const std::string& section, const std::string& key, co
     const std::string sectionBytes = encodeName(section);
     const std::string keyBytes = encodeName(key);
     const std::string valueBytes = sjis::encodeOrFail(value);
-    if (auto entry = find(section, key)) {
-        std::string& line = m_lines[entry->line];
-        line = line.substr(0, line.find('=') + 1) + valueBytes;
+    const Lookup found = lookUp(sectionBytes, keyBytes);
+    if (found.entry) {
+        const std::string_view old = line(found.entry->line);
+        replaceLine(found.entry->line, std::string(old.substr(0, old.find('=') + 1)) + valueBytes);
         return;
     }
-    std::optional<std::size_t> lastOfSection;
-    bool inSection = false;
-    for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        if (auto name = sectionOf(m_lines[i])) {
-            if (lastOfSection) {
-                break; // the key goes into the first section of that name
-            }
-            inSection = sameName(*name, sectionBytes);
-            if (inSection) {
-                lastOfSection = i;
-            }
-            continue;
-        }
-        if (inSection && !trim(m_lines[i]).empty()) {
-            lastOfSection = i;
-        }
-    }
     const std::string entryLine = keyBytes + "=" + valueBytes;
-    if (lastOfSection) {
-        m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(*lastOfSection + 1), entryLine);
+    if (found.lastOfFirstSection) {
+        insertLine(*found.lastOfFirstSection + 1, entryLine);
     } else {
-        m_lines.push_back("[" + sectionBytes + "]");
-        m_lines.push_back(entryLine);
+        insertLine(lineCount(), "[" + sectionBytes + "]");
+        insertLine(lineCount(), entryLine);
     }
 }
 
@@ -255,26 +315,45 @@ void IniFile::eraseSection(const std::string& section)
     if (!sectionBytes) {
         return;
     }
-    std::vector<std::string> kept;
+    // The lines kept move up where they are: the file is never held twice.
+    std::size_t keptText = 0;
+    std::size_t keptLines = 0;
     bool erasing = false;
-    for (auto& line : m_lines) {
-        if (auto name = sectionOf(line)) {
+    for (std::size_t i = 0; i < lineCount(); ++i) {
+        const std::size_t start = m_starts[i];
+        const std::size_t length = lineEnd(i) - start;
+        if (auto name = sectionOf(line(i))) {
             erasing = sameName(*name, *sectionBytes);
         }
         if (!erasing) {
-            kept.push_back(std::move(line));
+            std::char_traits<char>::move(&m_text[keptText], &m_text[start], length);
+            m_starts[keptLines++] = static_cast<std::uint32_t>(keptText);
+            keptText += length;
         }
     }
-    m_lines = std::move(kept);
+    m_text.resize(keptText);
+    m_starts.resize(keptLines);
 }
 
 std::string IniFile::toBytes() const
 {
-    return joinCrLf(m_lines);
+    std::string bytes;
+    bytes.reserve(byteCount());
+    for (std::size_t i = 0; i < lineCount(); ++i) {
+        bytes += line(i);
+        bytes += "\r\n";
+    }
+    return bytes;
 }
 
 void IniFile::save(const std::string& path) const
 {
+    // A file the tool would refuse to open again is not written at all.
+    if (byteCount() > kMaxTextFileBytes) {
+        throw Failure(
+            withDetail(cannotWriteMessage(path),
+                       formatText("保存すると %zu バイトになり、開ける大きさ (16 MiB まで) を超えます", byteCount())));
+    }
     writeFileAtomically(path, toBytes(), cannotWriteMessage(path));
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rivet {
@@ -35,7 +37,9 @@ public:
 
     // The file's content: every line followed by CR LF.
     std::string toBytes() const;
-    // Writes the content atomically; fails with "%s に書き込めません" naming path.
+    std::size_t byteCount() const { return m_text.size() + 2 * m_starts.size(); }
+    // Writes the content atomically; fails with "%s に書き込めません" naming path, also before
+    // writing anything when the file would grow beyond what the tool opens.
     void save(const std::string& path) const;
 
 private:
@@ -44,11 +48,27 @@ private:
         std::size_t line;
         std::string rawValue;
     };
+    struct Lookup
+    {
+        std::optional<Entry> entry;
+        std::optional<std::size_t> lastOfFirstSection; // its header, or its last line not blank
+    };
+    Lookup lookUp(std::string_view section, std::string_view key) const;
     std::optional<Entry> find(const std::string& section, const std::string& key) const;
     std::optional<std::string> readRaw(const std::string& section, const std::string& key) const;
 
+    std::size_t lineCount() const { return m_starts.size(); }
+    std::size_t lineEnd(std::size_t line) const;
+    std::string_view line(std::size_t line) const;
+    void replaceLine(std::size_t line, const std::string& content);
+    void insertLine(std::size_t line, const std::string& content);
+
     std::string m_path;
-    std::vector<std::string> m_lines; // raw Shift-JIS, without line ends
+    // The lines, raw Shift-JIS, one after the other without their line ends, and where each
+    // starts: a few bytes a line, where a string per line would cost dozens for a file of
+    // empty lines.
+    std::string m_text;
+    std::vector<std::uint32_t> m_starts;
 };
 
 } // namespace rivet

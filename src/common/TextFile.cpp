@@ -1,11 +1,12 @@
 #include "common/TextFile.h"
 
+#include "common/AtomicFile.h"
 #include "common/ErrorText.h"
 #include "common/Failure.h"
+#include "common/FileSystemCalls.h"
 #include "common/ShiftJis.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,22 +42,44 @@ bool folderExists(const std::string& path)
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+std::string fileFailureDetail(const std::string& path, int errorNumber)
+{
+    // The message of these two already says why; the others only give a number.
+    if (errorNumber == ENOENT || errorNumber == EACCES || errorNumber == EPERM) {
+        return path;
+    }
+    return path + ": " + ioReason(errorNumber);
+}
+
+void requireFile(const std::string& path)
+{
+    if (!fileExists(path)) {
+        throw Failure(withDetail(ioErrorMessage(ENOENT), folderExists(path) ? path + ": " + ioReason(EISDIR) : path));
+    }
+}
+
 void ensureFolder(const std::string& path)
 {
     if (folderExists(path)) {
         return;
     }
-    if (::mkdir(path.c_str(), 0777) != 0 && errno != EEXIST) {
-        throw Failure(ioErrorMessage(errno));
+    // A file of the folder's name makes mkdir say EEXIST, which is no folder either.
+    const int error = ::mkdir(path.c_str(), 0777) == 0 ? 0 : errno == EEXIST ? ENOTDIR : errno;
+    if (error != 0 && !folderExists(path)) {
+        throw Failure(
+            withDetail(ioErrorMessage(error),
+                       formatText("フォルダ %s を作成できません: %s", path.c_str(),
+                                  error == ENOTDIR ? "同じ名前のファイルがあります" : ioReason(error).c_str())));
     }
 }
 
 std::string readFileBytes(const std::string& path)
 {
     // Not blocking: a named pipe without a writer would otherwise hang the program here.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = fileSystemCalls().open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK, 0);
     if (fd < 0) {
-        throw Failure(ioErrorMessage(errno));
+        const int error = errno;
+        throw Failure(withDetail(ioErrorMessage(error), fileFailureDetail(path, error)));
     }
     struct stat info
     {
@@ -64,7 +87,7 @@ std::string readFileBytes(const std::string& path)
     if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
         const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
         ::close(fd);
-        throw Failure(ioErrorMessage(error));
+        throw Failure(withDetail(ioErrorMessage(error), fileFailureDetail(path, error)));
     }
     // Pipes and devices have no end to wait for: only plain files are text files here.
     if (!S_ISREG(info.st_mode)) {
@@ -76,6 +99,8 @@ std::string readFileBytes(const std::string& path)
         throw Failure(formatText("ファイル %s は大きすぎます (16 MiB まで)", path.c_str()));
     }
     std::string bytes;
+    // Room for the whole file at once: growing by doubling would ask for twice its size.
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -85,7 +110,7 @@ std::string readFileBytes(const std::string& path)
             }
             const int error = errno;
             ::close(fd);
-            throw Failure(ioErrorMessage(error));
+            throw Failure(withDetail(ioErrorMessage(error), fileFailureDetail(path, error)));
         }
         if (got == 0) {
             break;
@@ -115,10 +140,10 @@ std::string notShiftJisMessage(const std::string& path, const std::string& where
     return formatText("ファイル %s は Shift-JIS のテキストとして読めません (%s)", path.c_str(), where.c_str());
 }
 
-std::vector<std::string> splitCatalogueBytes(std::string_view bytes)
+void forEachCatalogueLine(std::string_view bytes, const LineVisitor& visit)
 {
-    std::vector<std::string> lines;
     std::size_t start = 0;
+    std::size_t index = 0;
     std::size_t i = 0;
     for (; i < bytes.size(); ++i) {
         const char c = bytes[i];
@@ -126,7 +151,7 @@ std::vector<std::string> splitCatalogueBytes(std::string_view bytes)
             break;
         }
         if (c == '\r') {
-            lines.emplace_back(bytes.substr(start, i - start));
+            visit(bytes.substr(start, i - start), index++);
             if (i + 1 < bytes.size() && bytes[i + 1] == '\n') {
                 ++i;
             }
@@ -134,34 +159,52 @@ std::vector<std::string> splitCatalogueBytes(std::string_view bytes)
         }
     }
     if (i > start) {
-        lines.emplace_back(bytes.substr(start, i - start));
+        visit(bytes.substr(start, i - start), index);
     }
+}
+
+namespace {
+
+std::vector<std::string> collected(const std::function<void(const LineVisitor&)>& walk)
+{
+    std::vector<std::string> lines;
+    walk([&lines](std::string_view line, std::size_t) { lines.emplace_back(line); });
     return lines;
+}
+
+} // namespace
+
+std::vector<std::string> splitCatalogueBytes(std::string_view bytes)
+{
+    return collected([bytes](const LineVisitor& visit) { forEachCatalogueLine(bytes, visit); });
+}
+
+void readCatalogueFile(const std::string& path, const LineVisitor& visit)
+{
+    const std::string bytes = readFileBytes(path);
+    forEachCatalogueLine(bytes, [&](std::string_view line, std::size_t index) {
+        auto text = sjis::decode(line);
+        if (!text) {
+            throw Failure(notShiftJisMessage(path, formatText("%zu 行目", index + 1)));
+        }
+        visit(*text, index);
+    });
 }
 
 std::vector<std::string> readCatalogueLines(const std::string& path)
 {
-    std::vector<std::string> lines = splitCatalogueBytes(readFileBytes(path));
-    for (std::size_t k = 0; k < lines.size(); ++k) {
-        // Each line is decoded on its own, so the line is what the message can point at.
-        auto text = sjis::decode(lines[k]);
-        if (!text) {
-            throw Failure(notShiftJisMessage(path, formatText("%zu 行目", k + 1)));
-        }
-        lines[k] = std::move(*text);
-    }
-    return lines;
+    return collected([&path](const LineVisitor& visit) { readCatalogueFile(path, visit); });
 }
 
-std::vector<std::string> splitTextLines(std::string_view text)
+void forEachTextLine(std::string_view text, const LineVisitor& visit)
 {
-    std::vector<std::string> lines;
     std::size_t start = 0;
+    std::size_t index = 0;
     std::size_t i = 0;
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '\r' || c == '\n') {
-            lines.emplace_back(text.substr(start, i - start));
+            visit(text.substr(start, i - start), index++);
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
                 ++i;
             }
@@ -169,14 +212,13 @@ std::vector<std::string> splitTextLines(std::string_view text)
         }
     }
     if (i > start) {
-        lines.emplace_back(text.substr(start, i - start));
+        visit(text.substr(start, i - start), index);
     }
-    return lines;
 }
 
-std::vector<std::string> readTextLines(const std::string& path)
+std::vector<std::string> splitTextLines(std::string_view text)
 {
-    return splitTextLines(decodeFileText(readFileBytes(path), path));
+    return collected([text](const LineVisitor& visit) { forEachTextLine(text, visit); });
 }
 
 std::string joinCrLf(const std::vector<std::string>& lines)
@@ -189,71 +231,20 @@ std::string joinCrLf(const std::vector<std::string>& lines)
     return text;
 }
 
-namespace {
-
-bool writeAll(int fd, std::string_view bytes)
+std::string normaliseLineEnds(std::string_view text)
 {
-    while (!bytes.empty()) {
-        const ssize_t done = ::write(fd, bytes.data(), bytes.size());
-        if (done < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(done));
-    }
-    return true;
+    std::string result;
+    result.reserve(text.size() + 2);
+    forEachTextLine(text, [&result](std::string_view line, std::size_t) {
+        result += line;
+        result += "\r\n";
+    });
+    return result;
 }
 
-} // namespace
-
-bool createNewFile(const std::string& path, std::string_view bytes)
+std::string readNormalisedText(const std::string& path)
 {
-    // O_EXCL: the check for an existing file and the creation cannot race with another start.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        if (errno == EEXIST) {
-            return false;
-        }
-        throw Failure(ioErrorMessage(errno));
-    }
-    const bool written = writeAll(fd, bytes);
-    const int writeError = errno;
-    if (::close(fd) != 0 || !written) {
-        const int error = written ? errno : writeError;
-        ::unlink(path.c_str()); // half a file would be read as a broken one
-        throw Failure(ioErrorMessage(error));
-    }
-    return true;
-}
-
-void writeFileAtomically(const std::string& path, std::string_view bytes, const std::string& failureMessage)
-{
-    const std::size_t slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
-    std::string temporary = folder + (slash == std::string::npos ? "/" : "") + ".rivet-XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
-        throw Failure(failureMessage);
-    }
-    // Keep the permissions of the file being replaced; a new file gets the usual ones.
-    struct stat old
-    {
-    };
-    if (::stat(path.c_str(), &old) == 0) {
-        ::fchmod(fd, old.st_mode & 07777);
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-    }
-    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        throw Failure(failureMessage);
-    }
+    return normaliseLineEnds(decodeFileText(readFileBytes(path), path));
 }
 
 void writeTextLines(const std::string& path, const std::vector<std::string>& lines, const std::string& failureMessage)

@@ -17,7 +17,7 @@ MachineComparison compareMachines(const PartsTable& table, const MachineEvaluati
         figure.baseWarning = base.figures[f].warning;
         figure.otherWarning = other.figures[f].warning;
         figure.difference = figureDifference(f, baseNumber, otherNumber);
-        figure.better = betterOf(f, baseNumber, otherNumber);
+        figure.better = favouredBy(figure.difference, describe(f).better);
     }
     for (Selector selector : allSelectors()) {
         // The same position shows the same text; only a moved selector can differ.

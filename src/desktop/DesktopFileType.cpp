@@ -79,18 +79,18 @@ bool isReserved(char c)
     return reserved.find(c) != std::string::npos;
 }
 
-std::string trimmed(const std::string& line)
+std::string_view trimmed(std::string_view line)
 {
     const std::size_t first = line.find_first_not_of(" \t");
-    if (first == std::string::npos) {
+    if (first == std::string_view::npos) {
         return {};
     }
     return line.substr(first, line.find_last_not_of(" \t") - first + 1);
 }
 
-bool isSectionHeader(const std::string& line)
+bool isSectionHeader(std::string_view line)
 {
-    const std::string text = trimmed(line);
+    const std::string_view text = trimmed(line);
     return !text.empty() && text.front() == '[';
 }
 
@@ -161,7 +161,8 @@ std::string desktopEntryText(const std::string& program, const std::string& mime
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Rivet Tool\n"
-           "Comment=Kosmoアセンブルツール\n"
+           "Comment=Plan a machine for a mech-combat game\n"
+           "Comment[ja]=Kosmoアセンブルツール\n"
            "Exec="
         + entryValue(execLine(program))
         + "\n"
@@ -176,40 +177,72 @@ std::string desktopEntryText(const std::string& program, const std::string& mime
           "Keywords=Kosmo;asm;アセンブル;機体;\n";
 }
 
+std::string execProgramOf(const std::string& entryText)
+{
+    std::string program;
+    forEachTextLine(entryText, [&program](std::string_view line, std::size_t) {
+        if (program.empty() && line.substr(0, 5) == "Exec=") {
+            const std::string_view command = trimmed(line.substr(5));
+            const std::string_view first = command.substr(0, command.find(' '));
+            // A quoted or escaped program is not one to look up by name.
+            if (first.find_first_of("\"'\\") == std::string_view::npos) {
+                program = first;
+            }
+        }
+    });
+    return program;
+}
+
+bool isEntryWrittenForMimeType(const std::string& entryText, const std::string& mimeType)
+{
+    // Every line but Exec as desktopEntryText writes it.
+    auto withoutExec = [](const std::string& text) {
+        std::string kept;
+        forEachTextLine(text, [&kept](std::string_view line, std::size_t) {
+            if (line.substr(0, 5) != "Exec=") {
+                kept.append(line.data(), line.size()) += "\n";
+            }
+        });
+        return kept;
+    };
+    return withoutExec(entryText) == withoutExec(desktopEntryText("rivet", mimeType));
+}
+
 std::string withDefaultApplication(const std::string& mimeappsText, const std::string& mimeType,
                                    const std::string& desktopEntry)
 {
     // The entry goes right under the section header; an older entry for the type is dropped.
     const std::string entry = mimeType + "=" + desktopEntry;
-    std::vector<std::string> result;
+    std::string text;
     bool inDefaults = false;
     bool written = false;
-    for (const std::string& line : splitTextLines(mimeappsText)) {
+    bool endsBlank = true; // nothing written yet, or an empty last line
+    auto add = [&text, &endsBlank](std::string_view line) {
+        text.append(line.data(), line.size()) += "\n";
+        endsBlank = trimmed(line).empty();
+    };
+    forEachTextLine(mimeappsText, [&](std::string_view line, std::size_t) {
         if (isSectionHeader(line)) {
             inDefaults = trimmed(line) == "[Default Applications]";
-            result.push_back(line);
+            add(line);
             if (inDefaults && !written) {
-                result.push_back(entry);
+                add(entry);
                 written = true;
             }
-            continue;
+            return;
         }
         const std::size_t equals = line.find('=');
-        if (inDefaults && equals != std::string::npos && trimmed(line.substr(0, equals)) == mimeType) {
-            continue;
+        if (inDefaults && equals != std::string_view::npos && trimmed(line.substr(0, equals)) == mimeType) {
+            return;
         }
-        result.push_back(line);
-    }
+        add(line);
+    });
     if (!written) {
-        if (!result.empty() && !trimmed(result.back()).empty()) {
-            result.emplace_back();
+        if (!endsBlank) {
+            add("");
         }
-        result.emplace_back("[Default Applications]");
-        result.push_back(entry);
-    }
-    std::string text;
-    for (const std::string& line : result) {
-        text += line + "\n";
+        add("[Default Applications]");
+        add(entry);
     }
     return text;
 }

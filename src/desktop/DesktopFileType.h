@@ -30,6 +30,14 @@ std::string programOfOpenCommand(const std::string& command);
 // entry the package installs.
 std::string desktopEntryText(const std::string& program, const std::string& mimeType);
 
+// The program an entry's Exec line starts, when it is written plainly (no quotes, no escapes);
+// empty otherwise.
+std::string execProgramOf(const std::string& entryText);
+
+// Whether an entry is one desktopEntryText wrote for mimeType, whatever program it starts:
+// the player's own edited entry of the same name is not.
+bool isEntryWrittenForMimeType(const std::string& entryText, const std::string& mimeType);
+
 // mimeapps.list with desktopEntry as the default application of mimeType in the section
 // [Default Applications]; every other line is kept as it was.
 std::string withDefaultApplication(const std::string& mimeappsText, const std::string& mimeType,

@@ -1,5 +1,7 @@
 #include "desktop/DesktopRegistry.h"
 
+#include "common/AtomicFile.h"
+#include "common/ErrorText.h"
 #include "common/Failure.h"
 #include "common/HomeFolder.h"
 #include "common/TextFile.h"
@@ -7,6 +9,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace rivet {
 
@@ -76,14 +80,64 @@ std::string readIfPresent(const std::string& path)
 void writeFile(const std::string& path, const std::string& text)
 {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    writeFileAtomically(path, text, registryFailureMessage());
+    // The fixed message names nothing: the file and the reason follow it.
+    writeFileAtomically(path, text, withDetail(registryFailureMessage(), cannotWriteMessage(path)));
+}
+
+// The folders of a colon-separated list such as $XDG_DATA_DIRS; relative ones are ignored.
+std::vector<std::string> folderList(const std::string& list)
+{
+    std::vector<std::string> folders;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t end = std::min(list.find(':', start), list.size());
+        std::string folder = list.substr(start, end - start);
+        while (folder.size() > 1 && folder.back() == '/') {
+            folder.pop_back();
+        }
+        if (!folder.empty() && folder.front() == '/') {
+            folders.push_back(folder);
+        }
+        start = end + 1;
+    }
+    return folders;
+}
+
+// The program a desktop entry's Exec names, found as the desktop finds it: through PATH when
+// it is a bare name.
+std::string programFile(const std::string& program)
+{
+    if (program.find('/') != std::string::npos) {
+        return program;
+    }
+    for (const std::string& folder : folderList(environmentValue("PATH"))) {
+        const std::string path = folder + "/" + program;
+        if (::access(path.c_str(), X_OK) == 0) {
+            return path;
+        }
+    }
+    return {};
+}
+
+bool sameFile(const std::string& a, const std::string& b)
+{
+    struct stat first
+    {
+    };
+    struct stat second
+    {
+    };
+    return !a.empty() && !b.empty() && ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0
+        && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 } // namespace
 
 DesktopRegistry::Folders DesktopRegistry::Folders::fromEnvironment()
 {
-    return {baseFolder("XDG_DATA_HOME", ".local/share"), baseFolder("XDG_CONFIG_HOME", ".config")};
+    const std::string systemData = environmentValue("XDG_DATA_DIRS");
+    return {baseFolder("XDG_DATA_HOME", ".local/share"), baseFolder("XDG_CONFIG_HOME", ".config"),
+            folderList(systemData.empty() ? "/usr/local/share:/usr/share" : systemData)};
 }
 
 DesktopRegistry::DesktopRegistry(Folders folders)
@@ -118,10 +172,14 @@ void DesktopRegistry::setDefaultValue(const std::string& key, const std::string&
         values[key] = value;
         save(values);
         mirrorAsmFileType(values);
-    } catch (const Failure&) {
-        throw Failure(registryFailureMessage());
-    } catch (const std::filesystem::filesystem_error&) {
-        throw Failure(registryFailureMessage());
+    } catch (const Failure& failure) {
+        const std::string message = failure.what();
+        throw Failure(message.rfind(registryFailureMessage(), 0) == 0 ? message
+                                                                      : withDetail(registryFailureMessage(), message));
+    } catch (const std::filesystem::filesystem_error& error) {
+        throw Failure(withDetail(registryFailureMessage(),
+                                 formatText("フォルダ %s を作成できません: %s", error.path1().c_str(),
+                                            ioReason(error.code().value()).c_str())));
     }
 }
 
@@ -136,13 +194,13 @@ DesktopRegistry::Values DesktopRegistry::load() const
 {
     Values values;
     std::string key;
-    for (const std::string& line : splitTextLines(readIfPresent(registryFile()))) {
+    forEachTextLine(readIfPresent(registryFile()), [&](std::string_view line, std::size_t) {
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             key = line.substr(1, line.size() - 2);
-        } else if (!key.empty() && line.compare(0, 2, kValueName) == 0) {
-            values[key] = unescaped(line.substr(2));
+        } else if (!key.empty() && line.substr(0, 2) == kValueName) {
+            values[key] = unescaped(std::string(line.substr(2)));
         }
-    }
+    });
     return values;
 }
 
@@ -177,7 +235,12 @@ void DesktopRegistry::mirrorAsmFileType(const Values& values)
     const std::string mimeType = desktop::mimeTypeFor(fileType, extension);
     const std::string description = value(fileType).empty() ? fileType : value(fileType);
     const std::string package = desktop::mimePackageText(mimeType, extension, description);
-    if (readIfPresent(mimePackageFile()) != package) {
+    if (systemHas("mime/packages/rivet-tool-asm.xml", package)) {
+        // Ours, from before the package was installed or from a step of this registration.
+        if (std::filesystem::remove(mimePackageFile())) {
+            refreshLater("update-mime-database", m_folders.dataHome + "/mime");
+        }
+    } else if (readIfPresent(mimePackageFile()) != package) {
         writeFile(mimePackageFile(), package);
         refreshLater("update-mime-database", m_folders.dataHome + "/mime");
     }
@@ -186,10 +249,39 @@ void DesktopRegistry::mirrorAsmFileType(const Values& values)
     if (command.empty()) {
         return;
     }
-    writeFile(desktopEntryFile(), desktop::desktopEntryText(desktop::programOfOpenCommand(command), mimeType));
-    refreshLater("update-desktop-database", m_folders.dataHome + "/applications");
+    const std::string program = desktop::programOfOpenCommand(command);
+    if (!systemEntryStarts(program, mimeType)) {
+        writeFile(desktopEntryFile(), desktop::desktopEntryText(program, mimeType));
+        refreshLater("update-desktop-database", m_folders.dataHome + "/applications");
+    } else if (desktop::isEntryWrittenForMimeType(readIfPresent(desktopEntryFile()), mimeType)) {
+        // An entry of ours from an earlier registration would go on hiding the package's.
+        std::filesystem::remove(desktopEntryFile());
+        refreshLater("update-desktop-database", m_folders.dataHome + "/applications");
+    }
     writeFile(mimeappsFile(),
               desktop::withDefaultApplication(readIfPresent(mimeappsFile()), mimeType, desktop::kDesktopEntryName));
+}
+
+bool DesktopRegistry::systemHas(const std::string& relativePath, const std::string& text) const
+{
+    for (const std::string& folder : m_folders.systemData) {
+        if (readIfPresent(folder + "/" + relativePath) == text) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool DesktopRegistry::systemEntryStarts(const std::string& program, const std::string& mimeType) const
+{
+    for (const std::string& folder : m_folders.systemData) {
+        const std::string entry = readIfPresent(folder + "/applications/" + desktop::kDesktopEntryName);
+        if (desktop::isEntryWrittenForMimeType(entry, mimeType)
+            && sameFile(programFile(desktop::execProgramOf(entry)), program)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace rivet

@@ -12,6 +12,9 @@ namespace rivet {
 // an INI-style file of our own (dataHome/rivet-tool/registry.ini), and the ".asm" file type
 // they describe is mirrored into the desktop's own records after every write: a
 // shared-mime-info package, a desktop entry and the default application in mimeapps.list.
+// What an installed package already provides system-wide is not written again for the
+// player: an entry of the player's of the same name would hide the package's, and would
+// break the menu once the program it names (a build tree, say) is gone.
 // The desktop reads some of these records through caches that programs rebuild; which ones
 // are due is left to the caller to run (cacheRefreshes), since they take a while.
 class DesktopRegistry : public Registry
@@ -30,6 +33,9 @@ public:
     {
         std::string dataHome; // $XDG_DATA_HOME, by default ~/.local/share
         std::string configHome; // $XDG_CONFIG_HOME, by default ~/.config
+        // $XDG_DATA_DIRS, by default /usr/local/share and /usr/share: where an installed
+        // package keeps its desktop entry and MIME package.
+        std::vector<std::string> systemData;
         static Folders fromEnvironment();
     };
 
@@ -56,6 +62,8 @@ private:
     void save(const Values& values) const;
     void mirrorAsmFileType(const Values& values);
     void refreshLater(const std::string& program, const std::string& folder);
+    bool systemHas(const std::string& relativePath, const std::string& text) const;
+    bool systemEntryStarts(const std::string& program, const std::string& mimeType) const;
 
     Folders m_folders;
     std::vector<CacheRefresh> m_cacheRefreshes;

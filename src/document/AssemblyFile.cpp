@@ -77,9 +77,9 @@ void saveAssemblyTo(const Machine& machine, const std::string& path)
     IniFile ini;
     try {
         ini = IniFile::load(path);
-    } catch (const Failure&) {
+    } catch (const Failure& failure) {
         // A file we cannot read would lose its own sections: leave it alone.
-        throw Failure(cannotWriteMessage(path));
+        throw Failure(withDetail(cannotWriteMessage(path), failure.what()));
     }
     writeAssemblyKeys(ini, machine);
     ini.save(path);

@@ -1,19 +1,15 @@
 #include "document/DocumentService.h"
 
+#include "common/AtomicFile.h"
 #include "common/ErrorText.h"
-#include "common/Failure.h"
 #include "common/TextFile.h"
 #include "document/AssemblyFile.h"
-
-#include <cerrno>
 
 namespace rivet {
 
 std::unique_ptr<MachineDocument> openAsTheWindowDoes(const PartsTable& table, const std::string& path)
 {
-    if (!fileExists(path)) {
-        throw Failure(ioErrorMessage(ENOENT));
-    }
+    requireFile(path);
     auto document = startAsTheWindowDoes(table);
     document->open(path);
     return document;

@@ -97,8 +97,8 @@ std::string missingTemplateMessage(const std::string& path)
 
 std::string buildReportText(const MachineDocument& document, const std::string& dataDir, ReportKind kind, int number)
 {
-    const std::vector<std::string> lines = readTextLines(templatePath(dataDir, kind, number));
-    return expandTemplate(lines, gatherReportValues(document, kind));
+    return expandTemplateText(readNormalisedText(templatePath(dataDir, kind, number)),
+                              gatherReportValues(document, kind));
 }
 
 std::string buildReport(const MachineDocument& document, const std::string& dataDir, ReportKind kind, int number)

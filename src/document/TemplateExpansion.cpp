@@ -88,7 +88,11 @@ std::string reportTooLargeMessage(std::size_t maxBytes)
 std::string expandTemplate(const std::vector<std::string>& templateLines, const std::vector<std::string>& values,
                            std::size_t maxBytes)
 {
-    std::string text = joinCrLf(templateLines);
+    return expandTemplateText(joinCrLf(templateLines), values, maxBytes);
+}
+
+std::string expandTemplateText(std::string text, const std::vector<std::string>& values, std::size_t maxBytes)
+{
     checkSize(text, maxBytes);
     const std::vector<std::string>& placeholders = placeholderList();
     const std::size_t count = std::min(values.size(), placeholders.size());
@@ -96,7 +100,7 @@ std::string expandTemplate(const std::vector<std::string>& templateLines, const 
         // Splitting into lines and joining again only changes a text whose line ends are not
         // all CR LF, which only a value with a line break can bring in.
         if (replaceAll(text, placeholders[i], values[i], maxBytes) && hasLineBreak(values[i])) {
-            text = joinCrLf(splitTextLines(text));
+            text = normaliseLineEnds(text);
             checkSize(text, maxBytes);
         }
     }

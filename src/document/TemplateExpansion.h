@@ -28,6 +28,9 @@ const std::vector<std::string>& placeholderList();
 // reportTooLargeMessage instead of exhausting the memory.
 std::string expandTemplate(const std::vector<std::string>& templateLines, const std::vector<std::string>& values,
                            std::size_t maxBytes = kMaxTextFileBytes);
+// The same for a template already read as one text, every line followed by CR LF.
+std::string expandTemplateText(std::string text, const std::vector<std::string>& values,
+                               std::size_t maxBytes = kMaxTextFileBytes);
 std::string reportTooLargeMessage(std::size_t maxBytes);
 
 } // namespace rivet

@@ -56,9 +56,11 @@ constexpr auto None = Defence::None;
 constexpr auto Shell = Defence::Shell;
 constexpr auto Beam = Defence::Beam;
 
+} // namespace
+
 // The figure table. "limit" is the boost figures' warning limit and the energy figures' full scale.
 // clang-format off
-constexpr FigureDescriptor kFigures[kFigureCount] = {
+constexpr FigureDescriptor kFigureTable[kFigureCount] = {
     // figure                       label   verdict  caption               template   better  kind         defence  whole                 of                     tenths                     limit  verdict  warns
     {Figure::Ap,                    "ed1",  nullptr, "AP",                 "#ap",     Higher, Sum,         None,    &T::totalAp,          nullptr,               nullptr,                   0,     nullptr, false},
     {Figure::Price,                 "ed2",  "lbS2",  "価格",               "#price",  Lower,  Sum,         None,    &T::totalPrice,       nullptr,               nullptr,                   0,     price,   false},
@@ -79,10 +81,12 @@ constexpr FigureDescriptor kFigures[kFigureCount] = {
 };
 // clang-format on
 
+namespace {
+
 constexpr bool inFigureOrder()
 {
     for (std::size_t i = 0; i < kFigureCount; ++i) {
-        if (kFigures[i].figure != figureAt(i)) {
+        if (kFigureTable[i].figure != figureAt(i)) {
             return false;
         }
     }
@@ -92,14 +96,9 @@ static_assert(inFigureOrder(), "the figure table lists the figures in ed1..ed16 
 
 } // namespace
 
-const FigureDescriptor& describe(Figure figure)
-{
-    return kFigures[figureIndex(figure)];
-}
-
 std::optional<Figure> figureNamed(std::string_view labelName)
 {
-    for (const FigureDescriptor& row : kFigures) {
+    for (const FigureDescriptor& row : kFigureTable) {
         if (labelName == row.labelName) {
             return row.figure;
         }

@@ -114,8 +114,14 @@ struct FigureDescriptor
     }
 };
 
+// The figure table, one row a figure in ed1..ed16 order (Figure.cpp).
+extern const FigureDescriptor kFigureTable[kFigureCount];
+
 // The row of a figure.
-const FigureDescriptor& describe(Figure figure);
+inline const FigureDescriptor& describe(Figure figure)
+{
+    return kFigureTable[figureIndex(figure)];
+}
 
 // The figure whose value label is named so ("ed2"); nothing for any other name.
 std::optional<Figure> figureNamed(std::string_view labelName);

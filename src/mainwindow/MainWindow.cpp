@@ -2,6 +2,7 @@
 
 #include "mainwindow/MachineEditor.h"
 #include "startup/Settings.h"
+#include "widgets/Fonts.h"
 #include "widgets/Guarded.h"
 #include "windows/AuxiliaryWindows.h"
 
@@ -17,6 +18,7 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
 {
     setObjectName("asmForm");
     setWindowTitle("Kosmoアセンブルツール ");
+    setFont(Fonts::toolFont()); // the fixed layout, whatever font the desktop's theme sets
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     buildActions();

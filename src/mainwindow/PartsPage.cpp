@@ -92,6 +92,7 @@ void PartsPage::buildSlots(QWidget* panel)
         QPushButton* slotButton = button(name.toLatin1().constData(), caption, panel, QRect(4, y, kButtonWidth, 20));
         // The tag is the slot whose catalogue file the button lists.
         slotButton->setProperty("tag", options ? rivet::OptionSlot : rivet::slotOfSelector(rivet::selectorAt(index)));
+        slotButton->setToolTip((options ? QString("オプション") : caption) + "の部品一覧を開く");
         m_slotButtons[index] = slotButton;
         if (i < rivet::kSelectorCount) {
             auto* selector = new QComboBox(panel);

@@ -1,6 +1,7 @@
 #include "startup/DefaultFiles.h"
 
 #include "catalogue/DefaultCatalogue.h"
+#include "common/AtomicFile.h"
 #include "common/ShiftJis.h"
 #include "common/TextFile.h"
 #include "document/DefaultTemplates.h"
@@ -11,11 +12,13 @@ namespace rivet {
 
 namespace {
 
-// A default file is written only where none is: an edited file survives every start.
+// A default file is written only where none is: an edited file survives every start. It
+// appears complete or not at all, so a start that is killed or runs beside another never
+// leaves a default half written for the next start to take for the player's own.
 void writeIfMissing(const std::string& path, const std::vector<std::string>& lines)
 {
     if (!fileExists(path)) {
-        createNewFile(path, sjis::encodeOrFail(joinCrLf(lines)));
+        createFileAtomically(path, sjis::encodeOrFail(joinCrLf(lines)));
     }
 }
 

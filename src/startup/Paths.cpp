@@ -49,7 +49,9 @@ bool isProgramsFolder(const std::string& folder)
 Paths Paths::forExecutable(const std::string& executablePath)
 {
     if (const std::string home = environmentValue("RIVET_HOME"); !home.empty()) {
-        return inFolder(home);
+        Paths paths = inFolder(home);
+        paths.fromRivetHome = true;
+        return paths;
     }
     const std::size_t slash = executablePath.find_last_of('/');
     const std::string exeDir = slash == std::string::npos ? std::string("./") : executablePath.substr(0, slash + 1);

@@ -14,6 +14,7 @@ struct Paths
     std::string garageDir; // exeDir + "Garage/": where assemblies are saved by default
     std::string dataDir; // exeDir + "data/": catalogue files and templates
     std::string settingsFile; // exeDir + "rivet.ini", shared by the window and the companion
+    bool fromRivetHome = false; // exeDir is what RIVET_HOME names, so a message names it too
 
     static Paths forExecutable(const std::string& executablePath);
     // The folders of a tool working in that folder (the benchmarks' and tests' homes).

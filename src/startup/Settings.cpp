@@ -20,8 +20,8 @@ void writeLongList(const std::string& settingsFile, bool longList)
     IniFile ini;
     try {
         ini = IniFile::load(settingsFile);
-    } catch (const Failure&) {
-        throw Failure(cannotWriteMessage(settingsFile));
+    } catch (const Failure& failure) {
+        throw Failure(withDetail(cannotWriteMessage(settingsFile), failure.what()));
     }
     ini.writeString("common", "longlist", longList ? "1" : "0");
     ini.save(settingsFile);

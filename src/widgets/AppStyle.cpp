@@ -30,7 +30,7 @@ public:
 void applyAppStyle(QApplication& application)
 {
     application.setStyle(new RivetStyle(QStyleFactory::create("Fusion")));
-    QApplication::setFont(Fonts::font(Fonts::Gothic, 12));
+    QApplication::setFont(Fonts::toolFont());
     QApplication::setWindowIcon(IconSet::applicationIcon());
     QGuiApplication::setDesktopFileName("rivet-tool");
 }

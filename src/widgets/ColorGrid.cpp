@@ -136,7 +136,21 @@ void ColorGrid::paintCell(QPainter& painter, int column, int row)
         painter.fillRect(rect.right(), rect.top(), 1, rect.height(), dark);
     }
     painter.setPen(palette().color(foreground));
-    painter.drawText(rect.adjusted(2, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(text));
+    const QRect textRect = rect.adjusted(2, 0, -2, 0);
+    const QString shown = QString::fromStdString(text);
+    // "OPTIONAL" is a pixel or two wider than its cell: its letters close up a little rather
+    // than the last one being cut.
+    const int overflow = painter.fontMetrics().horizontalAdvance(shown) - textRect.width();
+    if (overflow > 0 && shown.size() > 1) {
+        QFont closer = painter.font();
+        closer.setLetterSpacing(QFont::AbsoluteSpacing, -qreal(overflow) / qreal(shown.size() - 1));
+        painter.save();
+        painter.setFont(closer);
+        painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, shown);
+        painter.restore();
+        return;
+    }
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, shown);
 }
 
 void ColorGrid::paintSwatch(QPainter& painter, const QRect& rect, const QColor& color, bool current)

@@ -34,8 +34,16 @@ QFont font(Face face, int pixelSize)
 {
     QFont result(availableFamily(face));
     result.setPixelSize(pixelSize);
+    // Set, not left to the desktop: a window's font reaches its controls only where it is set.
+    result.setWeight(QFont::Normal);
+    result.setItalic(false);
     result.setStyleHint(face == Gothic ? QFont::TypeWriter : face == Serif ? QFont::Serif : QFont::SansSerif);
     return result;
+}
+
+QFont toolFont()
+{
+    return font(Gothic, 12);
 }
 
 } // namespace Fonts

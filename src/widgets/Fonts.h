@@ -12,4 +12,9 @@ enum Face { Gothic, ProportionalGothic, Serif };
 
 QFont font(Face face, int pixelSize);
 
+// The font the main window's fixed layout is measured for: "ＭＳ ゴシック" of 12 pixels. A window
+// of fixed layout sets it on itself, because the desktop's theme may give labels, buttons and
+// check boxes fonts of its own, which only a font set on the window overrides.
+QFont toolFont();
+
 } // namespace Fonts

@@ -1,9 +1,11 @@
 #include "widgets/IconSet.h"
 
+#include "widgets/ApplicationIconSvg.h"
 #include "widgets/PaintedIcon.h"
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgRenderer>
 
 #include <cmath>
 
@@ -95,28 +97,12 @@ void drawImage(QPainter& p, Image image)
     }
 }
 
-// The application icon on a 32 × 32 grid.
+// The application icon on its 32 × 32 grid, from the scalable icon the package installs, so
+// that the window, the desktop and the fixed sizes show one picture.
 void drawApplicationIcon(QPainter& p)
 {
-    // An armour plate with bevelled corners...
-    QPolygonF plate({QPointF(7, 2), QPointF(25, 2), QPointF(30, 7), QPointF(30, 25), QPointF(25, 30), QPointF(7, 30),
-                     QPointF(2, 25), QPointF(2, 7)});
-    QLinearGradient steel(0, 0, 32, 32);
-    steel.setColorAt(0, QColor(168, 184, 208));
-    steel.setColorAt(1, QColor(72, 88, 116));
-    p.setPen(QPen(kInk, 1.5));
-    p.setBrush(steel);
-    p.drawPolygon(plate);
-    // ...a visor slit...
-    p.setPen(Qt::NoPen);
-    p.setBrush(kAccent);
-    p.drawRoundedRect(QRectF(8, 13, 16, 5), 2, 2);
-    // ...and four rivets.
-    p.setBrush(QColor(230, 234, 240));
-    p.setPen(QPen(kInk, 0.8));
-    for (QPointF at : {QPointF(8, 8), QPointF(24, 8), QPointF(8, 24), QPointF(24, 24)}) {
-        p.drawEllipse(at, 2.2, 2.2);
-    }
+    QSvgRenderer svg(QByteArray::fromRawData(kApplicationIconSvg, sizeof(kApplicationIconSvg) - 1));
+    svg.render(&p, QRectF(0, 0, 32, 32));
 }
 
 } // namespace

@@ -3,7 +3,8 @@
 #include <QStyledItemDelegate>
 
 // An in-cell editor that reports its text after every keystroke, not only when editing ends,
-// so a window can recompute while the player types.
+// so a window can recompute while the player types; and the end of every edit, also one the
+// player cancelled with Esc, when what it computed from the typed text no longer holds.
 class LiveEditDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -15,4 +16,6 @@ public:
 
 Q_SIGNALS:
     void textEdited(int column, int row, const QString& text) const;
+    // The editor has closed: its text went into the cell, or the cell kept its old text.
+    void editingEnded(int column, int row) const;
 };

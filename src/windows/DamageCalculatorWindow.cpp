@@ -65,6 +65,8 @@ DamageCalculatorWindow::DamageCalculatorWindow(QWidget* parent)
     auto* delegate = new LiveEditDelegate(m_grid);
     m_grid->setItemDelegate(delegate);
     connect(delegate, &LiveEditDelegate::textEdited, this, &DamageCalculatorWindow::editCellText);
+    // A cancelled edit leaves the cell as it was: the trial and its damage follow the cell.
+    connect(delegate, &LiveEditDelegate::editingEnded, this, &DamageCalculatorWindow::itemEdited);
     connect(m_grid, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (!m_showing) {
             itemEdited(item->column(), item->row());
@@ -141,7 +143,7 @@ void DamageCalculatorWindow::editCellText(int column, int row, const QString& te
     });
 }
 
-// The editor has closed and written its text into the cell.
+// The editor has written its text into the cell, or has closed leaving the cell as it was.
 void DamageCalculatorWindow::itemEdited(int column, int row)
 {
     runGuarded(this, [&] {

@@ -60,8 +60,9 @@ int RequirementTable::addRequirement(rivet::Figure figure)
     kind->setItemData(AtMost, "以下", Qt::ToolTipRole);
     auto* value = new QDoubleSpinBox;
     value->setRange(-kLargest, kLargest);
+    // Written as every figure of the tool is: no group separators.
     value->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
-    value->setGroupSeparatorShown(true);
+    value->setGroupSeparatorShown(false);
     value->setAlignment(Qt::AlignRight);
     auto* remove = new QToolButton;
     remove->setText("削除");

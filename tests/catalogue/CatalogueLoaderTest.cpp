@@ -19,13 +19,18 @@ const std::string kHeadRow = R"("HD-01-SRVT" ,26500,122,350, 816,154,149,"生態
 class CatalogueLoader : public ::testing::Test
 {
 protected:
-    // Loads head.dat with the given lines; returns the message of the failure, if any.
+    // Loads head.dat with the given lines; returns the fixed message of the failure, if any.
     std::string loadHead(const std::vector<std::string>& lines)
     {
         writeBytes(home.path() + "head.dat", sjisFile(lines));
         return loadHeadFile();
     }
     std::string loadHeadFile()
+    {
+        const std::string message = loadHeadFileWithDetail();
+        return message.substr(0, message.find('\n'));
+    }
+    std::string loadHeadFileWithDetail()
     {
         try {
             endIndex = loadSlotCatalogue(table, HeadSlot, home.path(), "head.dat");
@@ -160,7 +165,7 @@ TEST_F(CatalogueLoader, aPartNamedEndEndsTheSelectorList)
 
 TEST_F(CatalogueLoader, unreadableFileGivesTheIoMessage)
 {
-    EXPECT_EQ(loadHeadFile(), "ファイルが見つかりません");
+    EXPECT_EQ(loadHeadFileWithDetail(), "ファイルが見つかりません\n" + home.path() + "head.dat");
 }
 
 TEST_F(CatalogueLoader, shortOptionCatalogueLeavesLaterOptionsEmpty)
@@ -172,4 +177,15 @@ TEST_F(CatalogueLoader, shortOptionCatalogueLeavesLaterOptionsEmpty)
     EXPECT_EQ(table.option(1)->name, "SP-MAW");
     EXPECT_EQ(table.option(2), nullptr);
     EXPECT_EQ(table.option(14), nullptr);
+}
+
+TEST_F(CatalogueLoader, aFailureNamesTheFileAndTheLineAfterItsFixedMessage)
+{
+    const std::string file = "ファイル " + home.path() + "head.dat";
+    writeBytes(home.path() + "head.dat", sjisFile({kHeadTitle, kHeadColumns, kHeadRow, "", R"("HD",x)"}));
+    EXPECT_EQ(loadHeadFileWithDetail(), "'x' は整数ではありません\n" + file + " の 5 行目");
+    std::vector<std::string> lines {kHeadTitle, kHeadColumns};
+    lines.insert(lines.end(), 16, kHeadRow);
+    writeBytes(home.path() + "head.dat", sjisFile(lines));
+    EXPECT_EQ(loadHeadFileWithDetail(), "範囲チェックエラー\n" + file + ": 部品は 15 個まで");
 }

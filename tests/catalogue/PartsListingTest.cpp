@@ -71,13 +71,13 @@ TEST(PartsListing, aMissingFileFailsWithTheIoMessage)
         rivet::loadPartsListing(home.path() + "missing.dat");
         FAIL() << "loaded a missing file";
     } catch (const rivet::Failure& failure) {
-        EXPECT_STREQ(failure.what(), "ファイルが見つかりません");
+        EXPECT_EQ(failure.what(), "ファイルが見つかりません\n" + home.path() + "missing.dat");
     }
     try {
         rivet::loadPartsListing(home.path());
         FAIL() << "loaded a folder";
     } catch (const rivet::Failure& failure) {
-        EXPECT_STREQ(failure.what(), "I/O エラー (21)");
+        EXPECT_EQ(failure.what(), "I/O エラー (21)\n" + home.path() + ": フォルダです (21)");
     }
 }
 

@@ -65,7 +65,7 @@ TEST_F(Cli, aCatalogueFailurePrintsTheErrorBoxMessage)
     writeBytes(home.dataDir() + "head.dat", sjisFile({"#頭", "#x", "\"HD\",1.5,1,1,1,1,1,\"x\""}));
     const CliResult result = runCli({"check"});
     EXPECT_EQ(result.code, 1);
-    EXPECT_EQ(result.err, "'1.5' は整数ではありません.\n");
+    EXPECT_EQ(result.err, "'1.5' は整数ではありません.\nファイル " + home.dataDir() + "head.dat の 3 行目\n");
 }
 
 TEST_F(Cli, evalJsonHasTheWindowsFigures)
@@ -108,7 +108,7 @@ TEST_F(Cli, evalOfAMissingFileFails)
 {
     const CliResult result = runCli({"eval", home.garageDir() + "none.asm"});
     EXPECT_EQ(result.code, 1);
-    EXPECT_EQ(result.err, "ファイルが見つかりません.\n");
+    EXPECT_EQ(result.err, "ファイルが見つかりません.\n" + home.garageDir() + "none.asm\n");
 }
 
 TEST_F(Cli, exportWritesTheWindowsReportBytes)

@@ -99,7 +99,7 @@ TEST_F(CompareCli, failuresAndUsage)
     EXPECT_NE(badSelector.err.find("usage: rivet-cli preview"), std::string::npos);
     const CliResult missing = runCli({"compare", first, home.garageDir() + "none.asm"});
     EXPECT_EQ(missing.code, 1);
-    EXPECT_EQ(missing.err, "ファイルが見つかりません.\n");
+    EXPECT_EQ(missing.err, "ファイルが見つかりません.\n" + home.garageDir() + "none.asm\n") << "names which of the two";
     EXPECT_TRUE(missing.out.empty());
     EXPECT_EQ(runCli({"preview", home.garageDir() + "none.asm", "cb1"}).code, 1);
 }

@@ -1,8 +1,11 @@
 #include "common/IniFile.h"
 #include "common/Failure.h"
+#include "common/TextFile.h"
 #include "support/Bytes.h"
+#include "support/FaultyFiles.h"
 #include "support/TempHome.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -86,13 +89,35 @@ TEST(IniFile, missingFileReadsEmptyAndSaveReportsUnwritableFolders)
     ini.save(home.path() + "rivet.ini");
     EXPECT_EQ(rivet::test::readBytes(home.path() + "rivet.ini"), "[common]\r\nlonglist=1\r\n");
 
-    if (::geteuid() != 0) {
-        ::chmod(home.path().c_str(), 0500);
+    {
+        rivet::test::FaultyFiles readOnlyFolder(rivet::test::FaultyFiles::Step::Open, EACCES, home.path());
         try {
             ini.save(home.path() + "rivet.ini");
             FAIL() << "saved into a read-only folder";
         } catch (const rivet::Failure& failure) {
-            EXPECT_EQ(std::string(failure.what()), home.path() + "rivet.ini に書き込めません");
+            EXPECT_EQ(std::string(failure.what()),
+                      home.path() + "rivet.ini に書き込めません\nアクセスが拒否されました (13)");
         }
     }
+}
+
+// A file the tool would then refuse to open is not written at all, not even in part.
+TEST(IniFile, aSaveBeyondWhatOpeningAcceptsIsRefusedBeforeWriting)
+{
+    rivet::test::TempHome home;
+    const std::string path = home.path() + "big.asm";
+    rivet::test::writeBytes(path, "the old file");
+    // Lines ending in LF alone grow by a byte each when written back with CR LF.
+    IniFile ini = IniFile::fromBytes(std::string(rivet::kMaxTextFileBytes / 2 + 1, '\n'));
+    EXPECT_EQ(ini.byteCount(), rivet::kMaxTextFileBytes + 2);
+    try {
+        ini.save(path);
+        FAIL() << "saved a file beyond 16 MiB";
+    } catch (const rivet::Failure& failure) {
+        EXPECT_EQ(std::string(failure.what()),
+                  path + " に書き込めません\n保存すると 16777218 バイトになり、開ける大きさ (16 MiB まで) を超えます");
+    }
+    EXPECT_EQ(rivet::test::readBytes(path), "the old file");
+    IniFile::fromBytes(std::string(rivet::kMaxTextFileBytes / 2, '\n')).save(path);
+    EXPECT_EQ(rivet::test::readBytes(path).size(), rivet::kMaxTextFileBytes) << "exactly the limit is written";
 }

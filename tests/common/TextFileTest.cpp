@@ -1,8 +1,10 @@
 #include "common/TextFile.h"
 #include "common/Failure.h"
 #include "support/Bytes.h"
+#include "support/FaultyFiles.h"
 #include "support/TempHome.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -36,7 +38,7 @@ TEST(TextFiles, badShiftJisNamesTheFile)
     const std::string path = home.path() + "broken.txt";
     rivet::test::writeBytes(path, "ok\r\n\x82\r\n");
     try {
-        rivet::readTextLines(path);
+        rivet::readNormalisedText(path);
         FAIL() << "read invalid Shift-JIS";
     } catch (const rivet::Failure& failure) {
         EXPECT_NE(std::string(failure.what()).find(path), std::string::npos) << failure.what();
@@ -50,7 +52,7 @@ TEST(TextFiles, missingAndOversizedFilesFailWithMessages)
         rivet::readFileBytes(home.path() + "missing.dat");
         FAIL();
     } catch (const rivet::Failure& failure) {
-        EXPECT_STREQ(failure.what(), "ファイルが見つかりません");
+        EXPECT_EQ(failure.what(), "ファイルが見つかりません\n" + home.path() + "missing.dat");
     }
     const std::string big = home.path() + "big.dat";
     ASSERT_EQ(::truncate((rivet::test::writeBytes(big, ""), big).c_str(), 17 * 1024 * 1024), 0);
@@ -65,9 +67,7 @@ TEST(TextFiles, atomicWriteReplacesWholeOrLeavesTheOldFile)
     EXPECT_EQ(rivet::test::readBytes(path), rivet::test::sjisFile({"機体", "b"}));
     EXPECT_THROW(rivet::writeTextLines(path, {"😀"}, "cannot"), rivet::Failure);
     EXPECT_EQ(rivet::test::readBytes(path), rivet::test::sjisFile({"機体", "b"}));
-    if (::geteuid() != 0) {
-        ::chmod(home.path().c_str(), 0500);
-        EXPECT_THROW(rivet::writeTextLines(path, {"new"}, "cannot"), rivet::Failure);
-        EXPECT_EQ(rivet::test::readBytes(path), rivet::test::sjisFile({"機体", "b"}));
-    }
+    rivet::test::FaultyFiles readOnlyFolder(rivet::test::FaultyFiles::Step::Open, EACCES, home.path());
+    EXPECT_THROW(rivet::writeTextLines(path, {"new"}, "cannot"), rivet::Failure);
+    EXPECT_EQ(rivet::test::readBytes(path), rivet::test::sjisFile({"機体", "b"}));
 }

@@ -1,13 +1,18 @@
 #include "desktop/FileAssociation.h"
 #include "TestPaths.h"
 #include "common/Failure.h"
+#include "common/HomeFolder.h"
 #include "desktop/DesktopFileType.h"
 #include "desktop/DesktopRegistry.h"
 #include "support/Bytes.h"
+#include "support/FaultyFiles.h"
 #include "support/TempHome.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <utility>
 #include <vector>
 
@@ -32,7 +37,7 @@ public:
 
 rivet::DesktopRegistry registryIn(const rivet::test::TempHome& home)
 {
-    return rivet::DesktopRegistry({home.path() + "data", home.path() + "config"});
+    return rivet::DesktopRegistry({home.path() + "data", home.path() + "config", {}});
 }
 
 bool contains(const std::string& text, const std::string& part)
@@ -131,7 +136,35 @@ TEST(DesktopRegistry, aFolderThatCannotBeMadeFailsWithTheRegistryMessage)
         rivet::associateAsmFiles(registry, "/usr/bin/rivet");
         FAIL() << "the failed write was not reported";
     } catch (const rivet::Failure& failure) {
-        EXPECT_STREQ(failure.what(), "'' の設定に失敗しました");
+        EXPECT_EQ(std::string(failure.what()),
+                  "'' の設定に失敗しました\nフォルダ " + home.path()
+                      + "data/rivet-tool を作成できません: パスの途中にフォルダでないものがあります (20)");
+    }
+}
+
+// Settings kept in a folder of their own and linked into ~/.config stay where they are; a
+// full disk says which file could not be written.
+TEST(DesktopRegistry, aLinkedMimeappsListIsWrittenThroughAndAFullDiskNamesTheFile)
+{
+    rivet::test::TempHome home;
+    std::filesystem::create_directories(home.path() + "dotfiles");
+    std::filesystem::create_directories(home.path() + "config");
+    rivet::test::writeBytes(home.path() + "dotfiles/mimeapps.list", "[Added Associations]\n");
+    std::filesystem::create_symlink("../dotfiles/mimeapps.list", home.path() + "config/mimeapps.list");
+    rivet::DesktopRegistry registry = registryIn(home);
+    rivet::associateAsmFiles(registry, "/usr/bin/rivet");
+    EXPECT_TRUE(std::filesystem::is_symlink(home.path() + "config/mimeapps.list"));
+    EXPECT_TRUE(contains(rivet::test::readBytes(home.path() + "dotfiles/mimeapps.list"),
+                         "application/x-zubrivet-asm=rivet-tool.desktop"));
+
+    rivet::test::FaultyFiles full(rivet::test::FaultyFiles::Step::Write, ENOSPC, home.path() + "data/rivet-tool/");
+    try {
+        registry.setDefaultValue("other", "value");
+        FAIL() << "the failed write was not reported";
+    } catch (const rivet::Failure& failure) {
+        EXPECT_EQ(std::string(failure.what()),
+                  "'' の設定に失敗しました\n" + registry.registryFile()
+                      + " に書き込めません\nディスクに空きがありません (28)");
     }
 }
 
@@ -177,6 +210,53 @@ TEST(DesktopEntry, quotesAProgramPathThatNeedsIt)
     const std::string entry = rivet::desktop::desktopEntryText("/a b\\c/rivet", "application/x-t");
     EXPECT_TRUE(contains(entry, "\nExec=\"/a b\\\\\\\\c/rivet\" %f\n")) << entry;
     EXPECT_EQ(rivet::desktop::programOfOpenCommand("/a b/rivet \"%1\""), "/a b/rivet");
+}
+
+// With the package installed, a registration of the packaged program leaves the package's
+// desktop entry and MIME type to show: it only makes the entry the default application, and
+// takes away an entry of its own an earlier registration (from a build tree) left.
+TEST(DesktopRegistry, whatTheInstalledPackageProvidesIsNotWrittenAgain)
+{
+    rivet::test::TempHome home;
+    namespace fs = std::filesystem;
+    const std::string system = home.path() + "usr/share";
+    const std::string mimeType = rivet::desktop::mimeTypeFor(rivet::kAsmFileType, "asm");
+    fs::create_directories(system + "/applications");
+    fs::create_directories(system + "/mime/packages");
+    fs::create_directories(home.path() + "usr/bin");
+    rivet::test::writeBytes(system + "/applications/rivet-tool.desktop",
+                            rivet::desktop::desktopEntryText("rivet", mimeType));
+    rivet::test::writeBytes(system + "/mime/packages/rivet-tool-asm.xml",
+                            rivet::desktop::mimePackageText(mimeType, "asm", rivet::kAsmFileTypeDescription));
+    const std::string installed = home.path() + "usr/bin/rivet";
+    rivet::test::writeBytes(installed, "#!/bin/sh\n");
+    ::chmod(installed.c_str(), 0755);
+    const std::string path = rivet::environmentValue("PATH");
+    ::setenv("PATH", (home.path() + "usr/bin:" + path).c_str(), 1);
+
+    rivet::DesktopRegistry::Folders folders {home.path() + "data", home.path() + "config", {system}};
+    rivet::DesktopRegistry fromABuildTree(folders);
+    rivet::associateAsmFiles(fromABuildTree, "/home/player/build/bin/rivet");
+    const std::string userEntry = home.path() + "data/applications/rivet-tool.desktop";
+    EXPECT_TRUE(contains(rivet::test::readBytes(userEntry), "Exec=/home/player/build/bin/rivet %f"))
+        << "another program than the package's gets an entry of its own";
+    EXPECT_FALSE(fs::exists(home.path() + "data/mime/packages/rivet-tool-asm.xml")) << "the package's type serves";
+
+    rivet::DesktopRegistry fromThePackage(folders);
+    rivet::associateAsmFiles(fromThePackage, installed);
+    EXPECT_FALSE(fs::exists(userEntry)) << "it would hide the package's";
+    EXPECT_FALSE(fs::exists(home.path() + "data/mime/packages/rivet-tool-asm.xml"));
+    EXPECT_EQ(rivet::test::readBytes(home.path() + "config/mimeapps.list"),
+              "[Default Applications]\napplication/x-zubrivet-asm=rivet-tool.desktop\n");
+    using Refresh = rivet::DesktopRegistry::CacheRefresh;
+    EXPECT_EQ(fromThePackage.cacheRefreshes(),
+              (std::vector<Refresh> {{"update-desktop-database", home.path() + "data/applications"}}));
+
+    // The player's own entry of that name is theirs to keep.
+    rivet::test::writeBytes(userEntry, "[Desktop Entry]\nName=My planner\nExec=rivet %f\n");
+    rivet::associateAsmFiles(fromThePackage, installed);
+    EXPECT_EQ(rivet::test::readBytes(userEntry), "[Desktop Entry]\nName=My planner\nExec=rivet %f\n");
+    ::setenv("PATH", path.c_str(), 1);
 }
 
 // The package installs both files system-wide and a per-user registration writes its own under

@@ -4,8 +4,10 @@
 #include "document/MachineDocument.h"
 #include "support/Bytes.h"
 #include "support/FactoryCatalogue.h"
+#include "support/FaultyFiles.h"
 #include "support/TempHome.h"
 
+#include <cerrno>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -297,13 +299,14 @@ TEST_F(AssemblyFile, aFailedSaveLeavesTheOldFileAndTheModifiedState)
         saveAs(nowhere);
         FAIL() << "saved into a folder that does not exist";
     } catch (const Failure& failure) {
-        EXPECT_EQ(std::string(failure.what()), nowhere + " に書き込めません");
+        EXPECT_EQ(std::string(failure.what()), nowhere + " に書き込めません\nフォルダがありません (2)");
     }
-    if (::geteuid() != 0) {
-        ::chmod(home.garageDir().c_str(), 0500);
+    {
+        rivet::test::FaultyFiles readOnlyGarage(rivet::test::FaultyFiles::Step::Open, EACCES,
+                                                home.garageDir() + ".rivet-");
         EXPECT_THROW(saveAs(path), Failure);
-        EXPECT_EQ(readBytes(path), before);
     }
+    EXPECT_EQ(readBytes(path), before);
 }
 
 TEST(ReplaceExtension, replacesOrAppends)

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QSlider>
 #include <QTabWidget>
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 using namespace rivet::test;
@@ -64,6 +66,36 @@ private:
     static bool saveEnabled(MainWindow& form) { return child<QAction>(&form, "acSave")->isEnabled(); }
 
 private Q_SLOTS:
+    // The layer names fit their 49-pixel header cells: the widest, "OPTIONAL", ends before the
+    // cell's bevel instead of being cut by it.
+    void everyLayerNameFitsItsHeaderCell()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        auto form = start();
+        ColorGrid* colors = grid(*form);
+        const QImage image = colors->grab().toImage();
+        const QColor background = colors->palette().color(QPalette::Button);
+        for (int column = 1; column <= 4; ++column) {
+            const QRect rect = colors->cellRect(column, 0);
+            int first = rect.right();
+            int last = rect.left();
+            for (int x = rect.left() + 1; x < rect.right(); ++x) {
+                for (int y = rect.top() + 1; y < rect.bottom(); ++y) {
+                    const QColor ink = image.pixelColor(x, y);
+                    const int distance = std::abs(ink.red() - background.red())
+                        + std::abs(ink.green() - background.green()) + std::abs(ink.blue() - background.blue());
+                    if (distance > 150) {
+                        first = std::min(first, x);
+                        last = std::max(last, x);
+                    }
+                }
+            }
+            QVERIFY2(last > first, qPrintable(cell(*form, column, 0)));
+            QVERIFY2(last < rect.right() - 1, qPrintable(cell(*form, column, 0) + " reaches the bevel"));
+        }
+    }
+
     void startShowsTheFactoryColorsAndSettings()
     {
         TempHome home;

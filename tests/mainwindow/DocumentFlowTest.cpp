@@ -3,6 +3,7 @@
 #include "mainwindow/MainWindow.h"
 #include "support/Bytes.h"
 #include "support/FakeDesktop.h"
+#include "support/FaultyFiles.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempHome.h"
 #include "support/WindowLookup.h"
@@ -11,6 +12,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <filesystem>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -200,24 +203,38 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(qs(home.garageDir() + "bad.txt")));
     }
 
-    void saveIntoAReadOnlyFolderLeavesTheOldFile()
+    void aSaveThatCannotBeWrittenLeavesTheOldFile_data()
     {
-        if (::geteuid() == 0) {
-            QSKIP("root writes into read-only folders");
-        }
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a full disk") << int(FaultyFiles::Step::Write) << ENOSPC << "ディスクに空きがありません (28)";
+        QTest::newRow("a read-only folder")
+            << int(FaultyFiles::Step::Open) << EACCES << "アクセスが拒否されました (13)";
+        QTest::newRow("a failing disk") << int(FaultyFiles::Step::Sync) << EIO << "装置の入出力エラーです (5)";
+    }
+
+    void aSaveThatCannotBeWrittenLeavesTheOldFile()
+    {
+        QFETCH(int, step);
+        QFETCH(int, error);
+        QFETCH(QString, reason);
         TempHome home;
         ScriptedDialogs dialogs;
         auto form = startMainWindow();
         dialogs.fileNames << qs(home.garageDir() + "keep.asm");
         action(*form, "acSaveas")->trigger();
         const std::string before = readBytes(home.garageDir() + "keep.asm");
-        ::chmod(home.garageDir().c_str(), 0500);
         QTest::keyClicks(child<QLineEdit>(form.get(), "acname"), "new");
         documentOf(*form).setFileName(home.garageDir() + "keep.asm");
-        action(*form, "acSave")->trigger();
-        QCOMPARE(dialogs.errors, QStringList {qs(home.garageDir() + "keep.asm に書き込めません")});
+        {
+            FaultyFiles faulty(static_cast<FaultyFiles::Step>(step), error, home.garageDir() + ".rivet-");
+            action(*form, "acSave")->trigger();
+        }
+        QCOMPARE(dialogs.errors, QStringList {qs(home.garageDir() + "keep.asm に書き込めません\n") + reason});
         QCOMPARE(readBytes(home.garageDir() + "keep.asm"), before);
         QVERIFY(action(*form, "acSave")->isEnabled());
+        QVERIFY(leftoverTemporaries(home.garageDir()).empty());
     }
 
     void unwritableTargetIsReportedForAnyUser()
@@ -227,7 +244,8 @@ private Q_SLOTS:
         auto form = startMainWindow();
         dialogs.fileNames << qs(home.path() + "no-such-folder/m.asm");
         action(*form, "acSaveas")->trigger();
-        QCOMPARE(dialogs.errors, QStringList {qs(home.path() + "no-such-folder/m.asm に書き込めません")});
+        QCOMPARE(dialogs.errors,
+                 QStringList {qs(home.path() + "no-such-folder/m.asm に書き込めません\nフォルダがありません (2)")});
         QVERIFY(action(*form, "acSave")->isEnabled());
     }
 

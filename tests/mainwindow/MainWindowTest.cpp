@@ -5,6 +5,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempHome.h"
 #include "support/WindowLookup.h"
+#include "widgets/Fonts.h"
 #include "windows/AuxiliaryWindows.h"
 #include "windows/DamageCalculatorWindow.h"
 #include "windows/PartsListWindow.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <memory>
@@ -36,6 +38,45 @@ private:
     }
 
 private Q_SLOTS:
+    // A desktop theme that gives the application and each kind of control its own large font
+    // (as qt6ct does) leaves the fixed layout with the tool's font.
+    void theFixedLayoutKeepsTheToolsFontWhateverTheDesktopSets()
+    {
+        TempHome home;
+        ScriptedDialogs dialogs;
+        const QFont original = QApplication::font();
+        QFont large("DejaVu Sans");
+        large.setPixelSize(19);
+        large.setBold(true);
+        const char* const classes[] = {"QLabel", "QPushButton", "QCheckBox", "QComboBox", "QLineEdit", "QTabBar"};
+        QApplication::setFont(large);
+        for (const char* name : classes) {
+            QApplication::setFont(large, name);
+        }
+        auto form = startMainWindow();
+        for (const char* name : classes) {
+            QApplication::setFont(original, name);
+        }
+        QApplication::setFont(original);
+        const QList<QWidget*> controls = form->findChildren<QWidget*>();
+        QVERIFY(controls.size() > 100);
+        for (QWidget* control : controls) {
+            if (control->window() != form.get()) {
+                continue; // menus are windows of their own and keep the desktop's font
+            }
+            const QFont font = control->font();
+            QVERIFY2(font.pixelSize() != large.pixelSize() && font.family() != large.family(),
+                     qPrintable(control->metaObject()->className() + QString(" ") + control->objectName()));
+        }
+        for (const char* name : {"acname", "cb1", "bb01", "Chk1", "ed1"}) {
+            const QFont font = child<QWidget>(form.get(), name)->font();
+            QCOMPARE(font.family(), Fonts::toolFont().family());
+            QCOMPARE(font.pixelSize(), Fonts::toolFont().pixelSize());
+        }
+        QCOMPARE(child<QTabWidget>(form.get(), "PageControl1")->tabBar()->font().pixelSize(),
+                 Fonts::toolFont().pixelSize());
+    }
+
     void firstStartWritesFilesAndShowsTheInitialMachine()
     {
         TempHome home;
@@ -100,7 +141,9 @@ private Q_SLOTS:
         auto form = startMainWindow();
         QDir().mkpath(QString::fromStdString(home.settingsFile())); // a folder where the file goes
         QVERIFY(form->close());
-        QCOMPARE(dialogs.errors, QStringList {QString::fromStdString(home.settingsFile() + " に書き込めません")});
+        QCOMPARE(dialogs.errors,
+                 QStringList {
+                     QString::fromStdString(home.settingsFile() + " に書き込めません\n通常のファイルではありません")});
     }
 
     void catalogueFailureIsShownAndTheWindowRefusesToWork()
@@ -110,7 +153,9 @@ private Q_SLOTS:
         QDir().mkpath(QString::fromStdString(home.dataDir()));
         writeBytes(home.dataDir() + "leg.dat", sjisFile({"#脚", "#columns", "\"LN-X\",1,2"}));
         auto form = startMainWindow();
-        QCOMPARE(dialogs.errors, QStringList {"リストのインデックスが範囲を超えています (3)"});
+        QCOMPARE(dialogs.errors,
+                 QStringList {QString::fromStdString("リストのインデックスが範囲を超えています (3)\nファイル "
+                                                     + home.dataDir() + "leg.dat の 3 行目")});
         QVERIFY(!form->catalogueReady());
         QVERIFY(!child<QTabWidget>(form.get(), "PageControl1")->isEnabled());
         QVERIFY(!child<QAction>(form.get(), "acSave")->isEnabled());

@@ -4,7 +4,9 @@
 #include "common/ErrorText.h"
 #include "robustness/BadInput.h"
 #include "support/Bytes.h"
+#include "support/FaultyFiles.h"
 
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -184,12 +186,12 @@ TEST_F(BadFiles, reportsThatCannotBeWrittenLeaveEverythingAsItWas)
     const std::string missing = home.path() + "no-such-folder/r.txt";
     CliResult result = runCli({"export", "--format", "text", path, "-o", missing});
     EXPECT_EQ(result.code, 1);
-    EXPECT_EQ(result.err, "ファイル " + missing + " を作成できません.\n");
+    EXPECT_EQ(result.err, "ファイル " + missing + " を作成できません.\nフォルダがありません (2)\n");
 
     fs::create_directory(garage("folder.txt"));
     result = runCli({"export", "--format", "text", path, "-o", garage("folder.txt")});
     EXPECT_EQ(result.code, 1);
-    EXPECT_EQ(result.err, "ファイル " + garage("folder.txt") + " を作成できません.\n");
+    EXPECT_EQ(result.err, "ファイル " + garage("folder.txt") + " を作成できません.\n通常のファイルではありません\n");
     EXPECT_TRUE(fs::is_directory(garage("folder.txt")));
 
     // A template that fails half way writes nothing over the old report.
@@ -200,14 +202,21 @@ TEST_F(BadFiles, reportsThatCannotBeWrittenLeaveEverythingAsItWas)
     EXPECT_EQ(readBytes(path), sjisFile({"[asm]", "ACname=x"}));
     EXPECT_TRUE(leftoverTemporaries(home.garageDir()).empty());
 
-    if (!isRoot()) {
-        ::chmod(home.garageDir().c_str(), 0500);
+    {
+        FaultyFiles readOnlyGarage(FaultyFiles::Step::Open, EACCES, home.garageDir() + ".rivet-");
         result = runCli({"export", "--format", "text", path});
-        EXPECT_EQ(result.code, 1);
-        EXPECT_EQ(result.err, "ファイル " + garage("r.txt") + " を作成できません.\n");
-        ::chmod(home.garageDir().c_str(), 0700);
-        EXPECT_EQ(readBytes(garage("r.txt")), "the last good report");
     }
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err, "ファイル " + garage("r.txt") + " を作成できません.\nアクセスが拒否されました (13)\n");
+    EXPECT_EQ(readBytes(garage("r.txt")), "the last good report");
+    {
+        FaultyFiles full(FaultyFiles::Step::Write, ENOSPC, home.garageDir());
+        full.bytesLetThrough = 100;
+        result = runCli({"export", "--format", "text", path});
+    }
+    EXPECT_EQ(result.err, "ファイル " + garage("r.txt") + " を作成できません.\nディスクに空きがありません (28)\n");
+    EXPECT_EQ(readBytes(garage("r.txt")), "the last good report");
+    EXPECT_TRUE(leftoverTemporaries(home.garageDir()).empty());
 }
 
 TEST_F(BadFiles, assembliesThatCannotBeReadAreNamedOrReportedMissing)
@@ -215,13 +224,44 @@ TEST_F(BadFiles, assembliesThatCannotBeReadAreNamedOrReportedMissing)
     fs::create_directory(garage("folder.asm"));
     CliResult result = runCli({"eval", garage("folder.asm")});
     EXPECT_EQ(result.code, 1);
-    EXPECT_EQ(result.err, "ファイルが見つかりません.\n");
+    EXPECT_EQ(result.err, "ファイルが見つかりません.\n" + garage("folder.asm") + ": フォルダです (21)\n");
 
-    if (!isRoot()) {
-        const std::string path = asm_("locked.asm", {"[asm]"});
-        ::chmod(path.c_str(), 0);
+    const std::string path = asm_("locked.asm", {"[asm]"});
+    ::chmod(path.c_str(), 0);
+    {
+        FaultyFiles locked(FaultyFiles::Step::Open, EACCES, path);
         result = runCli({"eval", path});
-        EXPECT_EQ(result.code, 1);
-        EXPECT_EQ(result.err, "ファイルへのアクセスが拒否されました.\n");
     }
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err, "ファイルへのアクセスが拒否されました.\n" + path + "\n");
+}
+
+// What start-up cannot do is said with the fixed message first and then what failed.
+TEST(BadHome, aMissingOrFileRivetHomeAndAFullDiskSayWhatFailed)
+{
+    TempHome home;
+    const std::string missing = home.path() + "missing/";
+    ::setenv("RIVET_HOME", missing.c_str(), 1);
+    CliResult result = runCli({"check"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err, "ファイルが見つかりません.\nRIVET_HOME のフォルダ " + missing + " がありません\n");
+    EXPECT_FALSE(fs::exists(missing)) << "a mistyped RIVET_HOME is not made";
+
+    writeBytes(home.path() + "file", "not a folder");
+    ::setenv("RIVET_HOME", (home.path() + "file").c_str(), 1);
+    result = runCli({"check"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err, "I/O エラー (20)\nRIVET_HOME の " + home.path() + "file/ はフォルダではありません\n");
+
+    ::setenv("RIVET_HOME", home.path().c_str(), 1);
+    {
+        FaultyFiles full(FaultyFiles::Step::Write, ENOSPC, home.dataDir());
+        result = runCli({"check"});
+    }
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err,
+              "I/O エラー (28)\nファイル " + home.dataDir()
+                  + "template1.htm を作成できません: ディスクに空きがありません (28)\n");
+    EXPECT_TRUE(fs::is_empty(home.dataDir())) << "no default half written";
+    EXPECT_EQ(runCli({"check"}).code, 0);
 }

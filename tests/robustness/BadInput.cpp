@@ -1,8 +1,11 @@
 #include "robustness/BadInput.h"
 
 #include "support/Bytes.h"
+#include "support/FaultyFiles.h"
 
+#include <cerrno>
 #include <filesystem>
+#include <memory>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,51 +37,75 @@ std::string replaceLine(const std::string& file, std::size_t index, const std::s
     return result;
 }
 
+// Reads refused as for a file the user may not read, also when the tests run as root.
+std::unique_ptr<FaultyFiles>& refusedReads()
+{
+    static std::unique_ptr<FaultyFiles> refused;
+    return refused;
+}
+
+std::string inData(const TempHome& home, const char* name)
+{
+    return home.dataDir() + name;
+}
+
 } // namespace
 
 const std::vector<BrokenCatalogue>& brokenCatalogues()
 {
     static const std::vector<BrokenCatalogue> rows = {
-        {"a line with fewer fields than the columns", "data/leg.dat", false,
+        {"a line with fewer fields than the columns", "data/leg.dat",
          [](const TempHome& home) {
              const std::string path = home.dataDir() + "leg.dat";
              writeBytes(path, replaceLine(readBytes(path), 5, "\"LN-X\",1,2"));
          },
-         [](const TempHome&) { return std::string("リストのインデックスが範囲を超えています (3)"); }},
-        {"a number that is not an integer", "data/head.dat", false,
+         [](const TempHome& home) {
+             return "リストのインデックスが範囲を超えています (3)\nファイル " + inData(home, "leg.dat") + " の 6 行目";
+         }},
+        {"a number that is not an integer", "data/head.dat",
          [](const TempHome& home) {
              const std::string path = home.dataDir() + "head.dat";
              writeBytes(path, replaceLine(readBytes(path), 3, "\"HD-X\",1.5,1,1,1,1,1,\"x\""));
          },
-         [](const TempHome&) { return std::string("'1.5' は整数ではありません"); }},
-        {"more lines than the slot holds", "data/head.dat", false,
+         [](const TempHome& home) {
+             return "'1.5' は整数ではありません\nファイル " + inData(home, "head.dat") + " の 4 行目";
+         }},
+        {"more lines than the slot holds", "data/head.dat",
          [](const TempHome& home) {
              const std::string path = home.dataDir() + "head.dat";
              writeBytes(path, readBytes(path) + "\"HD-16\",1,1,1,1,1,1,\"one too many\"\r\n");
          },
-         [](const TempHome&) { return std::string("範囲チェックエラー"); }},
-        {"a file the user may not read", "data/core.dat", true,
-         [](const TempHome& home) { ::chmod((home.dataDir() + "core.dat").c_str(), 0); },
-         [](const TempHome&) { return std::string("ファイルへのアクセスが拒否されました"); }},
-        {"a folder where the file should be", "data/fcs.dat", false,
+         [](const TempHome& home) {
+             return "範囲チェックエラー\nファイル " + inData(home, "head.dat") + ": 部品は 15 個まで";
+         }},
+        {"a file the user may not read", "data/core.dat",
+         [](const TempHome& home) {
+             ::chmod((home.dataDir() + "core.dat").c_str(), 0);
+             refusedReads()
+                 = std::make_unique<FaultyFiles>(FaultyFiles::Step::Open, EACCES, home.dataDir() + "core.dat");
+         },
+         [](const TempHome& home) { return "ファイルへのアクセスが拒否されました\n" + inData(home, "core.dat"); }},
+        {"a folder where the file should be", "data/fcs.dat",
          [](const TempHome& home) {
              fs::remove(home.dataDir() + "fcs.dat");
              fs::create_directory(home.dataDir() + "fcs.dat");
          },
-         [](const TempHome&) { return std::string("I/O エラー (21)"); }},
-        {"a data folder that cannot be made (a file of that name)", "data", false,
+         [](const TempHome& home) { return "I/O エラー (21)\n" + inData(home, "fcs.dat") + ": フォルダです (21)"; }},
+        {"a data folder that cannot be made (a file of that name)", "data",
          [](const TempHome& home) {
              fs::remove_all(home.dataDir());
              writeBytes(home.path() + "data", "not a folder");
          },
-         [](const TempHome&) { return std::string("I/O エラー (20)"); }},
-        {"a default file that cannot be made (a link into a missing folder)", "data/option.dat", false,
+         [](const TempHome& home) {
+             return "I/O エラー (20)\nフォルダ " + home.dataDir() + " を作成できません: 同じ名前のファイルがあります";
+         }},
+        {"a default file that cannot be made (a link into a missing folder)", "data/option.dat",
          [](const TempHome& home) {
              fs::remove(home.dataDir() + "option.dat");
              fs::create_symlink(home.path() + "missing-folder/option.dat", home.dataDir() + "option.dat");
          },
-         [](const TempHome&) { return std::string("ファイルが見つかりません"); }},
-        {"bytes that are not Shift-JIS", "data/arm.dat", false,
+         [](const TempHome& home) { return "ファイルが見つかりません\n" + inData(home, "option.dat"); }},
+        {"bytes that are not Shift-JIS", "data/arm.dat",
          [](const TempHome& home) {
              const std::string path = home.dataDir() + "arm.dat";
              writeBytes(path, replaceLine(readBytes(path), 4, "\"AN-\x82\xFF\",1,1,1,1,1,1,\"x\""));
@@ -86,7 +113,7 @@ const std::vector<BrokenCatalogue>& brokenCatalogues()
          [](const TempHome& home) {
              return "ファイル " + home.dataDir() + "arm.dat は Shift-JIS のテキストとして読めません (5 行目)";
          }},
-        {"a file beyond 16 MiB", "data/blade.dat", false,
+        {"a file beyond 16 MiB", "data/blade.dat",
          [](const TempHome& home) { writeOversizedFile(home.dataDir() + "blade.dat"); },
          [](const TempHome& home) { return "ファイル " + home.dataDir() + "blade.dat は大きすぎます (16 MiB まで)"; }},
     };
@@ -95,6 +122,7 @@ const std::vector<BrokenCatalogue>& brokenCatalogues()
 
 void repair(const TempHome& home, const BrokenCatalogue& row)
 {
+    refusedReads().reset();
     const std::string path = home.path() + row.broken;
     ::chmod(path.c_str(), 0600);
     std::error_code ignored;
@@ -121,11 +149,6 @@ std::string contentOf(const std::string& path)
     return bytes;
 }
 
-bool isRoot()
-{
-    return ::geteuid() == 0;
-}
-
 std::string randomBytes(unsigned seed, std::size_t size, bool text)
 {
     static const std::string kTextCharacters = "abcXYZ019 \t,\"'=[]#$-+.\r\n\xB1\xB2\xDF";
@@ -148,19 +171,6 @@ void writeOversizedFile(const std::string& path)
         bytes += line;
     }
     writeBytes(path, bytes);
-}
-
-std::vector<std::string> leftoverTemporaries(const std::string& folder)
-{
-    std::vector<std::string> found;
-    std::error_code ignored;
-    for (const auto& entry : fs::directory_iterator(folder, ignored)) {
-        const std::string name = entry.path().filename().string();
-        if (name.rfind(".rivet-", 0) == 0) {
-            found.push_back(name);
-        }
-    }
-    return found;
 }
 
 } // namespace rivet::test

@@ -4,6 +4,7 @@
 // catalogue's failure table describes, random and oversized files, and rivet-cli run in the
 // test's process or as the real program.
 
+#include "support/FaultyFiles.h"
 #include "support/TempHome.h"
 
 #include <functional>
@@ -19,10 +20,10 @@ struct BrokenCatalogue
     // The file or folder the break is in, relative to the home; repairing removes it, and the
     // next start writes the default again.
     std::string broken;
-    // Permission cases: root reads and writes regardless, so they need an ordinary user.
-    bool needsOrdinaryUser = false;
+    // Breaks the folder; what it puts in front of the program's file calls stays until repair.
     std::function<void(const TempHome&)> breakIt;
-    // The failure's message (the error box adds its full stop where one is missing).
+    // The failure's message (the error box adds its full stop to its first line where one is
+    // missing).
     std::function<std::string(const TempHome&)> message;
 };
 
@@ -34,17 +35,12 @@ void repair(const TempHome& home, const BrokenCatalogue& row);
 // The bytes of a file, or "<folder>" / "<missing>" for what is not a plain file.
 std::string contentOf(const std::string& path);
 
-bool isRoot();
-
 // Repeatable random bytes; text=true keeps to printable ASCII, half-width kana, line ends and
 // the characters of the INI dialect and of comma text, so the result is Shift-JIS.
 std::string randomBytes(unsigned seed, std::size_t size, bool text = false);
 
 // A file just above the 16 MiB that the tool reads at most.
 void writeOversizedFile(const std::string& path);
-
-// Files the save left behind while writing (they are renamed over the target when done).
-std::vector<std::string> leftoverTemporaries(const std::string& folder);
 
 struct CliResult
 {

@@ -113,6 +113,33 @@ private Q_SLOTS:
         QVERIFY(planner.dialogs.errors.isEmpty());
     }
 
+    void escapeRestoresTheCellAndTheDamageAlike()
+    {
+        PlannerWindows planner;
+        DamageCalculatorWindow* form = openCalculator(planner);
+        QApplication::setActiveWindow(form);
+        QTableWidget* g = grid(form);
+        auto type = [&](int column, const QString& text) {
+            click(form, column, 3);
+            QTest::keyClick(g, text.at(0).toLatin1());
+            auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QTest::keyClicks(editor, text.mid(1));
+            return editor;
+        };
+        QTest::keyClick(type(DamageTable::Coefficient, "96"), Qt::Key_Return);
+        QTest::keyClick(type(DamageTable::Attack, "1000"), Qt::Key_Return);
+        QCOMPARE(shown(form, DamageTable::Damage, 3), QString("1000"));
+
+        QLineEdit* editor = type(DamageTable::Attack, "500");
+        QCOMPARE(shown(form, DamageTable::Damage, 3), QString("500")); // following each key
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QCOMPARE(shown(form, DamageTable::Attack, 3), QString("1000"));
+        QCOMPARE(shown(form, DamageTable::Damage, 3), QString("1000"));
+        click(form, DamageTable::Marker, 5); // a later click recomputes what the cells hold
+        QCOMPARE(shown(form, DamageTable::Attack, 3), QString("1000"));
+        QCOMPARE(shown(form, DamageTable::Damage, 3), QString("1000"));
+    }
+
     void reopeningKeepsTheOtherTrials()
     {
         PlannerWindows planner;

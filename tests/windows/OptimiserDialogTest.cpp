@@ -235,6 +235,7 @@ private Q_SLOTS:
         QCOMPARE(figure->currentText(), QString("価格"));
         QCOMPARE(kind->currentText(), QString("≤"));
         QCOMPARE(value->value(), 227100.0);
+        QCOMPARE(value->text(), QString("227100")); // no group separator, as every figure
         figure->setCurrentIndex(12);
         QCOMPARE(kind->currentText(), QString("≥"));
         QCOMPARE(value->value(), 38.8);

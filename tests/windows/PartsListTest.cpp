@@ -106,6 +106,16 @@ private Q_SLOTS:
         QCOMPARE(selector(planner, 4)->currentIndex(), 1);
     }
 
+    void everySlotButtonSaysItOpensThePartsList()
+    {
+        PlannerWindows planner;
+        for (int n = 1; n <= 12; ++n) {
+            const QString name = QString("bb%1").arg(n, 2, 10, QChar('0'));
+            auto* button = child<QPushButton>(planner.mainWindow.get(), name.toLatin1().constData());
+            QCOMPARE(button->toolTip(), (n == 12 ? QString("オプション") : button->text()) + "の部品一覧を開く");
+        }
+    }
+
     void backWeaponButtonsTargetTheirOwnSelector()
     {
         PlannerWindows planner;
@@ -151,7 +161,8 @@ private Q_SLOTS:
         PlannerWindows planner;
         QVERIFY(std::remove((home(planner) + "data/fcs.dat").c_str()) == 0);
         open(planner, "bb06");
-        QCOMPARE(planner.dialogs.errors, QStringList {"ファイルが見つかりません"});
+        QCOMPARE(planner.dialogs.errors,
+                 QStringList {QString::fromStdString("ファイルが見つかりません\n" + home(planner) + "data/fcs.dat")});
         QVERIFY(!planner.partsList->isVisible());
     }
 

@@ -147,7 +147,9 @@ private Q_SLOTS:
         // A name that is not there is refused; the base stays.
         planner.dialogs.fileNames << QString::fromStdString(planner.home.garageDir() + "missing.asm");
         QTest::mouseClick(child<QPushButton>(window, "btCompareFile"), Qt::LeftButton);
-        QCOMPARE(planner.dialogs.errors, QStringList {"ファイルが見つかりません"});
+        QCOMPARE(planner.dialogs.errors,
+                 QStringList {
+                     QString::fromStdString("ファイルが見つかりません\n" + planner.home.garageDir() + "missing.asm")});
         QCOMPARE(labelText(window, "lbBase"), "基準：" + QString::fromStdString(other));
     }
 };

@@ -39,13 +39,16 @@ public:
     {
         ::setenv("XDG_DATA_HOME", data.c_str(), 1);
         ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+        // No system-wide install of the package is seen, whatever the machine has.
+        ::setenv("XDG_DATA_DIRS", (home + "xdg-system").c_str(), 1);
     }
     ~DesktopFolders()
     {
         ::unsetenv("XDG_DATA_HOME");
         ::unsetenv("XDG_CONFIG_HOME");
+        ::unsetenv("XDG_DATA_DIRS");
     }
-    rivet::DesktopRegistry registry() const { return rivet::DesktopRegistry({data, config}); }
+    rivet::DesktopRegistry registry() const { return rivet::DesktopRegistry({data, config, {}}); }
 
     std::string data;
     std::string config;
@@ -147,7 +150,10 @@ private Q_SLOTS:
         writeBytes(desktop.data, "a file where the folder belongs");
         planner.dialogs.answers = QStringList {"はい(&Y)"};
         associate(planner);
-        QCOMPARE(planner.dialogs.errors, QStringList {"'' の設定に失敗しました"});
+        QCOMPARE(planner.dialogs.errors,
+                 QStringList {QString::fromStdString("'' の設定に失敗しました\nフォルダ " + desktop.data
+                                                     + "/rivet-tool を作成できません: "
+                                                       "パスの途中にフォルダでないものがあります (20)")});
         QVERIFY(planner.dialogs.informations.isEmpty());
     }
 
