@@ -2,6 +2,7 @@
 #include "optimiser/BranchAndBound.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace rivet::search {
@@ -19,7 +20,7 @@ constexpr Limit kLimits[] = {
     {LoadSlackField, false}, {CoreSlackField, false}, {SlotSlackField, false},
     {RestSlackField, true},  {MoveSlackField, true},
 };
-static_assert(std::size(kLimits) == kKnapsackTables - kFirstLimitTable);
+static_assert(std::size(kLimits) == kLimitCount);
 
 } // namespace
 
@@ -73,7 +74,8 @@ bool BranchAndBound::bound(int depth, const Node& node, Key& key)
             return false;
         }
     }
-    if (!goalBounds(node, least, most, key) || !limitBounds(depth, node, least, key.goals[0])) {
+    if (!goalBounds(node, least, most, key) || !limitBounds(depth, node, least, 0, key.goals[0])
+        || !limitBounds(depth, node, least, 1, key.goals[1])) {
         return false;
     }
     const Found* rival = rivalFor(key);
@@ -94,7 +96,10 @@ bool BranchAndBound::goalBounds(const Node& node, const Sums& least, const Sums&
             continue;
         }
         const Goal& goal = *m_goals[i];
-        const Interval range = m_figures.figure(goal.figure, least, most, node.effects);
+        Interval range = m_figures.figure(goal.figure, least, most, node.effects);
+        if (describe(goal.figure).kind == FigureKind::Spare) {
+            range.low = std::max(range.low, 0.0); // a sound machine's spares are not negative
+        }
         const double high = m_figures.soundCeiling(goal.figure, range.high);
         if (range.empty || high < range.low) {
             return false;
@@ -104,14 +109,14 @@ bool BranchAndBound::goalBounds(const Node& node, const Sums& least, const Sums&
     return true;
 }
 
-bool BranchAndBound::limitBounds(int depth, const Node& node, const Sums& least, double& goal)
+bool BranchAndBound::limitBounds(int depth, const Node& node, const Sums& least, std::size_t which, double& goal)
 {
-    const std::optional<Field>& field = m_goalField;
+    const std::optional<Field>& field = m_goalFields[which];
     if (!field) {
         return true;
     }
     // The goal's sum turned so that more is better, as the goal's key is.
-    const int sign = m_request.goal->direction == Direction::Higher ? 1 : -1;
+    const int sign = m_goals[which]->direction == Direction::Higher ? 1 : -1;
     const std::int64_t spent = sign * node.sums[static_cast<std::size_t>(*field)];
     for (std::size_t i = 0; i < std::size(kLimits); ++i) {
         const Limit& limit = kLimits[i];
@@ -121,11 +126,68 @@ bool BranchAndBound::limitBounds(int depth, const Node& node, const Sums& least,
         }
         const std::int64_t need = floor - node.sums[static_cast<std::size_t>(limit.field)];
         const std::int64_t cost
-            = knapsack(*node.domains, kFirstLimitTable + static_cast<int>(i)).leastCost(depth, need);
+            = knapsack(*node.domains, kFirstLimitTable + static_cast<int>(which) * kLimitCount + static_cast<int>(i))
+                  .leastCost(depth, need);
         if (cost >= KnapsackTable::kUnreachable) {
             return false;
         }
         goal = std::min(goal, static_cast<double>(spent - cost));
+    }
+    return true;
+}
+
+bool BranchAndBound::beaten(int depth, const Node& node, const Key& key)
+{
+    return m_standings->beaten(key) || coveredByFront(depth, node, key);
+}
+
+bool BranchAndBound::coveredByFront(int depth, const Node& node, const Key& key)
+{
+    const std::vector<Found>* front = m_standings->front();
+    if (!front || front->empty() || !m_goalFields[0] || !m_goalFields[1] || m_goalFields[0] == m_goalFields[1]
+        || !m_space.sumsExact() || depth >= m_space.levelCount()) {
+        return false;
+    }
+    // Both goals are sums, turned so that more is better: a = sA × A, b = sB × B. For a machine
+    // below with b in (b[j-1], b[j]] the only points at least as good in the second goal are
+    // j and those after it, and point j is the best of them in the first: it must be at
+    // least as good in the first goal too. Machines with b above the last point's escape.
+    const int signA = m_goals[0]->direction == Direction::Higher ? 1 : -1;
+    const int signB = m_goals[1]->direction == Direction::Higher ? 1 : -1;
+    const std::int64_t spentA = signA * node.sums[static_cast<std::size_t>(*m_goalFields[0])];
+    const std::int64_t spentB = signB * node.sums[static_cast<std::size_t>(*m_goalFields[1])];
+    const KnapsackTable& table = knapsack(*node.domains, kTradeOffTable);
+    // The most a can be among the machines below whose b is at least `b`; none when no machine.
+    const auto mostA = [&](std::int64_t b) -> std::optional<std::int64_t> {
+        const std::int64_t cost = table.leastCost(depth, b - spentB);
+        if (cost >= KnapsackTable::kUnreachable) {
+            return std::nullopt;
+        }
+        return spentA - cost;
+    };
+    if (key.goals[1] > front->back().key.goals[1]) {
+        return false; // some machine below may be better in the second goal than every point
+    }
+    double below = -std::numeric_limits<double>::infinity();
+    for (const Found& point : *front) {
+        if (below >= key.goals[1]) {
+            break; // no machine below reaches this far in the second goal
+        }
+        const std::int64_t from = std::isinf(below) ? std::numeric_limits<std::int32_t>::min()
+                                                    : static_cast<std::int64_t>(below) + 1;
+        const std::optional<std::int64_t> a = mostA(from);
+        if (a && static_cast<double>(*a) > point.key.goals[0]) {
+            return false;
+        }
+        if (a && static_cast<double>(*a) == point.key.goals[0]) {
+            // A machine with the point's very pair may still come first in the usual order.
+            Key same = key;
+            same.goals = point.key.goals;
+            if (better(same, point.key)) {
+                return false;
+            }
+        }
+        below = point.key.goals[1];
     }
     return true;
 }
@@ -219,12 +281,18 @@ const KnapsackTable& BranchAndBound::knapsack(const ClassDomains& domains, int w
             table = std::make_unique<KnapsackTable>(m_space, domains.allowed, MassField, 1);
         } else if (which == kGoalTable) {
             table = std::make_unique<KnapsackTable>(m_space, domains.allowed, m_goalSum.field(), m_goalSum.sign());
+        } else if (which == kTradeOffTable) {
+            // The most the first goal's sum gains while the second's reaches an amount.
+            table = std::make_unique<KnapsackTable>(
+                m_space, domains.allowed, *m_goalFields[1], m_goals[1]->direction == Direction::Higher ? 1 : -1,
+                *m_goalFields[0], m_goals[0]->direction == Direction::Higher ? -1 : 1);
         } else {
-            // The most the goal's sum gains: the least of its negative, turned.
-            const Field goal = *m_goalField;
-            const int sign = m_request.goal->direction == Direction::Higher ? 1 : -1;
-            table = std::make_unique<KnapsackTable>(m_space, domains.allowed, kLimits[which - kFirstLimitTable].field,
-                                                    1, goal, -sign);
+            // The most a goal's sum gains: the least of its negative, turned.
+            const auto goal = static_cast<std::size_t>((which - kFirstLimitTable) / kLimitCount);
+            const int sign = m_goals[goal]->direction == Direction::Higher ? 1 : -1;
+            const Limit& limit = kLimits[(which - kFirstLimitTable) % kLimitCount];
+            table = std::make_unique<KnapsackTable>(m_space, domains.allowed, limit.field, 1, *m_goalFields[goal],
+                                                    -sign);
         }
     }
     return *table;

@@ -16,7 +16,8 @@ BranchAndBound::BranchAndBound(const PartsTable& table, const OptimiserRequest& 
     , m_request(request)
     , m_control(control)
     , m_goals {request.goal, request.second}
-    , m_goalField(request.goal ? fieldOf(request.goal->figure) : std::nullopt)
+    , m_goalFields {request.goal ? fieldOf(request.goal->figure) : std::nullopt,
+                    request.second ? fieldOf(request.second->figure) : std::nullopt}
     , m_space(table, request)
     , m_domains(m_space)
     , m_goalSum(request.goal)
@@ -76,7 +77,7 @@ void BranchAndBound::visit(int depth, const Node& node)
             evaluate(child.node);
             continue;
         }
-        if (!bound(depth + 1, child.node, child.key) || m_standings->beaten(child.key)) {
+        if (!bound(depth + 1, child.node, child.key) || beaten(depth + 1, child.node, child.key)) {
             m_bounded += completions(depth + 1, child.node);
             continue;
         }
@@ -88,7 +89,7 @@ void BranchAndBound::visit(int depth, const Node& node)
             return;
         }
         // The machines found below the earlier children may have raised the bar.
-        if (m_standings->beaten(child.key)) {
+        if (beaten(depth + 1, child.node, child.key)) {
             m_bounded += completions(depth + 1, child.node);
             continue;
         }

@@ -48,11 +48,17 @@ private:
     bool goalBounds(const Node& node, const Sums& least, const Sums& most, Key& key) const;
     // A machine must beat the rival to be kept: the rival's goal number then bounds the price.
     const Found* rivalFor(const Key& key) const;
+    // Whether the standings have beaten every machine below the node, whose best key is given.
+    bool beaten(int depth, const Node& node, const Key& key);
+    // For a trade-off of two sums: whether every machine below is beaten by some point of the
+    // front, the first goal's best being bounded for each stretch of the second goal.
+    bool coveredByFront(int depth, const Node& node, const Key& key);
     bool priceBound(int depth, const Node& node, const Sums& least, const Found* rival, std::int64_t& price);
     bool windowBound(int depth, const Node& node, const Sums& most, const Found* rival, double& goal,
                      std::int64_t& price);
     std::int64_t soundCap(int depth, const Node& node, const Sums& most) const;
-    bool limitBounds(int depth, const Node& node, const Sums& least, double& goal);
+    // The most goal `which` can gain while every limit of soundness holds, for a goal that is a sum.
+    bool limitBounds(int depth, const Node& node, const Sums& least, std::size_t which, double& goal);
     const KnapsackTable& knapsack(const ClassDomains& domains, int which) const;
     const WindowTable* windowTable(const ClassDomains& domains) const;
     std::uint64_t completions(int depth, const Node& node);
@@ -63,7 +69,7 @@ private:
     const OptimiserRequest& m_request;
     SearchControl* m_control;
     std::array<std::optional<Goal>, 2> m_goals;
-    std::optional<Field> m_goalField; // the sum the goal is, when it is one
+    std::array<std::optional<Field>, 2> m_goalFields; // the sum each goal is, when it is one
     SearchSpace m_space;
     Domains m_domains;
     FigureBounds m_figures;

@@ -12,11 +12,13 @@
 namespace rivet::search {
 
 // The knapsack tables a rule class may need: the least price of the mass a thrust needs and of
-// reaching the goal, and the most the goal can gain under each limit of soundness.
+// reaching the goal, and the most each of the two goals can gain under each limit of soundness.
 inline constexpr int kMassTable = 0;
 inline constexpr int kGoalTable = 1;
 inline constexpr int kFirstLimitTable = 2;
-inline constexpr int kKnapsackTables = kFirstLimitTable + 5;
+inline constexpr int kLimitCount = 5;
+inline constexpr int kTradeOffTable = kFirstLimitTable + 2 * kLimitCount; // the first goal given the second
+inline constexpr int kKnapsackTables = kTradeOffTable + 1;
 
 // What the rules allow elsewhere once the legs and the arms are chosen.
 struct RuleClass

@@ -47,6 +47,8 @@ public:
     // The machine a newcomer has to beat to be kept, when there is one such machine.
     virtual const Found* rival() const = 0;
     virtual std::vector<ProposedMachine> machines() const = 0;
+    // A trade-off's points, the first goal falling and the second rising; none otherwise.
+    virtual const std::vector<Found>* front() const { return nullptr; }
 
     static std::unique_ptr<Standings> forRequest(const OptimiserRequest& request);
 };
@@ -76,6 +78,7 @@ public:
     void offer(const Key& key, const ProposedMachine& machine) override;
     const Found* rival() const override { return nullptr; }
     std::vector<ProposedMachine> machines() const override;
+    const std::vector<Found>* front() const override { return &m_front; }
 
 private:
     std::vector<Found> m_front; // the first goal falling, the second rising
