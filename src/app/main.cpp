@@ -2,8 +2,8 @@
 #include "common/ErrorText.h"
 #include "mainwindow/MainWindow.h"
 #include "startup/ProgramInformation.h"
-#include "widgets/AppStyle.h"
 #include "widgets/AfterFirstPaint.h"
+#include "widgets/AppStyle.h"
 #include "widgets/Guarded.h"
 #include "widgets/QtTranslation.h"
 

@@ -173,8 +173,8 @@ bool BranchAndBound::coveredByFront(int depth, const Node& node, const Key& key)
         if (below >= key.goals[1]) {
             break; // no machine below reaches this far in the second goal
         }
-        const std::int64_t from = std::isinf(below) ? std::numeric_limits<std::int32_t>::min()
-                                                    : static_cast<std::int64_t>(below) + 1;
+        const std::int64_t from
+            = std::isinf(below) ? std::numeric_limits<std::int32_t>::min() : static_cast<std::int64_t>(below) + 1;
         const std::optional<std::int64_t> a = mostA(from);
         if (a && static_cast<double>(*a) > point.key.goals[0]) {
             return false;
@@ -291,8 +291,8 @@ const KnapsackTable& BranchAndBound::knapsack(const ClassDomains& domains, int w
             const auto goal = static_cast<std::size_t>((which - kFirstLimitTable) / kLimitCount);
             const int sign = m_goals[goal]->direction == Direction::Higher ? 1 : -1;
             const Limit& limit = kLimits[(which - kFirstLimitTable) % kLimitCount];
-            table = std::make_unique<KnapsackTable>(m_space, domains.allowed, limit.field, 1, *m_goalFields[goal],
-                                                    -sign);
+            table
+                = std::make_unique<KnapsackTable>(m_space, domains.allowed, limit.field, 1, *m_goalFields[goal], -sign);
         }
     }
     return *table;
