@@ -191,6 +191,22 @@ private Q_SLOTS:
         QVERIFY(!first.isEmpty());
     }
 
+    void aRepairShowsWhichSlotsChangeAndWhy()
+    {
+        PlannerWindows planner;
+        MainWindow* form = planner.mainWindow.get();
+        // A two-slot weapon too heavy for the legs.
+        auto* rightBack = child<QComboBox>(form, "cb10");
+        Q_EMIT rightBack->activated(rightBack->findText("XCS-9900"));
+        OptimiserDialog* dialog = openOptimiser(form);
+        press(dialog, "btRepair");
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->searching(), 20000);
+        QVERIFY(labelText(dialog, "lbSearchStatus").startsWith("1 か所を変えると警告が消えます"));
+        QCOMPARE(cellText(dialog, "twResults", 0, 5), QString("1"));
+        QCOMPARE(cellText(dialog, "twDetailParts", 0, 0), QString("右肩武器"));
+        QVERIFY(cellText(dialog, "twDetailParts", 0, 3).startsWith("余剰積載量 (基準違反)"));
+    }
+
     void clickingAPointOfTheTradeOffChoosesItsMachine()
     {
         PlannerWindows planner;
