@@ -6,9 +6,11 @@ set -euo pipefail
 # texts (file dialogs, standard buttons) in Japanese; shared-mime-info and desktop-file-utils:
 # the caches "関連付け" rebuilds. nlohmann-json3-dev and libcli11-dev: rivet-cli's JSON and
 # arguments (header-only, needed to build only); qt6-svg-dev: the application icon, drawn from
-# its SVG (the package then depends on libqt6svg6 through dpkg-shlibdeps).
+# its SVG (the package then depends on libqt6svg6 through dpkg-shlibdeps). qt6-charts-dev: the
+# optimiser's trade-off plot; Debian 12 keeps the CMake files of Qt OpenGL, which Qt Charts
+# needs, in libqt6opengl6-dev.
 packages=(build-essential cmake pkg-config qt6-base-dev libgtest-dev googletest libbenchmark-dev
-          nlohmann-json3-dev libcli11-dev qt6-svg-dev
+          nlohmann-json3-dev libcli11-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
           fonts-ipafont-gothic qt6-translations-l10n bash-completion
           # The Debian package and the checks a distribution runs on it (scripts/check-package.sh)
           dpkg-dev file lintian desktop-file-utils appstream libxml2-utils shared-mime-info man-db)

@@ -358,23 +358,38 @@ int main(int argc, char* argv[])
             .save(prefix + "comparison.png");
     }
 
-    // The optimiser: the fastest ground boost on the same frame for at most 300000, its ten best.
+    // The optimiser: the fastest ground boost on the same frame for at most 300000 with some FCS
+    // and some blade, its ten best; the trade-off of that speed against the price; then the
+    // smallest repair of a machine made too heavy.
     if (auto* optimise = mainWindow.findChild<QAction*>("acOptimise")) {
         optimise->trigger();
         OptimiserDialog* dialog = mainWindow.auxiliaryWindows().optimiser(mainWindow.editor().document().table());
+        const auto run = [&](const char* button, const QString& picture) {
+            dialog->findChild<QPushButton*>(button)->click();
+            while (dialog->searching()) {
+                QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            }
+            QApplication::processEvents();
+            dialog->grab().save(picture);
+        };
         dialog->findChild<QComboBox*>("cbGoal")->setCurrentIndex(12);
-        for (const char* kept : {"chkKeep1", "chkKeep2", "chkKeep3", "chkKeep4"}) {
-            dialog->findChild<QCheckBox*>(kept)->setChecked(true);
+        for (const auto& [slot, rule] :
+             {std::pair {"cbSlot1", 0}, std::pair {"cbSlot2", 0}, std::pair {"cbSlot3", 0}, std::pair {"cbSlot4", 0},
+              std::pair {"cbSlot6", 2}, std::pair {"cbSlot9", 2}}) {
+            dialog->findChild<QComboBox*>(slot)->setCurrentIndex(rule);
         }
         dialog->findChild<QPushButton*>("btAddRequirement")->click();
         auto* requirements = dialog->findChild<QTableWidget*>("twRequirements");
         qobject_cast<QDoubleSpinBox*>(requirements->cellWidget(0, 2))->setValue(300000);
-        dialog->findChild<QPushButton*>("btSearch")->click();
-        while (dialog->searching()) {
-            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        }
+        run("btSearch", prefix + "optimiser.png");
+
+        dialog->findChild<QComboBox*>("cbSecondGoal")->setCurrentIndex(2); // the price, falling
+        run("btTradeOff", prefix + "optimiser-tradeoff.png");
+
+        auto* rightBack = mainWindow.findChild<QComboBox*>("cb10");
+        Q_EMIT rightBack->activated(rightBack->findText("XCS-9900"));
         QApplication::processEvents();
-        dialog->grab().save(prefix + "optimiser.png");
+        run("btRepair", prefix + "optimiser-repair.png");
         dialog->hide();
     }
 

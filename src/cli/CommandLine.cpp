@@ -11,6 +11,7 @@
 #include <charconv>
 #include <cmath>
 #include <ostream>
+#include <variant>
 
 namespace rivet::cli {
 
@@ -43,6 +44,32 @@ std::optional<Requirement> parseRequirement(const std::string& text)
         return Requirement {*figure, sign[0] == '>' ? Requirement::Kind::AtLeast : Requirement::Kind::AtMost, *value};
     }
     return std::nullopt;
+}
+
+// "ed13", "ed2:min": the figure, in the direction given or else in its own sense of better; or
+// what is wrong with the text.
+std::variant<Goal, std::string> parseGoal(const std::string& text)
+{
+    const std::size_t colon = text.find(':');
+    const std::string name = text.substr(0, colon);
+    const std::optional<Figure> figure = figureNamed(name);
+    if (!figure) {
+        return "unknown figure '" + name + "' (ed1..ed16)";
+    }
+    Goal goal {*figure, describe(*figure).better};
+    if (colon != std::string::npos) {
+        const std::string way = text.substr(colon + 1);
+        if (way != "max" && way != "min") {
+            return "the goal's direction is max or min, not '" + way + "'";
+        }
+        goal.direction = way == "max" ? Direction::Higher : Direction::Lower;
+    }
+    return goal;
+}
+
+std::string goalProblem(const std::variant<Goal, std::string>& parsed)
+{
+    return std::holds_alternative<std::string>(parsed) ? std::get<std::string>(parsed) : std::string();
 }
 
 // A check that refuses a value with the reason `reason` gives (empty: the value is good). The
@@ -181,37 +208,39 @@ void CommandLine::optionalFigure(const std::string& name, std::optional<Figure>&
         ->type_name("");
 }
 
-void CommandLine::goal(const std::string& name, std::optional<Figure>& figure, std::optional<Direction>& direction,
-                       const std::string& help, Need need)
+void CommandLine::goal(const std::string& name, std::optional<Goal>& goal, const std::string& help)
+{
+    m_parser->app
+        .add_option_function<std::string>(
+            name, [&goal](const std::string& text) { goal = std::get<Goal>(parseGoal(text)); }, help)
+        ->check(check([](const std::string& text) { return goalProblem(parseGoal(text)); }))
+        ->type_name("FIGURE[:max|:min]");
+}
+
+void CommandLine::goalPair(const std::string& name, std::optional<std::array<Goal, 2>>& goals, const std::string& help)
 {
     const auto split = [](const std::string& text) {
-        const std::size_t colon = text.find(':');
-        return std::make_pair(text.substr(0, colon),
-                              colon == std::string::npos ? std::optional<std::string>() : text.substr(colon + 1));
+        const std::size_t comma = text.find(',');
+        return std::make_pair(text.substr(0, comma),
+                              comma == std::string::npos ? std::string() : text.substr(comma + 1));
     };
     m_parser->app
         .add_option_function<std::string>(
             name,
-            [&figure, &direction, split](const std::string& text) {
-                const auto [figureName, way] = split(text);
-                figure = figureNamed(figureName);
-                if (way) {
-                    direction = *way == "max" ? Direction::Higher : Direction::Lower;
-                }
+            [&goals, split](const std::string& text) {
+                const auto [first, second] = split(text);
+                goals = {std::get<Goal>(parseGoal(first)), std::get<Goal>(parseGoal(second))};
             },
             help)
-        ->required(need == Need::Required)
         ->check(check([split](const std::string& text) {
-            const auto [figureName, way] = split(text);
-            if (!figureNamed(figureName)) {
-                return unknownFigure(figureName);
+            const auto [first, second] = split(text);
+            if (text.find(',') == std::string::npos || second.find(',') != std::string::npos) {
+                return "two figures are needed, FIGURE[:dir],FIGURE[:dir], not '" + text + "'";
             }
-            if (way && *way != "max" && *way != "min") {
-                return "the goal's direction is max or min, not '" + *way + "'";
-            }
-            return std::string();
+            const std::string problem = goalProblem(parseGoal(first));
+            return problem.empty() ? goalProblem(parseGoal(second)) : problem;
         }))
-        ->type_name("FIGURE[:max|:min]");
+        ->type_name("FIGURE[:dir],FIGURE[:dir]");
 }
 
 void CommandLine::selectorList(const std::string& name, std::array<bool, kSelectorCount>& chosen,

@@ -58,11 +58,11 @@ public:
     // A figure by its name "ed1".."ed16", by position; none when left out.
     void optionalFigure(const std::string& name, std::optional<Figure>& figure, const std::string& help);
 
-    // Options of the optimiser: a goal figure "ed13" with an optional ":max" or ":min"; the
-    // selectors to keep as "cb1,cb4", in one list or several; conditions "ed2<=300000" or
-    // "ed13>=40.5", as many as given.
-    void goal(const std::string& name, std::optional<Figure>& figure, std::optional<Direction>& direction,
-              const std::string& help, Need need = Need::Required);
+    // Options of the optimiser: a goal figure "ed13" with an optional ":max" or ":min" (else the
+    // figure's own sense of better); two of them joined by a comma; selectors as "cb1,cb4", in
+    // one list or several; conditions "ed2<=300000" or "ed13>=40.5", as many as given.
+    void goal(const std::string& name, std::optional<Goal>& goal, const std::string& help);
+    void goalPair(const std::string& name, std::optional<std::array<Goal, 2>>& goals, const std::string& help);
     void selectorList(const std::string& name, std::array<bool, kSelectorCount>& chosen, const std::string& help);
     void requirements(const std::string& name, std::vector<Requirement>& requirements, const std::string& help);
 

@@ -63,10 +63,9 @@ void writeTable(std::ostream& out, const std::vector<std::vector<std::string>>& 
 void ListCommand::declare(CommandLine& line)
 {
     line.jsonFlag(m_json);
-    line.goal("--sort", m_sort, m_direction,
+    line.goal("--sort", m_sort,
               "order by a figure, ed1..ed16, best first; :max or :min for the highest or lowest first "
-              "(default: by file)",
-              CommandLine::Need::Optional);
+              "(default: by file)");
     line.requirements("--require", m_requirements, "a bound on a figure: FIGURE>=N or FIGURE<=N, any number of them");
     line.flag("--sound", m_sound, "sound machines only: no figure in red, no energy figure short of output");
     line.optionalFile("FOLDER", m_folder, "the folder to list, subfolders included (default: the garage)");
@@ -81,8 +80,7 @@ int ListCommand::run(std::ostream& out, std::ostream& err)
 
     GarageQuery query;
     if (m_sort) {
-        const Direction direction = m_direction.value_or(describe(*m_sort).better);
-        query.order = {GarageColumn::ofFigure(*m_sort), direction == Direction::Higher};
+        query.order = {GarageColumn::ofFigure(m_sort->figure), m_sort->direction == Direction::Higher};
     }
     query.requirements = m_requirements;
     query.soundOnly = m_sound;

@@ -27,8 +27,7 @@ public:
 
 private:
     bool m_json = false;
-    std::optional<Figure> m_sort;
-    std::optional<Direction> m_direction;
+    std::optional<Goal> m_sort;
     std::vector<Requirement> m_requirements;
     bool m_sound = false;
     std::optional<std::string> m_folder;

@@ -1,21 +1,16 @@
 #include "cli/OptimiseCommand.h"
 
 #include "cli/CommandLine.h"
-#include "cli/MachineOutput.h"
+#include "cli/OptimiseReport.h"
 #include "cli/SameFile.h"
 #include "common/AtomicFile.h"
 #include "common/ErrorText.h"
-#include "common/Numbers.h"
 #include "common/TextFile.h"
 #include "document/AssemblyFile.h"
 #include "document/DocumentService.h"
-#include "evaluation/FigureTexts.h"
 #include "startup/StartUp.h"
 
-#include <nlohmann/json.hpp>
-
 #include <chrono>
-#include <cmath>
 #include <ostream>
 
 namespace rivet::cli {
@@ -24,19 +19,6 @@ namespace {
 
 constexpr const char* kNoMachine = "条件を満たす機体がありません";
 constexpr int kMostMachines = 1000;
-
-// The proposed parts and options put into a machine, as if the player had chosen them.
-void takeMachine(MachineDocument& document, const ProposedMachine& machine)
-{
-    document.setSelection(machine.selection);
-}
-
-struct Report
-{
-    const OptimiserRequest& request;
-    const OptimiserResult& result;
-    double seconds;
-};
 
 // The best machine into OUT as given. Into the file it started from, as the window saves its
 // own document (what the tool does not read stays); into any other file as a new file of its
@@ -50,56 +32,18 @@ void saveMachine(const Machine& machine, const std::string& path, const std::opt
     }
 }
 
-const char* directionName(Direction direction)
-{
-    return direction == Direction::Higher ? "max" : "min";
-}
-
-void writeJson(std::ostream& out, const PartsTable& table, const Report& report)
-{
-    Json machines = Json::array();
-    for (const ProposedMachine& machine : report.result.machines) {
-        MachineDocument document(table);
-        takeMachine(document, machine);
-        Json proposed = machineJson(std::nullopt, document);
-        proposed["value"] = jsonNumber(machine.value);
-        machines.push_back(std::move(proposed));
-    }
-    const Json list = {
-        {"goal",
-         {{"name", describe(report.request.goalFigure).labelName},
-          {"direction", directionName(report.request.direction)}}},
-        {"machines", machines},
-        {"candidates", report.result.candidates()},
-        {"examined", report.result.examined},
-        {"bounded", report.result.boundedAway},
-        // Whole ten-thousandths of a second, as the search's timing is precise to.
-        {"seconds", std::round(report.seconds * 10000) / 10000},
-    };
-    out << jsonLine(list, {"machines"}) << "\n";
-}
-
-void writeList(std::ostream& out, const PartsTable& table, const Report& report)
-{
-    const FigureDescriptor& goal = describe(report.request.goalFigure);
-    out << "目標 " << goal.labelName << " " << goal.caption << " (" << directionName(report.request.direction) << ")\n";
-    int rank = 0;
-    for (const ProposedMachine& machine : report.result.machines) {
-        MachineDocument document(table);
-        takeMachine(document, machine);
-        writeMachineTable(out, "#" + std::to_string(++rank) + "  " + formatGeneral(machine.value), document);
-    }
-    out << "候補 " << report.result.candidates() << " 件 (評価 " << report.result.examined << " 件, 枝刈り "
-        << report.result.boundedAway << " 件)  " << formatText("%.3f", report.seconds) << " 秒\n";
-}
-
 } // namespace
 
 void OptimiseCommand::declare(CommandLine& line)
 {
-    line.goal("--goal", m_goal, m_direction,
-              "the figure to make best, ed1..ed16; :max or :min against its own sense of better");
+    line.goal("--goal", m_goal, "the figure to make best, ed1..ed16; :max or :min against its own sense of better");
+    line.goal("--then", m_then, "a second figure that breaks the goal's ties before the price");
+    line.goalPair("--pareto", m_pareto,
+                  "the trade-off between two figures: every sound machine no other beats in both");
+    line.flag("--repair", m_repair,
+              "the sound machines that change the fewest selectors of the start (ties by --goal, then the price)");
     line.selectorList("--keep", m_kept, "selectors that keep the start's part");
+    line.selectorList("--equip", m_equipped, "selectors that take any part but NO EQUIP");
     line.requirements("--require", m_requirements, "a bound on a figure: FIGURE>=N or FIGURE<=N, any number of them");
     line.choice("--options", m_freeOptions, {{"keep", false}, {"free", true}},
                 "keep the start's option ticks, or search them too (default keep)");
@@ -111,27 +55,66 @@ void OptimiseCommand::declare(CommandLine& line)
     line.optionalFile("FILE", m_file, "the assembly file (.asm) to start from; a fresh start's machine without it");
 }
 
+std::string OptimiseCommand::combinationProblem() const
+{
+    if (m_output == "-" && m_json) {
+        return "-o - and --json both write to standard output";
+    }
+    for (Selector selector : allSelectors()) {
+        if (m_kept[selectorIndex(selector)] && m_equipped[selectorIndex(selector)]) {
+            return selectorName(selector) + " is both kept and to be equipped";
+        }
+    }
+    if (m_pareto) {
+        if (m_goal || m_then || m_repair || m_top) {
+            return "--pareto takes its two figures alone: no --goal, --then, --repair or --top";
+        }
+        return {};
+    }
+    if (!m_goal && !m_repair) {
+        return "--goal is missing (or --pareto, --repair)";
+    }
+    if (m_then && !m_goal) {
+        return "--then needs a --goal";
+    }
+    return {};
+}
+
+OptimiserRequest OptimiseCommand::request(const Selection& start) const
+{
+    OptimiserRequest request;
+    request.start = start;
+    if (m_pareto) {
+        request.kind = SearchKind::TradeOff;
+        request.goal = (*m_pareto)[0];
+        request.second = (*m_pareto)[1];
+    } else {
+        request.kind = m_repair ? SearchKind::Repair : SearchKind::Best;
+        request.goal = m_goal;
+        request.second = m_then;
+    }
+    for (std::size_t i = 0; i < kSelectorCount; ++i) {
+        request.slots[i] = m_kept[i] ? SlotRule::Keep : m_equipped[i] ? SlotRule::Equip : SlotRule::Free;
+    }
+    request.requirements = m_requirements;
+    request.freeOptions = m_freeOptions;
+    request.top = m_top ? m_top : 1;
+    return request;
+}
+
 int OptimiseCommand::run(std::ostream& out, std::ostream& err)
 {
-    const bool assemblyToOutput = m_output == "-";
-    if (assemblyToOutput && m_json) {
-        err << "rivet-cli optimise: -o - and --json both write to standard output\nusage: rivet-cli " << usage()
-            << "\n";
+    const std::string problem = combinationProblem();
+    if (!problem.empty()) {
+        err << "rivet-cli optimise: " << problem << "\nusage: rivet-cli " << usage() << "\n";
         return kExitUsage;
     }
     auto workspace = startWorkspace();
     auto document = m_file ? openAsTheWindowDoes(workspace->table, *m_file) : startAsTheWindowDoes(workspace->table);
 
-    OptimiserRequest request;
-    request.start = document->machine().selection;
-    request.goalFigure = *m_goal;
-    request.direction = m_direction.value_or(describe(*m_goal).better);
-    request.kept = m_kept;
-    request.requirements = m_requirements;
-    request.freeOptions = m_freeOptions;
-    request.top = m_top;
+    const OptimiserRequest asked = request(document->machine().selection);
     const auto started = std::chrono::steady_clock::now();
-    const OptimiserResult result = optimise(workspace->table, request);
+    const OptimiserResult result = optimise(workspace->table, asked);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
     if (result.machines.empty()) {
         err << kNoMachine << "\n";
@@ -139,18 +122,18 @@ int OptimiseCommand::run(std::ostream& out, std::ostream& err)
     }
     if (m_output) {
         // The start's names, colours, pilot settings and description stay with the best machine.
-        takeMachine(*document, result.machines.front());
-        if (assemblyToOutput) {
+        document->setSelection(result.machines.front().selection);
+        if (m_output == "-") {
             out << assemblyFileBytes(document->machine());
             return kExitOk;
         }
         saveMachine(document->machine(), *m_output, m_file);
     }
-    const Report report {request, result, elapsed.count()};
+    const OptimiseReport report {workspace->table, asked, result, elapsed.count()};
     if (m_json) {
-        writeJson(out, workspace->table, report);
+        writeJson(out, report);
     } else {
-        writeList(out, workspace->table, report);
+        writeList(out, report);
     }
     return kExitOk;
 }

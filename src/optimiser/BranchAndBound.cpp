@@ -11,28 +11,17 @@ constexpr std::uint64_t kCheckInEvery = 1024;
 
 } // namespace
 
-bool better(const Key& a, const Key& b)
-{
-    if (a.goal != b.goal) {
-        return a.goal > b.goal;
-    }
-    if (a.price != b.price) {
-        return a.price < b.price;
-    }
-    if (a.positions != b.positions) {
-        return a.positions < b.positions;
-    }
-    return a.options < b.options;
-}
-
 BranchAndBound::BranchAndBound(const PartsTable& table, const OptimiserRequest& request, SearchControl* control)
     : m_table(table)
     , m_request(request)
     , m_control(control)
-    , m_top(static_cast<std::size_t>(std::max(1, request.top)))
+    , m_goals {request.goal, request.second}
+    , m_goalFields {request.goal ? fieldOf(request.goal->figure) : std::nullopt,
+                    request.second ? fieldOf(request.second->figure) : std::nullopt}
     , m_space(table, request)
     , m_domains(m_space)
-    , m_goalSum(request.goalFigure, request.direction)
+    , m_goalSum(request.goal)
+    , m_standings(Standings::forRequest(request))
     , m_children(static_cast<std::size_t>(m_space.levelCount()))
 {
 }
@@ -62,9 +51,7 @@ OptimiserResult BranchAndBound::run()
         m_control->report(m_examined + m_bounded, m_total);
     }
     OptimiserResult result;
-    for (const Found& found : m_found) {
-        result.machines.push_back(found.machine);
-    }
+    result.machines = m_standings->machines();
     result.examined = m_examined;
     result.boundedAway = m_bounded;
     result.cancelled = m_stopped;
@@ -77,25 +64,20 @@ void BranchAndBound::visit(int depth, const Node& node)
     if (m_stopped) {
         return;
     }
-    const Level& level = m_space.levels()[static_cast<std::size_t>(depth)];
     const bool last = depth + 1 == m_space.levelCount();
     const bool left = depth == m_space.leftLevel();
     auto& children = m_children[static_cast<std::size_t>(depth)];
     children.clear();
     for (int choice : node.domains->allowed[static_cast<std::size_t>(depth)]) {
-        if (left) {
-            const Choice& right = m_space.levels()[static_cast<std::size_t>(m_space.rightLevel())]
-                                      .choices[static_cast<std::size_t>(node.right)];
-            if (!pairStands(node.domains->rules, right, level.choices[static_cast<std::size_t>(choice)])) {
-                continue;
-            }
+        if (left && !m_domains.pairCounts(*node.domains, node.right, choice)) {
+            continue;
         }
         Child child {childOf(depth, node, choice), {}};
         if (last) {
             evaluate(child.node);
             continue;
         }
-        if (!bound(depth + 1, child.node, child.key) || beaten(child.key)) {
+        if (!bound(depth + 1, child.node, child.key) || beaten(depth + 1, child.node, child.key)) {
             m_bounded += completions(depth + 1, child.node);
             continue;
         }
@@ -107,7 +89,7 @@ void BranchAndBound::visit(int depth, const Node& node)
             return;
         }
         // The machines found below the earlier children may have raised the bar.
-        if (beaten(child.key)) {
+        if (beaten(depth + 1, child.node, child.key)) {
             m_bounded += completions(depth + 1, child.node);
             continue;
         }
@@ -125,6 +107,7 @@ BranchAndBound::Node BranchAndBound::childOf(int depth, const Node& node, int ch
     }
     if (level.selector) {
         child.positions[selectorIndex(*level.selector)] = c.value;
+        child.changes += c.value != level.start ? 1 : 0;
         if (level.selector == LegsSelector) {
             child.legs = choice;
         } else if (level.selector == ArmsSelector) {
@@ -175,33 +158,24 @@ void BranchAndBound::evaluate(const Node& node)
             return;
         }
     }
-    const std::optional<double> value = figureNumber(totals, m_request.goalFigure);
-    if (!value) {
-        return;
+    ProposedMachine machine {selection, totals, 0, 0, node.changes};
+    Key key {m_request.kind == SearchKind::Repair ? node.changes : 0,
+             {},
+             totals.totalPrice,
+             selection.positions,
+             node.options};
+    for (std::size_t i = 0; i < m_goals.size(); ++i) {
+        if (!m_goals[i]) {
+            continue;
+        }
+        const std::optional<double> value = figureNumber(totals, m_goals[i]->figure);
+        if (!value) {
+            return;
+        }
+        (i == 0 ? machine.value : machine.secondValue) = *value;
+        key.goals[i] = oriented(*m_goals[i], *value);
     }
-    const Key key {oriented(*value), totals.totalPrice, selection.positions, node.options};
-    if (!beaten(key)) {
-        offer(key, {selection, totals, *value});
-    }
-}
-
-bool BranchAndBound::beaten(const Key& key) const
-{
-    return m_found.size() == m_top && !better(key, m_found.back().key);
-}
-
-void BranchAndBound::offer(const Key& key, const ProposedMachine& machine)
-{
-    const auto place = std::find_if(m_found.begin(), m_found.end(), [&](const Found& f) { return better(key, f.key); });
-    m_found.insert(place, {key, machine});
-    if (m_found.size() > m_top) {
-        m_found.pop_back();
-    }
-}
-
-double BranchAndBound::oriented(double value) const
-{
-    return m_request.direction == Direction::Higher ? value : -value;
+    m_standings->offer(key, machine);
 }
 
 void BranchAndBound::checkIn()

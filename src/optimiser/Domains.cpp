@@ -45,6 +45,16 @@ Domains::Domains(const SearchSpace& space)
     build(m_open, false);
 }
 
+bool Domains::pairCounts(const ClassDomains& domains, int rightChoice, int leftChoice) const
+{
+    const auto& levels = m_space.levels();
+    const Choice& right
+        = levels[static_cast<std::size_t>(m_space.rightLevel())].choices[static_cast<std::size_t>(rightChoice)];
+    const Choice& left
+        = levels[static_cast<std::size_t>(m_space.leftLevel())].choices[static_cast<std::size_t>(leftChoice)];
+    return !m_space.mirrorOfEarlier(rightChoice, leftChoice) && pairStands(domains.rules, right, left);
+}
+
 const ClassDomains& Domains::of(const Choice& legs, const Choice& arms)
 {
     RuleClass rules;
@@ -84,6 +94,7 @@ void Domains::build(ClassDomains& d, bool filtered) const
     d.least.assign(static_cast<std::size_t>(n + 1), Sums {});
     d.most.assign(static_cast<std::size_t>(n + 1), Sums {});
     d.suffixProduct.assign(static_cast<std::size_t>(n + 1), 1);
+    d.unavoidableChanges.assign(static_cast<std::size_t>(n + 1), 0);
     const int right = m_space.rightLevel();
     const int left = m_space.leftLevel();
     for (int l = n - 1; l >= 0; --l) {
@@ -104,10 +115,15 @@ void Domains::build(ClassDomains& d, bool filtered) const
         }
         const std::uint64_t factor = (l == right || l == left) ? 1 : indices.size();
         d.suffixProduct[static_cast<std::size_t>(l)] = d.suffixProduct[static_cast<std::size_t>(l + 1)] * factor;
+        const Level& level = levels[static_cast<std::size_t>(l)];
+        const bool keepsStart = std::any_of(indices.begin(), indices.end(), [&](int i) {
+            return choices[static_cast<std::size_t>(i)].value == level.start;
+        });
+        d.unavoidableChanges[static_cast<std::size_t>(l)]
+            = d.unavoidableChanges[static_cast<std::size_t>(l + 1)] + (level.selector && !keepsStart ? 1 : 0);
     }
 
     const auto& rightChoices = levels[static_cast<std::size_t>(right)].choices;
-    const auto& leftChoices = levels[static_cast<std::size_t>(left)].choices;
     d.leftCounts.assign(rightChoices.size(), 0);
     d.pairCount = 0;
     if (!filtered) {
@@ -116,10 +132,7 @@ void Domains::build(ClassDomains& d, bool filtered) const
     for (int r : d.allowed[static_cast<std::size_t>(right)]) {
         std::uint64_t count = 0;
         for (int l : d.allowed[static_cast<std::size_t>(left)]) {
-            count += pairStands(d.rules, rightChoices[static_cast<std::size_t>(r)],
-                                leftChoices[static_cast<std::size_t>(l)])
-                ? 1
-                : 0;
+            count += pairCounts(d, r, l) ? 1 : 0;
         }
         d.leftCounts[static_cast<std::size_t>(r)] = count;
         d.pairCount += count;

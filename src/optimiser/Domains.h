@@ -1,6 +1,6 @@
 #pragma once
 
-#include "optimiser/PriceTable.h"
+#include "optimiser/KnapsackTable.h"
 #include "optimiser/SearchSpace.h"
 #include "optimiser/WindowTable.h"
 
@@ -10,6 +10,15 @@
 #include <vector>
 
 namespace rivet::search {
+
+// The knapsack tables a rule class may need: the least price of the mass a thrust needs and of
+// reaching the goal, and the most each of the two goals can gain under each limit of soundness.
+inline constexpr int kMassTable = 0;
+inline constexpr int kGoalTable = 1;
+inline constexpr int kFirstLimitTable = 2;
+inline constexpr int kLimitCount = 5;
+inline constexpr int kTradeOffTable = kFirstLimitTable + 2 * kLimitCount; // the first goal given the second
+inline constexpr int kKnapsackTables = kTradeOffTable + 1;
 
 // What the rules allow elsewhere once the legs and the arms are chosen.
 struct RuleClass
@@ -41,12 +50,13 @@ struct ClassDomains
     std::vector<Sums> most;
     std::vector<int> leastValue; // per level: the smallest position (or tick) it may take
     std::vector<std::uint64_t> suffixProduct; // per depth: machines of the levels from there on, backs apart
-    std::vector<std::uint64_t> leftCounts; // per right choice: left choices that stand with it
-    std::uint64_t pairCount = 0; // (right, left) pairs that stand
+    std::vector<int> unavoidableChanges; // per depth: selector levels from there on without the start's item
+    std::vector<std::uint64_t> leftCounts; // per right choice: left choices that count with it
+    std::uint64_t pairCount = 0; // (right, left) pairs that count: they stand, and no mirror counted already
     bool empty = false; // some level has nothing left
 
-    // Tables of the least price that reaches a sum, built when first asked for.
-    mutable std::array<std::unique_ptr<PriceTable>, 2> priceTables;
+    // Knapsack tables of the bounds, built when first asked for.
+    mutable std::array<std::unique_ptr<KnapsackTable>, kKnapsackTables> knapsacks;
     mutable std::unique_ptr<WindowTable> windowTable;
     mutable bool windowTried = false;
 };
@@ -59,6 +69,9 @@ public:
     // Before the legs and arms are chosen: every choice of every level.
     const ClassDomains& open() const { return m_open; }
     const ClassDomains& of(const Choice& legs, const Choice& arms);
+    // Whether a machine with these back weapons is in the search under the class: the pair
+    // stands, and it is not the mirror image of one that counts instead.
+    bool pairCounts(const ClassDomains& domains, int rightChoice, int leftChoice) const;
 
     // The machines below a node at this depth: for depth >= 2 under its class, with the right
     // back weapon's choice when it is decided; for depth 1 (legs chosen) summed over the arms.

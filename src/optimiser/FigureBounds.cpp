@@ -3,6 +3,7 @@
 #include "evaluation/MachineTotals.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace rivet::search {
@@ -21,10 +22,22 @@ MachineTotals boostOnly(const BoostFigures& figures)
     return totals;
 }
 
-// A boost figure of a thrust moving a mass.
-double boostAt(const FigureDescriptor& figure, std::int64_t thrust, std::int64_t mass)
+// The evaluation rounds the quotient it holds as a double, times 10, to the nearest whole
+// number; the same quotient worked out in doubles here is off by far less than this margin.
+constexpr double kRoundingMargin = 1e-6;
+constexpr std::int64_t kCachedTenths = 20000;
+constexpr double kUnknown = std::numeric_limits<double>::quiet_NaN();
+
+enum class Side { Low, High };
+
+// The ground speed of a thrust moving a mass, in tenths, at or below (or above) the
+// evaluation's own: a bound without its exact arithmetic, which the search asks for at every
+// node.
+std::int64_t groundTenthsBound(std::int64_t thrust, std::int64_t mass, Side side)
 {
-    return boostOnly(boostFiguresOf(static_cast<std::int32_t>(thrust), static_cast<std::int32_t>(mass))).*figure.tenths;
+    const double tenths = 220.0 * static_cast<double>(thrust) / static_cast<double>(mass);
+    return static_cast<std::int64_t>(side == Side::High ? std::floor(tenths + 0.5 + kRoundingMargin)
+                                                        : std::ceil(tenths - 0.5 - kRoundingMargin));
 }
 
 double groundSpeedAt(std::int64_t thrust, std::int64_t mass)
@@ -78,9 +91,11 @@ Interval durabilityRange(const Interval& ap, const Interval& coefficient)
     return result;
 }
 
+} // namespace
+
 // Thrust / mass over the box of both: least at the lowest thrust with the mass that favours it
 // least, most likewise; machines with a mass of 0 have no boost figures.
-Interval boostRange(const FigureDescriptor& figure, const Sums& least, const Sums& most)
+Interval FigureBounds::boostRange(const FigureDescriptor& figure, const Sums& least, const Sums& most) const
 {
     const std::int64_t t0 = least[ThrustField];
     const std::int64_t t1 = most[ThrustField];
@@ -92,8 +107,29 @@ Interval boostRange(const FigureDescriptor& figure, const Sums& least, const Sum
     if (m1 < m0) {
         return {0, 0, true};
     }
-    return {boostAt(figure, t0, t0 >= 0 ? m1 : m0), boostAt(figure, t1, t1 >= 0 ? m0 : m1), false};
+    const auto at = [&](std::int64_t thrust, std::int64_t mass, Side side) {
+        return boostOnly(boostFiguresAt(groundTenthsBound(thrust, mass, side))).*figure.tenths;
+    };
+    return {at(t0, t0 >= 0 ? m1 : m0, Side::Low), at(t1, t1 >= 0 ? m0 : m1, Side::High), false};
 }
+
+BoostFigures FigureBounds::boostFiguresAt(std::int64_t groundTenths) const
+{
+    // The rising figures follow from the ground speed alone, and never fall as it grows.
+    if (groundTenths < 0 || groundTenths >= kCachedTenths) {
+        return boostFiguresFromGroundSpeed(static_cast<double>(groundTenths) / 10.0);
+    }
+    if (m_byGroundTenths.empty()) {
+        m_byGroundTenths.resize(static_cast<std::size_t>(kCachedTenths), {kUnknown, 0, 0});
+    }
+    BoostFigures& figures = m_byGroundTenths[static_cast<std::size_t>(groundTenths)];
+    if (std::isnan(figures.groundSpeed)) {
+        figures = boostFiguresFromGroundSpeed(static_cast<double>(groundTenths) / 10.0);
+    }
+    return figures;
+}
+
+namespace {
 
 // The stabiliser bonus a machine can get under these effect ticks, least and most.
 std::pair<int, int> stabiliserBonusRange(const Effects& effects)
@@ -183,7 +219,8 @@ bool FigureBounds::maySound(const Sums& least, const Sums& most) const
     // With every machine's mass positive, the slowest one must stay below the limits.
     if (least[MassField] >= 1) {
         const std::int64_t t0 = least[ThrustField];
-        return groundSpeedAt(t0, t0 >= 0 ? most[MassField] : least[MassField]) <= m_boostCeilings.groundBoostSpeed;
+        const std::int64_t slowest = groundTenthsBound(t0, t0 >= 0 ? most[MassField] : least[MassField], Side::Low);
+        return static_cast<double>(slowest) / 10.0 <= m_boostCeilings.groundBoostSpeed;
     }
     return true;
 }

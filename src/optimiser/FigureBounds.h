@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <vector>
 
 namespace rivet::search {
 
@@ -36,9 +37,14 @@ public:
     std::int64_t leastSoundSurplus() const { return m_leastSoundSurplus; }
 
 private:
+    Interval boostRange(const FigureDescriptor& figure, const Sums& least, const Sums& most) const;
+    // The boost figures of a ground speed in tenths.
+    BoostFigures boostFiguresAt(std::int64_t groundTenths) const;
+
     std::int64_t m_leastSoundSurplus = 0; // energy surplus not yet judged short of output
     MachineTotals m_boostCeilings; // the highest sound boost figures; the ground speed decides
     mutable std::map<std::int64_t, std::int64_t> m_leastMass;
+    mutable std::vector<BoostFigures> m_byGroundTenths;
 };
 
 // The shell (or beam) defence coefficient of a defence total.

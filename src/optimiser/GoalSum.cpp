@@ -31,13 +31,16 @@ template <typename Predicate> std::int64_t firstTrue(Predicate predicate)
 
 } // namespace
 
-GoalSum::GoalSum(Figure goal, Direction direction)
-    : m_direction(direction)
+GoalSum::GoalSum(const std::optional<Goal>& goal)
 {
-    const FigureDescriptor& figure = describe(goal);
-    const bool higher = direction == Direction::Higher;
-    const std::optional<Field> field = fieldOf(goal);
-    if (field && goal != Figure::Price) { // the price is the tie-break itself
+    if (!goal) {
+        return;
+    }
+    m_direction = goal->direction;
+    const FigureDescriptor& figure = describe(goal->figure);
+    const bool higher = m_direction == Direction::Higher;
+    const std::optional<Field> field = fieldOf(goal->figure);
+    if (field && goal->figure != Figure::Price) { // the price is the tie-break itself
         m_usable = true;
         m_field = *field;
         m_sign = higher ? 1 : -1;

@@ -16,7 +16,7 @@ namespace rivet::search {
 class GoalSum
 {
 public:
-    GoalSum(Figure goal, Direction direction);
+    explicit GoalSum(const std::optional<Goal>& goal);
 
     // Where soundness caps the sum the goal pushes: spare loads and free slots do not fall
     // below 0, the energy used does not pass the generator's output.
@@ -34,7 +34,7 @@ private:
     std::int64_t defenceThreshold(double value, Tick screen) const;
 
     Defence m_defence = Defence::None; // a coefficient's
-    Direction m_direction;
+    Direction m_direction = Direction::Higher;
     bool m_usable = false;
     Field m_field = ApField;
     int m_sign = 1;

@@ -17,6 +17,11 @@ bool holdsTwoSlotWeapon(const PartsTable& table, const Selection& selection, Sel
 
 } // namespace
 
+bool operator==(const Goal& a, const Goal& b)
+{
+    return a.figure == b.figure && a.direction == b.direction;
+}
+
 double SearchControl::progress() const
 {
     const std::uint64_t total = m_total.load();
@@ -68,6 +73,15 @@ bool meetsRequirement(const Requirement& requirement, std::optional<double> numb
         return false;
     }
     return requirement.kind == Requirement::Kind::AtLeast ? *number >= requirement.value : *number <= requirement.value;
+}
+
+int changedSelectors(const Selection& a, const Selection& b)
+{
+    int changed = 0;
+    for (Selector selector : allSelectors()) {
+        changed += a.position(selector) != b.position(selector) ? 1 : 0;
+    }
+    return changed;
 }
 
 bool isSound(const MachineTotals& t)

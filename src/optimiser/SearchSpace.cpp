@@ -96,36 +96,52 @@ RuleTraits traitsOf(const Part& part, Selector selector, int position)
     return t;
 }
 
-// The option boxes whose effects move the goal: the screens its defence, the stabilisers.
-std::vector<int> goalOptions(Figure goal)
+// The option boxes whose effects move a goal: the screens its defence, the stabilisers.
+void addGoalOptions(const std::optional<Goal>& goal, std::vector<int>& options)
 {
-    const FigureDescriptor& figure = describe(goal);
+    if (!goal) {
+        return;
+    }
+    const FigureDescriptor& figure = describe(goal->figure);
+    std::vector<int> moving;
     if (figure.kind == FigureKind::Stability) {
-        return {kStabiliserOption, kStabiliserReOption};
+        moving = {kStabiliserOption, kStabiliserReOption};
+    } else if (figure.defence == Defence::Shell) {
+        moving = {kShellScreenOption};
+    } else if (figure.defence == Defence::Beam) {
+        moving = {kBeamScreenOption};
     }
-    switch (figure.defence) {
-    case Defence::Shell:
-        return {kShellScreenOption};
-    case Defence::Beam:
-        return {kBeamScreenOption};
-    case Defence::None:
-        break;
+    for (int n : moving) {
+        if (std::find(options.begin(), options.end(), n) == options.end()) {
+            options.push_back(n);
+        }
     }
-    return {};
 }
 
-// The branching order of the selectors for a goal: legs and arms first (they decide what the
-// rules allow elsewhere), then the selectors that move the goal most.
-std::array<Selector, kSelectorCount> selectorOrder(Figure goal)
+bool bodyFigure(const std::optional<Goal>& goal)
 {
-    const FigureDescriptor& figure = describe(goal);
-    if (figure.kind == FigureKind::Boost) {
+    return goal && (goal->figure == Figure::Ap || describe(goal->figure).defence != Defence::None);
+}
+
+bool boostFigure(const std::optional<Goal>& goal)
+{
+    return goal && describe(goal->figure).kind == FigureKind::Boost;
+}
+
+// The branching order of the selectors for the goals: legs and arms first (they decide what
+// the rules allow elsewhere), then the selectors that move the goals most, the first goal's
+// before the second's.
+std::array<Selector, kSelectorCount> selectorOrder(const std::optional<Goal>& goal, const std::optional<Goal>& second)
+{
+    const bool boost = boostFigure(goal) || (!bodyFigure(goal) && boostFigure(second));
+    const bool body = !boost && (bodyFigure(goal) || bodyFigure(second));
+    if (boost) {
         // Thrust first, then what makes up the mass.
         return {LegsSelector,      ArmsSelector,     BoosterSelector, GeneratorSelector,
                 RightBackSelector, LeftBackSelector, CoreSelector,    ArmWeaponSelector,
                 HeadSelector,      BladeSelector,    FcsSelector};
     }
-    if (goal == Figure::Ap || figure.defence != Defence::None) {
+    if (body) {
         // AP, defence and durability come from the body parts.
         return {LegsSelector,      ArmsSelector,      CoreSelector,     HeadSelector,
                 GeneratorSelector, RightBackSelector, LeftBackSelector, ArmWeaponSelector,
@@ -165,17 +181,20 @@ Tick* Effects::of(int option)
 }
 
 SearchSpace::SearchSpace(const PartsTable& table, const OptimiserRequest& request)
+    : m_ranksChanges(request.kind == SearchKind::Repair)
 {
     for (int n = 1; n <= kOptionCount; ++n) {
         if (Tick* tick = m_baseEffects.of(n)) {
             *tick = tickOf(request.start.option(n));
         }
     }
-    const auto selectors = selectorOrder(request.goalFigure);
+    const auto selectors = selectorOrder(request.goal, request.second);
     addSelectorLevel(table, request, selectors[0]);
     addSelectorLevel(table, request, selectors[1]);
-    // Options that move the goal are decided next to the legs: the bounds then know them early.
-    const std::vector<int> early = goalOptions(request.goalFigure);
+    // Options that move the goals are decided next to the legs: the bounds then know them early.
+    std::vector<int> early;
+    addGoalOptions(request.goal, early);
+    addGoalOptions(request.second, early);
     for (int n : early) {
         addOption(table, request, n);
     }
@@ -188,19 +207,22 @@ SearchSpace::SearchSpace(const PartsTable& table, const OptimiserRequest& reques
         }
     }
     checkRanges();
+    findMirrors();
 }
 
 void SearchSpace::addSelectorLevel(const PartsTable& table, const OptimiserRequest& request, Selector selector)
 {
     Level level;
     level.selector = selector;
+    level.start = request.start.position(selector);
     std::vector<int> positions;
-    if (request.kept[selectorIndex(selector)]) {
+    const SlotRule rule = request.slots[selectorIndex(selector)];
+    if (rule == SlotRule::Keep) {
         positions.push_back(request.start.position(selector));
     } else {
-        // Every item the window's selector offers, NO EQUIP included.
+        // Every item the window's selector offers, NO EQUIP unless a part is asked for.
         const int count = table.itemCount(slotOfSelector(selector));
-        for (int item = 0; item < count; ++item) {
+        for (int item = rule == SlotRule::Equip ? 1 : 0; item < count; ++item) {
             positions.push_back(item);
         }
     }
@@ -215,6 +237,37 @@ void SearchSpace::addSelectorLevel(const PartsTable& table, const OptimiserReque
     m_levels.push_back(std::move(level));
 }
 
+void SearchSpace::findMirrors()
+{
+    const Level& right = m_levels[static_cast<std::size_t>(rightLevel())];
+    const Level& left = m_levels[static_cast<std::size_t>(leftLevel())];
+    const auto offers = [](const Level& level, int position) {
+        return std::any_of(level.choices.begin(), level.choices.end(),
+                           [&](const Choice& choice) { return choice.value == position; });
+    };
+    // Of a pair and its mirror image, which comes first in the request's order: a repair ranks
+    // by the changes first, so the one that keeps more of the start; otherwise, or when both keep
+    // as much, the smaller right position.
+    const auto comesLater = [&](int r, int l) {
+        if (m_ranksChanges) {
+            const int asIs = (r != right.start ? 1 : 0) + (l != left.start ? 1 : 0);
+            const int mirrored = (l != right.start ? 1 : 0) + (r != left.start ? 1 : 0);
+            if (asIs != mirrored) {
+                return asIs > mirrored;
+            }
+        }
+        return r > l;
+    };
+    m_mirrors.assign(right.choices.size() * left.choices.size(), false);
+    for (std::size_t r = 0; r < right.choices.size(); ++r) {
+        for (std::size_t l = 0; l < left.choices.size(); ++l) {
+            const int rv = right.choices[r].value;
+            const int lv = left.choices[l].value;
+            m_mirrors[r * left.choices.size() + l] = comesLater(rv, lv) && offers(right, lv) && offers(left, rv);
+        }
+    }
+}
+
 void SearchSpace::addOption(const PartsTable& table, const OptimiserRequest& request, int n)
 {
     const Part* option = table.option(n);
@@ -222,6 +275,7 @@ void SearchSpace::addOption(const PartsTable& table, const OptimiserRequest& req
     if (request.freeOptions && option) {
         Level level;
         level.option = n;
+        level.start = request.start.option(n) ? 1 : 0;
         Sums on {};
         on[PriceField] = option->price;
         on[SlotSlackField] = -std::int64_t {option->slots};

@@ -86,6 +86,7 @@ struct Level
 {
     std::optional<Selector> selector; // none for an option box
     int option = 0; // 1..13 for an option box
+    int start = 0; // the start's position (or tick)
     std::vector<Choice> choices;
 };
 
@@ -115,7 +116,7 @@ struct Effects
 };
 
 // The levels of the search in branching order (legs and arms always first, then the options
-// that move the goal, the other selectors with the right back weapon before the left, the
+// that move the goals, the other selectors with the right back weapon before the left, the
 // other options), with what every choice adds and what the options not searched add.
 class SearchSpace
 {
@@ -136,19 +137,31 @@ public:
     bool massesNonNegative() const { return m_massesNonNegative; }
     // False when the sums could leave 32 bits, where the evaluation wraps: no bound is trusted.
     bool sumsExact() const { return m_sumsExact; }
+    // Whether this pair of back weapons is the mirror image of one that comes first in the
+    // request's order (the same figures: in a repair the fewer changes, else the smaller right
+    // position) and is in the search too.
+    bool mirrorOfEarlier(int rightChoice, int leftChoice) const
+    {
+        return m_mirrors[static_cast<std::size_t>(rightChoice)
+                             * m_levels[static_cast<std::size_t>(leftLevel())].choices.size()
+                         + static_cast<std::size_t>(leftChoice)];
+    }
 
 private:
     void addSelectorLevel(const PartsTable& table, const OptimiserRequest& request, Selector selector);
     void addOption(const PartsTable& table, const OptimiserRequest& request, int n);
     void checkRanges();
+    void findMirrors();
 
     std::vector<Level> m_levels;
     std::array<int, kSelectorCount> m_levelOfSelector {};
+    std::vector<bool> m_mirrors; // by right and left choice
     Sums m_base {};
     Effects m_baseEffects;
     std::uint16_t m_baseOptionBits = 0;
     bool m_massesNonNegative = true;
     bool m_sumsExact = true;
+    bool m_ranksChanges = false; // a repair's order
 };
 
 } // namespace rivet::search

@@ -1,14 +1,12 @@
+// The optimiser's dialog: its settings and the run of a search.
 #include "windows/OptimiserDialog.h"
 
-#include "comparison/MachineComparison.h"
-#include "widgets/FigureChoice.h"
 #include "widgets/Guarded.h"
-#include "windows/OptimiserSearch.h"
+#include "windows/GoalChoice.h"
 #include "windows/ProposalView.h"
 #include "windows/RequirementTable.h"
+#include "windows/SlotRuleBox.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,37 +15,21 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int kProposals = 10;
 constexpr int kProgressSteps = 1000;
-constexpr int kProgressInterval = 50; // milliseconds
 
 const char* const kReady = "目標を選んで「探索」を押してください";
-const char* const kNoMachine = "条件を満たす機体がありません";
 
-QString count(std::uint64_t number)
+QPushButton* button(const char* text, const char* name, QWidget* parent)
 {
-    return QLocale(QLocale::Japanese, QLocale::Japan).toString(static_cast<qulonglong>(number));
-}
-
-QString duration(qint64 milliseconds)
-{
-    if (milliseconds < 1000) {
-        return QString("%1 ミリ秒").arg(milliseconds);
-    }
-    return QString("%1 秒").arg(static_cast<double>(milliseconds) / 1000.0, 0, 'f', 1);
-}
-
-// "12 ミリ秒で 7,163,876,551,680 通りを調べました" and on a line of its own how many of them
-// were evaluated and how many the bounds ruled out.
-QString searchSummary(const rivet::OptimiserResult& result, qint64 milliseconds)
-{
-    return QString("%1で %2 通りを調べました\n（評価 %3、枝刈り %4）")
-        .arg(duration(milliseconds), count(result.candidates()), count(result.examined), count(result.boundedAway));
+    auto* pushButton = new QPushButton(text, parent);
+    pushButton->setObjectName(name);
+    pushButton->setAutoDefault(false);
+    return pushButton;
 }
 
 } // namespace
@@ -61,31 +43,25 @@ OptimiserDialog::OptimiserDialog(const rivet::PartsTable& table, QWidget* parent
     setModal(false);
 
     m_search = new OptimiserSearch(this);
-    connect(m_search, &OptimiserSearch::finished, this, &OptimiserDialog::showResult);
+    connect(m_search, &OptimiserSearch::finished, this, &OptimiserDialog::showOutcome);
     connect(m_search, &OptimiserSearch::failed, this, &OptimiserDialog::showFailure);
-    m_progressTimer = new QTimer(this);
-    m_progressTimer->setInterval(kProgressInterval);
-    connect(m_progressTimer, &QTimer::timeout, this, &OptimiserDialog::showProgress);
-
-    auto* resultsHeading = new QLabel(QString("候補（上位 %1 機）").arg(kProposals), this);
-    m_proposals = new ProposalView(table, this);
-    connect(m_proposals, &ProposalView::chosenChanged, this, &OptimiserDialog::updateButtons);
-    connect(m_proposals, &ProposalView::activated, this, &OptimiserDialog::apply);
-    auto* results = new QVBoxLayout;
-    results->addWidget(resultsHeading);
-    results->addWidget(m_proposals, 1);
+    connect(m_search, &OptimiserSearch::progressed, this,
+            [this](double share) { m_progress->setValue(static_cast<int>(share * kProgressSteps)); });
 
     auto* columns = new QHBoxLayout;
-    columns->addWidget(buildSettings());
-    columns->addLayout(results, 1);
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildSettings(), 1);
+    left->addWidget(buildRun());
+    auto* settingsColumn = new QWidget(this);
+    settingsColumn->setLayout(left);
+    left->setContentsMargins(0, 0, 0, 0);
+    settingsColumn->setFixedWidth(420);
+    columns->addWidget(settingsColumn);
+    columns->addWidget(buildResults(), 1);
 
-    m_applyButton = new QPushButton("適用", this);
-    m_applyButton->setObjectName("btApply");
+    m_applyButton = button("適用", "btApply", this);
     m_applyButton->setToolTip("選んだ候補を現在の機体にする");
-    m_applyButton->setAutoDefault(false);
-    auto* close = new QPushButton("閉じる", this);
-    close->setObjectName("btClose");
-    close->setAutoDefault(false);
+    auto* close = button("閉じる", "btClose", this);
     connect(m_applyButton, &QPushButton::clicked, this, &OptimiserDialog::apply);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     auto* buttons = new QHBoxLayout;
@@ -96,81 +72,35 @@ OptimiserDialog::OptimiserDialog(const rivet::PartsTable& table, QWidget* parent
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);
-    resize(1120, 660);
-    updateButtons();
+    resize(1180, 860);
+    updateControls();
 }
 
 QWidget* OptimiserDialog::buildSettings()
 {
-    auto* settings = new QWidget(this);
-    auto* layout = new QVBoxLayout(settings);
+    m_settings = new QWidget(this);
+    auto* layout = new QVBoxLayout(m_settings);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(buildGoal());
-    layout->addWidget(buildKeptParts());
+    layout->addWidget(buildGoals());
+    m_slots = new SlotRuleBox(m_settings);
+    layout->addWidget(m_slots);
     layout->addWidget(buildRequirements(), 1);
     layout->addWidget(buildOptions());
-
-    m_searchButton = new QPushButton("探索", settings);
-    m_searchButton->setObjectName("btSearch");
-    m_searchButton->setDefault(true);
-    m_progress = new QProgressBar(settings);
-    m_progress->setObjectName("pbSearch");
-    m_progress->setRange(0, kProgressSteps);
-    m_progress->setValue(0);
-    m_cancelButton = new QPushButton("中止", settings);
-    m_cancelButton->setObjectName("btCancelSearch");
-    m_cancelButton->setAutoDefault(false);
-    connect(m_searchButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { startSearch(); }); });
-    connect(m_cancelButton, &QPushButton::clicked, this, &OptimiserDialog::cancelSearch);
-    auto* run = new QHBoxLayout;
-    run->addWidget(m_searchButton);
-    run->addWidget(m_progress, 1);
-    run->addWidget(m_cancelButton);
-    layout->addLayout(run);
-
-    m_status = new QLabel(kReady, settings);
-    m_status->setObjectName("lbSearchStatus");
-    m_status->setWordWrap(true);
-    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_status->setMinimumHeight(2 * m_status->fontMetrics().lineSpacing());
-    m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    layout->addWidget(m_status);
-    settings->setFixedWidth(400);
-    return settings;
+    return m_settings;
 }
 
-QWidget* OptimiserDialog::buildGoal()
+QWidget* OptimiserDialog::buildGoals()
 {
     auto* box = new QGroupBox("目標", this);
-    m_goal = new QComboBox(box);
-    m_goal->setObjectName("cbGoal");
-    fillWithFigures(m_goal);
-    m_direction = new QComboBox(box);
-    m_direction->setObjectName("cbDirection");
-    m_direction->addItem("大きいほど良い");
-    m_direction->addItem("小さいほど良い");
-    // A new goal starts in the direction in which the figure gets better.
-    connect(m_goal, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] {
-        m_direction->setCurrentIndex(rivet::describe(chosenFigure(m_goal)).better == rivet::Direction::Higher ? 0 : 1);
-    });
-    auto* layout = new QHBoxLayout(box);
-    layout->addWidget(m_goal, 1);
-    layout->addWidget(m_direction, 1);
-    return box;
-}
-
-QWidget* OptimiserDialog::buildKeptParts()
-{
-    auto* box = new QGroupBox("固定する部品", this);
-    box->setToolTip("チェックした部位は現在の部品のまま探します");
+    m_goal = new GoalChoice("cbGoal", "cbDirection", false, box);
+    m_second = new GoalChoice("cbSecondGoal", "cbSecondDirection", true, box);
+    m_second->setToolTip("目標が同じ機体の順位を決める項目（トレードオフではもう一つの軸）");
     auto* layout = new QGridLayout(box);
-    for (rivet::Selector selector : rivet::allSelectors()) {
-        auto* kept = new QCheckBox(QString::fromUtf8(rivet::selectorCaption(selector)), box);
-        kept->setObjectName(QString("chkKeep%1").arg(selector));
-        const auto index = static_cast<int>(rivet::selectorIndex(selector));
-        m_kept[rivet::selectorIndex(selector)] = kept;
-        layout->addWidget(kept, index / 4, index % 4);
-    }
+    layout->addWidget(new QLabel("目標", box), 0, 0);
+    layout->addWidget(m_goal, 0, 1);
+    layout->addWidget(new QLabel("次に重視", box), 1, 0);
+    layout->addWidget(m_second, 1, 1);
+    layout->setColumnStretch(1, 1);
     return box;
 }
 
@@ -178,9 +108,7 @@ QWidget* OptimiserDialog::buildRequirements()
 {
     auto* box = new QGroupBox("条件", this);
     m_requirements = new RequirementTable(box);
-    auto* add = new QPushButton("条件を追加", box);
-    add->setObjectName("btAddRequirement");
-    add->setAutoDefault(false);
+    auto* add = button("条件を追加", "btAddRequirement", box);
     connect(add, &QPushButton::clicked, this, [this] { m_requirements->addRequirement(); });
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(m_requirements, 1);
@@ -206,15 +134,80 @@ QWidget* OptimiserDialog::buildOptions()
     return box;
 }
 
+QWidget* OptimiserDialog::buildRun()
+{
+    auto* run = new QWidget(this);
+    m_searchButton = button("探索", "btSearch", run);
+    m_searchButton->setDefault(true);
+    m_searchButton->setToolTip("目標の最も良い機体を探す");
+    m_tradeOffButton = button("2項目のトレードオフ", "btTradeOff", run);
+    m_tradeOffButton->setToolTip("「目標」と「次に重視」の両方で他に負けない機体をすべて探す");
+    m_repairButton = button("警告を消す", "btRepair", run);
+    m_repairButton->setToolTip("変える部位がいちばん少ない、警告のない機体を探す");
+    const std::pair<QPushButton*, rivet::SearchKind> kinds[] = {{m_searchButton, rivet::SearchKind::Best},
+                                                                {m_tradeOffButton, rivet::SearchKind::TradeOff},
+                                                                {m_repairButton, rivet::SearchKind::Repair}};
+    for (const auto& [pushButton, kind] : kinds) {
+        connect(pushButton, &QPushButton::clicked, this,
+                [this, kind = kind] { runGuarded(this, [this, kind] { startSearch(kind); }); });
+    }
+    m_progress = new QProgressBar(run);
+    m_progress->setObjectName("pbSearch");
+    m_progress->setRange(0, kProgressSteps);
+    m_progress->setValue(0);
+    m_cancelButton = button("中止", "btCancelSearch", run);
+    connect(m_cancelButton, &QPushButton::clicked, this, &OptimiserDialog::cancelSearch);
+    m_status = new QLabel(kReady, run);
+    m_status->setObjectName("lbSearchStatus");
+    m_status->setWordWrap(true);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_status->setMinimumHeight(2 * m_status->fontMetrics().lineSpacing());
+    m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_searchButton);
+    buttons->addWidget(m_tradeOffButton);
+    buttons->addWidget(m_repairButton);
+    auto* progress = new QHBoxLayout;
+    progress->addWidget(m_progress, 1);
+    progress->addWidget(m_cancelButton);
+    auto* layout = new QVBoxLayout(run);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(buttons);
+    layout->addLayout(progress);
+    layout->addWidget(m_status);
+    return run;
+}
+
+QWidget* OptimiserDialog::buildResults()
+{
+    auto* results = new QWidget(this);
+    m_resultsHeading = new QLabel(QString("候補（上位 %1 機）").arg(kProposals), results);
+    m_resultsHeading->setObjectName("lbResults");
+    // The trade-off's plot appears here the first time one is shown.
+    m_plotArea = new QWidget(results);
+    m_plotArea->setObjectName("tradeOffArea");
+    auto* plotLayout = new QVBoxLayout(m_plotArea);
+    plotLayout->setContentsMargins(0, 0, 0, 0);
+    m_plotArea->setMinimumHeight(240);
+    m_plotArea->hide();
+    m_proposals = new ProposalView(m_table, results);
+    connect(m_proposals, &ProposalView::chosenChanged, this, &OptimiserDialog::updateControls);
+    connect(m_proposals, &ProposalView::activated, this, &OptimiserDialog::apply);
+    auto* layout = new QVBoxLayout(results);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_resultsHeading);
+    layout->addWidget(m_plotArea, 1);
+    layout->addWidget(m_proposals, 2);
+    return results;
+}
+
 void OptimiserDialog::showCurrentMachine(const rivet::MachineEvaluation& current)
 {
     m_current = current;
     m_requirements->setCurrentTotals(current.totals);
     m_proposals->setCurrentMachine(current);
-    for (rivet::Selector selector : rivet::allSelectors()) {
-        m_kept[rivet::selectorIndex(selector)]->setToolTip(
-            "現在の部品：" + QString::fromStdString(rivet::selectorItemText(m_table, current.selection, selector)));
-    }
+    m_slots->showCurrentParts(m_table, current.selection);
 }
 
 bool OptimiserDialog::searching() const
@@ -231,36 +224,49 @@ void OptimiserDialog::hideEvent(QHideEvent* event)
     }
 }
 
-rivet::OptimiserRequest OptimiserDialog::request() const
+rivet::OptimiserRequest OptimiserDialog::request(rivet::SearchKind kind) const
 {
     rivet::OptimiserRequest request;
+    request.kind = kind;
     request.start = m_current->selection;
-    request.goalFigure = chosenFigure(m_goal);
-    request.direction = m_direction->currentIndex() == 0 ? rivet::Direction::Higher : rivet::Direction::Lower;
-    for (std::size_t i = 0; i < m_kept.size(); ++i) {
-        request.kept[i] = m_kept[i]->isChecked();
-    }
+    request.goal = m_goal->goal();
+    request.second = m_second->goal();
+    request.slots = m_slots->rules();
     request.requirements = m_requirements->requirements();
     request.freeOptions = m_optionsFree->isChecked();
     request.top = kProposals;
     return request;
 }
 
-void OptimiserDialog::startSearch()
+void OptimiserDialog::startSearch(rivet::SearchKind kind)
 {
     if (!m_current || searching()) {
         return;
     }
-    const rivet::OptimiserRequest asked = request();
-    m_searchedGoal = asked.goalFigure;
-    m_searchedDirection = asked.direction;
+    const rivet::OptimiserRequest asked = request(kind);
+    if (kind == rivet::SearchKind::TradeOff && !asked.second) {
+        m_status->setText("トレードオフには「次に重視」の項目も選んでください");
+        return;
+    }
+    if (kind == rivet::SearchKind::TradeOff && asked.second->figure == asked.goal->figure) {
+        m_status->setText("トレードオフには「目標」と「次に重視」に別の項目を選んでください");
+        return;
+    }
+    runSearch(asked);
+}
+
+void OptimiserDialog::runSearch(const rivet::OptimiserRequest& request)
+{
+    m_shown.reset();
     m_proposals->clear();
+    m_plotArea->hide();
     m_progress->setValue(0);
     m_status->setText("探索しています…");
-    m_search->start(m_table, asked);
-    m_progressTimer->start();
-    updateButtons();
-    Q_EMIT goalSearched(asked.goalFigure);
+    m_search->start(m_table, request);
+    updateControls();
+    if (request.goal) {
+        Q_EMIT goalSearched(request.goal->figure);
+    }
 }
 
 void OptimiserDialog::cancelSearch()
@@ -273,52 +279,14 @@ void OptimiserDialog::cancelSearch()
     m_cancelButton->setEnabled(false);
 }
 
-void OptimiserDialog::showResult(const rivet::OptimiserResult& result, qint64 milliseconds)
-{
-    m_progressTimer->stop();
-    if (result.cancelled) {
-        // What a cancelled search found is not proven best: nothing is offered.
-        m_progress->setValue(0);
-        m_status->setText("探索を中止しました");
-    } else if (result.machines.empty()) {
-        m_progress->setValue(kProgressSteps);
-        m_status->setText(kNoMachine);
-    } else {
-        m_progress->setValue(kProgressSteps);
-        m_proposals->setProposals(result.machines, m_searchedGoal, m_searchedDirection);
-        m_status->setText(searchSummary(result, milliseconds));
-    }
-    updateButtons();
-}
-
-void OptimiserDialog::showFailure(const std::exception_ptr& failure)
-{
-    m_progressTimer->stop();
-    m_progress->setValue(0);
-    m_status->setText("探索できませんでした");
-    updateButtons();
-    runGuarded(this, [&] { std::rethrow_exception(failure); });
-}
-
-void OptimiserDialog::showProgress()
-{
-    m_progress->setValue(static_cast<int>(m_search->progress() * kProgressSteps));
-}
-
-void OptimiserDialog::apply()
-{
-    if (searching()) {
-        return;
-    }
-    if (const std::optional<rivet::Selection> chosen = m_proposals->chosen()) {
-        Q_EMIT machineChosen(*chosen);
-    }
-}
-
-void OptimiserDialog::updateButtons()
+void OptimiserDialog::updateControls()
 {
     const bool running = searching();
-    m_searchButton->setEnabled(!running);
+    // What a running search was asked stays as it was asked.
+    m_settings->setEnabled(!running);
+    for (QPushButton* start : {m_searchButton, m_tradeOffButton, m_repairButton}) {
+        start->setEnabled(!running);
+    }
     m_cancelButton->setEnabled(running);
     m_applyButton->setEnabled(!running && m_proposals->chosen().has_value());
 }

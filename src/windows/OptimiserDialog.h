@@ -2,28 +2,30 @@
 
 #include "evaluation/MachineEvaluation.h"
 #include "optimiser/Optimiser.h"
+#include "windows/OptimiserSearch.h"
 
 #include <QDialog>
 
-#include <array>
 #include <optional>
 
-class OptimiserSearch;
+class GoalChoice;
 class ProposalView;
-class QCheckBox;
-class QComboBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
-class QTimer;
 class RequirementTable;
+class SlotRuleBox;
+class TradeOffPlot;
 
-// "自動構成": the player names a goal figure and its direction, the parts to keep, the
-// requirements and whether the options may change; the search runs on a thread of its own and
-// lists the ten best sound machines, compared with the machine being worked on. "適用" hands
-// the chosen one to whoever holds the document. Modeless and kept for the run; it follows every
-// evaluation, and hiding it cancels a running search.
+// "自動構成": the player names a goal figure and its direction, a second goal for its ties,
+// what the search may do with each slot, the requirements and whether the options may change;
+// then asks for the best machines ("探索"), the trade-off between the two goals
+// ("2項目のトレードオフ", drawn as a plot) or the smallest repair of the current machine
+// ("警告を消す"). The search runs on a thread of its own with the settings locked; its machines
+// are compared with the machine being worked on. "適用" hands the chosen one to whoever holds
+// the document, unless the machine has changed since the search started from it. Modeless and
+// kept for the run; it follows every evaluation, and hiding it cancels a running search.
 class OptimiserDialog : public QDialog
 {
     Q_OBJECT
@@ -35,6 +37,8 @@ public:
     // the proposals are compared with.
     void showCurrentMachine(const rivet::MachineEvaluation& current);
     bool searching() const;
+    // The trade-off's plot, once one has been shown.
+    TradeOffPlot* tradeOffPlot() const { return m_plot; }
 
 Q_SIGNALS:
     // "適用": the chosen machine is to become the one being worked on.
@@ -47,37 +51,43 @@ protected:
 
 private:
     QWidget* buildSettings();
-    QWidget* buildGoal();
-    QWidget* buildKeptParts();
+    QWidget* buildGoals();
     QWidget* buildRequirements();
     QWidget* buildOptions();
+    QWidget* buildRun();
+    QWidget* buildResults();
 
-    rivet::OptimiserRequest request() const;
-    void startSearch();
+    rivet::OptimiserRequest request(rivet::SearchKind kind) const;
+    void startSearch(rivet::SearchKind kind);
+    void runSearch(const rivet::OptimiserRequest& request);
     void cancelSearch();
-    void showResult(const rivet::OptimiserResult& result, qint64 milliseconds);
+    void showOutcome(const SearchOutcome& outcome);
     void showFailure(const std::exception_ptr& failure);
-    void showProgress();
+    void showTradeOff(const SearchOutcome& outcome);
     void apply();
-    void updateButtons();
+    void updateControls();
 
     const rivet::PartsTable& m_table;
     std::optional<rivet::MachineEvaluation> m_current;
     OptimiserSearch* m_search = nullptr;
-    QTimer* m_progressTimer = nullptr;
-    rivet::Figure m_searchedGoal = rivet::Figure::Ap;
-    rivet::Direction m_searchedDirection = rivet::Direction::Higher;
+    std::optional<SearchOutcome> m_shown; // the search whose machines are listed
 
-    QComboBox* m_goal = nullptr;
-    QComboBox* m_direction = nullptr;
-    std::array<QCheckBox*, rivet::kSelectorCount> m_kept {};
+    QWidget* m_settings = nullptr;
+    GoalChoice* m_goal = nullptr;
+    GoalChoice* m_second = nullptr;
+    SlotRuleBox* m_slots = nullptr;
     RequirementTable* m_requirements = nullptr;
     QRadioButton* m_optionsKept = nullptr;
     QRadioButton* m_optionsFree = nullptr;
     QPushButton* m_searchButton = nullptr;
+    QPushButton* m_tradeOffButton = nullptr;
+    QPushButton* m_repairButton = nullptr;
     QProgressBar* m_progress = nullptr;
     QPushButton* m_cancelButton = nullptr;
     QLabel* m_status = nullptr;
+    QLabel* m_resultsHeading = nullptr;
+    QWidget* m_plotArea = nullptr;
+    TradeOffPlot* m_plot = nullptr;
     ProposalView* m_proposals = nullptr;
     QPushButton* m_applyButton = nullptr;
 };

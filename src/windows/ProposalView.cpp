@@ -1,7 +1,6 @@
 #include "windows/ProposalView.h"
 
 #include "common/Numbers.h"
-#include "comparison/MachineComparison.h"
 #include "widgets/DifferenceColors.h"
 #include "widgets/FigureTable.h"
 #include "windows/ComparisonTables.h"
@@ -14,10 +13,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
-enum ResultColumn { Rank, GoalValue, GoalDifference, Price, ChangedParts };
+enum ResultColumn { Rank, GoalValue, GoalDifference, SecondValue, Price, Changes, ChangedParts };
 enum DetailColumn { Caption, Current, Proposed, Difference };
+constexpr int kReasonColumn = 3;
 
 QString text(const std::string& utf8)
 {
@@ -26,15 +28,15 @@ QString text(const std::string& utf8)
 
 // What applying the machine would change, short for the list ("脚→LN-3001、+SP-ABS") and
 // in full for its hint, one line a part.
-struct Changes
+struct ChangeTexts
 {
     QStringList brief;
     QStringList full;
 };
 
-Changes changesOf(const rivet::MachineComparison& comparison)
+ChangeTexts changesOf(const rivet::MachineComparison& comparison)
 {
-    Changes changes;
+    ChangeTexts changes;
     for (const rivet::PartDifference& part : comparison.parts) {
         const QString caption = QString::fromUtf8(rivet::selectorCaption(part.selector));
         changes.brief << caption + "→" + text(part.other);
@@ -54,13 +56,20 @@ ProposalView::ProposalView(const rivet::PartsTable& table, QWidget* parent)
     : QWidget(parent)
     , m_table(table)
 {
-    m_results = figureTable("twResults", {"順位", "目標値", "差", "価格", "変わる部品"}, this);
+    m_results = figureTable("twResults", {"順位", "目標値", "差", "次の値", "価格", "変更", "変わる部品"}, this);
     m_results->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_results->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_results->setColumnWidth(Rank, 40);
-    m_results->setColumnWidth(GoalValue, 72);
-    m_results->setColumnWidth(GoalDifference, 64);
-    m_results->setColumnWidth(Price, 72);
+    // The changed parts wrap rather than being cut: two proposals may differ only at the end.
+    // The rows take the height of their text once the list is written (a trade-off lists
+    // hundreds), and again when the column gets wider or narrower.
+    m_results->setWordWrap(true);
+    connect(m_results->horizontalHeader(), &QHeaderView::sectionResized, m_results,
+            [this] { m_results->resizeRowsToContents(); });
+    const std::pair<ResultColumn, int> widths[]
+        = {{Rank, 40}, {GoalValue, 72}, {GoalDifference, 64}, {SecondValue, 72}, {Price, 72}, {Changes, 44}};
+    for (const auto& [column, width] : widths) {
+        m_results->setColumnWidth(column, width);
+    }
     m_results->horizontalHeader()->setStretchLastSection(true);
     connect(m_results, &QTableWidget::itemSelectionChanged, this, [this] {
         showDetail();
@@ -80,11 +89,16 @@ ProposalView::ProposalView(const rivet::PartsTable& table, QWidget* parent)
     m_detail->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_detail->setFixedSize(132 + 2 * 84 + 70 + 2 * m_detail->frameWidth(),
                            figureTableHeight(m_detail, rivet::kFigureCount));
-    m_detailParts = comparisonTable("twDetailParts", {"部位", "現在", "候補"}, this);
-    m_detailParts->setColumnWidth(0, 84);
-    m_detailParts->setColumnWidth(1, 110);
-    m_detailParts->setMinimumWidth(84 + 2 * 110 + 2 * m_detailParts->frameWidth());
+    m_detailParts = comparisonTable("twDetailParts", {"部位", "現在", "候補", "理由"}, this);
+    m_detailParts->setColumnWidth(0, 72);
+    m_detailParts->setColumnWidth(1, 100);
+    m_detailParts->setColumnWidth(2, 100);
+    m_detailParts->setMinimumWidth(72 + 2 * 100 + 2 * m_detailParts->frameWidth());
     m_detailParts->horizontalHeader()->setStretchLastSection(true);
+    // A repair's reasons wrap within the width left to them.
+    m_detailParts->setWordWrap(true);
+    m_detailParts->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_detailParts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_detailParts->setFixedHeight(m_detail->height());
 
     auto* layout = new QVBoxLayout(this);
@@ -95,7 +109,7 @@ ProposalView::ProposalView(const rivet::PartsTable& table, QWidget* parent)
     detail->addWidget(m_detail);
     detail->addWidget(m_detailParts, 1);
     layout->addLayout(detail);
-    showDetail();
+    setProposals({}, {});
 }
 
 void ProposalView::setCurrentMachine(const rivet::MachineEvaluation& current)
@@ -107,19 +121,24 @@ void ProposalView::setCurrentMachine(const rivet::MachineEvaluation& current)
     refresh();
 }
 
-void ProposalView::setProposals(const std::vector<rivet::ProposedMachine>& machines, rivet::Figure goalFigure,
-                                rivet::Direction direction)
+void ProposalView::setProposals(const rivet::OptimiserRequest& request,
+                                const std::vector<rivet::ProposedMachine>& machines)
 {
+    m_request = request;
     m_proposals.clear();
-    m_values.clear();
+    const bool repair = request.kind == rivet::SearchKind::Repair;
     for (const rivet::ProposedMachine& machine : machines) {
-        m_proposals.push_back(rivet::evaluateSelection(m_table, machine.selection));
-        m_values.push_back(machine.value);
+        m_proposals.push_back(
+            {machine, rivet::evaluateSelection(m_table, machine.selection),
+             repair ? rivet::explainRepair(m_table, request, machine.selection) : std::vector<rivet::ChangeReason> {}});
     }
-    m_goalFigure = goalFigure;
-    m_direction = direction;
+    m_results->setColumnHidden(GoalValue, !request.goal);
+    m_results->setColumnHidden(GoalDifference, !request.goal);
+    m_results->setColumnHidden(SecondValue, !request.second);
+    m_results->setColumnHidden(Changes, !repair);
+    m_detailParts->setColumnHidden(kReasonColumn, !repair);
     m_results->clearSelection();
-    m_results->setRowCount(static_cast<int>(m_proposals.size()));
+    m_results->setRowCount(count());
     refresh();
     if (!m_proposals.empty()) {
         m_results->selectRow(0);
@@ -128,16 +147,38 @@ void ProposalView::setProposals(const std::vector<rivet::ProposedMachine>& machi
 
 void ProposalView::clear()
 {
-    setProposals({}, m_goalFigure, m_direction);
+    setProposals(m_request, {});
+}
+
+int ProposalView::chosenRow() const
+{
+    const QList<QTableWidgetItem*> selected = m_results->selectedItems();
+    return selected.isEmpty() ? -1 : selected.first()->row();
+}
+
+void ProposalView::chooseRow(int row)
+{
+    if (row < 0 || row >= count()) {
+        m_results->clearSelection();
+        return;
+    }
+    m_results->selectRow(row);
+    m_results->scrollToItem(m_results->item(row, Rank));
 }
 
 std::optional<rivet::Selection> ProposalView::chosen() const
 {
-    const QList<QTableWidgetItem*> selected = m_results->selectedItems();
-    if (selected.isEmpty()) {
+    const int row = chosenRow();
+    if (row < 0) {
         return std::nullopt;
     }
-    return m_proposals.at(static_cast<std::size_t>(selected.first()->row())).selection;
+    return m_proposals.at(static_cast<std::size_t>(row)).machine.selection;
+}
+
+bool ProposalView::lists(const rivet::Selection& selection) const
+{
+    return std::any_of(m_proposals.begin(), m_proposals.end(),
+                       [&](const Proposal& proposal) { return proposal.machine.selection == selection; });
 }
 
 void ProposalView::changeEvent(QEvent* event)
@@ -154,23 +195,38 @@ void ProposalView::refresh()
         return;
     }
     for (std::size_t i = 0; i < m_proposals.size(); ++i) {
-        showRow(static_cast<int>(i), m_proposals[i], m_values[i]);
+        showRow(static_cast<int>(i), m_proposals[i]);
     }
+    m_results->resizeRowsToContents();
     showDetail();
 }
 
-void ProposalView::showRow(int row, const rivet::MachineEvaluation& proposal, double value)
+void ProposalView::showRow(int row, const Proposal& proposal)
 {
     const QColor normal = palette().color(QPalette::Text);
-    const rivet::MachineComparison comparison = rivet::compareMachines(m_table, *m_current, proposal);
-    const Changes changes = changesOf(comparison);
+    const rivet::MachineComparison comparison = rivet::compareMachines(m_table, *m_current, proposal.evaluation);
+    const ChangeTexts changes = changesOf(comparison);
     setFigureCell(m_results, row, Rank, QString::number(row + 1), normal, Qt::AlignRight);
-    setFigureCell(m_results, row, GoalValue, text(rivet::formatGeneral(value)), normal, Qt::AlignRight);
-    // Green where the proposal comes closer to the goal than the current machine, red where not.
-    const std::optional<double> goalDifference = comparison.figures[m_goalFigure].difference;
-    setFigureCell(m_results, row, GoalDifference, text(rivet::differenceText(goalDifference)),
-                  differenceColor(rivet::favouredBy(goalDifference, m_direction), normal), Qt::AlignRight);
-    setFigureCell(m_results, row, Price, text(proposal.figures[rivet::Figure::Price].text), normal, Qt::AlignRight);
+    // Every cell is written, those of the columns hidden for this kind of search too.
+    for (int column : {GoalValue, GoalDifference, SecondValue}) {
+        setFigureCell(m_results, row, column, QString(), normal, Qt::AlignRight);
+    }
+    if (m_request.goal) {
+        setFigureCell(m_results, row, GoalValue, text(rivet::formatGeneral(proposal.machine.value)), normal,
+                      Qt::AlignRight);
+        // Green where the proposal comes closer to the goal than the current machine, red where not.
+        const std::optional<double> difference = comparison.figures[m_request.goal->figure].difference;
+        setFigureCell(m_results, row, GoalDifference, text(rivet::differenceText(difference)),
+                      differenceColor(rivet::favouredBy(difference, m_request.goal->direction), normal),
+                      Qt::AlignRight);
+    }
+    if (m_request.second) {
+        setFigureCell(m_results, row, SecondValue, text(rivet::formatGeneral(proposal.machine.secondValue)), normal,
+                      Qt::AlignRight);
+    }
+    setFigureCell(m_results, row, Price, text(proposal.evaluation.figures[rivet::Figure::Price].text), normal,
+                  Qt::AlignRight);
+    setFigureCell(m_results, row, Changes, QString::number(proposal.machine.changes), normal, Qt::AlignRight);
     setFigureCell(m_results, row, ChangedParts,
                   changes.brief.isEmpty() ? "（現在の機体と同じ）" : changes.brief.join("、"), normal);
     const QString hint = changes.full.isEmpty() ? "現在の機体と同じです" : changes.full.join("\n");
@@ -181,15 +237,37 @@ void ProposalView::showRow(int row, const rivet::MachineEvaluation& proposal, do
 
 void ProposalView::showDetail()
 {
-    const QList<QTableWidgetItem*> selected = m_results->selectedItems();
-    const int row = selected.isEmpty() ? -1 : selected.first()->row();
+    const int row = chosenRow();
     m_detailHeading->setText(row < 0 ? "候補を選ぶと、現在の機体との違いをここに表示します"
                                      : QString("%1 位の機体と現在の機体の比較").arg(row + 1));
     std::optional<rivet::MachineComparison> comparison;
     if (row >= 0 && m_current) {
-        comparison = rivet::compareMachines(m_table, *m_current, m_proposals.at(static_cast<std::size_t>(row)));
+        comparison
+            = rivet::compareMachines(m_table, *m_current, m_proposals.at(static_cast<std::size_t>(row)).evaluation);
     }
     const QColor normal = palette().color(QPalette::Text);
     showFigureComparison(m_detail, comparison ? &*comparison : nullptr, normal);
     showPartDifferences(m_detailParts, comparison ? &*comparison : nullptr, normal);
+    if (comparison) {
+        showReasons(*comparison, m_proposals.at(static_cast<std::size_t>(row)));
+    }
+}
+
+void ProposalView::showReasons(const rivet::MachineComparison& comparison, const Proposal& proposal)
+{
+    // The part rows come first, one for each selector that differs, in selector order.
+    const QColor normal = palette().color(QPalette::Text);
+    for (int row = 0; row < m_detailParts->rowCount(); ++row) {
+        QString why;
+        if (row < static_cast<int>(comparison.parts.size())) {
+            const rivet::Selector selector = comparison.parts[static_cast<std::size_t>(row)].selector;
+            for (const rivet::ChangeReason& reason : proposal.reasons) {
+                if (reason.selector == selector) {
+                    why = text(rivet::reasonText(reason));
+                }
+            }
+        }
+        setFigureCell(m_detailParts, row, kReasonColumn, why, normal);
+        m_detailParts->item(row, kReasonColumn)->setToolTip(why);
+    }
 }

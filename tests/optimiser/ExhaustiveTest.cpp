@@ -1,7 +1,9 @@
 // The optimiser against plain enumeration: on small random catalogues, every goal in both
-// directions, with kept selectors, requirements and several machines asked for, its answer
-// must be exactly the head of the list of every qualifying machine ranked as the window
-// judges them.
+// directions, with kept, free and must-equip selectors, requirements, a second goal and
+// several machines asked for, its answer must be exactly the head of the list of every
+// qualifying machine ranked as the window judges them (mirror images counted once); a
+// trade-off must be exactly the machines no other beats in both goals, and a repair the
+// machines with the fewest changed selectors.
 #include "RandomCatalogue.h"
 
 #include "evaluation/FigureTexts.h"
@@ -12,6 +14,7 @@
 #include <algorithm>
 #include <map>
 #include <random>
+#include <tuple>
 
 using namespace rivet;
 
@@ -95,42 +98,61 @@ Machines everyMachine(const PartsTable& table, const Selection& start, bool free
     return machines;
 }
 
-// Kept selectors stay where the start has them; the others take one of their items. Only
-// those two kinds of selector can differ from the search space, so only they are checked.
+// Whether a machine's positions lie in the request's space: kept selectors stay where the
+// start has them, the others take one of their items (a part, for the selectors that must
+// have one). Only the positions decide; the options are in or out for every machine alike.
 struct SpaceCheck
 {
     explicit SpaceCheck(const OptimiserRequest& request)
+        : request(request)
+    {
+    }
+    bool offers(std::size_t i, int position) const
+    {
+        switch (request.slots[i]) {
+        case SlotRule::Keep:
+            return position == request.start.positions[i];
+        case SlotRule::Equip:
+            return position >= 1;
+        case SlotRule::Free:
+            break;
+        }
+        return position >= 0;
+    }
+    bool offersAll(const std::array<int, kSelectorCount>& positions) const
     {
         for (std::size_t i = 0; i < kSelectorCount; ++i) {
-            if (request.kept[i]) {
-                kept.emplace_back(i, request.start.positions[i]);
-            } else if (request.start.positions[i] < 0) {
-                offered.push_back(i);
-            }
-        }
-    }
-    bool operator()(const std::array<int, kSelectorCount>& positions) const
-    {
-        for (const auto& [i, position] : kept) {
-            if (positions[i] != position) {
-                return false;
-            }
-        }
-        for (std::size_t i : offered) {
-            if (positions[i] < 0) {
+            if (!offers(i, positions[i])) {
                 return false;
             }
         }
         return true;
     }
-    std::vector<std::pair<std::size_t, int>> kept;
-    std::vector<std::size_t> offered;
+    int changes(const std::array<int, kSelectorCount>& positions) const
+    {
+        Selection s = request.start;
+        s.positions = positions;
+        return request.kind == SearchKind::Repair ? changedSelectors(s, request.start) : 0;
+    }
+    bool operator()(const std::array<int, kSelectorCount>& positions) const
+    {
+        // Of a machine and its mirror image (the back weapons changing sides: the same figures),
+        // the one first in the request's order counts when both are in the space.
+        auto mirror = positions;
+        std::swap(mirror[selectorIndex(RightBackSelector)], mirror[selectorIndex(LeftBackSelector)]);
+        const bool mirrorFirst
+            = std::make_pair(changes(mirror), mirror) < std::make_pair(changes(positions), positions);
+        return offersAll(positions) && !(mirrorFirst && offersAll(mirror));
+    }
+    const OptimiserRequest& request;
 };
 
 bool qualifies(const Machine& m, const OptimiserRequest& request)
 {
-    if (!m.numbers[request.goalFigure]) {
-        return false;
+    for (const std::optional<Goal>& goal : {request.goal, request.second}) {
+        if (goal && !m.numbers[goal->figure]) {
+            return false;
+        }
     }
     for (const Requirement& r : request.requirements) {
         const auto& number = m.numbers[r.figure];
@@ -141,21 +163,40 @@ bool qualifies(const Machine& m, const OptimiserRequest& request)
     return true;
 }
 
-// The ranking the optimiser promises: goal, then price, positions, option bits.
-bool ranksBefore(const Machine& a, const Machine& b, const OptimiserRequest& request)
+// A goal's number with more meaning better; 0 without the goal.
+double goalOf(const Machine& m, const std::optional<Goal>& goal)
 {
-    const double x = *a.numbers[request.goalFigure];
-    const double y = *b.numbers[request.goalFigure];
-    if (x != y) {
-        return request.direction == Direction::Higher ? x > y : x < y;
+    if (!goal) {
+        return 0;
     }
-    if (a.price != b.price) {
-        return a.price < b.price;
+    return goal->direction == Direction::Higher ? *m.numbers[goal->figure] : -*m.numbers[goal->figure];
+}
+
+// What the optimiser promises to rank by: a repair's changed selectors, the goals, then price,
+// positions, option bits.
+auto rankOf(const Machine& m, const OptimiserRequest& request)
+{
+    const int changes = request.kind == SearchKind::Repair ? changedSelectors(m.selection, request.start) : 0;
+    return std::make_tuple(changes, -goalOf(m, request.goal), -goalOf(m, request.second), m.price,
+                           m.selection.positions, m.optionBits);
+}
+
+// The trade-off by its definition: of the pairs of goal numbers no other pair is at least as
+// good as in both, the first machine in the usual order for each, best first in the goal.
+std::vector<const Machine*> tradeOff(std::vector<const Machine*> machines, const OptimiserRequest& request)
+{
+    std::sort(machines.begin(), machines.end(),
+              [&](const Machine* a, const Machine* b) { return rankOf(*a, request) < rankOf(*b, request); });
+    std::vector<const Machine*> front;
+    for (const Machine* m : machines) {
+        const double b = goalOf(*m, request.second);
+        // Every machine before it is at least as good in the goal, and the last one kept is the
+        // best of them in the other.
+        if (front.empty() || b > goalOf(*front.back(), request.second)) {
+            front.push_back(m);
+        }
     }
-    if (a.selection.positions != b.selection.positions) {
-        return a.selection.positions < b.selection.positions;
-    }
-    return a.optionBits < b.optionBits;
+    return front;
 }
 
 struct Outcome
@@ -177,24 +218,35 @@ Outcome expectAsEnumerated(const PartsTable& table, const Machines& all, const O
             ranked.push_back(&m);
         }
     }
-    const std::size_t count = std::min(ranked.size(), static_cast<std::size_t>(request.top));
-    std::partial_sort(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(count), ranked.end(),
-                      [&](const Machine* a, const Machine* b) { return ranksBefore(*a, *b, request); });
+    const auto ranks = [&](const Machine* a, const Machine* b) { return rankOf(*a, request) < rankOf(*b, request); };
+    std::sort(ranked.begin(), ranked.end(), ranks);
+    Outcome outcome;
+    for (std::size_t i = 1; i < ranked.size(); ++i) {
+        outcome.tieOnGoalAndPrice = outcome.tieOnGoalAndPrice
+            || (goalOf(*ranked[i], request.goal) == goalOf(*ranked[i - 1], request.goal)
+                && ranked[i]->price == ranked[i - 1]->price);
+    }
+    if (request.kind == SearchKind::TradeOff) {
+        ranked = tradeOff(ranked, request);
+    } else {
+        ranked.resize(std::min(ranked.size(), static_cast<std::size_t>(request.top)));
+    }
     const OptimiserResult result = optimise(table, request);
     EXPECT_EQ(result.candidates(), space);
     EXPECT_FALSE(result.cancelled);
-    EXPECT_EQ(result.machines.size(), count);
-    Outcome outcome;
-    outcome.answered = count > 0;
-    for (std::size_t i = 0; i < std::min(count, result.machines.size()); ++i) {
+    EXPECT_EQ(result.machines.size(), ranked.size());
+    outcome.answered = !ranked.empty();
+    for (std::size_t i = 0; i < std::min(ranked.size(), result.machines.size()); ++i) {
         const Machine& expected = *ranked[i];
-        EXPECT_EQ(result.machines[i].selection, expected.selection) << "rank " << i;
-        EXPECT_EQ(result.machines[i].value, *expected.numbers[request.goalFigure]);
-    }
-    for (std::size_t i = 1; i < count; ++i) {
-        outcome.tieOnGoalAndPrice = outcome.tieOnGoalAndPrice
-            || (ranked[i]->numbers[request.goalFigure] == ranked[i - 1]->numbers[request.goalFigure]
-                && ranked[i]->price == ranked[i - 1]->price);
+        const ProposedMachine& proposed = result.machines[i];
+        EXPECT_EQ(proposed.selection, expected.selection) << "rank " << i;
+        EXPECT_EQ(proposed.changes, changedSelectors(expected.selection, request.start));
+        if (request.goal) {
+            EXPECT_EQ(proposed.value, *expected.numbers[request.goal->figure]);
+        }
+        if (request.second) {
+            EXPECT_EQ(proposed.secondValue, *expected.numbers[request.second->figure]);
+        }
     }
     return outcome;
 }
@@ -244,19 +296,39 @@ TEST_P(Exhaustive, everyGoalBothWaysMatchesEnumeration)
     const Machines all = everyMachine(table, request.start, c.freeOptions);
     ASSERT_FALSE(all.sound.empty());
 
+    // Mostly the best machines, as the window asks for them by default.
+    const SearchKind kinds[] = {SearchKind::Best, SearchKind::Best, SearchKind::TradeOff, SearchKind::Repair};
     bool ties = false;
     int answered = 0;
     for (int round = 0; round < 2; ++round) {
         for (Figure goal : allFigures()) {
             for (Direction direction : {Direction::Higher, Direction::Lower}) {
-                SCOPED_TRACE(std::string(describe(goal).labelName)
-                             + (direction == Direction::Higher ? ":max" : ":min"));
-                request.goalFigure = goal;
-                request.direction = direction;
-                request.top = roll(2) ? 1 : 4;
-                for (auto& kept : request.kept) {
-                    kept = roll(5);
+                const auto anyGoal = [&] {
+                    return Goal {figureAt(static_cast<std::size_t>(
+                                     std::uniform_int_distribution<int>(0, kFigureCount - 1)(random))),
+                                 roll(2) ? Direction::Higher : Direction::Lower};
+                };
+                request.kind = kinds[std::uniform_int_distribution<std::size_t>(0, std::size(kinds) - 1)(random)];
+                request.goal = Goal {goal, direction};
+                request.second = std::nullopt;
+                if (request.kind == SearchKind::TradeOff || roll(3)) {
+                    request.second = anyGoal();
                 }
+                if (request.kind == SearchKind::Repair && roll(2)) {
+                    request.goal = std::nullopt;
+                }
+                request.top = roll(2) ? 1 : 4;
+                for (Selector selector : allSelectors()) {
+                    // A part asked for only where the catalogue has one: else nothing qualifies.
+                    const bool hasParts = table.itemCount(slotOfSelector(selector)) > 1;
+                    request.slots[selectorIndex(selector)] = roll(5) ? SlotRule::Keep
+                        : hasParts && roll(5)                        ? SlotRule::Equip
+                                                                     : SlotRule::Free;
+                }
+                SCOPED_TRACE(::testing::Message()
+                             << describe(goal).labelName << (direction == Direction::Higher ? ":max" : ":min")
+                             << " kind " << static_cast<int>(request.kind) << " second "
+                             << (request.second ? describe(request.second->figure).labelName : "none"));
                 request.requirements.clear();
                 while (request.requirements.size() < 2 && roll(2)) {
                     // A bound right at some machine's number, so that it binds.

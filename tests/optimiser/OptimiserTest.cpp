@@ -59,8 +59,7 @@ OptimiserRequest factoryRequest(Figure goal, Direction direction)
 {
     OptimiserRequest request;
     request.start = test::startupSelection();
-    request.goalFigure = goal;
-    request.direction = direction;
+    request.goal = Goal {goal, direction};
     return request;
 }
 
@@ -78,9 +77,11 @@ TEST(Optimiser, anImpossibleRequirementLeavesNoMachineAndBoundsEverythingAway)
 
 TEST(Optimiser, aCancelStopsTheSearchAndKeepsWhatWasCovered)
 {
-    // The largest energy use while moving takes the search a while: long enough to be cancelled
-    // once it has covered a part, as a dialog's cancel button would.
-    const OptimiserRequest request = factoryRequest(Figure::MoveEnergy, Direction::Higher);
+    // The thousand largest energy uses while moving, options free, take the search a while:
+    // long enough to be cancelled once it has covered a part, as a dialog's cancel button would.
+    OptimiserRequest request = factoryRequest(Figure::MoveEnergy, Direction::Higher);
+    request.freeOptions = true;
+    request.top = 1000;
     SearchControl control;
     int reports = 0;
     control.setProgressCallback([&](double share) {

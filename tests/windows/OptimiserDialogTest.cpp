@@ -7,7 +7,9 @@
 #include "support/WindowLookup.h"
 #include "windows/AuxiliaryWindows.h"
 #include "windows/OptimiserDialog.h"
+#include "windows/TradeOffPlot.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -28,6 +30,22 @@ OptimiserDialog* openOptimiser(MainWindow* form)
 void press(QWidget* window, const char* button)
 {
     QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+}
+
+void chooseFigureIn(QWidget* window, const char* box, int index)
+{
+    child<QComboBox>(window, box)->setCurrentIndex(index);
+}
+
+// The trade-off of AP against the weight with the options free: a search of a second or so,
+// long enough to be watched and cancelled.
+void startLongSearch(OptimiserDialog* dialog)
+{
+    chooseFigureIn(dialog, "cbGoal", 0);
+    chooseFigureIn(dialog, "cbSecondGoal", 3);
+    child<QRadioButton>(dialog, "rbOptionsFree")->setChecked(true);
+    press(dialog, "btTradeOff");
+    QVERIFY(dialog->searching());
 }
 
 } // namespace
@@ -57,12 +75,12 @@ private Q_SLOTS:
         QCOMPARE(direction->currentText(), QString("小さいほど良い"));
         goal->setCurrentIndex(0);
         QCOMPARE(direction->currentText(), QString("大きいほど良い"));
-        child<QCheckBox>(dialog, "chkKeep4")->setChecked(true);
+        child<QComboBox>(dialog, "cbSlot4")->setCurrentIndex(0); // 固定
 
         // The oracle: the core's own answer for the same request.
         rivet::OptimiserRequest request;
         request.start = documentOf(*form).machine().selection;
-        request.kept[3] = true;
+        request.slots[3] = rivet::SlotRule::Keep;
         request.top = 10;
         const rivet::OptimiserResult expected = rivet::optimise(documentOf(*form).table(), request);
         QCOMPARE(expected.machines.size(), std::size_t {10});
@@ -75,8 +93,8 @@ private Q_SLOTS:
                  QString::fromStdString(rivet::formatGeneral(expected.machines[0].value)));
         QCOMPARE(cellText(dialog, "twResults", 9, 1),
                  QString::fromStdString(rivet::formatGeneral(expected.machines[9].value)));
-        QVERIFY(cellText(dialog, "twResults", 0, 4).contains("→"));
-        QVERIFY(!cellText(dialog, "twResults", 0, 4).contains("脚→")); // kept
+        QVERIFY(cellText(dialog, "twResults", 0, 6).contains("→"));
+        QVERIFY(!cellText(dialog, "twResults", 0, 6).contains("脚→")); // kept
 
         // The first is chosen; applying it puts in every part and option as proposed.
         QVERIFY(child<QPushButton>(dialog, "btApply")->isEnabled());
@@ -101,7 +119,7 @@ private Q_SLOTS:
         QCOMPARE(documentOf(*form).currentFile(), file);
         QCOMPARE(form->windowTitle(), QString::fromStdString(file));
         // The list now compares with the applied machine.
-        QCOMPARE(cellText(dialog, "twResults", 0, 4), QString("（現在の機体と同じ）"));
+        QCOMPARE(cellText(dialog, "twResults", 0, 6), QString("（現在の機体と同じ）"));
         QCOMPARE(cellText(dialog, "twResults", 0, 2), QString("0"));
     }
 
@@ -110,12 +128,7 @@ private Q_SLOTS:
         PlannerWindows planner;
         MainWindow* form = planner.mainWindow.get();
         OptimiserDialog* dialog = openOptimiser(form);
-        // The largest energy use while moving with the options free: the longest search.
-        child<QComboBox>(dialog, "cbGoal")->setCurrentIndex(7);
-        child<QComboBox>(dialog, "cbDirection")->setCurrentIndex(0);
-        child<QRadioButton>(dialog, "rbOptionsFree")->setChecked(true);
-
-        press(dialog, "btSearch");
+        startLongSearch(dialog);
         QVERIFY(dialog->searching());
         QVERIFY(!child<QPushButton>(dialog, "btSearch")->isEnabled());
         QVERIFY(!child<QPushButton>(dialog, "btApply")->isEnabled());
@@ -127,16 +140,102 @@ private Q_SLOTS:
         QVERIFY(child<QPushButton>(dialog, "btSearch")->isEnabled());
 
         // Closing the dialog stops its search too.
-        press(dialog, "btSearch");
+        press(dialog, "btTradeOff");
         dialog->close();
         QTRY_VERIFY(!dialog->searching());
         QCOMPARE(labelText(dialog, "lbSearchStatus"), QString("探索を中止しました"));
 
         // And the windows may go while a search runs: it stops before the parts table goes.
         openOptimiser(form);
-        press(dialog, "btSearch");
+        press(dialog, "btTradeOff");
         QVERIFY(dialog->searching());
         planner.mainWindow.reset();
+    }
+
+    void settingsAreLockedWhileSearchingAndAStaleProposalIsNotApplied()
+    {
+        PlannerWindows planner;
+        MainWindow* form = planner.mainWindow.get();
+        OptimiserDialog* dialog = openOptimiser(form);
+        startLongSearch(dialog);
+        for (const char* setting : {"cbGoal", "cbSecondGoal", "cbSlot1", "twRequirements", "btAddRequirement",
+                                    "rbOptionsFree", "btSearch", "btTradeOff", "btRepair", "btApply"}) {
+            QVERIFY2(!child<QWidget>(dialog, setting)->isEnabled(), setting);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->searching(), 20000);
+        QVERIFY(child<QWidget>(dialog, "cbGoal")->isEnabled());
+        QVERIFY(child<QTableWidget>(dialog, "twResults")->rowCount() > 1);
+
+        // The player changes the machine after the search: its proposals are stale.
+        auto* head = child<QComboBox>(form, "cb1");
+        Q_EMIT head->activated(head->currentIndex() + 1);
+        const rivet::Selection changed = documentOf(*form).machine().selection;
+        planner.dialogs.answers << "適用しない";
+        press(dialog, "btApply");
+        QCOMPARE(planner.dialogs.questions.size(), 1);
+        QVERIFY(documentOf(*form).machine().selection == changed);
+        QVERIFY(!dialog->searching());
+
+        // Searching again starts from the machine as it is now; its proposals apply.
+        planner.dialogs.answers << "探し直す";
+        press(dialog, "btApply");
+        QVERIFY(dialog->searching());
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->searching(), 20000);
+        const QString first = cellText(dialog, "twResults", 0, 1);
+        press(dialog, "btApply");
+        QCOMPARE(planner.dialogs.questions.size(), 2);
+        QVERIFY(!(documentOf(*form).machine().selection == changed));
+        // Another machine of the same list is no stale one.
+        child<QTableWidget>(dialog, "twResults")->selectRow(1);
+        press(dialog, "btApply");
+        QCOMPARE(planner.dialogs.questions.size(), 2);
+        QVERIFY(!first.isEmpty());
+    }
+
+    void aRepairShowsWhichSlotsChangeAndWhy()
+    {
+        PlannerWindows planner;
+        MainWindow* form = planner.mainWindow.get();
+        // A two-slot weapon too heavy for the legs.
+        auto* rightBack = child<QComboBox>(form, "cb10");
+        Q_EMIT rightBack->activated(rightBack->findText("XCS-9900"));
+        OptimiserDialog* dialog = openOptimiser(form);
+        press(dialog, "btRepair");
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->searching(), 20000);
+        QVERIFY(labelText(dialog, "lbSearchStatus").startsWith("1 か所を変えると警告が消えます"));
+        QCOMPARE(cellText(dialog, "twResults", 0, 5), QString("1"));
+        QCOMPARE(cellText(dialog, "twDetailParts", 0, 0), QString("右肩武器"));
+        QVERIFY(cellText(dialog, "twDetailParts", 0, 3).startsWith("余剰積載量 (基準違反)"));
+    }
+
+    void clickingAPointOfTheTradeOffChoosesItsMachine()
+    {
+        PlannerWindows planner;
+        MainWindow* form = planner.mainWindow.get();
+        OptimiserDialog* dialog = openOptimiser(form);
+        chooseFigureIn(dialog, "cbGoal", 12); // the ground boost speed, rising
+        chooseFigureIn(dialog, "cbSecondGoal", 2); // against the price, falling
+        for (const char* kept : {"cbSlot1", "cbSlot2", "cbSlot3", "cbSlot4"}) {
+            child<QComboBox>(dialog, kept)->setCurrentIndex(0);
+        }
+        press(dialog, "btTradeOff");
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->searching(), 20000);
+        auto* results = child<QTableWidget>(dialog, "twResults");
+        QVERIFY(results->rowCount() >= 3);
+        TradeOffPlot* plot = dialog->tradeOffPlot();
+        QVERIFY(plot);
+        // Best first in the goal, so the price falls down the list.
+        QVERIFY(cellText(dialog, "twResults", 0, 1).toDouble() > cellText(dialog, "twResults", 1, 1).toDouble());
+        QVERIFY(cellText(dialog, "twResults", 0, 3).toDouble() > cellText(dialog, "twResults", 1, 3).toDouble());
+
+        auto* view = qobject_cast<QAbstractScrollArea*>(plot->widget());
+        QVERIFY(view);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, plot->pointPosition(2));
+        QTRY_COMPARE(results->currentRow(), 2);
+        press(dialog, "btApply");
+        const QString goal = QString::fromStdString(rivet::formatGeneral(
+            rivet::figureNumber(documentOf(*form).evaluation().totals, rivet::Figure::GroundBoostSpeed).value()));
+        QCOMPARE(goal, cellText(dialog, "twResults", 2, 1));
     }
 
     void aSearchWithoutAnAnswerSaysSo()
