@@ -102,7 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(lines.has_value(), "the viewer shows a file that does not decode");
         std::size_t partLines = 0;
         for (std::size_t k = 2; k < lines->size(); ++k) {
-            partLines += (*lines)[k].empty() ? 0 : 1;
+            partLines += (*lines)[k].empty() ? 0u : 1u;
         }
         FUZZ_CHECK(listing->rows.size() == partLines + 2 && listing->rows[1][0] == "NO EQUIP",
                    "the viewer's rows are not header, NO EQUIP and one per part line");

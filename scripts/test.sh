@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-debian.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRIVET_BUILD_TESTS=ON
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRIVET_BUILD_TESTS=ON -DRIVET_WERROR=ON
 cmake --build build -j"$(nproc)"
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
@@ -15,7 +15,7 @@ bash scripts/check-package.sh
 # Every suite once more under AddressSanitizer (leak check included) and
 # UndefinedBehaviorSanitizer, fuzz corpus replays among them. Unoptimised: it builds in half
 # the time and the suites stay quick.
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DRIVET_SANITIZE=ON -DRIVET_BUILD_TESTS=ON -DRIVET_BUILD_BENCH=OFF
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DRIVET_SANITIZE=ON -DRIVET_BUILD_TESTS=ON -DRIVET_BUILD_BENCH=OFF -DRIVET_WERROR=ON
 cmake --build build-asan -j"$(nproc)"
 cd build-asan
 QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \

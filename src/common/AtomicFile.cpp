@@ -66,7 +66,7 @@ bool isTemporaryCharacter(char c)
 std::string randomSuffix()
 {
     static const char kCharacters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    static std::mt19937_64 generator(std::random_device {}() ^ static_cast<unsigned long long>(::getpid()));
+    static std::mt19937_64 generator(std::random_device {}() ^ static_cast<std::mt19937_64::result_type>(::getpid()));
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kCharacters - 2);
     std::string suffix(6, 'x');
     for (char& c : suffix) {

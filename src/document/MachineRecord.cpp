@@ -55,9 +55,10 @@ std::string toHex(const std::string& bytes)
     static const char digits[] = "0123456789abcdef";
     std::string hex;
     hex.reserve(bytes.size() * 2);
-    for (const unsigned char c : bytes) {
-        hex += digits[c >> 4];
-        hex += digits[c & 15];
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        hex += digits[byte >> 4];
+        hex += digits[byte & 15];
     }
     return hex;
 }

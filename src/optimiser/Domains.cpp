@@ -132,7 +132,7 @@ void Domains::build(ClassDomains& d, bool filtered) const
     for (int r : d.allowed[static_cast<std::size_t>(right)]) {
         std::uint64_t count = 0;
         for (int l : d.allowed[static_cast<std::size_t>(left)]) {
-            count += pairCounts(d, r, l) ? 1 : 0;
+            count += pairCounts(d, r, l) ? 1u : 0u;
         }
         d.leftCounts[static_cast<std::size_t>(r)] = count;
         d.pairCount += count;

@@ -65,7 +65,7 @@ void BreakdownPopup::paintEvent(QPaintEvent*)
     const int full = width() - 2 * kMargin;
     int y = kMargin;
     const auto line = [&](int x, int width, const QString& s, Qt::Alignment alignment) {
-        painter.drawText(QRect(x, y, width, step), alignment | Qt::AlignVCenter, s);
+        painter.drawText(QRect(x, y, width, step), static_cast<int>(alignment | Qt::AlignVCenter), s);
     };
 
     painter.setFont(boldFont());

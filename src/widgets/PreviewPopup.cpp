@@ -88,7 +88,7 @@ void PreviewPopup::paintEvent(QPaintEvent*)
     int y = kMargin;
     const auto line = [&](int x, int width, const QString& s, Qt::Alignment alignment, const QColor& color) {
         painter.setPen(color);
-        painter.drawText(QRect(x, y, width, step), alignment | Qt::AlignVCenter, s);
+        painter.drawText(QRect(x, y, width, step), static_cast<int>(alignment | Qt::AlignVCenter), s);
     };
     const auto drawRows = [&](const QList<Row>& rows) {
         for (const Row& row : rows) {

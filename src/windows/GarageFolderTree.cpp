@@ -12,7 +12,7 @@ constexpr int kFolderRole = Qt::UserRole;
 // "対戦用/重量級/" lies in "対戦用/"; the top folders lie in "".
 QString parentOf(const QString& folder)
 {
-    const int slash = folder.lastIndexOf('/', -2);
+    const qsizetype slash = folder.lastIndexOf('/', -2);
     return slash < 0 ? QString() : folder.left(slash + 1);
 }
 

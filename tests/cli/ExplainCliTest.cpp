@@ -1,5 +1,6 @@
 // rivet-cli explain, in-process on the factory catalogue.
 #include "StartedHome.h"
+#include "evaluation/Figure.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -46,12 +47,15 @@ TEST_F(ExplainCli, jsonGivesEveryFigureItsTermsAndTheSumsAddUp)
             EXPECT_TRUE(term["source"].is_string() && term["part"].is_string() && term["value"].is_number());
         }
     }
-    for (std::size_t sum : {0, 1, 2, 3, 6, 15}) { // AP, price, weight, spare load, energy at rest, stability
+    using rivet::Figure;
+    for (Figure sum :
+         {Figure::Ap, Figure::Price, Figure::Weight, Figure::SpareLoad, Figure::RestEnergy, Figure::Stability}) {
+        const Json& figure = figures[rivet::figureIndex(sum)];
         double total = 0;
-        for (const Json& term : figures[sum]["terms"]) {
+        for (const Json& term : figure["terms"]) {
             total += term["value"].get<double>();
         }
-        EXPECT_EQ(total, figures[sum]["number"].get<double>()) << figures[sum]["name"];
+        EXPECT_EQ(total, figure["number"].get<double>()) << figure["name"];
     }
     EXPECT_EQ(figures[15]["number"], 1704);
     EXPECT_EQ(figures[15]["terms"][1], Json({{"source", "chk4"}, {"part", "SP-ABS"}, {"value", 800}}));

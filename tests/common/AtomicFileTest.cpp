@@ -138,7 +138,7 @@ TEST(AtomicWrite, aReplacedFileKeepsItsModeAndANewOneFollowsTheUmask)
     rivet::test::TempHome home;
     const std::string path = home.path() + "kept.asm";
     writeBytes(path, "old");
-    for (const mode_t mode : {0600, 0640, 0604, 0755}) {
+    for (const mode_t mode : {0600u, 0640u, 0604u, 0755u}) {
         ::chmod(path.c_str(), mode);
         writeFileAtomically(path, "new", "cannot");
         EXPECT_EQ(modeOf(path), mode);

@@ -65,11 +65,13 @@ double nearestDoubleOfRatio(unsigned __int128 numerator, unsigned __int128 denom
     return std::ldexp(static_cast<double>(static_cast<std::uint64_t>(quotient)), exponent + shift);
 }
 
+// For positive values and factors only.
 double exactReference(double value, int multiplier, int divisor)
 {
     int exponent = 0;
     const auto mantissa = static_cast<std::uint64_t>(std::ldexp(std::frexp(value, &exponent), 53));
-    return nearestDoubleOfRatio(static_cast<unsigned __int128>(mantissa) * multiplier, divisor, exponent - 53);
+    return nearestDoubleOfRatio(static_cast<unsigned __int128>(mantissa) * static_cast<unsigned>(multiplier),
+                                static_cast<unsigned>(divisor), exponent - 53);
 }
 
 } // namespace

@@ -76,7 +76,7 @@ private Q_SLOTS:
         QCOMPARE(documentOf(*form).currentFile(), home.garageDir() + "report.asm");
 
         // The overwrite save now writes that ".asm" without asking.
-        const int asked = dialogs.fileRequests.size();
+        const qsizetype asked = dialogs.fileRequests.size();
         form->editor().save();
         QCOMPARE(dialogs.fileRequests.size(), asked);
         QVERIFY(QFileInfo::exists(qs(home.garageDir() + "report.asm")));

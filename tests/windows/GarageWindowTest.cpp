@@ -123,14 +123,14 @@ private Q_SLOTS:
         // without a question; choosing a file already open brings its window to the front.
         documentOf(*planner.mainWindow).setDescription("軽量型");
         filter->clear();
-        view->setCurrentIndex(garage->model().index(listed(garage).indexOf("対戦用/fast.asm"), 0));
+        view->setCurrentIndex(garage->model().index(static_cast<int>(listed(garage).indexOf("対戦用/fast.asm")), 0));
         QTest::keyClick(view, Qt::Key_Return);
         Planner& windows = planner.mainWindow->planner();
         QCOMPARE(windows.mainWindows().size(), 2);
         MainWindow* second = windows.activeWindow();
         QCOMPARE(documentOf(*second).currentFile(), planner.home.garageDir() + "対戦用/fast.asm");
         QCOMPARE(documentOf(*planner.mainWindow).machine().description, std::string("軽量型"));
-        view->setCurrentIndex(garage->model().index(listed(garage).indexOf("spec.asm"), 0));
+        view->setCurrentIndex(garage->model().index(static_cast<int>(listed(garage).indexOf("spec.asm")), 0));
         QTest::keyClick(view, Qt::Key_Return);
         QCOMPARE(windows.mainWindows().size(), 2);
         QCOMPARE(windows.activeWindow(), planner.mainWindow.get());
