@@ -19,7 +19,7 @@ std::size_t index(int n)
     if (n < 1 || n > PilotSettings::kSettingCount) {
         throw Failure(kRangeCheckError);
     }
-    return static_cast<std::size_t>(n - 1);
+    return PilotSettings::index(n);
 }
 
 } // namespace

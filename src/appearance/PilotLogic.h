@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 namespace rivet {
@@ -18,6 +19,8 @@ const char* pilotSettingCaption(int n);
 struct PilotSettings
 {
     static constexpr int kSettingCount = 7;
+    // Position of setting n (1..7) in values: 0 for setting 1.
+    static constexpr std::size_t index(int n) { return static_cast<std::size_t>(n - 1); }
 
     // The start values: 0, five times 50, 0.
     std::array<int, kSettingCount> values {0, 50, 50, 50, 50, 50, 0};

@@ -49,7 +49,7 @@ const std::vector<Column>& columnsOf(int slot)
         // option
         {&Part::name, &Part::price, &Part::slots, &Part::description},
     }};
-    return columns[static_cast<std::size_t>(slot)];
+    return columns[slotIndex(slot)];
 }
 
 } // namespace
@@ -77,7 +77,7 @@ void parsePartLine(Part& record, int slot, std::string_view line)
 
 int loadSlotCatalogue(PartsTable& table, int slot, const std::string& dataDir, const std::string& fileName)
 {
-    const SlotGroup group = kSlotGroups.at(static_cast<std::size_t>(slot));
+    const SlotGroup group = kSlotGroups.at(slotIndex(slot));
     table.store(group.first, noEquipPart(slot));
     const std::string path = dataDir + fileName;
     // The fixed messages say what is wrong; the player also needs to know where.

@@ -31,9 +31,9 @@ void PartsTable::store(int index, Part part)
 {
     m_entries.at(static_cast<std::size_t>(index)) = std::make_unique<Part>(std::move(part));
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        const SlotGroup group = kSlotGroups[static_cast<std::size_t>(slot)];
+        const SlotGroup group = kSlotGroups[slotIndex(slot)];
         if (index >= group.first && index < group.first + group.size) {
-            m_itemCounts[static_cast<std::size_t>(slot)] = countItems(slot);
+            m_itemCounts[slotIndex(slot)] = countItems(slot);
         }
     }
 }
@@ -43,7 +43,7 @@ const Part* PartsTable::part(int slot, int item) const
     if (slot < 0 || slot >= kSlotCount) {
         return nullptr;
     }
-    const SlotGroup group = kSlotGroups[static_cast<std::size_t>(slot)];
+    const SlotGroup group = kSlotGroups[slotIndex(slot)];
     if (item < 0 || item >= group.size) {
         return nullptr;
     }
@@ -66,12 +66,12 @@ int PartsTable::itemCount(int slot) const
     if (slot < 0 || slot >= kSlotCount) {
         return 0;
     }
-    return m_itemCounts[static_cast<std::size_t>(slot)];
+    return m_itemCounts[slotIndex(slot)];
 }
 
 int PartsTable::countItems(int slot) const
 {
-    const SlotGroup group = kSlotGroups[static_cast<std::size_t>(slot)];
+    const SlotGroup group = kSlotGroups[slotIndex(slot)];
     if (!entry(group.first)) {
         return 0;
     }
@@ -92,7 +92,7 @@ std::vector<std::string> PartsTable::selectorItems(int slot) const
     if (slot < 0 || slot >= kSlotCount) {
         return items;
     }
-    const SlotGroup group = kSlotGroups[static_cast<std::size_t>(slot)];
+    const SlotGroup group = kSlotGroups[slotIndex(slot)];
     for (int i = 1; i < group.size; ++i) {
         const Part* p = entry(group.first + i);
         if (!p || p->name == "end") {

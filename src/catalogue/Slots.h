@@ -26,6 +26,12 @@ enum Slot : int {
     OptionSlot = 10,
 };
 
+// Position of a slot in arrays kept per slot.
+constexpr std::size_t slotIndex(int slot)
+{
+    return static_cast<std::size_t>(slot);
+}
+
 // The selectors cb1..cb11, numbered 1..11 as their names are. Their order differs from the
 // slot numbers: cb8 is the arm weapon, cb9 the blade, cb10 and cb11 the back weapons.
 inline constexpr int kSelectorCount = 11;

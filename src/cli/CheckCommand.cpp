@@ -11,7 +11,7 @@ int CheckCommand::run(std::ostream& out, std::ostream&)
     auto workspace = startWorkspace();
     out << "data: " << workspace->paths.dataDir << "\n";
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        out << slotFileNames[static_cast<std::size_t>(slot)] << "\t" << workspace->table.itemCount(slot) - 1 << "\n";
+        out << slotFileNames[slotIndex(slot)] << "\t" << workspace->table.itemCount(slot) - 1 << "\n";
     }
     out << "longlist\t" << (workspace->longList ? 1 : 0) << "\n";
     return kExitOk;

@@ -13,7 +13,7 @@ const Part& emptySlot(int slot)
         }
         return parts;
     }();
-    return entries.at(static_cast<std::size_t>(slot));
+    return entries.at(slotIndex(slot));
 }
 
 } // namespace

@@ -47,4 +47,9 @@ std::string columnCaption(const GarageColumn& column)
     return {};
 }
 
+const GarageColumn& garageColumnAt(int position)
+{
+    return garageColumns()[static_cast<std::size_t>(position)];
+}
+
 } // namespace rivet

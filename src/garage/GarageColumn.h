@@ -28,6 +28,8 @@ struct GarageColumn
 // Every column in the list's order: file, machine name, pilot, last change, ed1..ed16, the
 // parts cb1..cb11, the options.
 const std::vector<GarageColumn>& garageColumns();
+// The column at a position of the list, 0 for the file.
+const GarageColumn& garageColumnAt(int position);
 
 // The header of a column: "ファイル", "機体名", a figure's caption, a selector's caption...
 std::string columnCaption(const GarageColumn& column);

@@ -74,16 +74,16 @@ void ColorAndPilotPage::buildColors(QWidget* panel)
     m_grid->move(kMargin, kGridTop);
 
     auto* filter = new DigitKeyFilter(this);
-    for (int i = 0; i < 3; ++i) {
-        const int y = kGridTop - 2 + i * kChannelStep;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const int y = kGridTop - 2 + static_cast<int>(i) * kChannelStep;
         caption(kChannelCaptions[i], panel, kChannelX, y + 6, 48);
         QSlider* bar = slider(QString("tb") + kChannelNames[i], panel, 0, rivet::ColorEditor::kChannelMax, 8);
         bar->setGeometry(kChannelX + 50, y, 190, kRowHeight);
-        m_channelSliders[static_cast<std::size_t>(i)] = bar;
+        m_channelSliders[i] = bar;
         QLineEdit* field = boldField(QString("ed") + kChannelNames[i], panel);
         field->setGeometry(kChannelX + 246, y + 5, 30, 20);
         filter->install(field);
-        m_channelFields[static_cast<std::size_t>(i)] = field;
+        m_channelFields[i] = field;
     }
     const int partsY = kGridTop + 3 * kChannelStep + 6;
     caption("Parts:", panel, kChannelX, partsY, 48);
@@ -100,8 +100,8 @@ void ColorAndPilotPage::buildLogic(QWidget* panel)
 {
     caption("ランカーロジック", panel, kMargin, kBevelY + 10, 200);
     for (int n = 1; n <= rivet::PilotSettings::kSettingCount; ++n) {
-        const auto i = static_cast<std::size_t>(n - 1);
-        const int y = kLogicTop + static_cast<int>(i) * kLogicStep;
+        const auto i = rivet::PilotSettings::index(n);
+        const int y = kLogicTop + (n - 1) * kLogicStep;
         caption(rivet::pilotSettingCaption(n), panel, kMargin, y + 7, 130);
         QSlider* bar = slider(QString("tbL%1").arg(n), panel, rivet::PilotSettings::minimum(n),
                               rivet::PilotSettings::maximum(n), n == 1 ? 1 : 10);
@@ -124,15 +124,15 @@ void ColorAndPilotPage::connectControls()
     handlers.keyUp = [this] { Q_EMIT gridKeyReleased(); };
     m_grid->setHandlers(std::move(handlers));
     // showEditors sets values with signals blocked, so these fire for the player only.
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 3; ++i) {
         const rivet::Channel channel = kChannels[i];
-        connect(m_channelSliders[static_cast<std::size_t>(i)], &QSlider::valueChanged, this,
+        connect(m_channelSliders[i], &QSlider::valueChanged, this,
                 [this, channel](int position) { Q_EMIT channelSliderMoved(channel, position); });
-        connect(m_channelFields[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this,
+        connect(m_channelFields[i], &QLineEdit::textEdited, this,
                 [this, channel](const QString& text) { Q_EMIT channelFieldEdited(channel, text); });
     }
     for (int n = 1; n <= rivet::PilotSettings::kSettingCount; ++n) {
-        QSlider* bar = m_logicSliders[static_cast<std::size_t>(n - 1)];
+        QSlider* bar = m_logicSliders[rivet::PilotSettings::index(n)];
         connect(bar, &QSlider::valueChanged, this, [this, n](int position) { Q_EMIT logicSliderMoved(n, position); });
         connect(bar, &QSlider::sliderReleased, this, &ColorAndPilotPage::logicSliderReleased);
     }
@@ -156,14 +156,13 @@ void ColorAndPilotPage::showMachine(const rivet::MachineDocument& document)
     const rivet::PilotSettings& logic = document.machine().pilot;
     m_grid->showColors(&colors, &document.machine().colors);
     m_grid->setToolTip(QString::fromStdString(colors.hint()).replace('\r', '\n'));
-    for (int i = 0; i < 3; ++i) {
-        showValueQuietly(m_channelSliders[static_cast<std::size_t>(i)], colors.slider(kChannels[i]));
-        showTextQuietly(m_channelFields[static_cast<std::size_t>(i)],
-                        QString::fromStdString(colors.field(kChannels[i])));
+    for (std::size_t i = 0; i < 3; ++i) {
+        showValueQuietly(m_channelSliders[i], colors.slider(kChannels[i]));
+        showTextQuietly(m_channelFields[i], QString::fromStdString(colors.field(kChannels[i])));
     }
     m_lineColor->setText(QString::fromStdString(colors.lineColor()));
     for (int n = 1; n <= rivet::PilotSettings::kSettingCount; ++n) {
-        showValueQuietly(m_logicSliders[static_cast<std::size_t>(n - 1)], logic.value(n));
-        showTextQuietly(m_logicFields[static_cast<std::size_t>(n - 1)], QString::fromStdString(logic.displayText(n)));
+        showValueQuietly(m_logicSliders[rivet::PilotSettings::index(n)], logic.value(n));
+        showTextQuietly(m_logicFields[rivet::PilotSettings::index(n)], QString::fromStdString(logic.displayText(n)));
     }
 }

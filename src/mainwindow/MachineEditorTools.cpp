@@ -36,11 +36,11 @@ void MachineEditor::showPartsList(QPushButton* button)
     const int slot = button->property("tag").toInt();
     PartsListWindow* list = m_windows.partsList();
     list->setCatalogue(m_workspace.table);
-    list->loadCatalogueFile(m_workspace.paths.dataDir + rivet::slotFileNames.at(static_cast<std::size_t>(slot)));
+    list->loadCatalogueFile(m_workspace.paths.dataDir + rivet::slotFileNames.at(rivet::slotIndex(slot)));
     if (number >= kOptionButton) {
         list->setTarget(std::nullopt);
     } else {
-        const rivet::Selector selector = rivet::selectorAt(static_cast<std::size_t>(number - 1));
+        const auto selector = static_cast<rivet::Selector>(number);
         list->setTarget(selector);
         list->selectRow(m_document.shownPosition(selector) + 1);
     }

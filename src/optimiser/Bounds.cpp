@@ -117,17 +117,16 @@ bool BranchAndBound::limitBounds(int depth, const Node& node, const Sums& least,
     }
     // The goal's sum turned so that more is better, as the goal's key is.
     const int sign = m_goals[which]->direction == Direction::Higher ? 1 : -1;
-    const std::int64_t spent = sign * node.sums[static_cast<std::size_t>(*field)];
+    const std::int64_t spent = sign * node.sums[*field];
     for (std::size_t i = 0; i < std::size(kLimits); ++i) {
         const Limit& limit = kLimits[i];
         const std::int64_t floor = limit.energy ? m_figures.leastSoundSurplus() : 0;
-        if (limit.field == *field || least[static_cast<std::size_t>(limit.field)] >= floor) {
+        if (limit.field == *field || least[limit.field] >= floor) {
             continue; // the limit is the goal itself, or every machine below keeps it
         }
-        const std::int64_t need = floor - node.sums[static_cast<std::size_t>(limit.field)];
+        const std::int64_t need = floor - node.sums[limit.field];
         const std::int64_t cost
-            = knapsack(*node.domains, kFirstLimitTable + static_cast<int>(which) * kLimitCount + static_cast<int>(i))
-                  .leastCost(depth, need);
+            = knapsack(*node.domains, kFirstLimitTable + which * kLimitCount + i).leastCost(depth, need);
         if (cost >= KnapsackTable::kUnreachable) {
             return false;
         }
@@ -154,8 +153,8 @@ bool BranchAndBound::coveredByFront(int depth, const Node& node, const Key& key)
     // least as good in the first goal too. Machines with b above the last point's escape.
     const int signA = m_goals[0]->direction == Direction::Higher ? 1 : -1;
     const int signB = m_goals[1]->direction == Direction::Higher ? 1 : -1;
-    const std::int64_t spentA = signA * node.sums[static_cast<std::size_t>(*m_goalFields[0])];
-    const std::int64_t spentB = signB * node.sums[static_cast<std::size_t>(*m_goalFields[1])];
+    const std::int64_t spentA = signA * node.sums[*m_goalFields[0]];
+    const std::int64_t spentB = signB * node.sums[*m_goalFields[1]];
     const KnapsackTable& table = knapsack(*node.domains, kTradeOffTable);
     // The most a can be among the machines below whose b is at least `b`; none when no machine.
     const auto mostA = [&](std::int64_t b) -> std::optional<std::int64_t> {
@@ -212,7 +211,7 @@ bool BranchAndBound::windowBound(int depth, const Node& node, const Sums& most, 
     }
     // In the goal's sum, turned so that more is better: what is spent, how far soundness lets it
     // go, and the nearest amount the rest can still add below that.
-    const std::int64_t spent = m_goalSum.sign() * node.sums[static_cast<std::size_t>(m_goalSum.field())];
+    const std::int64_t spent = m_goalSum.sign() * node.sums[m_goalSum.field()];
     const std::int64_t cap = soundCap(depth, node, most) - spent;
     const std::optional<std::int64_t> reach = window->mostReachable(depth, cap);
     if (!reach) {
@@ -262,8 +261,8 @@ bool BranchAndBound::priceBound(int depth, const Node& node, const Sums& least, 
     }
     // A machine still in the race reaches the goal number of the rival.
     if (m_goalSum.usable() && rival && !windowTable(*node.domains)) {
-        const std::int64_t need = m_goalSum.threshold(rival->machine.value, node.effects)
-            - m_goalSum.sign() * node.sums[static_cast<std::size_t>(m_goalSum.field())];
+        const std::int64_t need
+            = m_goalSum.threshold(rival->machine.value, node.effects) - m_goalSum.sign() * node.sums[m_goalSum.field()];
         const std::int64_t rest = knapsack(*node.domains, kGoalTable).leastCost(depth, need);
         if (rest >= KnapsackTable::kUnreachable) {
             return false;
@@ -273,9 +272,9 @@ bool BranchAndBound::priceBound(int depth, const Node& node, const Sums& least, 
     return true;
 }
 
-const KnapsackTable& BranchAndBound::knapsack(const ClassDomains& domains, int which) const
+const KnapsackTable& BranchAndBound::knapsack(const ClassDomains& domains, std::size_t which) const
 {
-    auto& table = domains.knapsacks[static_cast<std::size_t>(which)];
+    auto& table = domains.knapsacks[which];
     if (!table) {
         if (which == kMassTable) {
             table = std::make_unique<KnapsackTable>(m_space, domains.allowed, MassField, 1);
@@ -288,7 +287,7 @@ const KnapsackTable& BranchAndBound::knapsack(const ClassDomains& domains, int w
                 *m_goalFields[0], m_goals[0]->direction == Direction::Higher ? -1 : 1);
         } else {
             // The most a goal's sum gains: the least of its negative, turned.
-            const auto goal = static_cast<std::size_t>((which - kFirstLimitTable) / kLimitCount);
+            const std::size_t goal = (which - kFirstLimitTable) / kLimitCount;
             const int sign = m_goals[goal]->direction == Direction::Higher ? 1 : -1;
             const Limit& limit = kLimits[(which - kFirstLimitTable) % kLimitCount];
             table

@@ -22,7 +22,7 @@ BranchAndBound::BranchAndBound(const PartsTable& table, const OptimiserRequest& 
     , m_domains(m_space)
     , m_goalSum(request.goal)
     , m_standings(Standings::forRequest(request))
-    , m_children(static_cast<std::size_t>(m_space.levelCount()))
+    , m_children(m_space.levels().size())
 {
 }
 

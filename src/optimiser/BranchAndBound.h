@@ -59,7 +59,7 @@ private:
     std::int64_t soundCap(int depth, const Node& node, const Sums& most) const;
     // The most goal `which` can gain while every limit of soundness holds, for a goal that is a sum.
     bool limitBounds(int depth, const Node& node, const Sums& least, std::size_t which, double& goal);
-    const KnapsackTable& knapsack(const ClassDomains& domains, int which) const;
+    const KnapsackTable& knapsack(const ClassDomains& domains, std::size_t which) const;
     const WindowTable* windowTable(const ClassDomains& domains) const;
     std::uint64_t completions(int depth, const Node& node);
     void evaluate(const Node& node);

@@ -74,64 +74,61 @@ const ClassDomains& Domains::of(const Choice& legs, const Choice& arms)
 void Domains::build(ClassDomains& d, bool filtered) const
 {
     const auto& levels = m_space.levels();
-    const int n = m_space.levelCount();
-    d.allowed.assign(static_cast<std::size_t>(n), {});
-    d.leastValue.assign(static_cast<std::size_t>(n), 0);
-    for (int l = 0; l < n; ++l) {
-        const Level& level = levels[static_cast<std::size_t>(l)];
+    const std::size_t n = levels.size();
+    d.allowed.assign(n, {});
+    d.leastValue.assign(n, 0);
+    for (std::size_t l = 0; l < n; ++l) {
+        const Level& level = levels[l];
         int leastValue = std::numeric_limits<int>::max();
         for (int i = 0; i < static_cast<int>(level.choices.size()); ++i) {
             const Choice& choice = level.choices[static_cast<std::size_t>(i)];
             if (!filtered || admits(d.rules, level, choice)) {
-                d.allowed[static_cast<std::size_t>(l)].push_back(i);
+                d.allowed[l].push_back(i);
                 leastValue = std::min(leastValue, choice.value);
             }
         }
-        d.empty = d.empty || d.allowed[static_cast<std::size_t>(l)].empty();
-        d.leastValue[static_cast<std::size_t>(l)] = leastValue;
+        d.empty = d.empty || d.allowed[l].empty();
+        d.leastValue[l] = leastValue;
     }
 
-    d.least.assign(static_cast<std::size_t>(n + 1), Sums {});
-    d.most.assign(static_cast<std::size_t>(n + 1), Sums {});
-    d.suffixProduct.assign(static_cast<std::size_t>(n + 1), 1);
-    d.unavoidableChanges.assign(static_cast<std::size_t>(n + 1), 0);
-    const int right = m_space.rightLevel();
-    const int left = m_space.leftLevel();
-    for (int l = n - 1; l >= 0; --l) {
-        const auto& indices = d.allowed[static_cast<std::size_t>(l)];
-        const auto& choices = levels[static_cast<std::size_t>(l)].choices;
-        for (int f = 0; f < kFieldCount; ++f) {
+    d.least.assign(n + 1, Sums {});
+    d.most.assign(n + 1, Sums {});
+    d.suffixProduct.assign(n + 1, 1);
+    d.unavoidableChanges.assign(n + 1, 0);
+    const auto right = static_cast<std::size_t>(m_space.rightLevel());
+    const auto left = static_cast<std::size_t>(m_space.leftLevel());
+    for (std::size_t l = n; l-- > 0;) {
+        const auto& indices = d.allowed[l];
+        const auto& choices = levels[l].choices;
+        for (std::size_t f = 0; f < kFieldCount; ++f) {
             std::int64_t low = 0;
             std::int64_t high = 0;
             for (std::size_t k = 0; k < indices.size(); ++k) {
-                const std::int64_t v = choices[static_cast<std::size_t>(indices[k])].sums[static_cast<std::size_t>(f)];
+                const std::int64_t v = choices[static_cast<std::size_t>(indices[k])].sums[f];
                 low = k == 0 ? v : std::min(low, v);
                 high = k == 0 ? v : std::max(high, v);
             }
-            d.least[static_cast<std::size_t>(l)][static_cast<std::size_t>(f)]
-                = d.least[static_cast<std::size_t>(l + 1)][static_cast<std::size_t>(f)] + low;
-            d.most[static_cast<std::size_t>(l)][static_cast<std::size_t>(f)]
-                = d.most[static_cast<std::size_t>(l + 1)][static_cast<std::size_t>(f)] + high;
+            d.least[l][f] = d.least[l + 1][f] + low;
+            d.most[l][f] = d.most[l + 1][f] + high;
         }
         const std::uint64_t factor = (l == right || l == left) ? 1 : indices.size();
-        d.suffixProduct[static_cast<std::size_t>(l)] = d.suffixProduct[static_cast<std::size_t>(l + 1)] * factor;
-        const Level& level = levels[static_cast<std::size_t>(l)];
+        d.suffixProduct[l] = d.suffixProduct[l + 1] * factor;
+        const Level& level = levels[l];
         const bool keepsStart = std::any_of(indices.begin(), indices.end(), [&](int i) {
             return choices[static_cast<std::size_t>(i)].value == level.start;
         });
-        d.unavoidableChanges[static_cast<std::size_t>(l)]
-            = d.unavoidableChanges[static_cast<std::size_t>(l + 1)] + (level.selector && !keepsStart ? 1 : 0);
+        d.unavoidableChanges[l] = d.unavoidableChanges[l + 1] + (level.selector && !keepsStart ? 1 : 0);
     }
 
-    const auto& rightChoices = levels[static_cast<std::size_t>(right)].choices;
+    const auto& rightChoices = levels[right].choices;
     d.leftCounts.assign(rightChoices.size(), 0);
     d.pairCount = 0;
     if (!filtered) {
         return; // the open domains are never counted
     }
-    for (int r : d.allowed[static_cast<std::size_t>(right)]) {
+    for (int r : d.allowed[right]) {
         std::uint64_t count = 0;
-        for (int l : d.allowed[static_cast<std::size_t>(left)]) {
+        for (int l : d.allowed[left]) {
             count += pairCounts(d, r, l) ? 1u : 0u;
         }
         d.leftCounts[static_cast<std::size_t>(r)] = count;

@@ -5,6 +5,7 @@
 #include "optimiser/WindowTable.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -13,12 +14,12 @@ namespace rivet::search {
 
 // The knapsack tables a rule class may need: the least price of the mass a thrust needs and of
 // reaching the goal, and the most each of the two goals can gain under each limit of soundness.
-inline constexpr int kMassTable = 0;
-inline constexpr int kGoalTable = 1;
-inline constexpr int kFirstLimitTable = 2;
-inline constexpr int kLimitCount = 5;
-inline constexpr int kTradeOffTable = kFirstLimitTable + 2 * kLimitCount; // the first goal given the second
-inline constexpr int kKnapsackTables = kTradeOffTable + 1;
+inline constexpr std::size_t kMassTable = 0;
+inline constexpr std::size_t kGoalTable = 1;
+inline constexpr std::size_t kFirstLimitTable = 2;
+inline constexpr std::size_t kLimitCount = 5;
+inline constexpr std::size_t kTradeOffTable = kFirstLimitTable + 2 * kLimitCount; // the first goal given the second
+inline constexpr std::size_t kKnapsackTables = kTradeOffTable + 1;
 
 // What the rules allow elsewhere once the legs and the arms are chosen.
 struct RuleClass

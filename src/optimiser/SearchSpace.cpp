@@ -302,15 +302,15 @@ void SearchSpace::checkRanges()
     // The evaluation sums in 32 bits; far beyond catalogue sizes it would wrap where these
     // 64-bit sums do not, and the bounds would no longer hold. A 15 % screen is allowed for.
     constexpr std::int64_t kLimit = std::numeric_limits<std::int32_t>::max() / 2;
-    for (int f = 0; f < kFieldCount; ++f) {
-        std::int64_t low = m_base[static_cast<std::size_t>(f)];
+    for (std::size_t f = 0; f < m_base.size(); ++f) {
+        std::int64_t low = m_base[f];
         std::int64_t high = low;
         for (const Level& level : m_levels) {
             std::int64_t least = std::numeric_limits<std::int64_t>::max();
             std::int64_t most = std::numeric_limits<std::int64_t>::min();
             for (const Choice& choice : level.choices) {
-                least = std::min(least, choice.sums[static_cast<std::size_t>(f)]);
-                most = std::max(most, choice.sums[static_cast<std::size_t>(f)]);
+                least = std::min(least, choice.sums[f]);
+                most = std::max(most, choice.sums[f]);
             }
             if (!level.choices.empty()) {
                 low += least;

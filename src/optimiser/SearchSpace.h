@@ -3,6 +3,7 @@
 #include "optimiser/Optimiser.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -30,7 +31,13 @@ enum Field : int {
     GeneratorField, // generator output
     kFieldCount
 };
-using Sums = std::array<std::int64_t, kFieldCount>;
+// One sum per field, reachable by the field itself or by its position.
+struct Sums : std::array<std::int64_t, kFieldCount>
+{
+    using std::array<std::int64_t, kFieldCount>::operator[];
+    std::int64_t& operator[](Field field) { return (*this)[static_cast<std::size_t>(field)]; }
+    const std::int64_t& operator[](Field field) const { return (*this)[static_cast<std::size_t>(field)]; }
+};
 
 // The total of the machine each sum adds up to, where it is exactly one of its totals.
 inline constexpr std::array<std::int32_t MachineTotals::*, kFieldCount> kFieldTotals = {

@@ -17,14 +17,14 @@ std::unique_ptr<WindowTable> WindowTable::build(const SearchSpace& space, const 
                                                 Field field, int sign)
 {
     const auto& levels = space.levels();
-    const int n = space.levelCount();
-    const auto share = [&](const Choice& c) { return sign * c.sums[static_cast<std::size_t>(field)]; };
+    const std::size_t n = levels.size();
+    const auto share = [&](const Choice& c) { return sign * c.sums[field]; };
     std::int64_t width = 1;
-    for (int d = 0; d < n; ++d) {
+    for (std::size_t d = 0; d < n; ++d) {
         std::int64_t low = INT64_MAX;
         std::int64_t high = INT64_MIN;
-        for (int i : allowed[static_cast<std::size_t>(d)]) {
-            const Choice& c = levels[static_cast<std::size_t>(d)].choices[static_cast<std::size_t>(i)];
+        for (int i : allowed[d]) {
+            const Choice& c = levels[d].choices[static_cast<std::size_t>(i)];
             low = std::min(low, share(c));
             high = std::max(high, share(c));
         }
@@ -38,16 +38,16 @@ std::unique_ptr<WindowTable> WindowTable::build(const SearchSpace& space, const 
     }
 
     auto table = std::unique_ptr<WindowTable>(new WindowTable);
-    table->m_rowOfDepth.assign(static_cast<std::size_t>(n + 1), 0);
+    table->m_rowOfDepth.assign(n + 1, 0);
     Row last;
     last.price = {0};
     table->finish(last);
     table->m_rows.push_back(std::move(last));
-    table->m_rowOfDepth[static_cast<std::size_t>(n)] = 0;
-    for (int d = n - 1; d >= 0; --d) {
-        const int nextIndex = table->m_rowOfDepth[static_cast<std::size_t>(d + 1)];
-        const auto& indices = allowed[static_cast<std::size_t>(d)];
-        const auto& choices = levels[static_cast<std::size_t>(d)].choices;
+    table->m_rowOfDepth[n] = 0;
+    for (std::size_t d = n; d-- > 0;) {
+        const std::size_t nextIndex = table->m_rowOfDepth[d + 1];
+        const auto& indices = allowed[d];
+        const auto& choices = levels[d].choices;
         std::int64_t low = INT64_MAX;
         std::int64_t high = INT64_MIN;
         std::int64_t cheapest = INT64_MAX;
@@ -58,10 +58,10 @@ std::unique_ptr<WindowTable> WindowTable::build(const SearchSpace& space, const 
         }
         // A level that adds nothing to the sum and may cost nothing (an option box) changes no row.
         if (low == 0 && high == 0 && cheapest == 0) {
-            table->m_rowOfDepth[static_cast<std::size_t>(d)] = nextIndex;
+            table->m_rowOfDepth[d] = nextIndex;
             continue;
         }
-        const Row& next = table->m_rows[static_cast<std::size_t>(nextIndex)];
+        const Row& next = table->m_rows[nextIndex];
         Row row;
         row.offset = next.offset + low;
         row.price.assign(next.price.size() + static_cast<std::size_t>(high - low), kNone);
@@ -78,7 +78,7 @@ std::unique_ptr<WindowTable> WindowTable::build(const SearchSpace& space, const 
         }
         table->finish(row);
         table->m_rows.push_back(std::move(row));
-        table->m_rowOfDepth[static_cast<std::size_t>(d)] = static_cast<int>(table->m_rows.size()) - 1;
+        table->m_rowOfDepth[d] = table->m_rows.size() - 1;
     }
     return table;
 }
@@ -102,7 +102,7 @@ void WindowTable::finish(Row& row)
 
 std::optional<std::int64_t> WindowTable::mostReachable(int depth, std::int64_t upTo) const
 {
-    const Row& row = m_rows[static_cast<std::size_t>(m_rowOfDepth[static_cast<std::size_t>(depth)])];
+    const Row& row = m_rows[m_rowOfDepth[static_cast<std::size_t>(depth)]];
     const std::int64_t top = std::min<std::int64_t>(upTo - row.offset, static_cast<std::int64_t>(row.price.size()) - 1);
     if (top < 0 || row.lastReachable[static_cast<std::size_t>(top)] < 0) {
         return std::nullopt;
@@ -112,7 +112,7 @@ std::optional<std::int64_t> WindowTable::mostReachable(int depth, std::int64_t u
 
 std::int64_t WindowTable::leastPrice(int depth, std::int64_t from, std::int64_t upTo) const
 {
-    const Row& row = m_rows[static_cast<std::size_t>(m_rowOfDepth[static_cast<std::size_t>(depth)])];
+    const Row& row = m_rows[m_rowOfDepth[static_cast<std::size_t>(depth)]];
     const std::int64_t low = std::max<std::int64_t>(from - row.offset, 0);
     const std::int64_t high
         = std::min<std::int64_t>(upTo - row.offset, static_cast<std::int64_t>(row.price.size()) - 1);

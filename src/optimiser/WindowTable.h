@@ -38,7 +38,7 @@ private:
     };
     void finish(Row& row);
 
-    std::vector<int> m_rowOfDepth;
+    std::vector<std::size_t> m_rowOfDepth;
     std::vector<Row> m_rows;
 };
 

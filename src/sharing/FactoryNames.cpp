@@ -21,7 +21,7 @@ struct FactoryNames
 int slotOfFile(const std::string& fileName)
 {
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        if (fileName == slotFileNames[static_cast<std::size_t>(slot)]) {
+        if (fileName == slotFileNames[slotIndex(slot)]) {
             return slot;
         }
     }
@@ -44,10 +44,10 @@ FactoryNames readFactoryNames()
         } else if (headings > 0) {
             --headings;
         } else if (slot >= 0 && !line.empty()) {
-            auto& names = factory.names[static_cast<std::size_t>(slot)];
+            auto& names = factory.names[slotIndex(slot)];
             const std::string name = splitCatalogueLine(line).at(0);
             names.push_back(name);
-            factory.numbers[static_cast<std::size_t>(slot)].emplace(name, static_cast<int>(names.size()));
+            factory.numbers[slotIndex(slot)].emplace(name, static_cast<int>(names.size()));
         }
     }
     return factory;
@@ -63,12 +63,12 @@ const FactoryNames& factoryNames()
 
 const std::vector<std::string>& factoryPartNames(int slot)
 {
-    return factoryNames().names.at(static_cast<std::size_t>(slot));
+    return factoryNames().names.at(slotIndex(slot));
 }
 
 int factoryPartNumber(int slot, const std::string& name)
 {
-    const auto& numbers = factoryNames().numbers.at(static_cast<std::size_t>(slot));
+    const auto& numbers = factoryNames().numbers.at(slotIndex(slot));
     const auto found = numbers.find(name);
     return found == numbers.end() ? 0 : found->second;
 }

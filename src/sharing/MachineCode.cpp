@@ -20,6 +20,17 @@ constexpr std::size_t kHeaderLength = 4; // "RVT" and the version
 constexpr const char* kNoPicture = "none.gif";
 constexpr std::array<const char*, 4> kRegionNames = {"HEAD", "CORE", "ARMS", "LEGS"};
 constexpr std::array<const char*, 4> kFactoryColors = {"323628", "162012", "182412", "121812"};
+
+// The factory name of colour region 1..4, and the factory colour of layer 1..4.
+const char* factoryRegionName(int region)
+{
+    return kRegionNames[static_cast<std::size_t>(region - 1)];
+}
+const char* factoryColor(int layer)
+{
+    return kFactoryColors[static_cast<std::size_t>(layer - 1)];
+}
+
 constexpr std::array<int, PilotSettings::kSettingCount> kStartPilot = {0, 50, 50, 50, 50, 50, 0};
 constexpr int kChannelBits = 7;
 constexpr int kMaxChannel = 64;
@@ -102,7 +113,7 @@ void writeColors(BitWriter& out, const ColorScheme& colors)
 {
     for (int region = 1; region <= ColorScheme::kRegionCount; ++region) {
         const std::string& name = colors.cell(0, region);
-        const bool standard = name == kRegionNames[static_cast<std::size_t>(region - 1)];
+        const bool standard = name == factoryRegionName(region);
         out.writeBit(standard);
         if (!standard) {
             writeText(out, name);
@@ -111,7 +122,7 @@ void writeColors(BitWriter& out, const ColorScheme& colors)
     for (int region = 1; region <= ColorScheme::kRegionCount; ++region) {
         for (int layer = 1; layer <= 4; ++layer) {
             const std::string& cell = colors.cell(layer, region);
-            if (cell == kFactoryColors[static_cast<std::size_t>(layer - 1)]) {
+            if (cell == factoryColor(layer)) {
                 out.write(kFactoryCell, 2);
             } else if (isChannelCode(cell)) {
                 out.write(kChannelCell, 2);
@@ -173,7 +184,7 @@ void writeParts(BitWriter& out, const NamedSelection& named)
     for (const NamedOption& option : named.ticked) {
         const auto& factory = factoryPartNames(OptionSlot);
         const bool own = option.name && static_cast<std::size_t>(option.box) <= factory.size()
-            && factory[static_cast<std::size_t>(option.box - 1)] == *option.name;
+            && factory[optionIndex(option.box)] == *option.name;
         out.writeBit(own);
         if (own) {
             continue;
@@ -229,14 +240,14 @@ std::string readText(BitReader& in)
 void readColors(BitReader& in, ColorScheme& colors)
 {
     for (int region = 1; region <= ColorScheme::kRegionCount; ++region) {
-        colors.cell(0, region) = in.readBit() ? kRegionNames[static_cast<std::size_t>(region - 1)] : readText(in);
+        colors.cell(0, region) = in.readBit() ? factoryRegionName(region) : readText(in);
     }
     for (int region = 1; region <= ColorScheme::kRegionCount; ++region) {
         for (int layer = 1; layer <= 4; ++layer) {
             std::string& cell = colors.cell(layer, region);
             const std::uint32_t kind = in.read(2);
             if (kind == kFactoryCell) {
-                cell = kFactoryColors[static_cast<std::size_t>(layer - 1)];
+                cell = factoryColor(layer);
             } else if (kind == kChannelCell) {
                 std::array<int, 3> channels {};
                 for (int& channel : channels) {
@@ -266,7 +277,7 @@ void readPilot(BitReader& in, PilotSettings& pilot)
         if (value > PilotSettings::maximum(n)) {
             broken();
         }
-        pilot.values[static_cast<std::size_t>(n - 1)] = value;
+        pilot.values[PilotSettings::index(n)] = value;
     }
 }
 
@@ -312,7 +323,7 @@ void readParts(BitReader& in, NamedSelection& named)
             if (static_cast<std::size_t>(box) > factory.size()) {
                 broken();
             }
-            option.name = factory[static_cast<std::size_t>(box - 1)];
+            option.name = factory[optionIndex(box)];
         } else {
             const std::uint32_t ref = in.read(kOptionRefBits);
             if (ref == kWrittenOption) {

@@ -128,7 +128,7 @@ void readParts(const Values& values, const ReportPattern& pattern, const PartsTa
     }
     std::vector<NamedOption> ticked;
     for (int box = 1; box <= kOptionCount; ++box) {
-        const std::size_t field = kFirstOptionField + static_cast<std::size_t>(box - 1);
+        const std::size_t field = kFirstOptionField + optionIndex(box);
         const auto& mark = values[field];
         const bool wasTicked = std::any_of(named.ticked.begin(), named.ticked.end(),
                                            [&](const NamedOption& option) { return option.box == box; });
@@ -170,7 +170,7 @@ TakenMachine machineOf(const Values& values, const ReportTemplate& report, const
     }
     readColors(values, machine.colors);
     for (int n = 1; n <= PilotSettings::kSettingCount; ++n) {
-        const std::size_t field = kFirstPilotField + static_cast<std::size_t>(n - 1);
+        const std::size_t field = kFirstPilotField + PilotSettings::index(n);
         if (values[field]) {
             machine.pilot.setValue(n, logicValue(field, *values[field]).value_or(machine.pilot.value(n)));
         }

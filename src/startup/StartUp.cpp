@@ -45,7 +45,7 @@ void startUp(Workspace& workspace, const Paths& paths)
     writeDefaultFiles(paths.dataDir);
     workspace.longList = readLongList(paths.settingsFile);
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        loadSlotCatalogue(workspace.table, slot, paths.dataDir, slotFileNames[static_cast<std::size_t>(slot)]);
+        loadSlotCatalogue(workspace.table, slot, paths.dataDir, slotFileNames[slotIndex(slot)]);
         workspace.loadedSlots = slot + 1;
     }
 }

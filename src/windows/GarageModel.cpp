@@ -111,7 +111,7 @@ QVariant GarageModel::data(const QModelIndex& index, int role) const
     if (!row || index.column() < 0 || index.column() >= columnCount()) {
         return {};
     }
-    const rivet::GarageColumn& column = rivet::garageColumns()[static_cast<std::size_t>(index.column())];
+    const rivet::GarageColumn& column = rivet::garageColumnAt(index.column());
     const bool figure = column.kind == rivet::GarageColumn::Kind::Figure && row->readable();
     switch (role) {
     case Qt::DisplayRole:
@@ -144,7 +144,7 @@ QVariant GarageModel::headerData(int section, Qt::Orientation orientation, int r
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) {
         return {};
     }
-    const rivet::GarageColumn& column = rivet::garageColumns()[static_cast<std::size_t>(section)];
+    const rivet::GarageColumn& column = rivet::garageColumnAt(section);
     if (role == Qt::DisplayRole) {
         return text(rivet::columnCaption(column));
     }
@@ -166,9 +166,7 @@ void GarageModel::sort(int column, Qt::SortOrder order)
     if (column < 0 || column >= columnCount()) {
         return;
     }
-    arrange([&] {
-        m_query.order = {rivet::garageColumns()[static_cast<std::size_t>(column)], order == Qt::DescendingOrder};
-    });
+    arrange([&] { m_query.order = {rivet::garageColumnAt(column), order == Qt::DescendingOrder}; });
 }
 
 void GarageModel::setFilter(const rivet::GarageQuery& filter)

@@ -205,7 +205,7 @@ QTableView* GarageWindow::buildTable()
     m_view->sortByColumn(0, Qt::AscendingOrder);
     // As wide as the caption and the sort mark, and the names and times a little wider.
     for (int column = 0; column < m_model->columnCount(); ++column) {
-        const auto& garageColumn = rivet::garageColumns()[static_cast<std::size_t>(column)];
+        const auto& garageColumn = rivet::garageColumnAt(column);
         const int caption = m_view->fontMetrics().horizontalAdvance(
             m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
         const bool figure = garageColumn.kind == rivet::GarageColumn::Kind::Figure;
@@ -547,7 +547,7 @@ void GarageWindow::loadSettings()
     const QStringList stored = settings.value("garage/columns").toStringList();
     const QSet<QString> shown(stored.begin(), stored.end());
     for (int column = 1; column < m_model->columnCount(); ++column) {
-        const auto& garageColumn = rivet::garageColumns()[static_cast<std::size_t>(column)];
+        const auto& garageColumn = rivet::garageColumnAt(column);
         const bool show = settings.contains("garage/columns") ? shown.contains(columnKey(garageColumn))
                                                               : shownAtFirst(garageColumn);
         m_view->horizontalHeader()->setSectionHidden(column, !show);
@@ -567,7 +567,7 @@ void GarageWindow::saveSettings() const
     QStringList shown;
     for (int column = 1; column < m_model->columnCount(); ++column) {
         if (!m_view->horizontalHeader()->isSectionHidden(column)) {
-            shown << columnKey(rivet::garageColumns()[static_cast<std::size_t>(column)]);
+            shown << columnKey(rivet::garageColumnAt(column));
         }
     }
     settings.setValue("garage/columns", shown);
