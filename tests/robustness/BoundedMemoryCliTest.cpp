@@ -10,6 +10,9 @@
 
 using namespace rivet::test;
 
+// AddressSanitizer reserves terabytes of shadow address space at start, so a program built
+// with it cannot run under an address-space limit at all; the plain build runs this test.
+#ifndef __SANITIZE_ADDRESS__
 namespace {
 
 constexpr std::size_t kFileBytes = 6u * 1024u * 1024u;
@@ -22,9 +25,6 @@ std::string limitedTo(std::size_t multiple)
 
 } // namespace
 
-// AddressSanitizer reserves terabytes of shadow address space at start, so a program built
-// with it cannot run under an address-space limit at all; the plain build runs this test.
-#ifndef __SANITIZE_ADDRESS__
 TEST(BoundedMemory, paddedFilesAreReadSavedAndReportedWithinEightTimesTheirSize)
 {
     struct Row
