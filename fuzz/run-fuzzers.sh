@@ -18,7 +18,6 @@ build="${RIVET_FUZZ_BUILD:-$root/build-fuzz}"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRIVET_BUILD_GUI=OFF \
     -DRIVET_BUILD_TESTS=OFF -DRIVET_BUILD_BENCH=OFF -DRIVET_BUILD_FUZZERS=ON >/dev/null
-cmake --build "$build" -j"${RIVET_FUZZ_JOBS:-2}" >/dev/null
 
 if [ "$#" -gt 0 ]; then
     targets=("$@")
@@ -28,6 +27,8 @@ else
         targets+=("$(basename "$folder")")
     done
 fi
+# Only the fuzzers: the programs of this tree are not linked with the sanitizers' runtime.
+cmake --build "$build" -j"${RIVET_FUZZ_JOBS:-2}" --target "${targets[@]/#/fuzz_}" >/dev/null
 
 failed=0
 summary=()

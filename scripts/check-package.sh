@@ -2,10 +2,11 @@
 # Builds the Debian package (scripts/package.sh) and checks it as a distribution would:
 # lintian, the validators of the desktop entry, the AppStream metadata and the MIME package,
 # the manual pages, the completion, and the programs run from the package unpacked into a
-# temporary root (no installation, no root needed).
+# temporary root (no installation, no root needed). A build folder given ($1) is packed as it
+# is; without one the package is built afresh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/package.sh
+bash scripts/package.sh "${1:-}"
 deb=$(ls build-package/rivet-tool_*.deb)
 version=$(dpkg-deb -f "$deb" Version)
 

@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-debian.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRIVET_BUILD_TESTS=OFF -DRIVET_BUILD_BENCH=OFF
+bash scripts/release-build.sh build -DRIVET_BUILD_TESTS=OFF -DRIVET_BUILD_BENCH=OFF
 cmake --build build -j"$(nproc)"
 exec build/bin/rivet "$@"

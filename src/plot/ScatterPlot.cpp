@@ -36,10 +36,10 @@ ScatterPlot::ScatterPlot(QWidget* parent)
     setObjectName("tradeOffPlot");
     setRenderHint(QPainter::Antialiasing);
     setMouseTracking(true);
-    auto* chart = new QChart;
+    // The view's own chart: one set in its place would leave the view's first chart to no one.
+    QChart* chart = this->chart();
     chart->legend()->hide();
     chart->setMargins(QMargins(4, 4, 4, 4));
-    setChart(chart);
 
     m_steps = new QLineSeries(chart);
     m_machines = new QScatterSeries(chart);
