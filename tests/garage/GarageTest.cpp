@@ -25,7 +25,7 @@ namespace {
 
 // Known machines of the factory catalogue. "fast" shows the legs' code "26" as its ground
 // boost speed while its number is 102.7, red: no sound machine.
-const std::array<std::string, kSelectorCount> kSpecMachine
+const std::array<std::string, kSelectorCount> kStandardMachine
     = {"HD-01-SRVT", "XCA-00",  "AN-101",  "LN-1001",  "GPS-VVA", "COMDEX-C7",
        "B-P320",     "WG-RF35", "LS-2001", "WM-S40/1", ""};
 const std::array<std::string, kSelectorCount> kLightMachine
@@ -116,15 +116,15 @@ TEST(GarageReading, everyFileIsReadOnceAndAFailureComesBack)
 
 TEST_F(GarageFolder, onlyFilesThatCameOrChangedAreReadAgain)
 {
-    writeMachine("a.asm", kSpecMachine, "A");
-    writeMachine("b.asm", kSpecMachine, "B");
-    writeMachine("c.asm", kSpecMachine, "C");
+    writeMachine("a.asm", kStandardMachine, "A");
+    writeMachine("b.asm", kStandardMachine, "B");
+    writeMachine("c.asm", kStandardMachine, "C");
     EXPECT_EQ(refresh().added.size(), 3u);
     EXPECT_TRUE(refresh().empty());
 
     writeMachine("b.asm", kLightMachine, "B2"); // through a new file, as every save is
     std::filesystem::remove(folder + "c.asm");
-    writeMachine("対戦用/d.asm", kSpecMachine, "D");
+    writeMachine("対戦用/d.asm", kStandardMachine, "D");
     const GarageChanges changes = refresh();
     ASSERT_EQ(changes.changed.size(), 1u);
     EXPECT_EQ(changes.changed[0].relativePath, "b.asm");
@@ -137,9 +137,9 @@ TEST_F(GarageFolder, onlyFilesThatCameOrChangedAreReadAgain)
 
 TEST_F(GarageFolder, figuresSortByTheirNumbersWithTiesInFileOrder)
 {
-    writeMachine("tie2.asm", kSpecMachine, "x");
+    writeMachine("tie2.asm", kStandardMachine, "x");
     writeMachine("fast.asm", kFastMachine, "x");
-    writeMachine("tie1.asm", kSpecMachine, "x");
+    writeMachine("tie1.asm", kStandardMachine, "x");
     writeMachine("light.asm", kLightMachine, "x");
     writeBytes(folder + "broken.asm", kNotShiftJis);
     refresh();
@@ -172,7 +172,7 @@ TEST_F(GarageFolder, figuresSortByTheirNumbersWithTiesInFileOrder)
 
 TEST_F(GarageFolder, filtersByTextBoundsAndSoundness)
 {
-    writeMachine("spec.asm", kSpecMachine, "Raven 壱号", "ジナイーダ");
+    writeMachine("standard.asm", kStandardMachine, "Raven 壱号", "ジナイーダ");
     writeMachine("light.asm", kLightMachine, "軽量", "gaga");
     writeMachine("fast.asm", kFastMachine, "速攻", "gaga");
     writeBytes(folder + "raven-broken.asm", kNotShiftJis);
@@ -192,14 +192,14 @@ TEST_F(GarageFolder, filtersByTextBoundsAndSoundness)
         GarageQuery query;
         Paths shown;
     } cases[] = {
-        {"RAVEN", {}, {"raven-broken.asm", "spec.asm"}}, // name or file, either case
-        {"ジナイーダ", {}, {"spec.asm"}},
-        {"ls-2001 wg-rf35", {}, {"spec.asm"}}, // every word, part names
+        {"RAVEN", {}, {"raven-broken.asm", "standard.asm"}}, // name or file, either case
+        {"ジナイーダ", {}, {"standard.asm"}},
+        {"ls-2001 wg-rf35", {}, {"standard.asm"}}, // every word, part names
         {"lf-205　速攻", {}, {"fast.asm"}}, // an ideographic blank between
-        {"", require(Figure::Price, Requirement::Kind::AtMost, 218500), {"light.asm", "spec.asm"}},
+        {"", require(Figure::Price, Requirement::Kind::AtMost, 218500), {"light.asm", "standard.asm"}},
         {"", require(Figure::Price, Requirement::Kind::AtMost, 218499), {"light.asm"}},
         {"", require(Figure::GroundBoostSpeed, Requirement::Kind::AtLeast, 100), {"fast.asm"}},
-        {"", sound, {"light.asm", "spec.asm"}},
+        {"", sound, {"light.asm", "standard.asm"}},
         {"", inFolder, {}},
     };
     for (const auto& c : cases) {
@@ -214,7 +214,7 @@ TEST_F(GarageFolder, filesThatCannotBeOpenedAreRowsWithTheirMessage)
     writeBytes(folder + "binary.asm", kNotShiftJis);
     writeBytes(folder + "huge.asm", "");
     ASSERT_EQ(::truncate((folder + "huge.asm").c_str(), 17 * 1024 * 1024), 0); // sparse: read only if tried
-    writeMachine("good.asm", kSpecMachine, "good");
+    writeMachine("good.asm", kStandardMachine, "good");
     refresh();
     ASSERT_EQ(garage.rows().size(), 3u);
     for (const char* name : {"binary.asm", "huge.asm"}) {

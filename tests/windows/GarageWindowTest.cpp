@@ -26,7 +26,7 @@ namespace {
 
 // The parts of two machines of the factory catalogue: "fast" shows "26" as its ground boost
 // speed while its number is 102.7, far above the others' 39.7.
-const std::array<std::string, rivet::kSelectorCount> kSpecMachine
+const std::array<std::string, rivet::kSelectorCount> kStandardMachine
     = {"HD-01-SRVT", "XCA-00",  "AN-101",  "LN-1001",  "GPS-VVA", "COMDEX-C7",
        "B-P320",     "WG-RF35", "LS-2001", "WM-S40/1", ""};
 const std::array<std::string, rivet::kSelectorCount> kFastMachine
@@ -88,20 +88,20 @@ private Q_SLOTS:
     void sortFilterOpenAndFollowTheDisk()
     {
         PlannerWindows planner([](const TempHome& home) {
-            writeMachine(home.garageDir() + "spec.asm", kSpecMachine, "Raven");
+            writeMachine(home.garageDir() + "standard.asm", kStandardMachine, "Raven");
             writeMachine(home.garageDir() + "対戦用/fast.asm", kFastMachine, "速攻");
             writeBytes(home.garageDir() + "broken.asm", "[asm]\r\nACname=\x81\xff\r\n");
         });
         GarageWindow* garage = openGarage(planner);
         QTRY_COMPARE(garage->model().rowCount(), 3);
-        QCOMPARE(listed(garage), (QStringList {"broken.asm", "spec.asm", "対戦用/fast.asm"}));
+        QCOMPARE(listed(garage), (QStringList {"broken.asm", "standard.asm", "対戦用/fast.asm"}));
 
         // One click on a figure lists the best first, by the numbers.
         auto* view = child<QTableView>(garage, "twGarage");
         clickHeader(view, figureColumn(rivet::Figure::GroundBoostSpeed));
-        QCOMPARE(listed(garage), (QStringList {"対戦用/fast.asm", "spec.asm", "broken.asm"}));
+        QCOMPARE(listed(garage), (QStringList {"対戦用/fast.asm", "standard.asm", "broken.asm"}));
         clickHeader(view, figureColumn(rivet::Figure::GroundBoostSpeed));
-        QCOMPARE(listed(garage), (QStringList {"spec.asm", "対戦用/fast.asm", "broken.asm"}));
+        QCOMPARE(listed(garage), (QStringList {"standard.asm", "対戦用/fast.asm", "broken.asm"}));
         const QModelIndex fastSpeed = garage->model().index(1, figureColumn(rivet::Figure::GroundBoostSpeed));
         QCOMPARE(fastSpeed.data().toString(), QString("26"));
         QCOMPARE(fastSpeed.data(Qt::ToolTipRole).toString(), QString("MAX:63オーバー"));
@@ -111,13 +111,13 @@ private Q_SLOTS:
 
         auto* filter = child<QLineEdit>(garage, "edGarageFilter");
         QTest::keyClicks(filter, "raven");
-        QCOMPARE(listed(garage), QStringList {"spec.asm"});
+        QCOMPARE(listed(garage), QStringList {"standard.asm"});
 
         // Enter opens the row as the machine being worked on.
         view->setFocus();
         view->setCurrentIndex(garage->model().index(0, 0));
         QTest::keyClick(view, Qt::Key_Return);
-        QCOMPARE(documentOf(*planner.mainWindow).currentFile(), planner.home.garageDir() + "spec.asm");
+        QCOMPARE(documentOf(*planner.mainWindow).currentFile(), planner.home.garageDir() + "standard.asm");
         QVERIFY(planner.dialogs.errors.isEmpty());
         // While the machine has unsaved changes another row opens in a window of its own,
         // without a question; choosing a file already open brings its window to the front.
@@ -130,7 +130,7 @@ private Q_SLOTS:
         MainWindow* second = windows.activeWindow();
         QCOMPARE(documentOf(*second).currentFile(), planner.home.garageDir() + "対戦用/fast.asm");
         QCOMPARE(documentOf(*planner.mainWindow).machine().description, std::string("軽量型"));
-        view->setCurrentIndex(garage->model().index(static_cast<int>(listed(garage).indexOf("spec.asm")), 0));
+        view->setCurrentIndex(garage->model().index(static_cast<int>(listed(garage).indexOf("standard.asm")), 0));
         QTest::keyClick(view, Qt::Key_Return);
         QCOMPARE(windows.mainWindows().size(), 2);
         QCOMPARE(windows.activeWindow(), planner.mainWindow.get());
@@ -142,7 +142,7 @@ private Q_SLOTS:
         const QString garageDir = QString::fromStdString(planner.home.garageDir());
         QProcess writer;
         writer.setWorkingDirectory(garageDir);
-        writer.start("/bin/sh", {"-c", "cat spec.asm > 対戦用/copy.asm"});
+        writer.start("/bin/sh", {"-c", "cat standard.asm > 対戦用/copy.asm"});
         QVERIFY(writer.waitForFinished());
         QTRY_COMPARE_WITH_TIMEOUT(garage->model().rowCount(), 4, 3000);
         QVERIFY(listed(garage).contains("対戦用/copy.asm"));
@@ -151,7 +151,7 @@ private Q_SLOTS:
     void duplicateRenameAndTrashRefreshTheList()
     {
         PlannerWindows planner(
-            [](const TempHome& home) { writeMachine(home.garageDir() + "spec.asm", kSpecMachine, "Raven"); });
+            [](const TempHome& home) { writeMachine(home.garageDir() + "standard.asm", kStandardMachine, "Raven"); });
         // A data folder that does not exist yet, as on a fresh account.
         const std::string trash = planner.home.path() + "xdg-data";
         ::setenv("XDG_DATA_HOME", trash.c_str(), 1);
@@ -161,18 +161,18 @@ private Q_SLOTS:
         view->selectRow(0);
 
         child<QAction>(garage, "acGarageDuplicate")->trigger();
-        QTRY_COMPARE(listed(garage), (QStringList {"spec - コピー.asm", "spec.asm"}));
-        QCOMPARE(readBytes(planner.home.garageDir() + "spec - コピー.asm"),
-                 readBytes(planner.home.garageDir() + "spec.asm"));
+        QTRY_COMPARE(listed(garage), (QStringList {"standard - コピー.asm", "standard.asm"}));
+        QCOMPARE(readBytes(planner.home.garageDir() + "standard - コピー.asm"),
+                 readBytes(planner.home.garageDir() + "standard.asm"));
 
         planner.dialogs.texts = QStringList {"重装"};
         child<QAction>(garage, "acGarageRename")->trigger(); // the copy, which the list chose
-        QTRY_COMPARE(listed(garage), (QStringList {"spec.asm", "重装.asm"}));
+        QTRY_COMPARE(listed(garage), (QStringList {"standard.asm", "重装.asm"}));
 
         view->selectRow(0);
         child<QAction>(garage, "acGarageTrash")->trigger();
         QTRY_COMPARE(listed(garage), QStringList {"重装.asm"});
-        QVERIFY(QFileInfo::exists(QString::fromStdString(trash + "/Trash/files/spec.asm")));
+        QVERIFY(QFileInfo::exists(QString::fromStdString(trash + "/Trash/files/standard.asm")));
         QVERIFY(planner.dialogs.errors.isEmpty());
         ::unsetenv("XDG_DATA_HOME");
     }
